@@ -1,0 +1,12 @@
+# One interface target carries the language level and the warnings for every target.
+add_library(project_options INTERFACE)
+target_compile_features(project_options INTERFACE cxx_std_20)
+target_compile_options(project_options INTERFACE -Wall -Wextra -Wpedantic)
+
+# Qt strictness for the targets that use Qt.
+add_library(project_qt_options INTERFACE)
+target_link_libraries(project_qt_options INTERFACE project_options)
+target_compile_definitions(project_qt_options INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_NO_KEYWORDS)

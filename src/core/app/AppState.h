@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/MessageTable.h"
+#include "app/TipSheet.h"
+#include "draws/DrawCalendar.h"
+#include "draws/DrawHistory.h"
+#include "draws/DrawRecord.h"
+#include "evaluation/MatchClass.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace powerball {
+
+// The draw the window shows; every comparison of a tip with a draw is against it.
+struct CurrentDraw {
+    double date = 0.0;
+    DrawNumbers numbers;
+};
+
+// What the main window shows and holds. Commands read it when they run and write their
+// results back; the faces only present it.
+struct AppState {
+    // Where the program lives and the files it keeps there.
+    std::filesystem::path programFolder;
+    std::string drawFileName{DrawHistory::kFileName};
+    std::string soundFile = "yippee.wav";
+
+    int maxRuns = 100000;
+    bool checkEnabled = false;
+    bool generatorRunning = false;
+    int languageIndex = 2;
+
+    CurrentDraw currentDraw;
+    int drawIndex = 0;
+
+    // The pickers and the two copies that each scan takes of them.
+    double startDate = DrawCalendar::kDesignedStartDate;
+    double selectedDate = DrawCalendar::kMinimumDate;
+    double scanFromDate = DrawCalendar::kDesignedStartDate;
+    double scanToDate = DrawCalendar::kMinimumDate;
+
+    TipSheet tips;
+    MatchHistogram histogram;
+    MessageTable messages;
+
+    // Status bar: panel 0 the update's connection state, panel 1 hints and notes.
+    std::array<std::string, 2> status;
+
+    std::string databaseDrawText;                 // draw label of the "Datenbank" page
+    std::string panelDrawText;                    // draw text of the draw panel
+    std::string panelCrossSumText = "Quersumme";  // cross-sum label of the draw panel
+    std::string ticketNumber;                     // "Losnummer", shown on the draw panel
+
+    // Carried settings: restored and saved unchanged.
+    int neuerSchein = 0;
+    int tippTop = 39;
+    int tippLeft = 47;
+    int land = 1;
+
+    DrawHistory drawHistory() const { return DrawHistory(programFolder / drawFileName); }
+    std::filesystem::path soundPath() const { return programFolder / soundFile; }
+
+    // The date picker of the "Datenbank" page refuses dates before its minimum; such a
+    // date is ignored. Returns whether the date was taken.
+    bool setSelectedDate(double date);
+
+    // Change signal: the faces repaint when a command reports that it changed something.
+    std::function<void()> onChanged;
+    void changed() const {
+        if (onChanged)
+            onChanged();
+    }
+};
+
+} // namespace powerball

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace powerball {
+
+// Every text the program shows at run time in a prompt, status line, chart caption or
+// listing, addressed by its index. A language's message file replaces the whole list.
+class MessageTable {
+public:
+    static constexpr int kBuiltInCount = 62;
+
+    MessageTable();
+
+    // The entry as it stands, blanks included; an index beyond the end gives an empty text.
+    const std::string& text(int index) const;
+    void replaceAll(std::vector<std::string> lines);
+    int size() const { return static_cast<int>(m_entries.size()); }
+
+    static const std::vector<std::string>& builtIn();
+
+private:
+    std::vector<std::string> m_entries;
+};
+
+// Indexes of the entries that the program reads by name.
+namespace Msg {
+inline constexpr int OverduePowerballCaption = 10;
+inline constexpr int EditRowCaption = 11;
+inline constexpr int ListDialogCaption = 12;
+inline constexpr int LuckyNumberCaption = 20;
+inline constexpr int LuckyNumberPrompt = 21;
+inline constexpr int LuckyNumberSet = 22;
+inline constexpr int LuckyNumberSetEnd = 23;
+inline constexpr int TipDistribution = 25;
+inline constexpr int OverdueCaption = 26;
+inline constexpr int Tip = 29;
+inline constexpr int Stop = 42;
+inline constexpr int CrossSum = 43;
+inline constexpr int NoWarranty = 45;
+inline constexpr int NumberDistribution = 46;
+inline constexpr int Random = 60;
+inline constexpr int StopPicker = 61;
+} // namespace Msg
+
+} // namespace powerball

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/SoundPlayer.h"
+#include "platform/UserPrompts.h"
+
+#include <string>
+
+namespace powerball {
+
+// Ports that do nothing: the defaults until a face plugs in real ones.
+class SilentSoundPlayer : public SoundPlayer {
+public:
+    void play(const std::filesystem::path&) override {}
+};
+
+class IgnoringPrompts : public UserPrompts {
+public:
+    void showMessage(const std::string&) override {}
+};
+
+// The ports a command may call out through. The face that runs the commands owns the
+// adapters and plugs them in here.
+struct Ports {
+    SoundPlayer* sound = nullptr;
+    UserPrompts* prompts = nullptr;
+    const Clock* clock = nullptr;
+
+    SoundPlayer& soundPlayer() const;
+    UserPrompts& userPrompts() const;
+    const Clock& systemClock() const;
+};
+
+} // namespace powerball
