@@ -49,10 +49,10 @@ struct AppState {
     // Status bar: panel 0 the update's connection state, panel 1 hints and notes.
     std::array<std::string, 2> status;
 
-    std::string databaseDrawText;                 // draw label of the "Datenbank" page
-    std::string panelDrawText;                    // draw text of the draw panel
-    std::string panelCrossSumText = "Quersumme";  // cross-sum label of the draw panel
-    std::string ticketNumber;                     // "Losnummer", shown on the draw panel
+    std::string databaseDrawText;                // draw label of the "Datenbank" page
+    std::string panelDrawText;                   // draw text of the draw panel
+    std::string panelCrossSumText = "Quersumme"; // cross-sum label of the draw panel
+    std::string ticketNumber;                    // "Losnummer", shown on the draw panel
 
     // Carried settings: restored and saved unchanged.
     int neuerSchein = 0;

@@ -16,8 +16,7 @@ void DrawBrowser::previous(AppState& state, const Ports& ports) {
 
 void DrawBrowser::next(AppState& state, const Ports& ports) {
     state.scanFromDate = state.startDate;
-    const DrawHistory::Located located =
-        state.drawHistory().locateByIndex(state.drawIndex + 1);
+    const DrawHistory::Located located = state.drawHistory().locateByIndex(state.drawIndex + 1);
     state.drawIndex = located.index;
     show(state, ports, *located.record);
 }

@@ -22,8 +22,8 @@ struct CivilDate {
 // the Powerball draw days.
 class DrawCalendar {
 public:
-    static constexpr DayNumber kUnixEpoch = 25569;      // 1 January 1970
-    static constexpr DayNumber kMinimumDate = 35739;    // 5 November 1997, the pickers' minimum
+    static constexpr DayNumber kUnixEpoch = 25569;         // 1 January 1970
+    static constexpr DayNumber kMinimumDate = 35739;       // 5 November 1997, the pickers' minimum
     static constexpr DayNumber kDesignedStartDate = 42287; // 10 October 2015
     static constexpr DayNumber kMondayDrawsFrom = 44431;   // 23 August 2021, first Monday draw
 
@@ -40,9 +40,9 @@ public:
     static DayNumber roundToDay(double date);
 
     static std::string yyyymmdd(DayNumber day);
-    static std::string isoDate(DayNumber day);                // yyyy-mm-dd
-    static std::string shortDate(DayNumber day);              // dd.mm.yyyy
-    static std::string drawDateText(DayNumber day);           // DDD dd.mm.yy
+    static std::string isoDate(DayNumber day);      // yyyy-mm-dd
+    static std::string shortDate(DayNumber day);    // dd.mm.yyyy
+    static std::string drawDateText(DayNumber day); // DDD dd.mm.yy
     static std::optional<DayNumber> parseIsoDate(std::string_view text);
     static std::optional<DayNumber> parseYyyymmdd(std::string_view text);
 

@@ -16,8 +16,7 @@ public:
     const std::filesystem::path& file() const { return m_file; }
 
     // Builds the error from errno as the failed call left it.
-    static DrawFileError fromErrno(const std::filesystem::path& file,
-                                   const std::string& operation);
+    static DrawFileError fromErrno(const std::filesystem::path& file, const std::string& operation);
 
 private:
     std::filesystem::path m_file;

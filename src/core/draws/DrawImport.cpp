@@ -42,8 +42,8 @@ std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sour
         if (line.empty() || (lineNumber == 1 && line.rfind("date", 0) == 0))
             continue;
         const auto fail = [&](const std::string& why) {
-            return std::runtime_error(sourceName + ", line " + std::to_string(lineNumber) +
-                                      ": " + why);
+            return std::runtime_error(sourceName + ", line " + std::to_string(lineNumber) + ": " +
+                                      why);
         };
         const std::vector<std::string> fields = splitFields(line);
         if (fields.size() != 8)

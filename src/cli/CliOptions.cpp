@@ -1,0 +1,74 @@
+#include "CliOptions.h"
+
+#include "app/TipSheet.h"
+#include "draws/DrawCalendar.h"
+
+namespace powerball::cli {
+
+int parseDate(const std::string& text, const std::string& what) {
+    const auto day = DrawCalendar::parseIsoDate(text);
+    if (!day)
+        throw UsageError(what + ": \"" + text + "\" is not a date of the form yyyy-mm-dd");
+    return *day;
+}
+
+int parseInteger(const std::string& text, const std::string& what) {
+    const auto value = TipSheet::parseInteger(text);
+    if (!value)
+        throw UsageError(what + ": \"" + text + "\" is not a whole number");
+    return *value;
+}
+
+CliOptions parseCommandLine(int argc, char** argv) {
+    CliOptions options;
+    int k = 1;
+    const auto valueOf = [&](const std::string& option) -> std::string {
+        if (k + 1 >= argc)
+            throw UsageError(option + " needs a value");
+        return argv[++k];
+    };
+    for (; k < argc; ++k) {
+        const std::string argument = argv[k];
+        if (argument == "--folder")
+            options.folder = valueOf(argument);
+        else if (argument == "--settings")
+            options.settings = valueOf(argument);
+        else if (argument == "--today")
+            options.today = parseDate(valueOf(argument), "--today");
+        else if (argument == "--json")
+            options.json = true;
+        else if (argument.starts_with("--"))
+            throw UsageError("unknown option " + argument);
+        else
+            break;
+    }
+    if (k >= argc)
+        throw UsageError("no command given");
+    options.verb = argv[k++];
+    for (; k < argc; ++k)
+        options.arguments.emplace_back(argv[k]);
+    return options;
+}
+
+ArgumentReader::ArgumentReader(const std::vector<std::string>& arguments)
+    : m_arguments(arguments) {}
+
+std::string ArgumentReader::take() {
+    return m_arguments[m_next++];
+}
+
+std::string ArgumentReader::value(const std::string& option) {
+    if (atEnd())
+        throw UsageError(option + " needs a value");
+    return take();
+}
+
+int ArgumentReader::integerValue(const std::string& option) {
+    return parseInteger(value(option), option);
+}
+
+int ArgumentReader::dateValue(const std::string& option) {
+    return parseDate(value(option), option);
+}
+
+} // namespace powerball::cli

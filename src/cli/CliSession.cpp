@@ -1,0 +1,30 @@
+#include "CliSession.h"
+
+#include "app/AppShell.h"
+
+#include <iostream>
+
+namespace powerball::cli {
+
+void StderrPrompts::showMessage(const std::string& text) {
+    std::cerr << text << '\n';
+}
+
+std::filesystem::path executableFolder() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path() : self.parent_path();
+}
+
+CliSession::CliSession(const CliOptions& options) {
+    if (options.today)
+        m_clock = std::make_unique<FixedClock>(*options.today);
+    else
+        m_clock = std::make_unique<SystemClock>();
+    ports.clock = m_clock.get();
+    ports.sound = &sound;
+    ports.prompts = &m_prompts;
+    AppShell::startUp(state, ports, options.folder.value_or(executableFolder()));
+}
+
+} // namespace powerball::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CliOptions.h"
+
+#include <iosfwd>
+
+namespace powerball::cli {
+
+// Each verb of the command line: runs the core command and prints its result.
+int runImport(const CliOptions& options, std::ostream& out);
+int runDraws(const CliOptions& options, std::ostream& out);
+int runCheck(const CliOptions& options, std::ostream& out);
+int runBrowse(const CliOptions& options, std::ostream& out);
+
+} // namespace powerball::cli

@@ -1,0 +1,47 @@
+#include "CliSession.h"
+#include "Commands.h"
+#include "JsonOutput.h"
+
+#include "draws/DrawImport.h"
+
+#include <ostream>
+
+namespace powerball::cli {
+
+int runImport(const CliOptions& options, std::ostream& out) {
+    if (options.arguments.size() != 1)
+        throw UsageError("import needs exactly one CSV file");
+    CliSession session(options);
+    const DrawHistory history = session.state.drawHistory();
+    importDraws(history, readDrawCsv(std::filesystem::path(options.arguments.front())));
+    const auto count = history.readAll().size();
+    if (options.json)
+        out << Json{{"records", count}}.dump() << '\n';
+    else
+        out << count << " records in " << history.path().string() << '\n';
+    return 0;
+}
+
+int runDraws(const CliOptions& options, std::ostream& out) {
+    if (!options.arguments.empty())
+        throw UsageError("draws takes no arguments");
+    CliSession session(options);
+    const std::vector<DrawRecord> records = session.state.drawHistory().readAll();
+    if (options.json) {
+        Json draws = Json::array();
+        for (std::size_t k = 0; k < records.size(); ++k)
+            draws.push_back(drawJson(records[k], static_cast<int>(k)));
+        out << Json{{"draws", draws}}.dump() << '\n';
+        return 0;
+    }
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const DrawNumbers numbers = records[k].drawNumbers();
+        out << k << ' ' << isoDay(records[k].date);
+        for (int w = 1; w <= 5; ++w)
+            out << ' ' << numbers.white(w);
+        out << " PB " << numbers.powerball() << " PP " << numbers.powerPlay() << '\n';
+    }
+    return 0;
+}
+
+} // namespace powerball::cli

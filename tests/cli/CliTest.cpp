@@ -1,0 +1,103 @@
+// Runs powerball-cli as a user would and reads its JSON back.
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sys/wait.h>
+
+using nlohmann::json;
+using powerball::testing::TempFolder;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+CliRun runCli(const std::string& arguments) {
+    const std::string command = std::string(POWERBALL_CLI) + " " + arguments + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::ofstream csv(folder.file("draws.csv"));
+        csv << "date,white1,white2,white3,white4,white5,powerball,power_play\n"
+               "2015-10-07,1,2,3,4,5,6,2\n"
+               "2015-10-10,7,19,33,45,60,12,3\n"
+               "2015-10-14,11,21,31,41,51,8,10\n";
+        csv.close();
+        base = "--folder " + folder.path().string() + " --today 2016-01-01 --json ";
+        ASSERT_EQ(runCli(base + "import " + folder.file("draws.csv").string()).exitCode, 0);
+    }
+
+    TempFolder folder;
+    std::string base;
+};
+
+TEST_F(CliTest, ImportAndListDraws) {
+    const CliRun run = runCli(base + "draws");
+    ASSERT_EQ(run.exitCode, 0);
+    const json draws = json::parse(run.out)["draws"];
+    ASSERT_EQ(draws.size(), 3u);
+    EXPECT_EQ(draws[1], json::parse(R"({"index":1,"date":"2015-10-10","white":[7,19,33,45,60],
+                                        "powerball":12,"power_play":3})"));
+}
+
+TEST_F(CliTest, CheckRowsAgainstTheDrawOfADate) {
+    const CliRun run = runCli(base + "check --date 2015-10-09 --row 40,7,33,2,19,12, --row 1,2");
+    ASSERT_EQ(run.exitCode, 0);
+    const json result = json::parse(run.out);
+    EXPECT_EQ(result["selected_date"], "2015-10-10");
+    EXPECT_EQ(result["current_draw"]["index"], 1);
+    EXPECT_EQ(result["draw_text"], "Sa 10.10.15    7  19  33  45  60 PB:12 PP:3");
+    EXPECT_EQ(result["panel_draw_text"], result["draw_text"]);
+    EXPECT_EQ(result["cross_sum_text"], "Quersumme: 164");
+    const json& first = result["rows"][0];
+    EXPECT_EQ(first["fields"], json::parse(R"(["2","7","19","33","40","12",""])"));
+    EXPECT_EQ(
+        first["field_colors"],
+        json::parse(R"(["window","#00ff00","#00ff00","#00ff00","window","#ff0000","window"])"));
+    EXPECT_EQ(first["hit_text"], "3 + PB");
+    EXPECT_EQ(first["hit_color"], "#ff0000");
+    EXPECT_EQ(first["cross_sum_text"], "101");
+    EXPECT_EQ(result["rows"][1]["hit_text"], "");
+    EXPECT_EQ(result["rows"].size(), 12u);
+    EXPECT_EQ(result["histogram"]["with_pb"], json::parse("[0,0,0,1,0,0]"));
+    EXPECT_EQ(result["sounds_played"], 1);
+}
+
+TEST_F(CliTest, BrowseStepsFromADate) {
+    const CliRun run = runCli(base + "browse --date 2015-10-14 --previous 5");
+    ASSERT_EQ(run.exitCode, 0);
+    const json result = json::parse(run.out);
+    EXPECT_EQ(result["current_draw"]["date"], "2015-10-07");
+    EXPECT_EQ(result["current_draw"]["index"], 0);
+    EXPECT_EQ(result["selected_date"], "2015-10-07");
+    EXPECT_EQ(result["draw_text"], "Mi 07.10.15    1  2  3  4  5   PB: 6 PP: 2");
+}
+
+TEST_F(CliTest, ExitCodes) {
+    EXPECT_EQ(runCli(base + "check").exitCode, 1);      // no --date
+    EXPECT_EQ(runCli(base + "frobnicate").exitCode, 1); // no such command
+    EXPECT_EQ(runCli(base + "check --date 2015-13-01").exitCode, 1);
+    EXPECT_EQ(runCli(base + "import /nonexistent/x.csv").exitCode, 2);
+    TempFolder empty;
+    EXPECT_EQ(runCli("--folder " + empty.path().string() + " draws").exitCode, 2);
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+#include "draws/DrawHistory.h"
+#include "draws/DrawFileError.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace powerball;
+using powerball::testing::draw;
+using powerball::testing::TempFolder;
+using powerball::testing::writeDrawFile;
+
+namespace {
+
+double day(const char* iso) {
+    return *DrawCalendar::parseIsoDate(iso);
+}
+
+std::vector<std::string> datesOf(const std::vector<DrawRecord>& records) {
+    std::vector<std::string> dates;
+    for (const DrawRecord& record : records)
+        dates.push_back(DrawCalendar::isoDate(DrawCalendar::roundToDay(record.date)));
+    return dates;
+}
+
+class DrawHistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6),
+                               draw("2015-10-10", {10, 20, 30, 40, 50}, 7),
+                               draw("2015-10-14", {11, 21, 31, 41, 51}, 8)});
+    }
+    DrawHistory history() const { return DrawHistory::inFolder(folder.path()); }
+
+    TempFolder folder;
+};
+
+TEST(DrawRecord, EncodesLittleEndianBytes) {
+    DrawRecord record = draw("1997-11-05", {22, 25, 28, 33, 37}, 20, 3);
+    record.tail[0] = 9;
+    record.tail[15] = 7;
+    const auto bytes = record.encode();
+    // 35739.0 as an IEEE double, little-endian.
+    const std::array<std::uint8_t, 8> date{0x00, 0x00, 0x00, 0x00, 0x60, 0x73, 0xe1, 0x40};
+    EXPECT_TRUE(std::equal(date.begin(), date.end(), bytes.begin()));
+    const std::array<std::uint8_t, 8> numbers{22, 25, 28, 33, 37, 0, 20, 3};
+    EXPECT_TRUE(std::equal(numbers.begin(), numbers.end(), bytes.begin() + 8));
+    EXPECT_EQ(bytes[16], 9);
+    EXPECT_EQ(bytes[31], 7);
+    EXPECT_EQ(DrawRecord::decode(bytes.data()), record);
+    EXPECT_EQ(record.drawNumbers().crossSum(), 145);
+}
+
+TEST_F(DrawHistoryTest, LocateByDate) {
+    struct Case {
+        double target;
+        int index;
+        const char* located;
+    };
+    const std::vector<Case> cases{
+        {day("2015-10-10"), 1, "2015-10-10"},        // on a draw
+        {day("2015-10-11"), 2, "2015-10-14"},        // between two draws: the later one
+        {day("2015-10-01"), 0, "2015-10-07"},        // before the first
+        {day("2015-10-07"), 0, "2015-10-07"},        // on the first
+        {day("2016-01-01"), 2, "2015-10-14"},        // after the newest: the newest
+        {day("2015-10-10") + 0.54, 2, "2015-10-14"}, // 13:00 rounds to the next day
+        {day("2015-10-07") + 0.5, 0, "2015-10-07"},  // a half goes to the even day
+    };
+    for (const Case& c : cases) {
+        const auto located = history().locateByDate(c.target);
+        ASSERT_TRUE(located.record);
+        EXPECT_EQ(located.index, c.index) << c.located;
+        EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(located.record->date)), c.located);
+        EXPECT_EQ(located.recordCount, 3);
+    }
+}
+
+TEST_F(DrawHistoryTest, LocateByIndexStopsAtTheEnds) {
+    EXPECT_EQ(history().locateByIndex(0).record->date, day("2015-10-07"));
+    const auto beyond = history().locateByIndex(7);
+    EXPECT_EQ(beyond.record->date, day("2015-10-14"));
+    EXPECT_EQ(beyond.index, 2);
+}
+
+TEST(DrawHistoryEmpty, LocatesNothingAndBrowsesToTheMinimumDate) {
+    TempFolder folder;
+    const DrawHistory history = DrawHistory::inFolder(folder.path());
+    history.createEmpty();
+    const auto byDate = history.locateByDate(day("2015-10-10"));
+    EXPECT_FALSE(byDate.record);
+    EXPECT_EQ(byDate.index, 0);
+    const auto byIndex = history.locateByIndex(5);
+    EXPECT_EQ(byIndex.record->date, DrawCalendar::kMinimumDate);
+    EXPECT_EQ(byIndex.record->drawNumbers(), DrawNumbers{});
+}
+
+TEST(DrawHistoryMissing, ReadErrorNamesTheFile) {
+    TempFolder folder;
+    try {
+        DrawHistory::inFolder(folder.path()).readAll();
+        FAIL() << "reading a missing file must fail";
+    } catch (const DrawFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("Powerball.dat"), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("reading"), std::string::npos);
+    }
+}
+
+TEST_F(DrawHistoryTest, InsertOrReplaceKeepsDateOrder) {
+    struct Case {
+        const char* date;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases{
+        {"2015-10-03", {"2015-10-03", "2015-10-07", "2015-10-10", "2015-10-14"}},
+        {"2015-10-08", {"2015-10-07", "2015-10-08", "2015-10-10", "2015-10-14"}},
+        {"2015-10-17", {"2015-10-07", "2015-10-10", "2015-10-14", "2015-10-17"}},
+        {"2015-10-10", {"2015-10-07", "2015-10-10", "2015-10-14"}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        history().insertOrReplace(draw(c.date, {5, 6, 7, 8, 9}, 1));
+        const auto records = history().readAll();
+        EXPECT_EQ(datesOf(records), c.expected) << c.date;
+    }
+    // The last case replaced the draw of 10 October.
+    EXPECT_EQ(history().readAll()[1].drawNumbers().white(1), 5);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Powerball.dat~")));
+}
+
+TEST_F(DrawHistoryTest, DuplicatesOfADateAllGo) {
+    writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6),
+                           draw("2015-10-10", {10, 20, 30, 40, 50}, 7),
+                           draw("2015-10-10", {11, 20, 30, 40, 50}, 7),
+                           draw("2015-10-14", {11, 21, 31, 41, 51}, 8)});
+    history().insertOrReplace(draw("2015-10-10", {5, 6, 7, 8, 9}, 1));
+    EXPECT_EQ(datesOf(history().readAll()),
+              (std::vector<std::string>{"2015-10-07", "2015-10-10", "2015-10-14"}));
+
+    history().insertOrReplace(draw("2015-10-10", {5, 6, 7, 8, 9}, 1));
+    writeDrawFile(folder,
+                  {draw("2015-10-10", {1, 2, 3, 4, 5}, 6), draw("2015-10-10", {1, 2, 3, 4, 5}, 6)});
+    history().removeDate(day("2015-10-10"));
+    EXPECT_TRUE(history().readAll().empty());
+}
+
+TEST_F(DrawHistoryTest, RemoveDate) {
+    history().removeDate(day("2015-10-10"));
+    EXPECT_EQ(datesOf(history().readAll()), (std::vector<std::string>{"2015-10-07", "2015-10-14"}));
+    const auto before = folder.readBytes("Powerball.dat");
+    history().removeDate(day("2015-10-11")); // not stored: same records
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Zahlen.da~")));
+}
+
+TEST(DrawHistoryEmpty, InsertIntoAnEmptyFile) {
+    TempFolder folder;
+    const DrawHistory history = DrawHistory::inFolder(folder.path());
+    history.createEmpty();
+    history.insertOrReplace(draw("2015-10-10", {1, 2, 3, 4, 5}, 6));
+    EXPECT_EQ(folder.readBytes("Powerball.dat").size(), 32u);
+}
+
+TEST_F(DrawHistoryTest, TrailingFragmentIsIgnoredAndDroppedByARewrite) {
+    auto bytes = folder.readBytes("Powerball.dat");
+    bytes.resize(33); // one record and one stray byte
+    folder.writeBytes("Powerball.dat", bytes);
+    EXPECT_EQ(history().readAll().size(), 1u);
+    history().removeDate(day("2000-01-01"));
+    EXPECT_EQ(folder.readBytes("Powerball.dat").size(), 32u);
+}
+
+TEST_F(DrawHistoryTest, FailedRewriteLeavesTheDrawFileIntact) {
+    if (::geteuid() == 0) {
+        // Root ignores folder permissions; block the temporary name with a folder instead.
+        std::filesystem::create_directory(folder.file("Powerball.dat~"));
+    } else {
+        ::chmod(folder.path().c_str(), 0555);
+    }
+    const auto before = folder.readBytes("Powerball.dat");
+    EXPECT_THROW(history().insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)), DrawFileError);
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+}
+
+TEST_F(DrawHistoryTest, AppendCarriesTheDigitGroupsOfTheLastRecord) {
+    auto records = history().readAll();
+    records.back().tail = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 0, 0, 0};
+    writeDrawFile(folder, records);
+    DrawAppender appender = history().openForAppend();
+    EXPECT_EQ(appender.last().date, day("2015-10-14"));
+    appender.append(day("2015-10-17"), {1, 2, 3, 4, 5, 0, 6, 2});
+    appender.close();
+    const auto after = history().readAll();
+    ASSERT_EQ(after.size(), 4u);
+    EXPECT_EQ(after.back().tail, records.back().tail);
+    EXPECT_EQ(after.back().drawNumbers().powerball(), 6);
+}
+
+TEST(DrawAppenderTest, CreatesAMissingFileAndStartsFromDateZero) {
+    TempFolder folder;
+    DrawAppender appender = DrawHistory::inFolder(folder.path()).openForAppend();
+    EXPECT_EQ(appender.last().date, 0.0);
+    appender.append(day("1997-11-08"), {7, 17, 21, 40, 49, 0, 37, 0});
+    appender.close();
+    EXPECT_EQ(folder.readBytes("Powerball.dat").size(), 32u);
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#include "app/MessageTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace powerball;
+
+namespace {
+
+TEST(MessageTable, BuiltInEntries) {
+    const MessageTable table;
+    EXPECT_EQ(table.size(), 62);
+    EXPECT_EQ(table.text(5), "Ein Treffer am  ");
+    EXPECT_EQ(table.text(18), " durchgeführt werden??");
+    EXPECT_EQ(table.text(43), "Quersumme");
+    EXPECT_EQ(table.text(58), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+    EXPECT_EQ(table.text(61), "Stop");
+    for (int reserved : {13, 14, 15, 27, 44})
+        EXPECT_EQ(table.text(reserved), "");
+    EXPECT_EQ(table.text(62), "");
+    EXPECT_EQ(table.text(-1), "");
+}
+
+TEST(MessageTable, ReplacementWithFewerLines) {
+    MessageTable table;
+    table.replaceAll(std::vector<std::string>(30, "x"));
+    EXPECT_EQ(table.text(29), "x");
+    EXPECT_EQ(table.text(43), "");
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "evaluation/TipCheck.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace powerball;
+using powerball::testing::draw;
+using powerball::testing::TempFolder;
+using powerball::testing::writeDrawFile;
+
+namespace {
+
+class CountingSound : public SoundPlayer {
+public:
+    void play(const std::filesystem::path& file) override {
+        ++plays;
+        last = file;
+    }
+    int plays = 0;
+    std::filesystem::path last;
+};
+
+class RecordingPrompts : public UserPrompts {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+class TipCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
+                               draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
+                               draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)});
+        state.programFolder = folder.path();
+        state.checkEnabled = true;
+        ports.sound = &sound;
+        ports.prompts = &prompts;
+    }
+
+    void evaluate(const char* isoDate) {
+        state.selectedDate = *DrawCalendar::parseIsoDate(isoDate);
+        evaluateSelectedDate(state, ports);
+    }
+
+    TempFolder folder;
+    AppState state;
+    CountingSound sound;
+    RecordingPrompts prompts;
+    Ports ports;
+};
+
+TEST(Zettelcheck, CountsHitsByPosition) {
+    DrawNumbers drawn;
+    drawn.slots = {7, 19, 33, 45, 60, 0, 12, 3};
+    const MatchClass match = Zettelcheck(drawn, {"2", "7", "19", "33", "40", "12", ""});
+    EXPECT_EQ(match.hits, 3);
+    EXPECT_EQ(match.positionHit, (std::array<bool, 5>{false, true, true, true, false}));
+    EXPECT_TRUE(match.pbHit);
+
+    // An empty white field stops the count where it stands: with white 3 empty only the
+    // comparisons of the first drawn number with tip positions 1 and 2 happened.
+    const MatchClass partial = Zettelcheck(drawn, {"7", "19", "", "45", "60", "12", ""});
+    EXPECT_EQ(partial.hits, 1);
+    EXPECT_FALSE(partial.pbHit);
+
+    const MatchClass noPowerball = Zettelcheck(drawn, {"7", "19", "33", "45", "60", "", ""});
+    EXPECT_EQ(noPowerball.hits, 5);
+    EXPECT_FALSE(noPowerball.pbHit);
+}
+
+TEST_F(TipCheckTest, RowsShowHitsColoursAndSounds) {
+    struct Case {
+        const char* line;
+        const char* sorted;
+        const char* hitText;
+        HitColor hitColor;
+        std::array<FieldColor, 7> colors;
+        const char* crossSum;
+    };
+    using enum FieldColor;
+    const std::vector<Case> cases{
+        {"40,7,33,2,19,,",
+         "2,7,19,33,40,,",
+         "3",
+         HitColor::Red,
+         {Window, Lime, Lime, Lime, Window, Window, Window},
+         "101"},
+        {"7,19,1,2,3,5,",
+         "1,2,3,7,19,5,",
+         "2",
+         HitColor::Black,
+         {Window, Window, Window, Lime, Lime, Window, Window},
+         "32"},
+        {"1,2,3,4,5,12,",
+         "1,2,3,4,5,12,",
+         "0 + PB",
+         HitColor::Red,
+         {Window, Window, Window, Window, Window, Red, Window},
+         "15"},
+        {"1,2,,4,5,12,",
+         "1,2,,4,5,12,",
+         "",
+         HitColor::Black,
+         {Window, Window, Window, Window, Window, Window, Window},
+         ""},
+    };
+    for (std::size_t r = 0; r < cases.size(); ++r)
+        state.tips.setLine(static_cast<int>(r), cases[r].line);
+    evaluate("2015-10-10");
+
+    for (std::size_t r = 0; r < cases.size(); ++r) {
+        const TipRow& row = state.tips.row(static_cast<int>(r));
+        SCOPED_TRACE(cases[r].line);
+        EXPECT_EQ(state.tips.line(static_cast<int>(r)), cases[r].sorted);
+        EXPECT_EQ(row.hitText, cases[r].hitText);
+        EXPECT_EQ(row.hitColor, cases[r].hitColor);
+        EXPECT_EQ(row.colors, cases[r].colors);
+        EXPECT_EQ(row.crossSumText, cases[r].crossSum);
+    }
+    EXPECT_EQ(sound.plays, 2);
+    EXPECT_EQ(sound.last, folder.file("yippee.wav"));
+    EXPECT_EQ(state.histogram.count(3, false), 1);
+    EXPECT_EQ(state.histogram.count(2, false), 1);
+    EXPECT_EQ(state.histogram.count(0, true), 1);
+    EXPECT_EQ(state.histogram.count(0, false), 0);
+}
+
+TEST_F(TipCheckTest, EmptiedRowKeepsItsCrossSum) {
+    state.tips.setLine(0, "40,7,33,2,19,,");
+    evaluate("2015-10-10");
+    for (int f = 0; f < 5; ++f)
+        state.tips.setField(0, f, "");
+    Komplettcheck(state, sound);
+    EXPECT_EQ(state.tips.row(0).crossSumText, "101");
+    EXPECT_EQ(state.tips.row(0).hitText, "");
+    EXPECT_EQ(state.tips.row(0).colors, (std::array<FieldColor, 7>{}));
+}
+
+TEST_F(TipCheckTest, EmptySheetAndSwitchedOffCheck) {
+    evaluate("2015-10-10");
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        EXPECT_EQ(state.tips.row(r).hitText, "");
+    EXPECT_EQ(state.histogram.cells, MatchHistogram{}.cells);
+
+    state.tips.setLine(0, "7,19,33,45,60,12,");
+    state.checkEnabled = false;
+    Komplettcheck(state, sound);
+    EXPECT_EQ(state.tips.row(0).hitText, "");
+    EXPECT_EQ(sound.plays, 0);
+}
+
+TEST_F(TipCheckTest, DrawTextsFollowThePlaceInTheFile) {
+    struct Case {
+        const char* selected;
+        const char* text;
+        const char* selectedAfter;
+        int index;
+    };
+    const std::vector<Case> cases{
+        {"2015-10-01", "Mi 07.10.15     1  2  3  4  5 PB:6 PP:2", "2015-10-07", 0},
+        {"2015-10-09", "Sa 10.10.15    7  19  33  45  60 PB:12 PP:3", "2015-10-10", 1},
+        {"2015-10-14", "Mi 14.10.15    11  21  31  41  51   PB: 8 PP: 10", "2015-10-14", 2},
+        {"2016-03-01", "Mi 14.10.15    11  21  31  41  51   PB: 8 PP: 10", "2015-10-14", 2},
+    };
+    for (const Case& c : cases) {
+        evaluate(c.selected);
+        EXPECT_EQ(state.databaseDrawText, c.text);
+        EXPECT_EQ(state.panelDrawText, c.text);
+        EXPECT_EQ(state.drawIndex, c.index);
+        EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(state.selectedDate)), c.selectedAfter);
+        EXPECT_EQ(state.scanFromDate, *DrawCalendar::parseIsoDate(c.selected));
+    }
+    EXPECT_EQ(state.panelCrossSumText, "Quersumme: 155");
+}
+
+TEST_F(TipCheckTest, SingleRecordIsTheLast) {
+    writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2)});
+    evaluate("2015-10-01");
+    EXPECT_EQ(state.databaseDrawText, "Mi 07.10.15    1  2  3  4  5   PB: 6 PP: 2");
+}
+
+TEST_F(TipCheckTest, MissingDrawFileIsReportedAndCreated) {
+    std::filesystem::remove(folder.file("Powerball.dat"));
+    state.tips.setLine(0, "7,19,33,45,60,12,");
+    evaluate("2015-10-10");
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{kNoDrawFileMessage});
+    EXPECT_TRUE(std::filesystem::exists(folder.file("Powerball.dat")));
+    EXPECT_EQ(state.tips.row(0).hitText, "");
+
+    // Now it is empty: the previous current draw stays and the sheet is checked against it.
+    state.currentDraw.numbers.slots = {7, 19, 33, 45, 60, 0, 12, 3};
+    state.currentDraw.date = *DrawCalendar::parseIsoDate("2015-10-10");
+    state.drawIndex = 4;
+    evaluate("2016-01-01");
+    EXPECT_EQ(state.drawIndex, 0);
+    EXPECT_EQ(state.tips.row(0).hitText, "5 + PB");
+    EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(state.selectedDate)), "2015-10-10");
+    EXPECT_EQ(state.databaseDrawText, "");
+}
+
+} // namespace

@@ -1,0 +1,72 @@
+#include "TempFolder.h"
+
+#include "draws/DrawCalendar.h"
+#include "draws/DrawHistory.h"
+#include "draws/DrawImport.h"
+
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#ifndef POWERBALL_SOURCE_DIR
+#error "POWERBALL_SOURCE_DIR must name the source tree"
+#endif
+
+namespace powerball::testing {
+
+TempFolder::TempFolder() {
+    std::random_device device;
+    const auto base = std::filesystem::temp_directory_path();
+    for (;;) {
+        m_path = base / ("powerball-test-" + std::to_string(device()));
+        if (std::filesystem::create_directory(m_path))
+            break;
+    }
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+void TempFolder::writeBytes(const std::string& name,
+                            const std::vector<unsigned char>& bytes) const {
+    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<unsigned char> TempFolder::readBytes(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+DrawRecord draw(const std::string& isoDate, std::array<int, 5> white, int powerball,
+                int powerPlay) {
+    const auto day = DrawCalendar::parseIsoDate(isoDate);
+    if (!day)
+        throw std::invalid_argument("bad test date " + isoDate);
+    DrawRecord record;
+    record.date = *day;
+    record.setNumbers(white, powerball, powerPlay);
+    return record;
+}
+
+void writeDrawFile(const TempFolder& folder, const std::vector<DrawRecord>& records) {
+    std::vector<unsigned char> bytes;
+    for (const DrawRecord& record : records) {
+        const auto encoded = record.encode();
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    folder.writeBytes(std::string(DrawHistory::kFileName), bytes);
+}
+
+std::filesystem::path realHistoryCsv() {
+    return std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "powerball-draws.csv";
+}
+
+std::vector<DrawRecord> realHistory() {
+    return readDrawCsv(realHistoryCsv());
+}
+
+} // namespace powerball::testing

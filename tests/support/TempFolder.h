@@ -1,0 +1,40 @@
+#pragma once
+
+#include "draws/DrawRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace powerball::testing {
+
+// A fresh folder under the system's temp folder, removed again at the end of the test.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path file(const std::string& name) const { return m_path / name; }
+
+    void writeBytes(const std::string& name, const std::vector<unsigned char>& bytes) const;
+    std::vector<unsigned char> readBytes(const std::string& name) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+// A draw record from an ISO date and its numbers.
+DrawRecord draw(const std::string& isoDate, std::array<int, 5> white, int powerball,
+                int powerPlay = 2);
+
+// Writes the records as a draw file named Powerball.dat into the folder.
+void writeDrawFile(const TempFolder& folder, const std::vector<DrawRecord>& records);
+
+// The bundled draw history, as records.
+std::vector<DrawRecord> realHistory();
+std::filesystem::path realHistoryCsv();
+
+} // namespace powerball::testing
