@@ -20,6 +20,19 @@ struct CurrentDraw {
     DrawNumbers numbers;
 };
 
+// The pages of the main window, in tab order.
+enum class Page { TipOverview, Calculation, Chart, Database, InternetOptions };
+
+// The fields of the "Internet-Optionen" page and the hidden fields persisted with them.
+struct InternetOptions {
+    std::string proxyHost;
+    std::string proxyPort = "80";
+    std::string url = "http://localhost:8765"; // base address of the update server
+    bool browser = false;                      // hidden check box "Linkseite aktivieren"
+    std::string zweiPreis = "0,50";
+    std::string einPreis = "1,00";
+};
+
 // What the main window shows and holds. Commands read it when they run and write their
 // results back; the faces only present it.
 struct AppState {
@@ -41,6 +54,9 @@ struct AppState {
     double selectedDate = DrawCalendar::kMinimumDate;
     double scanFromDate = DrawCalendar::kDesignedStartDate;
     double scanToDate = DrawCalendar::kMinimumDate;
+
+    Page pageInFront = Page::TipOverview;
+    InternetOptions internet;
 
     TipSheet tips;
     MatchHistogram histogram;
