@@ -19,6 +19,7 @@ void AppShell::startUp(AppState& state, const Ports& ports,
     state.startDate = startDateAfterRestore(state.startDate, today);
     state.maxRuns = 1000 * kDefaultMaxRunsThousands;
     state.drawFileName = std::string(DrawHistory::kFileName);
+    state.random.setSeed(ports.systemClock().seedValue());
     state.scanFromDate = state.startDate;
     state.selectedDate = today;
     state.changed();

@@ -6,6 +6,7 @@
 #include "draws/DrawHistory.h"
 #include "draws/DrawRecord.h"
 #include "evaluation/MatchClass.h"
+#include "generator/RandomSource.h"
 
 #include <array>
 #include <filesystem>
@@ -58,6 +59,7 @@ struct AppState {
     Page pageInFront = Page::TipOverview;
     InternetOptions internet;
 
+    RandomSource random;
     TipSheet tips;
     MatchHistogram histogram;
     MessageTable messages;
