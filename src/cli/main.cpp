@@ -17,7 +17,11 @@ const char* kUsage =
     "  draws                                list every stored draw\n"
     "  check --date D [--row LINE]...       check tip lines against the draw of D\n"
     "  browse --date D (--previous N | --next N)\n"
-    "                                       step from the draw of D\n";
+    "                                       step from the draw of D\n"
+    "  stats KIND [--start D] [--selected D] [--row LINE]...\n"
+    "                                       draw a statistic chart; KIND is frequency,\n"
+    "                                       overdue, powerball, powerball-overdue, pairs,\n"
+    "                                       triples, quads, cross-sums or tips (with --row)\n";
 
 using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
@@ -27,6 +31,7 @@ const std::map<std::string, Command>& commands() {
         {"draws", runDraws},
         {"check", runCheck},
         {"browse", runBrowse},
+        {"stats", runStats},
     };
     return table;
 }

@@ -1,36 +1,18 @@
 // Runs powerball-cli as a user would and reads its JSON back.
+#include "CliRunner.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 
 using nlohmann::json;
+using powerball::testing::CliRun;
+using powerball::testing::runCli;
 using powerball::testing::TempFolder;
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-CliRun runCli(const std::string& arguments) {
-    const std::string command = std::string(POWERBALL_CLI) + " " + arguments + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 class CliTest : public ::testing::Test {
 protected:

@@ -30,6 +30,10 @@ TEST(AppShell, StartUpAndFirstActivationShowTheNewestDraw) {
     EXPECT_EQ(state.drawIndex, 1);
     EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(state.selectedDate)), "2026-08-05");
     EXPECT_EQ(state.panelCrossSumText, "Quersumme: 214");
+    // Activation ends with the frequency chart of both draws (average 114.5 to even).
+    EXPECT_EQ(state.chart.barCount(), 69);
+    EXPECT_EQ(state.chart.caption(), "Zahlenverteilung     Ziehungen: 2    Quersumme: 114");
+    EXPECT_EQ(state.pageInFront, Page::TipOverview);
 }
 
 TEST(AppShell, RecentStartDateGoesBackToTheMinimum) {

@@ -1,6 +1,7 @@
 #include "app/AppShell.h"
 
 #include "evaluation/TipCheck.h"
+#include "stats/NumberStatistics.h"
 
 namespace powerball {
 
@@ -27,6 +28,7 @@ void AppShell::startUp(AppState& state, const Ports& ports,
 
 void AppShell::activate(AppState& state, const Ports& ports) {
     evaluateSelectedDate(state, ports);
+    showNumberFrequency(state);
 }
 
 double AppShell::startDateAfterRestore(double restored, DayNumber today) {

@@ -7,6 +7,7 @@
 #include "draws/DrawRecord.h"
 #include "evaluation/MatchClass.h"
 #include "generator/RandomSource.h"
+#include "stats/StatisticChart.h"
 
 #include <array>
 #include <filesystem>
@@ -71,6 +72,9 @@ struct AppState {
     std::string panelDrawText;                   // draw text of the draw panel
     std::string panelCrossSumText = "Quersumme"; // cross-sum label of the draw panel
     std::string ticketNumber;                    // "Losnummer", shown on the draw panel
+
+    // The bar chart of the "Diagramm" page; the last statistic stays until the next one.
+    StatisticChart chart;
 
     // Carried settings: restored and saved unchanged.
     int neuerSchein = 0;

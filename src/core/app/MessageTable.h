@@ -42,6 +42,14 @@ inline constexpr int NoWarranty = 45;
 inline constexpr int NumberDistribution = 46;
 inline constexpr int Random = 60;
 inline constexpr int StopPicker = 61;
+// Texts of the statistic charts.
+inline constexpr int Draws = 32;
+inline constexpr int PowerballFrequencyCaption = 47;
+inline constexpr int GroupDraws = 53;
+inline constexpr int PairsFound = 54;
+inline constexpr int TriplesFound = 55;
+inline constexpr int CrossSumDistribution = 56;
+inline constexpr int QuadsFound = 57;
 } // namespace Msg
 
 } // namespace powerball

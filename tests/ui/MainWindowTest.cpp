@@ -1,0 +1,332 @@
+#include "MainWindow.h"
+#include "app/TipSheet.h"
+#include "draws/DrawCalendar.h"
+#include "draws/DrawHistory.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+using powerball::DrawCalendar;
+using powerball::TipSheet;
+using powerball::ui::MainWindow;
+
+namespace {
+
+struct Draw {
+    QDate date;
+    std::array<int, 5> white;
+    int powerball;
+    int powerPlay;
+};
+
+// Four draws; the newest is the one shown after start-up.
+const std::vector<Draw> kDraws = {
+    {{2024, 1, 1}, {1, 2, 3, 4, 5}, 6, 2},
+    {{2024, 1, 3}, {10, 20, 30, 40, 50}, 11, 3},
+    {{2024, 1, 6}, {7, 19, 40, 55, 66}, 9, 2},
+    {{2024, 1, 8}, {2, 7, 19, 60, 61}, 9, 4},
+};
+
+void writeDrawFile(const std::filesystem::path& file) {
+    std::vector<powerball::DrawRecord> records;
+    for (const Draw& draw : kDraws) {
+        powerball::DrawRecord record;
+        record.date = DrawCalendar::dayNumber(draw.date.year(), draw.date.month(), draw.date.day());
+        record.setNumbers(draw.white, draw.powerball, draw.powerPlay);
+        records.push_back(record);
+    }
+    const powerball::DrawHistory history(file);
+    history.createEmpty();
+    history.insertOrReplaceAll(records);
+}
+
+QString shortDate(QDate date) {
+    return date.toString(u"dd.MM.yy"_s);
+}
+
+const QColor kLime(0, 255, 0);
+const QColor kRed(255, 0, 0);
+
+QColor windowColor() {
+    return QApplication::palette().color(QPalette::Base);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void typedTextIsValidated_data();
+    void typedTextIsValidated();
+    void leavingAFieldChecksTheSheet();
+    void lockedRowSurvivesClearing();
+    void browsingStopsAtBothEnds();
+    void checkButtonLocatesThePickedDate_data();
+    void checkButtonLocatesThePickedDate();
+    void hintOfControlUnderMouseGoesToStatusBar();
+    void failingCommandIsReportedOnceAndWindowStaysUsable();
+    void closingADialogChecksTheSelectedDateAgain();
+
+private:
+    template <class T> T* child(const QString& name) const {
+        T* found = m_window->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QLineEdit* field(int row, int f) const {
+        return child<QLineEdit>(QString::fromStdString(TipSheet::fieldName(row, f)));
+    }
+    QLabel* label(const std::string& name) const {
+        return child<QLabel>(QString::fromStdString(name));
+    }
+    QString panelText() const { return child<QLabel>(u"panelDrawLabel"_s)->text(); }
+    QDate pickedDate() const { return child<QDateEdit>(u"selectedDatePicker"_s)->date(); }
+
+    // Types a row the way a user does, field by field, and leaves it with Tab.
+    void typeRow(int row, const std::array<QString, 6>& texts) {
+        for (int f = 0; f < 6; ++f) {
+            QLineEdit* edit = field(row, f);
+            edit->setFocus();
+            QTest::keyClicks(edit, texts[static_cast<std::size_t>(f)]);
+        }
+        QTest::keyClick(field(row, 5), Qt::Key_Tab);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void MainWindowTest::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    const std::filesystem::path folder = m_folder->path().toStdString();
+    writeDrawFile(folder / "Powerball.dat");
+    m_window = std::make_unique<MainWindow>(folder);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    // The first activation shows the newest draw.
+    QTRY_VERIFY(panelText().contains(shortDate(kDraws.back().date)));
+}
+
+void MainWindowTest::cleanup() {
+    m_window.reset();
+    m_folder.reset();
+}
+
+void MainWindowTest::typedTextIsValidated_data() {
+    QTest::addColumn<int>("fieldIndex");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("white 69 stays") << 0 << u"69"_s << u"69"_s;
+    QTest::newRow("white 70 empties") << 0 << u"70"_s << u""_s;
+    QTest::newRow("white 0 empties") << 3 << u"0"_s << u""_s;
+    QTest::newRow("leading zeros go") << 4 << u"007"_s << u"7"_s;
+    QTest::newRow("letters empty") << 1 << u"x"_s << u""_s;
+    QTest::newRow("powerball 26 stays") << 5 << u"26"_s << u"26"_s;
+    QTest::newRow("powerball 27 empties") << 5 << u"27"_s << u""_s;
+}
+
+void MainWindowTest::typedTextIsValidated() {
+    QFETCH(int, fieldIndex);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    QLineEdit* edit = field(6, fieldIndex);
+    edit->setFocus();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+}
+
+void MainWindowTest::leavingAFieldChecksTheSheet() {
+    // Against the newest draw 2 7 19 60 61, Powerball 9.
+    typeRow(0, {u"40"_s, u"7"_s, u"33"_s, u"2"_s, u"19"_s, u"9"_s});
+    typeRow(1, {u"52"_s, u"7"_s, u"50"_s, u"51"_s, u"2"_s, u"1"_s});
+
+    const std::array<QString, 5> sorted = {u"2"_s, u"7"_s, u"19"_s, u"33"_s, u"40"_s};
+    for (int f = 0; f < 5; ++f) {
+        QCOMPARE(field(0, f)->text(), sorted[static_cast<std::size_t>(f)]);
+        QCOMPARE(field(0, f)->palette().color(QPalette::Base), f < 3 ? kLime : windowColor());
+    }
+    QCOMPARE(field(0, 5)->palette().color(QPalette::Base), kRed);
+    QLabel* hits = label(TipSheet::hitsLabelName(0));
+    QCOMPARE(hits->text(), u"3 + PB"_s);
+    QCOMPARE(hits->palette().color(QPalette::WindowText), kRed);
+    QCOMPARE(label(TipSheet::crossSumLabelName(0))->text(), u"101"_s);
+
+    // Two hits and no Powerball: black, and the Powerball field keeps the window colour.
+    QCOMPARE(field(1, 0)->text(), u"2"_s);
+    QLabel* twoHits = label(TipSheet::hitsLabelName(1));
+    QCOMPARE(twoHits->text(), u"2"_s);
+    QCOMPARE(twoHits->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(field(1, 5)->palette().color(QPalette::Base), windowColor());
+
+    // A row that was checked and then loses a number keeps its cross sum, loses its hits.
+    QLineEdit* first = field(0, 0);
+    first->setFocus();
+    first->selectAll();
+    QTest::keyClick(first, Qt::Key_Delete);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(hits->text(), QString());
+    QCOMPARE(label(TipSheet::crossSumLabelName(0))->text(), u"101"_s);
+    QCOMPARE(field(0, 1)->palette().color(QPalette::Base), windowColor());
+}
+
+void MainWindowTest::lockedRowSurvivesClearing() {
+    typeRow(0, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    typeRow(6, {u"2"_s, u"7"_s, u"19"_s, u"60"_s, u"61"_s, u"9"_s});
+    QLabel* caption = label(TipSheet::captionName(6));
+    const QColor unlocked = caption->palette().color(QPalette::WindowText);
+
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QCOMPARE(caption->palette().color(QPalette::WindowText), kRed);
+
+    QTest::mouseClick(child<QPushButton>(u"clearAllTipsButton"_s), Qt::LeftButton);
+    for (int f = 0; f < 6; ++f) {
+        QCOMPARE(field(0, f)->text(), QString());
+        QCOMPARE(field(0, f)->palette().color(QPalette::Base), windowColor());
+    }
+    QCOMPARE(label(TipSheet::hitsLabelName(0))->text(), QString());
+    QCOMPARE(label(TipSheet::crossSumLabelName(0))->text(), QString());
+    QCOMPARE(field(6, 4)->text(), u"61"_s);
+    QCOMPARE(field(6, 4)->palette().color(QPalette::Base), kLime);
+    QCOMPARE(label(TipSheet::hitsLabelName(6))->text(), u"5 + PB"_s);
+    QCOMPARE(label(TipSheet::crossSumLabelName(6))->text(), u"149"_s);
+
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QCOMPARE(caption->palette().color(QPalette::WindowText), unlocked);
+    QTest::mouseClick(child<QPushButton>(u"clearAllTipsButton"_s), Qt::LeftButton);
+    QCOMPARE(field(6, 4)->text(), QString());
+}
+
+void MainWindowTest::browsingStopsAtBothEnds() {
+    struct Step {
+        const char* button;
+        int shownDraw;
+    };
+    const Step steps[] = {
+        {"nextDrawButton", 3}, // already the newest: stays
+        {"previousDrawButton", 2}, {"previousDrawButton", 1},
+        {"previousDrawButton", 0}, {"previousDrawButton", 0}, // already the oldest: stays
+        {"nextDrawButton", 1},
+    };
+    for (const Step& step : steps) {
+        QTest::mouseClick(child<QToolButton>(QString::fromLatin1(step.button)), Qt::LeftButton);
+        const Draw& draw = kDraws[static_cast<std::size_t>(step.shownDraw)];
+        int sum = 0;
+        for (int white : draw.white)
+            sum += white;
+        QVERIFY2(panelText().contains(shortDate(draw.date)), qPrintable(panelText()));
+        QVERIFY(panelText().contains(u"PB: %1 PP: %2"_s.arg(draw.powerball).arg(draw.powerPlay)));
+        QCOMPARE(child<QLabel>(u"databaseDrawLabel"_s)->text(), panelText());
+        QCOMPARE(child<QLabel>(u"panelCrossSumLabel"_s)->text(), u"Quersumme: %1"_s.arg(sum));
+        QCOMPARE(pickedDate(), draw.date);
+    }
+}
+
+void MainWindowTest::checkButtonLocatesThePickedDate_data() {
+    QTest::addColumn<QDate>("picked");
+    QTest::addColumn<int>("shownDraw");
+    QTest::addColumn<QString>("hits"); // of the tip 10 20 30 40 50, Powerball 11
+
+    QTest::newRow("a draw day") << QDate(2024, 1, 3) << 1 << u"5 + PB"_s;
+    QTest::newRow("between two draws: the later") << QDate(2024, 1, 4) << 2 << u"1"_s;
+    QTest::newRow("before the first") << QDate(2000, 5, 17) << 0 << u"0"_s;
+    QTest::newRow("after the last") << QDate(2025, 2, 1) << 3 << u"0"_s;
+}
+
+void MainWindowTest::checkButtonLocatesThePickedDate() {
+    QFETCH(QDate, picked);
+    QFETCH(int, shownDraw);
+    QFETCH(QString, hits);
+
+    typeRow(0, {u"10"_s, u"20"_s, u"30"_s, u"40"_s, u"50"_s, u"11"_s});
+    child<QDateEdit>(u"selectedDatePicker"_s)->setDate(picked);
+    QTest::mouseClick(child<QPushButton>(u"checkSelectedDateButton"_s), Qt::LeftButton);
+
+    const Draw& draw = kDraws[static_cast<std::size_t>(shownDraw)];
+    QVERIFY2(panelText().contains(shortDate(draw.date)), qPrintable(panelText()));
+    QCOMPARE(pickedDate(), draw.date);
+    QCOMPARE(label(TipSheet::hitsLabelName(0))->text(), hits);
+}
+
+void MainWindowTest::hintOfControlUnderMouseGoesToStatusBar() {
+    auto* previous = child<QToolButton>(u"previousDrawButton"_s);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(previous, &enter);
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(), u"vorhergehende Ziehung anzeigen"_s);
+
+    QLabel* caption = label(TipSheet::captionName(11));
+    QApplication::sendEvent(caption, &enter);
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
+             u"Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"_s);
+}
+
+void MainWindowTest::failingCommandIsReportedOnceAndWindowStaysUsable() {
+    // A draw file that cannot be read: a folder in its place.
+    const std::filesystem::path drawFile =
+        std::filesystem::path(m_folder->path().toStdString()) / "Powerball.dat";
+    std::filesystem::remove(drawFile);
+    std::filesystem::create_directory(drawFile);
+
+    QStringList reports;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [this, &reports] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reports << box->text();
+            box->accept();
+            // The window manager gives the focus back to the main window.
+            m_window->activateWindow();
+        }
+    });
+    closer.start(10);
+    QTest::mouseClick(child<QToolButton>(u"previousDrawButton"_s), Qt::LeftButton);
+    QTest::qWait(200);
+    closer.stop();
+
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports.first().contains(u"Powerball.dat"_s), qPrintable(reports.first()));
+
+    std::filesystem::remove(drawFile);
+    writeDrawFile(drawFile);
+    QTest::mouseClick(child<QToolButton>(u"previousDrawButton"_s), Qt::LeftButton);
+    QVERIFY(panelText().contains(shortDate(kDraws[1].date)));
+}
+
+void MainWindowTest::closingADialogChecksTheSelectedDateAgain() {
+    child<QDateEdit>(u"selectedDatePicker"_s)->setDate(QDate(2024, 1, 2));
+
+    QDialog dialog(m_window.get());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.close();
+    // What the window manager does when a dialog goes: the main window becomes active.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    QTRY_VERIFY2(panelText().contains(shortDate(kDraws[1].date)), qPrintable(panelText()));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
