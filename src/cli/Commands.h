@@ -11,5 +11,6 @@ int runImport(const CliOptions& options, std::ostream& out);
 int runDraws(const CliOptions& options, std::ostream& out);
 int runCheck(const CliOptions& options, std::ostream& out);
 int runBrowse(const CliOptions& options, std::ostream& out);
+int runSettings(const CliOptions& options, std::ostream& out);
 
 } // namespace powerball::cli

@@ -11,22 +11,27 @@ using namespace powerball::cli;
 namespace {
 
 const char* kUsage =
-    "usage: powerball-cli [--folder DIR] [--today YYYY-MM-DD] [--json] COMMAND ...\n"
+    "usage: powerball-cli [--folder DIR] [--settings FILE] [--today YYYY-MM-DD] [--json]\n"
+    "                     [--set NAME=VALUE]... COMMAND ...\n"
+    "  --settings FILE  the settings file (default $XDG_CONFIG_HOME/Velmar/registry.reg)\n"
+    "  --set NAME=VALUE set an option control for this run, e.g. CheckBox2=1, UpDown12=40,\n"
+    "                   RadioButton3=1; may also follow the command\n"
     "commands:\n"
     "  import FILE.csv                      store the draws of a CSV file\n"
     "  draws                                list every stored draw\n"
     "  check --date D [--row LINE]...       check tip lines against the draw of D\n"
     "  browse --date D (--previous N | --next N)\n"
-    "                                       step from the draw of D\n";
+    "                                       step from the draw of D\n"
+    "  settings show                        every stored setting as the program takes it\n"
+    "  settings save                        store the settings back as the program holds them\n"
+    "  settings set NAME VALUE              store one value (dates as YYYY-MM-DD)\n";
 
 using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"import", runImport},
-        {"draws", runDraws},
-        {"check", runCheck},
-        {"browse", runBrowse},
+        {"import", runImport}, {"draws", runDraws},       {"check", runCheck},
+        {"browse", runBrowse}, {"settings", runSettings},
     };
     return table;
 }

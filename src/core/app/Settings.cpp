@@ -185,14 +185,14 @@ std::vector<NamedSetting> Settings::values(const AppState& state) {
     return values;
 }
 
-SettingKind Settings::kindOf(const SettingValue& value) {
+SettingKind Settings::kindOfValue(const SettingValue& value) {
     return static_cast<SettingKind>(value.index());
 }
 
 std::optional<SettingKind> Settings::kindOf(std::string_view name) {
     for (const NamedSetting& setting : values(AppState{}))
         if (setting.name == name)
-            return kindOf(setting.value);
+            return kindOfValue(setting.value);
     return std::nullopt;
 }
 

@@ -16,11 +16,13 @@ namespace powerball {
 // One persisted value as the program holds it: a check box or radio button, an integer, a
 // text, or a date as a day number.
 using SettingValue = std::variant<bool, std::int32_t, std::string, double>;
+// The kinds in the order of SettingValue's alternatives.
 enum class SettingKind { Flag, Integer, Text, Date };
 
 struct NamedSetting {
     std::string name; // the registry value name
     SettingValue value;
+    bool operator==(const NamedSetting&) const = default;
 };
 
 // Every setting survives a restart in one key of the current user's registry. Each value is
@@ -44,8 +46,9 @@ public:
     // Every persisted value as the state holds it, in the order save writes them, with the
     // ticket number, which is only read, first.
     static std::vector<NamedSetting> values(const AppState& state);
+    // The kind of a persisted value; nothing for a name that is not persisted.
     static std::optional<SettingKind> kindOf(std::string_view name);
-    static SettingKind kindOf(const SettingValue& value);
+    static SettingKind kindOfValue(const SettingValue& value);
     // Writes one value with the type its control keeps it in.
     static void write(RegistryKey& key, const NamedSetting& setting);
 

@@ -169,10 +169,11 @@ void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {
     // A link to the file, as dotfile managers keep them, stays a link.
     std::error_code error;
     std::filesystem::path target = m_path;
-    if (std::filesystem::is_symlink(m_path, error))
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(m_path, error))) {
         target = std::filesystem::weakly_canonical(m_path, error);
-    if (error)
-        throw RegistryError("Cannot resolve " + quote(m_path) + ": " + error.message());
+        if (error)
+            throw RegistryError("Cannot resolve " + quote(m_path) + ": " + error.message());
+    }
     const std::filesystem::path folder = target.parent_path();
     if (!folder.empty())
         std::filesystem::create_directories(folder, error);
