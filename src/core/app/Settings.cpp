@@ -71,7 +71,6 @@ void restoreOptionsAndWindow(AppState& state, const RegistryKey& key) {
         state.tippTop = *top;
     if (const auto left = key.readInteger("TippLeft"))
         state.tippLeft = *left;
-    state.languageIndex = 0;
     state.languageIndex = key.readInteger("Sprache").value_or(2);
 }
 
@@ -137,7 +136,8 @@ void restoreFromKey(AppState& state, const RegistryKey& key) {
 } // namespace
 
 void Settings::restore(AppState& state, RegistryStore& store) {
-    // No language is chosen until "Sprache" is read.
+    // No language is chosen until "Sprache" is read: when its group fails before, the
+    // built-in German texts stay.
     state.languageIndex = 0;
     if (std::string notice = store.notice(); !notice.empty())
         state.status[1] = std::move(notice);

@@ -22,8 +22,8 @@ struct OptionControl {
 };
 
 // The options that steer the tip generator, as the "Berechnung" tab and the row-count spin
-// beside "Tipps berechnen" hold them. Check boxes and radio buttons are addressed by their
-// control names everywhere outside this class: the registry, the command line and the window.
+// beside "Tipps berechnen" hold them. The generator reads the fields; the registry, the
+// command line's --set and the window address the options by their control names.
 struct CalculationSettings {
     // "Statistisch": which numbers to prefer.
     bool preferFrequent = false;          // CheckBox2
