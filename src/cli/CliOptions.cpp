@@ -2,6 +2,7 @@
 
 #include "app/TipSheet.h"
 #include "draws/DrawCalendar.h"
+#include "generator/CalculationSettings.h"
 
 namespace powerball::cli {
 
@@ -17,6 +18,15 @@ int parseInteger(const std::string& text, const std::string& what) {
     if (!value)
         throw UsageError(what + ": \"" + text + "\" is not a whole number");
     return *value;
+}
+
+SettingOverride parseSettingOverride(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    const std::string name = text.substr(0, equals);
+    if (equals == std::string::npos || !CalculationSettings::find(name))
+        throw UsageError("--set: \"" + text +
+                         "\" is not NAME=VALUE with an option control such as UpDown12");
+    return {name, parseInteger(text.substr(equals + 1), "--set " + name)};
 }
 
 CliOptions parseCommandLine(int argc, char** argv) {
@@ -37,6 +47,8 @@ CliOptions parseCommandLine(int argc, char** argv) {
             options.today = parseDate(valueOf(argument), "--today");
         else if (argument == "--json")
             options.json = true;
+        else if (argument == "--set")
+            options.overrides.push_back(parseSettingOverride(valueOf(argument)));
         else if (argument.starts_with("--"))
             throw UsageError("unknown option " + argument);
         else
@@ -45,8 +57,12 @@ CliOptions parseCommandLine(int argc, char** argv) {
     if (k >= argc)
         throw UsageError("no command given");
     options.verb = argv[k++];
-    for (; k < argc; ++k)
-        options.arguments.emplace_back(argv[k]);
+    for (; k < argc; ++k) {
+        if (std::string(argv[k]) == "--set")
+            options.overrides.push_back(parseSettingOverride(valueOf("--set")));
+        else
+            options.arguments.emplace_back(argv[k]);
+    }
     return options;
 }
 

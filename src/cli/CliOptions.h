@@ -14,12 +14,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// `--set NAME=VALUE`: one option control set for this run, as if the user had set it after
+// the settings were restored. NAME is a control name such as CheckBox2, UpDown12 or
+// RadioButton3.
+struct SettingOverride {
+    std::string name;
+    int value = 0;
+};
+SettingOverride parseSettingOverride(const std::string& text);
+
 // The common options before the verb, the verb, and the verb's own arguments.
 struct CliOptions {
     std::optional<std::filesystem::path> folder;
     std::optional<std::filesystem::path> settings;
     std::optional<int> today; // day number
     bool json = false;
+    std::vector<SettingOverride> overrides; // --set, taken before or after the verb
     std::string verb;
     std::vector<std::string> arguments;
 };

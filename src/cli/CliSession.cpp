@@ -1,6 +1,7 @@
 #include "CliSession.h"
 
 #include "app/AppShell.h"
+#include "app/Settings.h"
 
 #include <iostream>
 
@@ -24,7 +25,19 @@ CliSession::CliSession(const CliOptions& options) {
     ports.clock = m_clock.get();
     ports.sound = &sound;
     ports.prompts = &m_prompts;
+    m_settings = openSettingsStore(options);
+    ports.registry = m_settings.get();
     AppShell::startUp(state, ports, options.folder.value_or(executableFolder()));
+    for (const SettingOverride& option : options.overrides)
+        Settings::setOption(state, option.name, option.value);
+}
+
+std::unique_ptr<RegistryFileStore> openSettingsStore(const CliOptions& options) {
+    auto store = std::make_unique<RegistryFileStore>(
+        options.settings.value_or(RegistryFileStore::defaultPath()));
+    if (const std::string notice = store->notice(); !notice.empty())
+        std::cerr << notice << '\n';
+    return store;
 }
 
 } // namespace powerball::cli

@@ -2,6 +2,7 @@
 
 #include "CliOptions.h"
 
+#include "RegistryFileStore.h"
 #include "app/AppState.h"
 #include "platform/Ports.h"
 
@@ -24,7 +25,8 @@ public:
 };
 
 // The main window's state without a window: started up the way the window starts, on the
-// program folder and day the command line names.
+// program folder, day and settings file the command line names, with the --set overrides
+// applied afterwards.
 class CliSession {
 public:
     explicit CliSession(const CliOptions& options);
@@ -32,12 +34,18 @@ public:
     AppState state;
     Ports ports;
     RecordingSoundPlayer sound;
+    RegistryFileStore& settingsStore() { return *m_settings; }
 
 private:
     StderrPrompts m_prompts;
     std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<RegistryFileStore> m_settings;
 };
 
 std::filesystem::path executableFolder();
+
+// The settings file of --settings, else the user's own; a note about a damaged or
+// unreadable file goes to standard error.
+std::unique_ptr<RegistryFileStore> openSettingsStore(const CliOptions& options);
 
 } // namespace powerball::cli

@@ -12,5 +12,6 @@ int runDraws(const CliOptions& options, std::ostream& out);
 int runCheck(const CliOptions& options, std::ostream& out);
 int runBrowse(const CliOptions& options, std::ostream& out);
 int runStats(const CliOptions& options, std::ostream& out);
+int runSettings(const CliOptions& options, std::ostream& out);
 
 } // namespace powerball::cli

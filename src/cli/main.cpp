@@ -11,7 +11,11 @@ using namespace powerball::cli;
 namespace {
 
 const char* kUsage =
-    "usage: powerball-cli [--folder DIR] [--today YYYY-MM-DD] [--json] COMMAND ...\n"
+    "usage: powerball-cli [--folder DIR] [--settings FILE] [--today YYYY-MM-DD] [--json]\n"
+    "                     [--set NAME=VALUE]... COMMAND ...\n"
+    "  --settings FILE  the settings file (default $XDG_CONFIG_HOME/Velmar/registry.reg)\n"
+    "  --set NAME=VALUE set an option control for this run, e.g. CheckBox2=1, UpDown12=40,\n"
+    "                   RadioButton3=1; may also follow the command\n"
     "commands:\n"
     "  import FILE.csv                      store the draws of a CSV file\n"
     "  draws                                list every stored draw\n"
@@ -21,7 +25,10 @@ const char* kUsage =
     "  stats KIND [--start D] [--selected D] [--row LINE]...\n"
     "                                       draw a statistic chart; KIND is frequency,\n"
     "                                       overdue, powerball, powerball-overdue, pairs,\n"
-    "                                       triples, quads, cross-sums or tips (with --row)\n";
+    "                                       triples, quads, cross-sums or tips (with --row)\n"
+    "  settings show                        every stored setting as the program takes it\n"
+    "  settings save                        store the settings back as the program holds them\n"
+    "  settings set NAME VALUE              store one value (dates as YYYY-MM-DD)\n";
 
 using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
@@ -32,6 +39,7 @@ const std::map<std::string, Command>& commands() {
         {"check", runCheck},
         {"browse", runBrowse},
         {"stats", runStats},
+        {"settings", runSettings},
     };
     return table;
 }

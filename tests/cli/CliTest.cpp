@@ -23,9 +23,12 @@ protected:
                "2015-10-10,7,19,33,45,60,12,3\n"
                "2015-10-14,11,21,31,41,51,8,10\n";
         csv.close();
-        base = "--folder " + folder.path().string() + " --today 2016-01-01 --json ";
+        base = "--folder " + folder.path().string() + " --settings " + settings().string() +
+               " --today 2016-01-01 --json ";
         ASSERT_EQ(runCli(base + "import " + folder.file("draws.csv").string()).exitCode, 0);
     }
+
+    std::filesystem::path settings() const { return folder.file("settings.reg"); }
 
     TempFolder folder;
     std::string base;
@@ -79,7 +82,54 @@ TEST_F(CliTest, ExitCodes) {
     EXPECT_EQ(runCli(base + "check --date 2015-13-01").exitCode, 1);
     EXPECT_EQ(runCli(base + "import /nonexistent/x.csv").exitCode, 2);
     TempFolder empty;
-    EXPECT_EQ(runCli("--folder " + empty.path().string() + " draws").exitCode, 2);
+    EXPECT_EQ(runCli("--folder " + empty.path().string() + " --settings " +
+                     empty.file("s.reg").string() + " draws")
+                  .exitCode,
+              2);
+    EXPECT_EQ(runCli(base + "settings set Nonsense 1").exitCode, 1);
+    EXPECT_EQ(runCli(base + "settings set UpDown1 viele").exitCode, 1);
+    EXPECT_EQ(runCli(base + "settings set DateTimePicker2 10.10.2015").exitCode, 1);
+    EXPECT_EQ(runCli(base + "settings show extra").exitCode, 1);
+    EXPECT_EQ(runCli(base + "--set Sprache=3 settings show").exitCode, 1);
+    EXPECT_EQ(runCli(base + "settings show --set UpDown12").exitCode, 1);
+}
+
+TEST_F(CliTest, SettingsAreStoredAndTakenAsTheControlsTakeThem) {
+    for (const char* set : {"UpDown18 500", "CheckBox31 0", "UpDown6 7", "Edit1 75", "Edit2 07",
+                            "ProxyHostEdit 'Müller \"7\"'", "DateTimePicker2 2015-12-30",
+                            "Sprache 5", "Losnummer 4711"})
+        ASSERT_EQ(runCli(base + "settings set " + set).exitCode, 0) << set;
+    const CliRun run = runCli(base + "settings show");
+    ASSERT_EQ(run.exitCode, 0);
+    const json shown = json::parse(run.out);
+    EXPECT_EQ(shown["UpDown18"], 128);
+    EXPECT_EQ(shown["Chekcbox31"], false);
+    EXPECT_EQ(shown["UpDown6"], 5);
+    EXPECT_EQ(shown["Edit1"], "");
+    EXPECT_EQ(shown["Edit2"], "7");
+    EXPECT_EQ(shown["ProxyHostEdit"], "Müller \"7\"");
+    EXPECT_EQ(shown["ProxyPortEdit"], "80");
+    EXPECT_EQ(shown["DateTimePicker2"], "1997-11-05"); // within a week of --today
+    EXPECT_EQ(shown["Sprache"], 5);
+    EXPECT_EQ(shown["Losnummer"], "4711");
+    EXPECT_EQ(shown["UpDown12"], 30);
+
+    // An override holds for one run only, until it is saved.
+    EXPECT_EQ(json::parse(runCli(base + "--set UpDown12=90 settings show").out)["UpDown12"], 75);
+    EXPECT_EQ(json::parse(runCli(base + "settings show").out)["UpDown12"], 30);
+    ASSERT_EQ(runCli(base + "settings save --set RadioButton2=1").exitCode, 0);
+    const json saved = json::parse(runCli(base + "settings show").out);
+    EXPECT_EQ(saved["RadioButton1"], false);
+    EXPECT_EQ(saved["RadioButton2"], true);
+    EXPECT_EQ(saved["UpDown18"], 128);
+}
+
+TEST_F(CliTest, ADamagedSettingsFileIsKeptAside) {
+    std::ofstream(settings()) << "kein Registry-Text";
+    const CliRun run = runCli(base + "settings show");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(json::parse(run.out)["Sprache"], 2);
+    EXPECT_TRUE(std::filesystem::exists(settings().string() + ".damaged"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/AppShell.h"
 
+#include "app/Settings.h"
 #include "evaluation/TipCheck.h"
 #include "stats/NumberStatistics.h"
 
@@ -14,11 +15,12 @@ void AppShell::startUp(AppState& state, const Ports& ports,
     state.maxRuns = 100000;
     state.checkEnabled = false;
 
-    // From here on leaving a tip field runs the check.
-    state.checkEnabled = true;
-
+    // The settings; the tip check is switched on once the "Browser" value is read.
+    Settings::restore(state, ports.registryStore());
     state.startDate = startDateAfterRestore(state.startDate, today);
-    state.maxRuns = 1000 * kDefaultMaxRunsThousands;
+    state.maxRuns = state.settings.maxRuns();
+    if (state.internet.proxyHost.empty())
+        state.internet.proxyPort = "80";
     state.drawFileName = std::string(DrawHistory::kFileName);
     state.random.setSeed(ports.systemClock().seedValue());
     state.scanFromDate = state.startDate;
@@ -29,6 +31,12 @@ void AppShell::startUp(AppState& state, const Ports& ports,
 void AppShell::activate(AppState& state, const Ports& ports) {
     evaluateSelectedDate(state, ports);
     showNumberFrequency(state);
+}
+
+void AppShell::shutDown(const AppState& state, const Ports& ports) {
+    if (const auto failure = Settings::save(state, ports.registryStore()))
+        ports.userPrompts().showMessage("Die Einstellungen konnten nicht gespeichert werden: " +
+                                        *failure);
 }
 
 double AppShell::startDateAfterRestore(double restored, DayNumber today) {

@@ -20,10 +20,11 @@ public:
     // checked against the sheet, the frequency chart.
     static void activate(AppState& state, const Ports& ports);
 
+    // Closing the main window: every setting is saved. The window fills in its size first.
+    static void shutDown(const AppState& state, const Ports& ports);
+
     // A stored start date later than a week before today goes back to the picker's minimum.
     static double startDateAfterRestore(double restored, DayNumber today);
-
-    static constexpr int kDefaultMaxRunsThousands = 50;
 };
 
 } // namespace powerball

@@ -2,12 +2,14 @@
 
 #include "app/MessageTable.h"
 #include "app/TipSheet.h"
+#include "app/WindowGeometry.h"
 #include "draws/DrawCalendar.h"
 #include "draws/DrawHistory.h"
 #include "draws/DrawRecord.h"
 #include "evaluation/MatchClass.h"
 #include "generator/RandomSource.h"
 #include "stats/StatisticChart.h"
+#include "generator/CalculationSettings.h"
 
 #include <array>
 #include <filesystem>
@@ -81,6 +83,10 @@ struct AppState {
     int tippTop = 39;
     int tippLeft = 47;
     int land = 1;
+
+    // The generator's options, and the window size the settings keep.
+    CalculationSettings settings;
+    WindowGeometry window;
 
     DrawHistory drawHistory() const { return DrawHistory(programFolder / drawFileName); }
     std::filesystem::path soundPath() const { return programFolder / soundFile; }

@@ -17,4 +17,9 @@ const Clock& Ports::systemClock() const {
     return clock ? *clock : system;
 }
 
+RegistryStore& Ports::registryStore() const {
+    static NullRegistryStore none;
+    return registry ? *registry : none;
+}
+
 } // namespace powerball

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/RegistryStore.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UserPrompts.h"
 
@@ -25,10 +26,12 @@ struct Ports {
     SoundPlayer* sound = nullptr;
     UserPrompts* prompts = nullptr;
     const Clock* clock = nullptr;
+    RegistryStore* registry = nullptr;
 
     SoundPlayer& soundPlayer() const;
     UserPrompts& userPrompts() const;
     const Clock& systemClock() const;
+    RegistryStore& registryStore() const;
 };
 
 } // namespace powerball

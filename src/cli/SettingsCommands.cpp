@@ -1,0 +1,118 @@
+#include "CliSession.h"
+#include "Commands.h"
+#include "JsonOutput.h"
+
+#include "app/Settings.h"
+
+#include <ostream>
+
+namespace powerball::cli {
+
+namespace {
+
+Json settingJson(const SettingValue& value) {
+    return std::visit(
+        [](const auto& held) -> Json {
+            if constexpr (std::is_same_v<std::decay_t<decltype(held)>, double>)
+                return isoDay(held);
+            else
+                return held;
+        },
+        value);
+}
+
+// The text form, which `settings set` reads back: check boxes as 0 or 1, dates as ISO dates.
+std::string settingText(const SettingValue& value) {
+    return std::visit(
+        [](const auto& held) -> std::string {
+            using T = std::decay_t<decltype(held)>;
+            if constexpr (std::is_same_v<T, std::string>)
+                return held;
+            else if constexpr (std::is_same_v<T, double>)
+                return isoDay(held);
+            else
+                return std::to_string(static_cast<int>(held));
+        },
+        value);
+}
+
+void printSettings(const std::vector<NamedSetting>& settings, bool json, std::ostream& out) {
+    if (!json) {
+        for (const NamedSetting& setting : settings)
+            out << setting.name << '=' << settingText(setting.value) << '\n';
+        return;
+    }
+    Json object = Json::object();
+    for (const NamedSetting& setting : settings)
+        object[setting.name] = settingJson(setting.value);
+    out << object.dump() << '\n';
+}
+
+// A registry value name, or the control name of an option.
+std::string valueName(const std::string& name) {
+    if (Settings::kindOf(name))
+        return name;
+    if (const OptionControl* control = CalculationSettings::find(name))
+        return std::string(control->valueName);
+    throw UsageError("settings set: no setting is named " + name);
+}
+
+SettingValue parseSetting(const std::string& name, const std::string& text) {
+    switch (*Settings::kindOf(name)) {
+    case SettingKind::Flag:
+        return parseInteger(text, name) != 0;
+    case SettingKind::Integer:
+        return parseInteger(text, name);
+    case SettingKind::Date:
+        return static_cast<double>(parseDate(text, name));
+    case SettingKind::Text:
+        break;
+    }
+    return text;
+}
+
+int showSettings(const CliOptions& options, std::ostream& out) {
+    CliSession session(options);
+    printSettings(Settings::values(session.state), options.json, out);
+    return 0;
+}
+
+int saveSettings(const CliOptions& options, std::ostream& out) {
+    CliSession session(options);
+    if (const auto failure = Settings::save(session.state, session.settingsStore()))
+        throw std::runtime_error(*failure);
+    const std::string file = session.settingsStore().path().string();
+    if (options.json)
+        out << Json{{"saved", file}}.dump() << '\n';
+    else
+        out << "Settings saved to " << file << '\n';
+    return 0;
+}
+
+// Writes the value as it stands; the control clamps it when the settings are next restored.
+int setSetting(const CliOptions& options, const std::string& name, const std::string& text,
+               std::ostream& out) {
+    const NamedSetting setting{valueName(name), parseSetting(valueName(name), text)};
+    const auto store = openSettingsStore(options);
+    RegistryKey key(*store, Settings::kKey);
+    Settings::write(key, setting);
+    key.close();
+    printSettings({setting}, options.json, out);
+    return 0;
+}
+
+} // namespace
+
+int runSettings(const CliOptions& options, std::ostream& out) {
+    const std::vector<std::string>& arguments = options.arguments;
+    const std::string action = arguments.empty() ? "" : arguments.front();
+    if (action == "show" && arguments.size() == 1)
+        return showSettings(options, out);
+    if (action == "save" && arguments.size() == 1)
+        return saveSettings(options, out);
+    if (action == "set" && arguments.size() == 3)
+        return setSetting(options, arguments[1], arguments[2], out);
+    throw UsageError("settings needs show, save, or set NAME VALUE");
+}
+
+} // namespace powerball::cli

@@ -1,0 +1,206 @@
+#include "RegistryFileStore.h"
+
+#include "RegistryFileFormat.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace powerball {
+
+namespace {
+
+std::string systemError() {
+    return std::strerror(errno);
+}
+
+std::string quote(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+std::string readBytes(const std::filesystem::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw RegistryError("Cannot read " + quote(file) + ": " + systemError());
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const std::string reason = systemError();
+            ::close(fd);
+            throw RegistryError("Cannot read " + quote(file) + ": " + reason);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+// False with errno set when the bytes could not all be written.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a failure here loses nothing, so it is not reported.
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::string fullKey(const std::string& key) {
+    return std::string(RegistryFileStore::kRoot) + key;
+}
+
+} // namespace
+
+RegistryFileStore::RegistryFileStore(std::filesystem::path file) : m_path(std::move(file)) {
+    try {
+        m_content = readFile();
+    } catch (const RegistryError& error) {
+        m_unwritable = error.what();
+        m_notice = "Die Einstellungen aus " + quote(m_path) + " sind nicht lesbar (" +
+                   error.what() + "); es gelten die Standardwerte, gespeichert wird nicht.";
+    }
+}
+
+std::filesystem::path RegistryFileStore::defaultPath() {
+    std::filesystem::path config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME");
+        xdg && std::filesystem::path(xdg).is_absolute()) {
+        config = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd* user = ::getpwuid(::getuid());
+            home = user ? user->pw_dir : nullptr;
+        }
+        if (!home || !*home)
+            throw RegistryError("No home folder to keep the settings in");
+        config = std::filesystem::path(home) / ".config";
+    }
+    return config / "Velmar" / "registry.reg";
+}
+
+MemoryRegistryStore RegistryFileStore::readFile() {
+    std::error_code error;
+    if (!std::filesystem::exists(m_path, error) && !error)
+        return {};
+    const std::string bytes = readBytes(m_path);
+    try {
+        return RegistryFileFormat::parse(bytes);
+    } catch (const RegistryFormatError& damage) {
+        const std::filesystem::path aside = keepAside(damage.what());
+        m_notice = "Die Einstellungsdatei " + quote(m_path) + " war beschädigt (" + damage.what() +
+                   ") und liegt jetzt als " + quote(aside) + "; es gelten die Standardwerte.";
+        return {};
+    }
+}
+
+// The damaged file moves to a name of its own; an earlier damaged file is never replaced.
+std::filesystem::path RegistryFileStore::keepAside(const std::string& reason) {
+    for (int attempt = 1; attempt < 1000; ++attempt) {
+        std::filesystem::path aside = m_path;
+        aside += attempt == 1 ? ".damaged" : ".damaged-" + std::to_string(attempt);
+        std::error_code error;
+        if (std::filesystem::exists(aside, error) || error)
+            continue;
+        std::filesystem::rename(m_path, aside, error);
+        if (error)
+            throw RegistryError(reason + "; cannot keep it aside: " + error.message());
+        return aside;
+    }
+    throw RegistryError(reason + "; too many damaged files kept aside already");
+}
+
+void RegistryFileStore::createKey(const std::string& key) {
+    m_content.createKey(fullKey(key));
+    m_pending.push_back({fullKey(key), std::nullopt});
+}
+
+std::optional<RegistryValue> RegistryFileStore::value(const std::string& key,
+                                                      const std::string& name) const {
+    return m_content.value(fullKey(key), name);
+}
+
+void RegistryFileStore::setValue(const std::string& key, const std::string& name,
+                                 const RegistryValue& value) {
+    m_content.setValue(fullKey(key), name, value);
+    m_pending.push_back({fullKey(key), MemoryRegistryStore::Entry{name, value}});
+}
+
+void RegistryFileStore::flush() {
+    if (m_pending.empty())
+        return;
+    if (!m_unwritable.empty())
+        throw RegistryError(m_unwritable);
+    MemoryRegistryStore merged = readFile();
+    for (const Write& write : m_pending) {
+        if (write.entry)
+            merged.setValue(write.key, write.entry->name, write.entry->value);
+        else
+            merged.createKey(write.key);
+    }
+    writeFile(merged);
+    m_content = std::move(merged);
+    m_pending.clear();
+}
+
+void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {
+    // A link to the file, as dotfile managers keep them, stays a link.
+    std::error_code error;
+    std::filesystem::path target = m_path;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(m_path, error))) {
+        target = std::filesystem::weakly_canonical(m_path, error);
+        if (error)
+            throw RegistryError("Cannot resolve " + quote(m_path) + ": " + error.message());
+    }
+    const std::filesystem::path folder = target.parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, error);
+    if (error)
+        throw RegistryError("Cannot create " + quote(folder) + ": " + error.message());
+
+    std::string temporary = target.string() + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        throw RegistryError("Cannot write " + quote(target) + ": " + systemError());
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    const bool written = writeAll(fd, RegistryFileFormat::format(content)) && ::fsync(fd) == 0;
+    std::string reason = written ? std::string() : systemError();
+    if (::close(fd) != 0 && written)
+        reason = systemError();
+    if (!reason.empty()) {
+        ::unlink(temporary.c_str());
+        throw RegistryError("Cannot write " + quote(target) + ": " + reason);
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        reason = systemError();
+        ::unlink(temporary.c_str());
+        throw RegistryError("Cannot replace " + quote(target) + ": " + reason);
+    }
+    syncFolder(folder.empty() ? std::filesystem::path(".") : folder);
+}
+
+} // namespace powerball

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/MemoryRegistryStore.h"
+#include "platform/RegistryStore.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace powerball {
+
+// The current user's registry as a REGEDIT4 text file, by default
+// $XDG_CONFIG_HOME/Velmar/registry.reg. Keys are held in memory; closing them writes the
+// file again: the values written since, laid over the file as it is then, so that keys
+// another program changed meanwhile survive. The file is replaced in one rename and is never
+// left half-written.
+//
+// A file that cannot be read as a registry file is kept aside under another name and the
+// store starts empty; a file that cannot be read at all is left alone and never replaced.
+// Either way the store's notice tells the user.
+class RegistryFileStore : public RegistryStore {
+public:
+    static constexpr std::string_view kRoot = "HKEY_CURRENT_USER\\";
+
+    explicit RegistryFileStore(std::filesystem::path file);
+
+    // $XDG_CONFIG_HOME/Velmar/registry.reg, or ~/.config/Velmar/registry.reg when the variable
+    // is unset or not an absolute path.
+    static std::filesystem::path defaultPath();
+
+    const std::filesystem::path& path() const { return m_path; }
+
+    void createKey(const std::string& key) override;
+    std::optional<RegistryValue> value(const std::string& key,
+                                       const std::string& name) const override;
+    void setValue(const std::string& key, const std::string& name,
+                  const RegistryValue& value) override;
+    void flush() override;
+    std::string notice() const override { return m_notice; }
+
+private:
+    struct Write {
+        std::string key;
+        std::optional<MemoryRegistryStore::Entry> entry; // nothing: the key is only created
+    };
+
+    MemoryRegistryStore readFile();
+    std::filesystem::path keepAside(const std::string& reason);
+    void writeFile(const MemoryRegistryStore& content) const;
+
+    std::filesystem::path m_path;
+    MemoryRegistryStore m_content;
+    std::vector<Write> m_pending;
+    std::string m_notice;
+    std::string m_unwritable; // why the file must not be replaced; empty when it may
+};
+
+} // namespace powerball

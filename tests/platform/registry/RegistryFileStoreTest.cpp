@@ -1,0 +1,179 @@
+#include "RegistryFileStore.h"
+#include "RegistryFileFormat.h"
+
+#include "TempFolder.h"
+#include "app/AppShell.h"
+#include "app/Settings.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+using namespace powerball;
+using powerball::testing::TempFolder;
+using ::testing::HasSubstr;
+
+namespace {
+
+std::string readText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeText(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+class RegistryFileStoreTest : public ::testing::Test {
+protected:
+    AppState startUp(RegistryStore& store) {
+        Ports ports;
+        ports.clock = &clock;
+        ports.registry = &store;
+        AppState state;
+        AppShell::startUp(state, ports, folder.path());
+        return state;
+    }
+
+    TempFolder folder;
+    FixedClock clock{DrawCalendar::dayNumber(2026, 1, 10)};
+    std::filesystem::path file = folder.file("Velmar") / "registry.reg";
+};
+
+TEST_F(RegistryFileStoreTest, ReadingLeavesNoTraceAndSavingCreatesTheFile) {
+    RegistryFileStore store(file);
+    AppState state = startUp(store);
+    EXPECT_EQ(state.status[1], "");
+    EXPECT_FALSE(std::filesystem::exists(file.parent_path()));
+
+    state.settings.setValue("CheckBox2", 1);
+    ASSERT_EQ(Settings::save(state, store), std::nullopt);
+    const std::string text = readText(file);
+    EXPECT_THAT(text, HasSubstr("[HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\PowerBall]\r\n"));
+    EXPECT_THAT(text, HasSubstr("\"Chekcbox2\"=dword:00000001\r\n"));
+    EXPECT_EQ(std::filesystem::directory_iterator(file.parent_path())->path(), file)
+        << "no temporary file is left behind";
+}
+
+TEST_F(RegistryFileStoreTest, UmlautsAndEveryValueSurviveARestart) {
+    AppState state;
+    {
+        RegistryFileStore store(file);
+        state = startUp(store);
+        state.internet.proxyHost = "Müller-Straße \"7\" \\ Ä";
+        state.tips.setLine(3, "1,2,3,4,5,6,7");
+        state.startDate = DrawCalendar::dayNumber(2019, 3, 2);
+        ASSERT_EQ(Settings::save(state, store), std::nullopt);
+    }
+    EXPECT_THAT(readText(file), HasSubstr("Müller-Straße"));
+    RegistryFileStore store(file);
+    EXPECT_EQ(Settings::values(startUp(store)), Settings::values(state));
+}
+
+TEST_F(RegistryFileStoreTest, ADamagedFileIsKeptAsideAndTheProgramStartsWithDefaults) {
+    std::filesystem::create_directories(file.parent_path());
+    const std::string damaged = "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\PowerBall]\n"
+                                "\"Sprache\"=dword:00000003\n\"UpDown12\"=dword:zz\n";
+    writeText(file, damaged);
+    {
+        RegistryFileStore store(file);
+        AppState state = startUp(store);
+        EXPECT_EQ(state.languageIndex, 2);
+        EXPECT_THAT(state.status[1], HasSubstr("registry.reg.damaged"));
+        EXPECT_THAT(state.status[1], HasSubstr("line 4"));
+        EXPECT_EQ(readText(file.string() + ".damaged"), damaged);
+        EXPECT_FALSE(std::filesystem::exists(file));
+        ASSERT_EQ(Settings::save(state, store), std::nullopt);
+    }
+    EXPECT_NO_THROW(RegistryFileFormat::parse(readText(file)));
+
+    writeText(file, "kaputt");
+    RegistryFileStore again(file);
+    EXPECT_THAT(again.notice(), HasSubstr("registry.reg.damaged-2"));
+    EXPECT_EQ(readText(file.string() + ".damaged"), damaged);
+}
+
+TEST_F(RegistryFileStoreTest, AFileThatCannotBeReadIsNeverReplaced) {
+    std::filesystem::create_directories(file);
+    RegistryFileStore store(file);
+    AppState state = startUp(store);
+    EXPECT_THAT(state.status[1], HasSubstr("nicht lesbar"));
+    EXPECT_EQ(state.settings, CalculationSettings{});
+    EXPECT_NE(Settings::save(state, store), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+TEST_F(RegistryFileStoreTest, KeysOtherProgramsWroteMeanwhileSurvive) {
+    std::filesystem::create_directories(file.parent_path());
+    writeText(file, "REGEDIT4\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\Pilotex]\n"
+                    "\"Liste\"=hex(7):41,00,00,00\n");
+    RegistryFileStore program(file);
+    const AppState state = startUp(program);
+    {
+        RegistryFileStore clickTool(file);
+        RegistryKey key(clickTool, "SOFTWARE\\Velmar\\Pilotex");
+        key.writeString("Pfad", "/opt/pilotex");
+        key.close();
+    }
+    ASSERT_EQ(Settings::save(state, program), std::nullopt);
+    const std::string text = readText(file);
+    EXPECT_THAT(text, HasSubstr("\"Liste\"=hex(7):41,00,00,00\r\n"));
+    EXPECT_THAT(text, HasSubstr("\"Pfad\"=\"/opt/pilotex\"\r\n"));
+    EXPECT_THAT(text, HasSubstr("\"Sprache\"=dword:00000002\r\n"));
+}
+
+TEST_F(RegistryFileStoreTest, ALinkedFileStaysALink) {
+    const std::filesystem::path real = folder.file("dotfiles.reg");
+    writeText(real, "REGEDIT4\n");
+    std::filesystem::create_directories(file.parent_path());
+    std::filesystem::create_symlink(real, file);
+    RegistryFileStore store(file);
+    ASSERT_EQ(Settings::save(startUp(store), store), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_THAT(readText(real), HasSubstr("Chekcbox1"));
+}
+
+TEST_F(RegistryFileStoreTest, AValueOfAnotherTypeCannotBeRead) {
+    std::filesystem::create_directories(file.parent_path());
+    writeText(file, "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"Text\"=\"5\"\n\"Zahl\"=dword:00000005\n"
+                    "\"Vier\"=hex:00,00,80,3f\n");
+    RegistryFileStore store(file);
+    const RegistryKey key(store, "k");
+    EXPECT_EQ(key.readString("Text"), "5");
+    EXPECT_EQ(key.readInteger("Zahl"), 5);
+    EXPECT_EQ(key.readBool("zahl"), true);
+    EXPECT_EQ(key.readInteger("Fehlt"), std::nullopt);
+    EXPECT_THROW(key.readInteger("Text"), RegistryError);
+    EXPECT_THROW(key.readBool("Text"), RegistryError);
+    EXPECT_THROW(key.readString("Zahl"), RegistryError);
+    EXPECT_THROW(key.readDate("Zahl"), RegistryError);
+    EXPECT_THROW(key.readDate("Vier"), RegistryError); // a date takes eight bytes
+}
+
+TEST(RegistryFileStore, DefaultPathFollowsTheConfigHome) {
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string before = saved ? saved : "";
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+
+    ::setenv("XDG_CONFIG_HOME", "/srv/config", 1);
+    EXPECT_EQ(RegistryFileStore::defaultPath(), "/srv/config/Velmar/registry.reg");
+    if (!home.empty()) {
+        ::setenv("XDG_CONFIG_HOME", "relative", 1);
+        EXPECT_EQ(RegistryFileStore::defaultPath(),
+                  std::filesystem::path(home) / ".config/Velmar/registry.reg");
+        ::unsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(RegistryFileStore::defaultPath(),
+                  std::filesystem::path(home) / ".config/Velmar/registry.reg");
+    }
+    if (saved)
+        ::setenv("XDG_CONFIG_HOME", before.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace
