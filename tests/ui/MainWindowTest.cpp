@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +88,8 @@ private Q_SLOTS:
     void hintOfControlUnderMouseGoesToStatusBar();
     void failingCommandIsReportedOnceAndWindowStaysUsable();
     void closingADialogChecksTheSelectedDateAgain();
+    void switchingPagesFromATipFieldShowsTheChosenPage();
+    void heightRescalesThePagesWidthDoesNot();
 
 private:
     template <class T> T* child(const QString& name) const {
@@ -326,6 +330,36 @@ void MainWindowTest::closingADialogChecksTheSelectedDateAgain() {
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 
     QTRY_VERIFY2(panelText().contains(shortDate(kDraws[1].date)), qPrintable(panelText()));
+}
+
+void MainWindowTest::switchingPagesFromATipFieldShowsTheChosenPage() {
+    // The page switch takes the focus from the field, and the check runs meanwhile.
+    QLineEdit* edit = field(0, 0);
+    edit->setFocus();
+    QTest::keyClicks(edit, u"5"_s);
+    auto* pages = child<QTabWidget>(u"pages"_s);
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(3).center());
+
+    QCOMPARE(pages->currentIndex(), 3);
+    QVERIFY(child<QLabel>(u"databaseDrawLabel"_s)->isVisible());
+    QVERIFY(!edit->isVisible());
+}
+
+void MainWindowTest::heightRescalesThePagesWidthDoesNot() {
+    auto* pages = child<QTabWidget>(u"pages"_s);
+    const qreal designedPoints = pages->font().pointSizeF();
+    const int designedFieldHeight = field(0, 0)->height();
+    const QSize designed = m_window->size();
+
+    m_window->resize(designed.width(), 2 * designed.height());
+    QTRY_COMPARE(m_window->height(), 2 * designed.height());
+    QCOMPARE(pages->font().pointSizeF(), 2 * designedPoints);
+    QTRY_VERIFY(field(0, 0)->height() > designedFieldHeight * 3 / 2);
+
+    const int wider = m_window->width() + 100;
+    m_window->resize(wider, m_window->height());
+    QTRY_COMPARE(m_window->width(), wider);
+    QCOMPARE(pages->font().pointSizeF(), 2 * designedPoints);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <QWidget>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+
+namespace powerball::ui {
+
+// The page "Datenbank": draw maintenance, the shown draw, the selected date with its check
+// and the analyses of the draw history.
+class DatabasePage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DatabasePage(QWidget* parent = nullptr);
+
+    void showState(const AppState& state);
+
+Q_SIGNALS:
+    // The user picked another date (a day number).
+    void selectedDatePicked(double day);
+    // Check the tips against the draw of the picked date.
+    void checkRequested(double day);
+
+private:
+    QPushButton* button(const QString& name, const QString& caption, bool enabled);
+
+    QLabel* m_drawText = nullptr;
+    QDateEdit* m_selectedDate = nullptr;
+};
+
+} // namespace powerball::ui

@@ -1,0 +1,63 @@
+#include "InternetOptionsPage.h"
+
+#include "Conversions.h"
+#include "Links.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace powerball::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A label showing a web address that the system's browser opens when clicked.
+QLabel* linkLabel(const QString& name, const QString& address, QWidget* parent) {
+    auto* label = new QLabel(u"<a href=\"%1\">%1</a>"_s.arg(address), parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::RichText);
+    label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    label->setOpenExternalLinks(true);
+    return label;
+}
+
+} // namespace
+
+InternetOptionsPage::InternetOptionsPage(QWidget* parent) : QWidget(parent) {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 12, 12, 12);
+    page->setSpacing(8);
+
+    auto* proxy = new QFormLayout;
+    m_proxyHost = new QLineEdit(this);
+    m_proxyHost->setObjectName(u"proxyHostEdit"_s);
+    connect(m_proxyHost, &QLineEdit::textEdited, this, &InternetOptionsPage::proxyHostEdited);
+    proxy->addRow(u"Proxy-Server:"_s, m_proxyHost);
+    m_proxyPort = new QLineEdit(this);
+    m_proxyPort->setObjectName(u"proxyPortEdit"_s);
+    connect(m_proxyPort, &QLineEdit::textEdited, this, &InternetOptionsPage::proxyPortEdited);
+    proxy->addRow(u"Port:"_s, m_proxyPort);
+    page->addLayout(proxy);
+
+    page->addSpacing(12);
+    page->addWidget(new QLabel(u"Updates und die neueste Version gibt es bei:"_s, this));
+    page->addWidget(linkLabel(u"makerLinkLabel"_s, makerHomePage(), this));
+    page->addSpacing(8);
+    page->addWidget(new QLabel(u"Die aktuellen Ziehungen und Quoten finden unter:"_s, this));
+    page->addWidget(linkLabel(u"drawsLinkLabel"_s, drawsAndOddsPage(), this));
+    page->addStretch(1);
+}
+
+void InternetOptionsPage::showState(const AppState& state) {
+    const QString host = qs(state.internet.proxyHost);
+    if (m_proxyHost->text() != host)
+        m_proxyHost->setText(host);
+    const QString port = qs(state.internet.proxyPort);
+    if (m_proxyPort->text() != port)
+        m_proxyPort->setText(port);
+}
+
+} // namespace powerball::ui

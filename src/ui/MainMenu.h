@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QMenuBar;
+
+namespace powerball::ui {
+
+// The main menu: the update, the calculation, the language, the hidden hand-over and
+// closing the window. Every action carries an object name.
+class MainMenu : public QObject {
+    Q_OBJECT
+
+public:
+    explicit MainMenu(QMenuBar* bar);
+
+    QAction* closeAction() const { return m_close; }
+
+    // Puts the check mark on the language of the index (1 deutsch .. 9 हिंदी); any other
+    // index checks none.
+    void showLanguage(int languageIndex);
+
+private:
+    struct LanguageEntry {
+        int index;
+        QAction* action;
+    };
+
+    void buildLanguageMenu(QMenuBar* bar);
+
+    QAction* m_close = nullptr;
+    QActionGroup* m_languages = nullptr;
+    std::vector<LanguageEntry> m_languageEntries;
+};
+
+} // namespace powerball::ui

@@ -1,0 +1,227 @@
+#include "MainWindow.h"
+
+#include "ActivationWatch.h"
+#include "CalculationPage.h"
+#include "ChartPage.h"
+#include "CommandGuard.h"
+#include "Conversions.h"
+#include "DatabasePage.h"
+#include "DrawPanel.h"
+#include "HintRelay.h"
+#include "InternetOptionsPage.h"
+#include "MainMenu.h"
+#include "MessagePage.h"
+#include "TipOverviewPage.h"
+#include "TipSheetView.h"
+#include "app/AppShell.h"
+#include "draws/DrawBrowser.h"
+#include "evaluation/TipCheck.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace powerball::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* parent)
+    : QMainWindow(parent), m_sound(this), m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock} {
+    setObjectName(u"mainWindow"_s);
+    setWindowTitle(u"Velmars Lumero for PowerBall®"_s);
+
+    buildPages();
+    m_menu = new MainMenu(menuBar());
+    m_status = std::make_unique<StatusPanels>(statusBar());
+    connectCommands();
+
+    m_state.onChanged = [this] { showState(); };
+    m_sound.setProgramFolder(programFolder);
+    runCommand([this, &programFolder] { AppShell::startUp(m_state, m_ports, programFolder); });
+
+    fitDesignedSize();
+}
+
+MainWindow::~MainWindow() {
+    // The controls go after the state; what they report on their way out is no command.
+    m_state.onChanged = nullptr;
+    const QObject* sources[] = {
+        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(), m_database,
+        m_internet, m_hints,    m_activation};
+    for (const QObject* source : sources)
+        source->disconnect(this);
+}
+
+void MainWindow::buildPages() {
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(u"pages"_s);
+    // All page tabs stay in view: the window is at least as wide as the tab bar.
+    m_pages->tabBar()->setUsesScrollButtons(false);
+    m_overview = new TipOverviewPage(m_pages);
+    m_calculation = new CalculationPage(m_pages);
+    m_chart = new ChartPage(m_pages);
+    m_database = new DatabasePage(m_pages);
+    m_internet = new InternetOptionsPage(m_pages);
+    m_messages = new MessagePage(m_pages);
+    m_pages->addTab(m_overview, u"Tipp-Übersicht"_s);
+    m_pages->addTab(m_calculation, u"Berechnung"_s);
+    m_pages->addTab(m_chart, u"Diagramm"_s);
+    m_pages->addTab(m_database, u"Datenbank"_s);
+    m_pages->addTab(m_internet, u"Internet-Optionen"_s);
+    m_pages->addTab(m_messages, u"Meldungen"_s);
+    m_pages->setTabVisible(5, false);
+    setCentralWidget(m_pages);
+}
+
+void MainWindow::connectCommands() {
+    TipSheetView* sheet = m_overview->sheet();
+    connect(sheet, &TipSheetView::fieldEdited, this, &MainWindow::fieldEdited);
+    connect(sheet, &TipSheetView::fieldLeft, this, &MainWindow::fieldLeft);
+    connect(sheet, &TipSheetView::captionClicked, this, &MainWindow::captionClicked);
+    connect(m_overview, &TipOverviewPage::clearAllRequested, this, &MainWindow::clearAllTips);
+
+    DrawPanel* panel = m_overview->drawPanel();
+    connect(panel, &DrawPanel::previousRequested, this, &MainWindow::previousDraw);
+    connect(panel, &DrawPanel::nextRequested, this, &MainWindow::nextDraw);
+
+    connect(m_database, &DatabasePage::selectedDatePicked, this, &MainWindow::selectedDatePicked);
+    connect(m_database, &DatabasePage::checkRequested, this, &MainWindow::checkSelectedDate);
+
+    connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+    connect(m_internet, &InternetOptionsPage::proxyHostEdited, this, &MainWindow::proxyHostEdited);
+    connect(m_internet, &InternetOptionsPage::proxyPortEdited, this, &MainWindow::proxyPortEdited);
+
+    connect(m_menu->closeAction(), &QAction::triggered, this, &QWidget::close);
+
+    m_hints = new HintRelay(this);
+    m_hints->watch(this);
+    connect(m_hints, &HintRelay::hint, this, &MainWindow::showHint);
+
+    m_activation = new ActivationWatch(this);
+    connect(m_activation, &ActivationWatch::returnedFromDialog, this, &MainWindow::activate);
+}
+
+// The designed client area when every page fits into it, else the smallest size in which
+// they all fit. The scaler measures later heights against this one.
+void MainWindow::fitDesignedSize() {
+    const QSize minimum = minimumSizeHint();
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize designed(std::max(kDesignedClientWidth, minimum.width()),
+                         std::max(kDesignedClientHeight + menuHeight, minimum.height()));
+    resize(designed);
+    m_scaler = std::make_unique<PageScaler>(m_pages, designed.height());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // The first activation, once the event loop runs and the window is up.
+    QTimer::singleShot(0, this, &MainWindow::activate);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_scaler)
+        m_scaler->heightChanged(height());
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+    ++m_commandDepth;
+    runGuarded(this, command);
+    --m_commandDepth;
+    showState();
+    // An activation that came while a dialog of the command was open runs next.
+    if (m_commandDepth == 0 && m_activationPending) {
+        m_activationPending = false;
+        QTimer::singleShot(0, this, &MainWindow::activate);
+    }
+}
+
+void MainWindow::activate() {
+    if (m_commandDepth > 0) {
+        m_activationPending = true;
+        return;
+    }
+    runCommand([this] { AppShell::activate(m_state, m_ports); });
+}
+
+void MainWindow::showState() {
+    // Only a command that picked another page turns the pages; a repaint while the user
+    // switches pages (a field losing the focus) must not turn them back.
+    if (m_state.pageInFront != m_pageShown) {
+        m_pageShown = m_state.pageInFront;
+        m_pages->setCurrentIndex(static_cast<int>(m_pageShown));
+    }
+    m_overview->showState(m_state);
+    m_database->showState(m_state);
+    m_internet->showState(m_state);
+    m_messages->showState(m_state);
+    m_status->show(m_state.status);
+    m_menu->showLanguage(m_state.languageIndex);
+}
+
+void MainWindow::fieldEdited(int row, int field, const QString& text) {
+    runCommand([this, row, field, &text] { m_state.tips.setField(row, field, toStd(text)); });
+}
+
+void MainWindow::fieldLeft() {
+    if (m_state.checkEnabled)
+        runCommand([this] { Komplettcheck(m_state, m_ports.soundPlayer()); });
+}
+
+void MainWindow::captionClicked(int row) {
+    runCommand([this, row] { m_state.tips.toggleLock(row); });
+}
+
+void MainWindow::clearAllTips() {
+    runCommand([this] { m_state.tips.clearUnlocked(); });
+}
+
+void MainWindow::previousDraw() {
+    runCommand([this] { DrawBrowser::previous(m_state, m_ports); });
+}
+
+void MainWindow::nextDraw() {
+    runCommand([this] { DrawBrowser::next(m_state, m_ports); });
+}
+
+void MainWindow::selectedDatePicked(double day) {
+    runCommand([this, day] { m_state.setSelectedDate(day); });
+}
+
+void MainWindow::checkSelectedDate(double day) {
+    runCommand([this, day] {
+        m_state.setSelectedDate(day);
+        evaluateSelectedDate(m_state, m_ports);
+    });
+}
+
+void MainWindow::showHint(const QString& hint) {
+    m_state.status[1] = toStd(hint);
+    m_status->show(m_state.status);
+}
+
+void MainWindow::pageChanged(int index) {
+    // The hidden page never comes to the front.
+    if (index >= 0 && index <= static_cast<int>(Page::InternetOptions)) {
+        m_pageShown = static_cast<Page>(index);
+        m_state.pageInFront = m_pageShown;
+    }
+}
+
+void MainWindow::proxyHostEdited(const QString& host) {
+    runCommand([this, &host] { m_state.internet.proxyHost = toStd(host); });
+}
+
+void MainWindow::proxyPortEdited(const QString& port) {
+    runCommand([this, &port] { m_state.internet.proxyPort = toStd(port); });
+}
+
+} // namespace powerball::ui

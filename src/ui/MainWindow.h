@@ -1,0 +1,96 @@
+#pragma once
+
+#include "PageScaler.h"
+#include "QtSoundPlayer.h"
+#include "QtUserPrompts.h"
+#include "StatusPanels.h"
+#include "app/AppState.h"
+#include "platform/Clock.h"
+#include "platform/Ports.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QTabWidget;
+
+namespace powerball::ui {
+
+class ActivationWatch;
+class CalculationPage;
+class ChartPage;
+class DatabasePage;
+class HintRelay;
+class InternetOptionsPage;
+class MainMenu;
+class MessagePage;
+class TipOverviewPage;
+
+// The main window: holds the program's state and its ports, turns the user's actions into
+// core commands and shows the state after each of them.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Designed client area: the pages and the status bar below the menu.
+    static constexpr int kDesignedClientWidth = 528;
+    static constexpr int kDesignedClientHeight = 451;
+
+    explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildPages();
+    void connectCommands();
+    void fitDesignedSize();
+
+    // Runs a command under the general error handler and shows the state afterwards.
+    void runCommand(const std::function<void()>& command);
+    void showState();
+    void activate();
+
+    void fieldEdited(int row, int field, const QString& text);
+    void fieldLeft();
+    void captionClicked(int row);
+    void clearAllTips();
+    void previousDraw();
+    void nextDraw();
+    void selectedDatePicked(double day);
+    void checkSelectedDate(double day);
+    void showHint(const QString& hint);
+    void pageChanged(int index);
+    void proxyHostEdited(const QString& host);
+    void proxyPortEdited(const QString& port);
+
+    AppState m_state;
+    QtSoundPlayer m_sound;
+    QtUserPrompts m_prompts;
+    SystemClock m_clock;
+    Ports m_ports;
+
+    QTabWidget* m_pages = nullptr;
+    TipOverviewPage* m_overview = nullptr;
+    CalculationPage* m_calculation = nullptr;
+    ChartPage* m_chart = nullptr;
+    DatabasePage* m_database = nullptr;
+    InternetOptionsPage* m_internet = nullptr;
+    MessagePage* m_messages = nullptr;
+    MainMenu* m_menu = nullptr;
+    HintRelay* m_hints = nullptr;
+    ActivationWatch* m_activation = nullptr;
+    std::unique_ptr<StatusPanels> m_status;
+    std::unique_ptr<PageScaler> m_scaler;
+
+    Page m_pageShown = Page::TipOverview;
+    int m_commandDepth = 0;
+    bool m_activationPending = false;
+    bool m_shownOnce = false;
+};
+
+} // namespace powerball::ui

@@ -1,0 +1,111 @@
+#include "TipOverviewPage.h"
+
+#include "ClickableLabel.h"
+#include "DrawPanel.h"
+#include "Links.h"
+#include "TipSheetView.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace powerball::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+ClickableLabel* banner(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new ClickableLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setCursor(Qt::PointingHandCursor);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label->setPalette(palette);
+    QObject::connect(label, &ClickableLabel::clicked, label,
+                     [] { QDesktopServices::openUrl(QUrl(makerHomePage())); });
+    return label;
+}
+
+} // namespace
+
+TipOverviewPage::TipOverviewPage(QWidget* parent) : QWidget(parent) {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->setSpacing(6);
+
+    m_drawPanel = new DrawPanel(this);
+    page->addWidget(m_drawPanel);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(8);
+    m_sheet = new TipSheetView(this);
+    middle->addWidget(m_sheet, 0, Qt::AlignTop);
+    middle->addWidget(buildCommandColumn(), 1);
+    page->addLayout(middle, 1);
+
+    page->addWidget(buildBottomPanel());
+}
+
+QPushButton* TipOverviewPage::commandButton(const QString& name, const QString& caption,
+                                            bool enabled) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    // The caption doubles as the hint in the status bar.
+    button->setToolTip(QString(caption).remove(u'&'));
+    button->setEnabled(enabled);
+    return button;
+}
+
+QWidget* TipOverviewPage::buildCommandColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+
+    QPushButton* clearAll = commandButton(u"clearAllTipsButton"_s, u"Löschen aller Tipps"_s, true);
+    connect(clearAll, &QPushButton::clicked, this, &TipOverviewPage::clearAllRequested);
+    layout->addWidget(clearAll);
+    layout->addWidget(commandButton(u"saveTipsButton"_s, u"Speichern des Tipps"_s, false));
+    layout->addWidget(commandButton(u"loadTipsButton"_s, u"Tipp laden aus Datei"_s, false));
+    layout->addWidget(commandButton(u"searchTipsButton"_s, u"Tipps in DB suchen"_s, false));
+    layout->addWidget(commandButton(u"tipDistributionButton"_s, u"Verteilung der Tipps"_s, false));
+    layout->addWidget(commandButton(u"printTipsButton"_s, u"Tipp ausdrucken"_s, false));
+    layout->addStretch(1);
+    layout->addWidget(banner(u"makerBanner"_s, u"w w w . v e l m a r . d e"_s, column));
+    layout->addWidget(banner(u"productBanner"_s, u"L u m e r o   V 2 . 0"_s, column));
+    return column;
+}
+
+QWidget* TipOverviewPage::buildBottomPanel() {
+    auto* panel = new QWidget(this);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    m_rowCount = new QSpinBox(panel);
+    m_rowCount->setObjectName(u"rowCountSpin"_s);
+    m_rowCount->setRange(1, 12);
+    m_rowCount->setValue(5);
+    layout->addWidget(m_rowCount);
+    layout->addWidget(commandButton(u"calculateTipsButton"_s, u"Tipps berechnen"_s, false));
+    layout->addStretch(1);
+
+    QPushButton* luck = commandButton(u"luckyNumberButton"_s, u"Glückszahl"_s, false);
+    luck->setToolTip(
+        u"Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"_s);
+    layout->addWidget(luck);
+    layout->addWidget(commandButton(u"handOverButton"_s, u"Tipp &abgeben"_s, false));
+    return panel;
+}
+
+void TipOverviewPage::showState(const AppState& state) {
+    m_drawPanel->showState(state);
+    m_sheet->showSheet(state.tips);
+}
+
+} // namespace powerball::ui

@@ -1,0 +1,150 @@
+#include "TipSheetView.h"
+
+#include "ClickableLabel.h"
+#include "Conversions.h"
+#include "SizedLabel.h"
+#include "TipFieldEdit.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QToolButton>
+
+namespace powerball::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+enum Column {
+    Caption,
+    FirstWhite,
+    EditButton = FirstWhite + TipRow::kWhiteCount,
+    Powerball,
+    Hidden,
+    Hits,
+    CrossSum
+};
+
+QColor fieldColor(FieldColor color) {
+    switch (color) {
+    case FieldColor::Lime:
+        return QColor(0, 255, 0);
+    case FieldColor::Red:
+        return QColor(255, 0, 0);
+    case FieldColor::Window:
+        break;
+    }
+    return QApplication::palette().color(QPalette::Base);
+}
+
+void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    if (widget->palette().color(role) == color)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+void setTextIfChanged(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+QString editButtonHint(int row) {
+    // The rows 5 to 8 have always had a hint of their own.
+    if (row >= 4 && row <= 7)
+        return u"Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
+               u"Zufallsgenerator erzeugen wollen"_s;
+    return u"Klicken Sie hier um den Tipp zu ändern oder per Zufallsgenerator erzeugen wollen"_s;
+}
+
+} // namespace
+
+TipSheetView::TipSheetView(QWidget* parent) : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        buildRow(r);
+
+    // Keyboard order row by row: five white numbers, Powerball, hidden field.
+    QWidget* previous = nullptr;
+    for (const RowWidgets& row : m_rows) {
+        for (TipFieldEdit* field : row.fields) {
+            if (previous)
+                setTabOrder(previous, field);
+            previous = field;
+        }
+    }
+}
+
+void TipSheetView::buildRow(int r) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    RowWidgets& row = m_rows[static_cast<std::size_t>(r)];
+
+    row.caption = new ClickableLabel(qs(TipSheet::caption(r)), this);
+    row.caption->setObjectName(qs(TipSheet::captionName(r)));
+    row.caption->setToolTip(u"Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"_s);
+    row.caption->setCursor(Qt::PointingHandCursor);
+    connect(row.caption, &ClickableLabel::clicked, this, [this, r] { Q_EMIT captionClicked(r); });
+    grid->addWidget(row.caption, r, Caption);
+
+    for (int f = 0; f < TipRow::kFieldCount; ++f) {
+        auto* field = new TipFieldEdit(this);
+        field->setObjectName(qs(TipSheet::fieldName(r, f)));
+        connect(field, &QLineEdit::textEdited, this,
+                [this, r, f](const QString& text) { Q_EMIT fieldEdited(r, f, text); });
+        connect(field, &TipFieldEdit::left, this, &TipSheetView::fieldLeft);
+        row.fields[static_cast<std::size_t>(f)] = field;
+    }
+    for (int f = 0; f < TipRow::kWhiteCount; ++f)
+        grid->addWidget(row.fields[static_cast<std::size_t>(f)], r, FirstWhite + f);
+    grid->addWidget(row.fields[TipRow::kPowerballField], r, Powerball);
+    // The extra field travels with the row but is never shown.
+    row.fields[TipRow::kHiddenField]->setVisible(false);
+    grid->addWidget(row.fields[TipRow::kHiddenField], r, Hidden);
+
+    row.editButton = new QToolButton(this);
+    row.editButton->setObjectName(u"Tipp%1Edit"_s.arg(r + 1));
+    row.editButton->setText(u"…"_s);
+    row.editButton->setToolTip(editButtonHint(r));
+    row.editButton->setFocusPolicy(Qt::NoFocus);
+    row.editButton->setAutoRaise(true);
+    row.editButton->setEnabled(false);
+    grid->addWidget(row.editButton, r, EditButton);
+
+    row.hits = new SizedLabel(u"0 + PB"_s, this);
+    row.hits->setObjectName(qs(TipSheet::hitsLabelName(r)));
+    grid->addWidget(row.hits, r, Hits);
+
+    row.crossSum = new SizedLabel(u"000"_s, this);
+    row.crossSum->setObjectName(qs(TipSheet::crossSumLabelName(r)));
+    row.crossSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(row.crossSum, r, CrossSum);
+}
+
+void TipSheetView::showSheet(const TipSheet& sheet) {
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        showRow(m_rows[static_cast<std::size_t>(r)], sheet.row(r));
+}
+
+void TipSheetView::showRow(const RowWidgets& widgets, const TipRow& row) {
+    for (std::size_t f = 0; f < widgets.fields.size(); ++f) {
+        TipFieldEdit* field = widgets.fields[f];
+        const QString text = qs(row.fields[f]);
+        // Only a real change is written back, so the cursor stays where the user types.
+        if (field->text() != text)
+            field->setText(text);
+        setPaletteColor(field, QPalette::Base, fieldColor(row.colors[f]));
+    }
+    setPaletteColor(widgets.caption, QPalette::WindowText,
+                    row.locked ? QColor(Qt::red)
+                               : QApplication::palette().color(QPalette::WindowText));
+    setTextIfChanged(widgets.hits, qs(row.hitText));
+    setPaletteColor(widgets.hits, QPalette::WindowText,
+                    row.hitColor == HitColor::Red ? QColor(Qt::red) : QColor(Qt::black));
+    setTextIfChanged(widgets.crossSum, qs(row.crossSumText));
+}
+
+} // namespace powerball::ui

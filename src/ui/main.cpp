@@ -1,0 +1,50 @@
+#include "Conversions.h"
+#include "MainWindow.h"
+#include "draws/DrawCalendar.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLocale>
+
+#include <array>
+#include <string>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The draw texts name the weekday the way the user's locale does; every other format
+// (dates "dd.mm.yyyy", decimal comma, thousands point) is fixed for the whole program.
+void fixFormats() {
+    const QLocale user = QLocale::system();
+    std::array<std::string, 7> weekdays;
+    for (int day = 0; day < 7; ++day) // Sunday first; Qt counts Monday = 1 .. Sunday = 7
+        weekdays[static_cast<std::size_t>(day)] =
+            user.dayName(day == 0 ? 7 : day, QLocale::ShortFormat).toStdString();
+    powerball::DrawCalendar::setWeekdayNames(weekdays);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Velmars Ziredidir"_s);
+    QApplication::setApplicationVersion(u"2.0"_s);
+
+    QCommandLineParser options;
+    options.setApplicationDescription(u"Velmars Lumero for PowerBall®"_s);
+    options.addHelpOption();
+    const QCommandLineOption folder(u"folder"_s, u"Program folder with the draw file."_s, u"DIR"_s);
+    options.addOption(folder);
+    // --settings FILE goes here: the settings file to use instead of the default one.
+    options.process(app);
+
+    const QString programFolder =
+        options.isSet(folder) ? options.value(folder) : QCoreApplication::applicationDirPath();
+    fixFormats();
+
+    powerball::ui::MainWindow window(powerball::ui::toPath(programFolder));
+    window.show();
+    return QApplication::exec();
+}
