@@ -70,6 +70,12 @@ struct AppState {
     std::string panelCrossSumText = "Quersumme"; // cross-sum label of the draw panel
     std::string ticketNumber;                    // "Losnummer", shown on the draw panel
 
+    // The internet update: while it runs both update buttons are disabled (and "Löschen"
+    // and "Eingeben" with them, which would rewrite the file under it) and the stop button
+    // "Stoppt das Einlesen" is shown; pressing it hides it, and the update watches that.
+    bool updateRunning = false;
+    bool stopButtonVisible = false;
+
     // Carried settings: restored and saved unchanged.
     int neuerSchein = 0;
     int tippTop = 39;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/EventPump.h"
+#include "platform/HttpClient.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UserPrompts.h"
 
@@ -19,16 +21,31 @@ public:
     void showMessage(const std::string&) override {}
 };
 
+// No network: every request fails without an answer.
+class OfflineHttpClient : public HttpClient {
+public:
+    HttpResponse get(const HttpRequest&) override;
+};
+
+class IdleEventPump : public EventPump {
+public:
+    void processEvents() override {}
+};
+
 // The ports a command may call out through. The face that runs the commands owns the
 // adapters and plugs them in here.
 struct Ports {
     SoundPlayer* sound = nullptr;
     UserPrompts* prompts = nullptr;
     const Clock* clock = nullptr;
+    HttpClient* http = nullptr;
+    EventPump* events = nullptr;
 
     SoundPlayer& soundPlayer() const;
     UserPrompts& userPrompts() const;
     const Clock& systemClock() const;
+    HttpClient& httpClient() const;
+    EventPump& eventPump() const;
 };
 
 } // namespace powerball
