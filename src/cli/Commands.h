@@ -11,5 +11,8 @@ int runImport(const CliOptions& options, std::ostream& out);
 int runDraws(const CliOptions& options, std::ostream& out);
 int runCheck(const CliOptions& options, std::ostream& out);
 int runBrowse(const CliOptions& options, std::ostream& out);
+int runUpdate(const CliOptions& options, std::ostream& out);
+int runEnter(const CliOptions& options, std::ostream& out);
+int runDelete(const CliOptions& options, std::ostream& out);
 
 } // namespace powerball::cli

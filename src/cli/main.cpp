@@ -17,16 +17,19 @@ const char* kUsage =
     "  draws                                list every stored draw\n"
     "  check --date D [--row LINE]...       check tip lines against the draw of D\n"
     "  browse --date D (--previous N | --next N)\n"
-    "                                       step from the draw of D\n";
+    "                                       step from the draw of D\n"
+    "  update [--base URL] [--proxy HOST:PORT]\n"
+    "                                       fetch the new draws from the update server\n"
+    "  enter --date D --white A,B,C,D,E --pb N --pp N\n"
+    "                                       store a draw by hand (replaces the draw of D)\n"
+    "  delete --date D                      remove the draw of D\n";
 
 using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"import", runImport},
-        {"draws", runDraws},
-        {"check", runCheck},
-        {"browse", runBrowse},
+        {"import", runImport}, {"draws", runDraws}, {"check", runCheck},   {"browse", runBrowse},
+        {"update", runUpdate}, {"enter", runEnter}, {"delete", runDelete},
     };
     return table;
 }

@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
         DrawSource draws(options.draws);
         httplib::Server server;
         server.set_keep_alive_max_count(1000);
+        server.set_tcp_nodelay(true); // a head and a body written apart must not wait for an ACK
         installRoutes(server, options, draws);
 
         const int port = options.port == 0 ? server.bind_to_any_port(options.bind)
