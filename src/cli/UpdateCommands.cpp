@@ -61,8 +61,13 @@ int runUpdate(const CliOptions& options, std::ostream& out) {
     }
     out << result.requests.size() << " days requested, " << result.appended.size()
         << " draws appended\n";
-    for (const DrawRecord& record : result.appended)
-        out << "  " << isoDay(record.date) << ' ' << record.drawNumbers().powerball() << '\n';
+    for (const DrawRecord& record : result.appended) {
+        const DrawNumbers numbers = record.drawNumbers();
+        out << "  " << isoDay(record.date);
+        for (int w = 1; w <= 5; ++w)
+            out << ' ' << numbers.white(w);
+        out << " PB " << numbers.powerball() << " PP " << numbers.powerPlay() << '\n';
+    }
     if (result.message)
         out << "Message of the server: " << *result.message << '\n';
     if (located)

@@ -133,7 +133,8 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
         state.changed();
         result.requests.push_back(day);
         const HttpResponse response = ports.httpClient().get(request);
-        state.status[0] = response.statusLine.empty() ? response.error : response.statusLine;
+        state.status[0] =
+            decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
         state.status[1] = state.messages.text(Msg::NoWarranty);
         state.changed();
 
