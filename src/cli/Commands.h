@@ -13,5 +13,8 @@ int runCheck(const CliOptions& options, std::ostream& out);
 int runBrowse(const CliOptions& options, std::ostream& out);
 int runStats(const CliOptions& options, std::ostream& out);
 int runSettings(const CliOptions& options, std::ostream& out);
+int runUpdate(const CliOptions& options, std::ostream& out);
+int runEnter(const CliOptions& options, std::ostream& out);
+int runDelete(const CliOptions& options, std::ostream& out);
 
 } // namespace powerball::cli

@@ -28,7 +28,12 @@ const char* kUsage =
     "                                       triples, quads, cross-sums or tips (with --row)\n"
     "  settings show                        every stored setting as the program takes it\n"
     "  settings save                        store the settings back as the program holds them\n"
-    "  settings set NAME VALUE              store one value (dates as YYYY-MM-DD)\n";
+    "  settings set NAME VALUE              store one value (dates as YYYY-MM-DD)\n"
+    "  update [--base URL] [--proxy HOST:PORT]\n"
+    "                                       fetch the new draws from the update server\n"
+    "  enter --date D --white A,B,C,D,E --pb N --pp N\n"
+    "                                       store a draw by hand (replaces the draw of D)\n"
+    "  delete --date D                      remove the draw of D\n";
 
 using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
@@ -40,6 +45,9 @@ const std::map<std::string, Command>& commands() {
         {"browse", runBrowse},
         {"stats", runStats},
         {"settings", runSettings},
+        {"update", runUpdate},
+        {"enter", runEnter},
+        {"delete", runDelete},
     };
     return table;
 }

@@ -77,6 +77,11 @@ struct AppState {
 
     // The bar chart of the "Diagramm" page; the last statistic stays until the next one.
     StatisticChart chart;
+    // The internet update: while it runs both update buttons are disabled (and "Löschen"
+    // and "Eingeben" with them, which would rewrite the file under it) and the stop button
+    // "Stoppt das Einlesen" is shown; pressing it hides it, and the update watches that.
+    bool updateRunning = false;
+    bool stopButtonVisible = false;
 
     // Carried settings: restored and saved unchanged.
     int neuerSchein = 0;

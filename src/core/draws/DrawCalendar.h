@@ -26,6 +26,7 @@ public:
     static constexpr DayNumber kMinimumDate = 35739;       // 5 November 1997, the pickers' minimum
     static constexpr DayNumber kDesignedStartDate = 42287; // 10 October 2015
     static constexpr DayNumber kMondayDrawsFrom = 44431;   // 23 August 2021, first Monday draw
+    static constexpr DayNumber kLatestDate = 2958465;      // 31 December 9999, the last day held
 
     static DayNumber dayNumber(int year, int month, int day);
     static DayNumber dayNumber(const CivilDate& date) {

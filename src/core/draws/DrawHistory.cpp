@@ -233,7 +233,12 @@ void DrawAppender::append(double date, const std::array<std::uint8_t, 8>& number
     record.date = date;
     record.numbers = numbers;
     writeRecord(m_file, record, m_path);
-    flushToDisk(m_file, m_path);
+    // Every record reaches the system at once, so other commands read it while the update
+    // goes on; the disk is synced once when the file is closed. A record lost to a power
+    // failure is asked for again by the next update, which starts after the newest record.
+    errno = 0;
+    if (std::fflush(m_file) != 0)
+        throw DrawFileError::fromErrno(m_path, "write");
     m_buffer = record;
 }
 
@@ -242,6 +247,12 @@ void DrawAppender::close() {
         return;
     std::FILE* file = m_file;
     m_file = nullptr;
+    try {
+        flushToDisk(file, m_path);
+    } catch (...) {
+        std::fclose(file);
+        throw;
+    }
     errno = 0;
     if (std::fclose(file) != 0)
         throw DrawFileError::fromErrno(m_path, "close the draw file");

@@ -22,4 +22,20 @@ RegistryStore& Ports::registryStore() const {
     return registry ? *registry : none;
 }
 
+HttpResponse OfflineHttpClient::get(const HttpRequest&) {
+    HttpResponse response;
+    response.error = "no network connection";
+    return response;
+}
+
+HttpClient& Ports::httpClient() const {
+    static OfflineHttpClient offline;
+    return http ? *http : offline;
+}
+
+EventPump& Ports::eventPump() const {
+    static IdleEventPump idle;
+    return events ? *events : idle;
+}
+
 } // namespace powerball

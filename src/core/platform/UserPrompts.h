@@ -1,5 +1,8 @@
 #pragma once
 
+#include "draws/DrawEntry.h"
+
+#include <optional>
 #include <string>
 
 namespace powerball {
@@ -10,6 +13,19 @@ class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
     virtual void showMessage(const std::string& text) = 0;
+
+    // A text that came from outside the program, such as an update server's answer. It must
+    // be shown exactly as plain text, never read as markup, links or rich text: a face whose
+    // message box interprets markup overrides this.
+    virtual void showPlainText(const std::string& text) { showMessage(text); }
+
+    // The entry dialog "Zahlen der Ziehung eingeben", filled with `prefilled`: the values the
+    // user accepted, or nothing when the dialog was left with the abort button (the answer of
+    // a face without the dialog).
+    virtual std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) {
+        (void)prefilled;
+        return std::nullopt;
+    }
 };
 
 } // namespace powerball

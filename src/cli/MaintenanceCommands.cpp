@@ -1,0 +1,138 @@
+#include "CliSession.h"
+#include "Commands.h"
+#include "JsonOutput.h"
+
+#include "draws/DrawMaintenance.h"
+#include "evaluation/TipCheck.h"
+
+#include <algorithm>
+#include <ostream>
+#include <sstream>
+
+namespace powerball::cli {
+
+namespace {
+
+// The entry dialog answered from the command line.
+class CommandLineEntry : public StderrPrompts {
+public:
+    explicit CommandLineEntry(const DrawEntry& entry) : m_entry(entry) {}
+    std::optional<DrawEntry> askDrawNumbers(const DrawEntry&) override { return m_entry; }
+
+private:
+    DrawEntry m_entry;
+};
+
+std::array<int, 5> whiteNumbers(const std::string& text) {
+    std::array<int, 5> white{};
+    std::stringstream stream(text);
+    std::string field;
+    std::size_t count = 0;
+    while (std::getline(stream, field, ',')) {
+        if (count == white.size())
+            throw UsageError("--white needs five numbers A,B,C,D,E");
+        white[count++] = parseInteger(field, "--white");
+    }
+    if (count != white.size() || text.ends_with(','))
+        throw UsageError("--white needs five numbers A,B,C,D,E");
+    return white;
+}
+
+int recordIndex(const AppState& state, const DrawRecord& record) {
+    const std::vector<DrawRecord> records = state.drawHistory().readAll();
+    return static_cast<int>(std::find(records.begin(), records.end(), record) - records.begin());
+}
+
+void printShown(const AppState& state, std::ostream& out) {
+    out << "Shown draw " << state.drawIndex << ": " << state.databaseDrawText << '\n';
+}
+
+} // namespace
+
+int runEnter(const CliOptions& options, std::ostream& out) {
+    ArgumentReader reader(options.arguments);
+    std::optional<int> date;
+    std::optional<std::array<int, 5>> white;
+    std::optional<int> powerball;
+    std::optional<int> powerPlay;
+    while (!reader.atEnd()) {
+        const std::string option = reader.take();
+        if (option == "--date")
+            date = reader.dateValue(option);
+        else if (option == "--white")
+            white = whiteNumbers(reader.value(option));
+        else if (option == "--pb")
+            powerball = reader.integerValue(option);
+        else if (option == "--pp")
+            powerPlay = reader.integerValue(option);
+        else
+            throw UsageError("enter: unknown argument " + option);
+    }
+    if (!date || !white || !powerball || !powerPlay)
+        throw UsageError("enter needs --date, --white, --pb and --pp");
+    const DrawEntry entry{*date, *white, *powerball, *powerPlay};
+    if (!entry.inRange())
+        throw UsageError("enter: white numbers are 1..69, --pb 1..39 and --pp 0..11");
+
+    CliSession session(options);
+    AppState& state = session.state;
+    CommandLineEntry dialog(entry);
+    session.ports.prompts = &dialog;
+    // The dialog opens with the stored draw of the date when there is one, so a corrected
+    // draw keeps the digit groups of the draw it replaces.
+    state.setSelectedDate(*date);
+    const DrawRecord stored = *DrawMaintenance::enterDraw(state, session.ports);
+
+    if (options.json) {
+        out << Json{{"stored", drawJson(stored, recordIndex(state, stored))},
+                    {"current_draw", currentDrawJson(state)}}
+                   .dump()
+            << '\n';
+        return 0;
+    }
+    out << "Stored " << isoDay(stored.date) << '\n';
+    printShown(state, out);
+    return 0;
+}
+
+int runDelete(const CliOptions& options, std::ostream& out) {
+    ArgumentReader reader(options.arguments);
+    std::optional<int> date;
+    while (!reader.atEnd()) {
+        const std::string option = reader.take();
+        if (option != "--date")
+            throw UsageError("delete: unknown argument " + option);
+        date = reader.dateValue(option);
+    }
+    if (!date)
+        throw UsageError("delete needs --date");
+
+    CliSession session(options);
+    AppState& state = session.state;
+    if (!state.setSelectedDate(*date))
+        throw UsageError("--date: no draw is stored before " +
+                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+    // "Löschen" removes the shown draw: show the draw of the date first, and refuse when
+    // the date has none rather than remove the next later draw.
+    evaluateSelectedDate(state, session.ports);
+    if (state.currentDraw.date != *date)
+        throw std::runtime_error("no draw is stored for " + DrawCalendar::isoDate(*date));
+    const std::size_t before = state.drawHistory().readAll().size();
+    DrawMaintenance::deleteShownDraw(state, session.ports);
+    const std::size_t removed = before - state.drawHistory().readAll().size();
+
+    if (options.json) {
+        // An emptied file leaves the removed draw as the current one: nothing is shown.
+        const bool emptied = state.currentDraw.date == *date;
+        out << Json{{"removed", removed},
+                    {"current_draw", emptied ? Json(nullptr) : currentDrawJson(state)}}
+                   .dump()
+            << '\n';
+        return 0;
+    }
+    out << "Removed " << removed << " records of " << DrawCalendar::isoDate(*date) << '\n';
+    printShown(state, out);
+    return 0;
+}
+
+} // namespace powerball::cli

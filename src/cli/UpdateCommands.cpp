@@ -1,0 +1,78 @@
+#include "CliSession.h"
+#include "Commands.h"
+#include "JsonOutput.h"
+
+#include "draws/DrawUpdate.h"
+#include "http/CurlHttpClient.h"
+
+#include <ostream>
+
+namespace powerball::cli {
+
+namespace {
+
+// "HOST:PORT" or "HOST" (port 80) into the fields of the "Internet-Optionen" page; the
+// port is checked by the update as the page's field is.
+void setProxy(InternetOptions& internet, const std::string& text) {
+    const auto colon = text.rfind(':');
+    internet.proxyHost = text.substr(0, colon);
+    internet.proxyPort = colon == std::string::npos ? "80" : text.substr(colon + 1);
+    if (internet.proxyHost.empty())
+        throw UsageError("--proxy needs a host: HOST:PORT");
+}
+
+} // namespace
+
+int runUpdate(const CliOptions& options, std::ostream& out) {
+    CliSession session(options);
+    AppState& state = session.state;
+    ArgumentReader reader(options.arguments);
+    while (!reader.atEnd()) {
+        const std::string option = reader.take();
+        if (option == "--base")
+            state.internet.url = reader.value(option);
+        else if (option == "--proxy")
+            setProxy(state.internet, reader.value(option));
+        else
+            throw UsageError("update: unknown argument " + option);
+    }
+    CurlHttpClient http;
+    session.ports.http = &http;
+
+    const DrawUpdate::Result result = DrawUpdate::run(state, session.ports);
+
+    const int firstAppended =
+        static_cast<int>(state.drawHistory().readAll().size() - result.appended.size());
+    const bool located = state.currentDraw.date != 0.0;
+    if (options.json) {
+        Json requests = Json::array();
+        for (const DayNumber day : result.requests)
+            requests.push_back(DrawCalendar::yyyymmdd(day));
+        Json appended = Json::array();
+        for (std::size_t k = 0; k < result.appended.size(); ++k)
+            appended.push_back(drawJson(result.appended[k], firstAppended + static_cast<int>(k)));
+        out << Json{{"requests", requests},
+                    {"appended", appended},
+                    {"message", result.message ? Json(*result.message) : Json(nullptr)},
+                    {"current_draw", located ? currentDrawJson(state) : Json(nullptr)}}
+                   .dump()
+            << '\n';
+        return 0;
+    }
+    out << result.requests.size() << " days requested, " << result.appended.size()
+        << " draws appended\n";
+    for (const DrawRecord& record : result.appended) {
+        const DrawNumbers numbers = record.drawNumbers();
+        out << "  " << isoDay(record.date);
+        for (int w = 1; w <= 5; ++w)
+            out << ' ' << numbers.white(w);
+        out << " PB " << numbers.powerball() << " PP " << numbers.powerPlay() << '\n';
+    }
+    if (result.message)
+        out << "Message of the server: " << *result.message << '\n';
+    if (located)
+        out << "Shown draw: " << state.databaseDrawText << '\n';
+    return 0;
+}
+
+} // namespace powerball::cli

@@ -1,0 +1,176 @@
+#include "draws/DrawUpdate.h"
+
+#include "draws/DrawFileError.h"
+#include "draws/UpdateAnswer.h"
+#include "evaluation/TipCheck.h"
+
+#include <cmath>
+
+namespace powerball {
+
+namespace {
+
+// Shows the update as running and puts the window back to idle however the update ends:
+// both update buttons enabled, the stop button hidden, the draw label copied to the draw
+// panel.
+class RunningUpdate {
+public:
+    explicit RunningUpdate(AppState& state) : m_state(state) {
+        m_state.updateRunning = true;
+        m_state.stopButtonVisible = true;
+        m_state.changed();
+    }
+    ~RunningUpdate() {
+        try {
+            finish();
+        } catch (...) {
+            // A failing repaint must not hide the error that is already on its way.
+        }
+    }
+    RunningUpdate(const RunningUpdate&) = delete;
+    RunningUpdate& operator=(const RunningUpdate&) = delete;
+
+    void finish() {
+        if (!m_state.updateRunning)
+            return;
+        m_state.updateRunning = false;
+        m_state.stopButtonVisible = false;
+        m_state.panelDrawText = m_state.databaseDrawText;
+        m_state.changed();
+    }
+
+private:
+    AppState& m_state;
+};
+
+// The day after which the walk starts: the newest stored draw, or the pickers' minimum date
+// for an empty file. A date that no calendar holds means the file is damaged.
+DayNumber newestStoredDay(const DrawRecord& last, const std::filesystem::path& file) {
+    if (!std::isfinite(last.date) || last.date > DrawCalendar::kLatestDate)
+        throw DrawFileError(file, "read the date of the newest draw", "it is not a valid date");
+    if (last.date < DrawCalendar::kMinimumDate)
+        return DrawCalendar::kMinimumDate;
+    return DrawCalendar::roundToDay(last.date);
+}
+
+int recordCount(const std::filesystem::path& file) {
+    return static_cast<int>(std::filesystem::file_size(file) / DrawRecord::kSize);
+}
+
+// The draw label of the "Datenbank" page while draws come in: date and white numbers.
+std::string receivedDrawText(DayNumber day, const DrawNumbers& numbers) {
+    std::string text = DrawCalendar::drawDateText(day) + "   ";
+    for (int k = 1; k <= 5; ++k)
+        text += "  " + std::to_string(numbers.white(k));
+    return text;
+}
+
+int proxyPortNumber(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    const std::optional<int> port =
+        first == std::string::npos ? std::nullopt
+                                   : TipSheet::parseInteger(text.substr(first, last - first + 1));
+    if (!port || *port < 1 || *port > 65535)
+        throw ProxyPortError("\"" + text +
+                             "\" is not a valid proxy port: a whole number from 1 to 65535");
+    return *port;
+}
+
+} // namespace
+
+std::string DrawUpdate::requestUrl(const std::string& baseAddress, DayNumber day) {
+    std::string base = baseAddress;
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    return base + kRequestPath + DrawCalendar::yyyymmdd(day);
+}
+
+void DrawUpdate::applyProxy(const InternetOptions& options, HttpRequest& request) {
+    request.proxyHost = options.proxyHost;
+    if (!options.proxyHost.empty())
+        request.proxyPort = proxyPortNumber(options.proxyPort);
+}
+
+void DrawUpdate::stop(AppState& state) {
+    state.stopButtonVisible = false;
+    state.changed();
+}
+
+DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
+                                   const UpdateLimits& limits) {
+    Result result;
+    if (state.updateRunning) {
+        result.refused = true;
+        return result;
+    }
+    RunningUpdate running(state);
+
+    const DrawHistory history = state.drawHistory();
+    DrawAppender appender = history.openForAppend();
+    int index = recordCount(history.path()) - 1;
+
+    // The walk keeps its own day: other commands may move the picker while events run.
+    DayNumber day = DrawCalendar::nextDrawDay(newestStoredDay(appender.last(), history.path()));
+    state.selectedDate = day;
+    state.scanFromDate = day;
+    const DayNumber today = ports.systemClock().today();
+
+    while (day <= today) {
+        ports.eventPump().processEvents();
+        if (!state.stopButtonVisible) {
+            result.stopped = true;
+            break;
+        }
+        HttpRequest request;
+        request.url = requestUrl(state.internet.url, day);
+        applyProxy(state.internet, request);
+        request.connectTimeout = limits.connectTimeout;
+        request.readTimeout = limits.readTimeout;
+        request.maxRedirects = limits.maxRedirects;
+
+        state.status[0] = kLoadingStatus;
+        state.changed();
+        result.requests.push_back(day);
+        const HttpResponse response = ports.httpClient().get(request);
+        state.status[0] =
+            decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
+        state.status[1] = state.messages.text(Msg::NoWarranty);
+        state.changed();
+
+        // An error status has nothing for the day; a broken-off answer is never used, since
+        // its last line may be cut in the middle of a number.
+        if (response.statusCode < 400 && !response.failed()) {
+            const UpdateAnswer answer = UpdateAnswer::parse(response.body);
+            for (const auto& numbers : answer.draws) {
+                DrawRecord received;
+                received.numbers = numbers;
+                state.currentDraw = {static_cast<double>(day), received.drawNumbers()};
+                state.drawIndex = ++index;
+                state.databaseDrawText = receivedDrawText(day, state.currentDraw.numbers);
+                state.changed();
+                ports.eventPump().processEvents();
+                appender.append(day, numbers);
+                state.scanFromDate = day;
+                result.appended.push_back(appender.last());
+            }
+            if (answer.message) {
+                result.message = answer.message;
+                if (!answer.message->empty())
+                    ports.userPrompts().showPlainText(*answer.message);
+                appender.close();
+                return result;
+            }
+        }
+        day = DrawCalendar::nextDrawDay(day);
+        state.selectedDate = day;
+    }
+
+    appender.close();
+    running.finish();
+    evaluateSelectedDate(state, ports);
+    Komplettcheck(state, ports.soundPlayer());
+    return result;
+}
+
+} // namespace powerball

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "draws/DrawRecord.h"
+#include "platform/Ports.h"
+
+#include <chrono>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace powerball {
+
+// A proxy port that is not a whole number from 1 to 65535 ends the update.
+class ProxyPortError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The limits of each update request; the defaults are the program's.
+struct UpdateLimits {
+    std::chrono::milliseconds connectTimeout{5000};
+    std::chrono::milliseconds readTimeout{5000};
+    int maxRedirects = 15;
+};
+
+// The internet update: walks the draw calendar from the newest stored draw up to today,
+// asks the update server for each draw day, and appends every draw it answers.
+class DrawUpdate {
+public:
+    static constexpr const char* kRequestPath = "/zahlen/powerball.asp?Programm=PowerBall&Datum=";
+    static constexpr const char* kLoadingStatus = "Loading";
+
+    // What one update did, for the command line and the tests.
+    struct Result {
+        bool refused = false;            // another update was running: nothing was done
+        std::vector<DayNumber> requests; // the draw days asked for, in order
+        std::vector<DrawRecord> appended;
+        std::optional<std::string> message; // the server's message that ended the update
+        bool stopped = false;               // the stop button ended the walk
+    };
+
+    // Runs the whole update on the calling (user-interface) thread. Between requests and
+    // for every received draw it lets pending events run, so the stop button and the
+    // window keep working; the draw file is only touched here. An update started while
+    // one runs is refused.
+    static Result run(AppState& state, const Ports& ports, const UpdateLimits& limits = {});
+
+    // The stop button "Stoppt das Einlesen": hides itself; the walk ends before the next
+    // request.
+    static void stop(AppState& state);
+
+    static std::string requestUrl(const std::string& baseAddress, DayNumber day);
+
+    // The proxy of the "Internet-Optionen" page: no proxy when the host is empty.
+    static void applyProxy(const InternetOptions& options, HttpRequest& request);
+};
+
+} // namespace powerball

@@ -1,0 +1,203 @@
+#include "draws/DrawMaintenance.h"
+
+#include "app/AppShell.h"
+#include "evaluation/TipCheck.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace powerball;
+using powerball::testing::draw;
+using powerball::testing::TempFolder;
+using powerball::testing::writeDrawFile;
+
+namespace {
+
+DayNumber day(const char* isoDate) {
+    return *DrawCalendar::parseIsoDate(isoDate);
+}
+
+// The entry dialog as a user fills it: records what it opened with, then edits or aborts.
+class ScriptedEntryDialog : public UserPrompts {
+public:
+    void showMessage(const std::string&) override {}
+    std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override {
+        opened.push_back(prefilled);
+        if (!edit)
+            return std::nullopt;
+        DrawEntry entry = prefilled;
+        edit(entry);
+        return entry;
+    }
+    std::vector<DrawEntry> opened;
+    std::function<void(DrawEntry&)> edit; // empty: the abort button
+};
+
+class DrawMaintenanceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stored = {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
+                  draw("2015-10-10", {60, 7, 45, 19, 33}, 12, 3), // as an update stores it
+                  draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)};
+        stored[1].tail = {1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 0, 0, 0};
+        writeDrawFile(folder, stored);
+        state.programFolder = folder.path();
+        state.checkEnabled = true;
+        ports.prompts = &dialog;
+    }
+    void select(const char* isoDate) { state.selectedDate = day(isoDate); }
+    std::vector<DrawRecord> fileRecords() const { return state.drawHistory().readAll(); }
+    std::string shown() const {
+        return DrawCalendar::isoDate(static_cast<int>(state.currentDraw.date));
+    }
+
+    TempFolder folder;
+    std::vector<DrawRecord> stored;
+    AppState state;
+    ScriptedEntryDialog dialog;
+    Ports ports;
+};
+
+TEST_F(DrawMaintenanceTest, DialogOpensWithTheDrawOfTheSelectedDateElseTheNewest) {
+    select("2015-10-10");
+    DrawMaintenance::enterDraw(state, ports);
+    select("2015-10-11");
+    DrawMaintenance::enterDraw(state, ports);
+    ASSERT_EQ(dialog.opened.size(), 2u);
+    EXPECT_EQ(dialog.opened[0], (DrawEntry{day("2015-10-10"), {60, 7, 45, 19, 33}, 12, 3}));
+    EXPECT_EQ(dialog.opened[1], (DrawEntry{day("2015-10-14"), {11, 21, 31, 41, 51}, 8, 10}));
+    EXPECT_EQ(fileRecords(), stored); // aborted: nothing written
+    EXPECT_EQ(state.scanFromDate, day("2015-10-14"));
+    EXPECT_EQ(shown(), "2015-10-14"); // the draw the dialog opened with is shown again
+
+    // Stored values outside a spin's range open as the nearest value the spin allows.
+    writeDrawFile(folder, {draw("2015-10-07", {0, 70, 3, 4, 5}, 0, 200)});
+    DrawMaintenance::enterDraw(state, ports);
+    EXPECT_EQ(dialog.opened.back(), (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 1, 11}));
+}
+
+TEST_F(DrawMaintenanceTest, AcceptedEntryIsStoredInDateOrder) {
+    struct Case {
+        const char* date;
+        std::array<int, 5> white;
+        std::vector<const char*> datesAfter;
+        std::array<int, 8> storedSlots;
+    };
+    const std::vector<Case> cases{
+        // OK without changes: the same draw, its white numbers now sorted.
+        {"2015-10-10",
+         {60, 7, 45, 19, 33},
+         {"2015-10-07", "2015-10-10", "2015-10-14"},
+         {7, 19, 33, 45, 60, 0, 12, 3}},
+        {"2015-10-08",
+         {45, 3, 67, 12, 8},
+         {"2015-10-07", "2015-10-08", "2015-10-10", "2015-10-14"},
+         {3, 8, 12, 45, 67, 0, 12, 3}},
+        {"2015-10-17",
+         {69, 1, 2, 3, 4},
+         {"2015-10-07", "2015-10-10", "2015-10-14", "2015-10-17"},
+         {1, 2, 3, 4, 69, 0, 12, 3}},
+        {"2015-10-01",
+         {5, 4, 3, 2, 1},
+         {"2015-10-01", "2015-10-07", "2015-10-10", "2015-10-14"},
+         {1, 2, 3, 4, 5, 0, 12, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.date);
+        writeDrawFile(folder, stored);
+        select("2015-10-10");
+        dialog.edit = [&](DrawEntry& entry) {
+            entry.date = day(c.date);
+            entry.white = c.white;
+        };
+        const std::optional<DrawRecord> result = DrawMaintenance::enterDraw(state, ports);
+
+        const std::vector<DrawRecord> records = fileRecords();
+        std::vector<std::string> dates;
+        for (const DrawRecord& record : records)
+            dates.push_back(DrawCalendar::isoDate(static_cast<int>(record.date)));
+        EXPECT_EQ(dates, std::vector<std::string>(c.datesAfter.begin(), c.datesAfter.end()));
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->drawNumbers().slots, c.storedSlots);
+        EXPECT_EQ(result->tail, stored[1].tail); // the digit groups of the opened draw
+        EXPECT_NE(std::find(records.begin(), records.end(), *result), records.end());
+        EXPECT_EQ(shown(), "2015-10-10");
+    }
+}
+
+TEST_F(DrawMaintenanceTest, EnteringTheNextDrawAfterTheNewest) {
+    select("2016-01-01"); // as after start-up: the newest draw is shown
+    evaluateSelectedDate(state, ports);
+    dialog.edit = [](DrawEntry& entry) {
+        entry.date = day("2015-10-17");
+        entry.white = {10, 20, 30, 40, 50};
+        entry.powerball = 39;
+        entry.powerPlay = 0;
+    };
+    DrawMaintenance::enterDraw(state, ports);
+    const std::vector<DrawRecord> records = fileRecords();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records.back().drawNumbers().slots,
+              (std::array<int, 8>{10, 20, 30, 40, 50, 0, 39, 0}));
+    EXPECT_EQ(shown(), "2015-10-14");
+    EXPECT_EQ(state.drawIndex, 2);
+}
+
+TEST_F(DrawMaintenanceTest, EmptyOrMissingFileOpensWithTheEarliestDate) {
+    for (const bool missing : {false, true}) {
+        SCOPED_TRACE(missing ? "missing" : "empty");
+        writeDrawFile(folder, {});
+        if (missing)
+            std::filesystem::remove(folder.file("Powerball.dat"));
+        dialog.edit = [](DrawEntry& entry) { entry.white = {1, 2, 3, 4, 5}; };
+        DrawMaintenance::enterDraw(state, ports);
+        EXPECT_EQ(dialog.opened.back(), DrawEntry{});
+        EXPECT_EQ(DrawEntry{}.date, DrawCalendar::kMinimumDate);
+        const std::vector<DrawRecord> records = fileRecords();
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0], draw("1997-11-05", {1, 2, 3, 4, 5}, 1, 0));
+        EXPECT_EQ(shown(), "1997-11-05");
+    }
+}
+
+TEST_F(DrawMaintenanceTest, ValuesOutsideTheSpinsAreRefused) {
+    select("2015-10-10");
+    for (const auto& edit : std::vector<std::function<void(DrawEntry&)>>{
+             [](DrawEntry& e) { e.white[2] = 70; }, [](DrawEntry& e) { e.white[0] = 0; },
+             [](DrawEntry& e) { e.powerball = 40; }, [](DrawEntry& e) { e.powerPlay = 12; }}) {
+        dialog.edit = edit;
+        EXPECT_THROW(DrawMaintenance::enterDraw(state, ports), std::out_of_range);
+        EXPECT_EQ(fileRecords(), stored);
+    }
+}
+
+TEST_F(DrawMaintenanceTest, DeleteRemovesTheShownDrawAndShowsTheNext) {
+    // Right after start-up the newest draw is shown; deleting it shows the one before.
+    const FixedClock clock(day("2016-01-01"));
+    ports.clock = &clock;
+    AppShell::startUp(state, ports, folder.path());
+    AppShell::activate(state, ports);
+    ASSERT_EQ(shown(), "2015-10-14");
+    EXPECT_TRUE(DrawMaintenance::deleteShownDraw(state, ports));
+    EXPECT_EQ(fileRecords(), std::vector<DrawRecord>(stored.begin(), stored.begin() + 2));
+    EXPECT_EQ(shown(), "2015-10-10");
+    EXPECT_EQ(state.drawIndex, 1);
+
+    // In the middle: the next later draw is shown. Two records of one date both go.
+    writeDrawFile(folder, {stored[0], stored[1], stored[1], stored[2]});
+    select("2015-10-10");
+    evaluateSelectedDate(state, ports);
+    DrawMaintenance::deleteShownDraw(state, ports);
+    EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[2]}));
+    EXPECT_EQ(shown(), "2015-10-14");
+
+    // A shown date that is no longer stored: the file stays as it is.
+    state.currentDraw.date = day("2015-10-10");
+    DrawMaintenance::deleteShownDraw(state, ports);
+    EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[2]}));
+}
+
+} // namespace

@@ -1,0 +1,390 @@
+#include "draws/DrawUpdate.h"
+
+#include "draws/DrawFileError.h"
+#include "draws/DrawMaintenance.h"
+#include "draws/UpdateAnswer.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+
+using namespace powerball;
+using powerball::testing::draw;
+using powerball::testing::TempFolder;
+using powerball::testing::writeDrawFile;
+
+namespace {
+
+DayNumber day(const char* isoDate) {
+    return *DrawCalendar::parseIsoDate(isoDate);
+}
+
+std::string iso(double date) {
+    return DrawCalendar::isoDate(DrawCalendar::roundToDay(date));
+}
+
+HttpResponse answer(std::string body, int code = 200, std::string line = "HTTP/1.1 200 OK") {
+    HttpResponse response;
+    response.statusCode = code;
+    response.statusLine = std::move(line);
+    response.body = std::move(body);
+    return response;
+}
+
+// Answers by the requested day (yyyymmdd at the end of the address); 404 for any other day.
+class ScriptedServer : public HttpClient {
+public:
+    HttpResponse get(const HttpRequest& request) override {
+        requests.push_back(request);
+        days.push_back(request.url.substr(request.url.size() - 8));
+        if (onGet)
+            onGet();
+        const auto found = answers.find(days.back());
+        return found != answers.end() ? found->second : answer("", 404, "HTTP/1.1 404 Not Found");
+    }
+    std::map<std::string, HttpResponse> answers;
+    std::vector<HttpRequest> requests;
+    std::vector<std::string> days;
+    std::function<void()> onGet;
+};
+
+class CallbackPump : public EventPump {
+public:
+    void processEvents() override {
+        ++calls;
+        if (onPump)
+            onPump();
+    }
+    int calls = 0;
+    std::function<void()> onPump;
+};
+
+class RecordingPrompts : public UserPrompts {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showPlainText(const std::string& text) override { plainTexts.push_back(text); }
+    std::vector<std::string> messages;
+    std::vector<std::string> plainTexts;
+};
+
+class DrawUpdateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DrawRecord newest = draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3);
+        newest.tail[0] = 4; // a digit group the appended records carry over
+        stored = {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2), newest};
+        writeDrawFile(folder, stored);
+        state.programFolder = folder.path();
+        state.checkEnabled = true;
+        ports.http = &server;
+        ports.events = &pump;
+        ports.prompts = &prompts;
+        setToday("2015-10-24");
+    }
+    void setToday(const char* isoDate) {
+        clock = std::make_unique<FixedClock>(day(isoDate));
+        ports.clock = clock.get();
+    }
+    std::vector<DrawRecord> fileRecords() const { return state.drawHistory().readAll(); }
+    DrawUpdate::Result run() { return DrawUpdate::run(state, ports); }
+
+    TempFolder folder;
+    std::vector<DrawRecord> stored;
+    AppState state;
+    ScriptedServer server;
+    CallbackPump pump;
+    RecordingPrompts prompts;
+    std::unique_ptr<FixedClock> clock;
+    Ports ports;
+};
+
+TEST_F(DrawUpdateTest, WalksTheDrawCalendarFromTheNewestStoredDraw) {
+    struct Case {
+        std::vector<DrawRecord> file;
+        const char* today;
+        std::vector<std::string> requests;
+    };
+    const std::vector<Case> cases{
+        {{draw("2015-10-10", {1, 2, 3, 4, 5}, 6)}, "2015-10-17", {"20151014", "20151017"}},
+        // A Monday before Monday draws: Friday, Tuesday, then Saturday and Wednesday again.
+        {{draw("2015-10-12", {1, 2, 3, 4, 5}, 6)},
+         "2015-10-28",
+         {"20151016", "20151020", "20151024", "20151028"}},
+        {{}, "1997-11-12", {"19971108", "19971112"}},
+        {{draw("2021-08-21", {1, 2, 3, 4, 5}, 6)},
+         "2021-08-28",
+         {"20210823", "20210825", "20210828"}},
+        {{draw("2015-10-10", {1, 2, 3, 4, 5}, 6)}, "2015-10-13", {}},
+        {{draw("2015-10-24", {1, 2, 3, 4, 5}, 6)}, "2015-10-10", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.today);
+        writeDrawFile(folder, c.file);
+        setToday(c.today);
+        server.days.clear();
+        const DrawUpdate::Result result = run();
+        EXPECT_EQ(server.days, c.requests);
+        EXPECT_EQ(result.requests.size(), c.requests.size());
+        if (!c.file.empty()) { // the final locate shows the newest draw in every case
+            EXPECT_EQ(state.currentDraw.date, c.file.back().date);
+        }
+    }
+}
+
+TEST_F(DrawUpdateTest, RequestCarriesAddressProxyAndLimits) {
+    setToday("2015-10-14");
+    state.internet.url = "http://127.0.0.1:8765/";
+    run();
+    ASSERT_EQ(server.requests.size(), 1u);
+    const HttpRequest& request = server.requests[0];
+    EXPECT_EQ(request.url,
+              "http://127.0.0.1:8765/zahlen/powerball.asp?Programm=PowerBall&Datum=20151014");
+    EXPECT_EQ(request.proxyHost, "");
+    EXPECT_EQ(request.connectTimeout, std::chrono::milliseconds(5000));
+    EXPECT_EQ(request.readTimeout, std::chrono::milliseconds(5000));
+    EXPECT_EQ(request.maxRedirects, 15);
+
+    writeDrawFile(folder, stored);
+    state.internet.proxyHost = "127.0.0.1";
+    state.internet.proxyPort = " 3128 ";
+    run();
+    EXPECT_EQ(server.requests.back().proxyHost, "127.0.0.1");
+    EXPECT_EQ(server.requests.back().proxyPort, 3128);
+}
+
+TEST_F(DrawUpdateTest, BadProxyPortEndsTheUpdateBeforeAnyRequest) {
+    state.internet.proxyHost = "127.0.0.1";
+    for (const char* port : {"8o", "", "0", "65536", "99999999999"}) {
+        SCOPED_TRACE(port);
+        state.internet.proxyPort = port;
+        EXPECT_THROW(run(), ProxyPortError);
+        EXPECT_TRUE(server.requests.empty());
+        EXPECT_FALSE(state.updateRunning);
+        EXPECT_FALSE(state.stopButtonVisible);
+    }
+    state.internet.proxyHost.clear(); // without a proxy host the port is not read
+    EXPECT_NO_THROW(run());
+}
+
+TEST_F(DrawUpdateTest, AppendsTheAnsweredDrawsAndShowsTheNewest) {
+    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
+    server.answers["20151017"] = answer("10 , 20 ,30,40,50 , 7 , 3 \r\n");
+    server.answers["20151021"] = answer("11,22,33,44,55,8,4\r\n12,23,34,45,56,9,5");
+    state.tips.setLine(0, "10,20,30,1,2,7,");
+
+    const DrawUpdate::Result result = run();
+
+    EXPECT_EQ(server.days,
+              (std::vector<std::string>{"20151014", "20151017", "20151021", "20151024"}));
+    const std::vector<DrawRecord> records = fileRecords();
+    ASSERT_EQ(records.size(), 6u);
+    DrawRecord first = draw("2015-10-14", {1, 2, 3, 4, 5}, 6, 2);
+    first.tail = stored.back().tail;
+    EXPECT_EQ(records[2], first);
+    EXPECT_EQ(records[3].drawNumbers().slots, (std::array<int, 8>{10, 20, 30, 40, 50, 0, 7, 3}));
+    EXPECT_EQ(records[4].date, day("2015-10-21")); // two draws for one day: both stored
+    EXPECT_EQ(records[5].date, day("2015-10-21"));
+    EXPECT_EQ(result.appended, std::vector<DrawRecord>(records.begin() + 2, records.end()));
+    EXPECT_FALSE(result.message);
+
+    // The last status is the one of the last request; the final locate shows the newest
+    // draw and checks the sheet against the shown draw.
+    EXPECT_EQ(state.status[0], "HTTP/1.1 404 Not Found");
+    EXPECT_EQ(state.status[1], "Keine Gewähr für die Richtigkeit der Zahlen!");
+    EXPECT_EQ(iso(state.selectedDate), "2015-10-21");
+    EXPECT_EQ(state.drawIndex, 5);
+    EXPECT_EQ(state.currentDraw.numbers.powerball(), 9);
+    EXPECT_EQ(state.panelDrawText, state.databaseDrawText);
+    EXPECT_EQ(state.databaseDrawText, "Mi 21.10.15    12  23  34  45  56   PB: 9 PP: 5");
+    EXPECT_FALSE(state.updateRunning);
+    EXPECT_FALSE(state.stopButtonVisible);
+}
+
+TEST_F(DrawUpdateTest, DaysWithoutAUsableAnswerAreSkippedSilently) {
+    HttpResponse timedOut;
+    timedOut.error = "Timeout was reached";
+    HttpResponse brokenOff = answer("1,2,3,4,5,6,1"); // was "...,12" when the time ran out
+    brokenOff.error = "Timeout was reached";
+    server.answers["20151014"] = timedOut;
+    server.answers["20151017"] = brokenOff;
+    server.answers["20151021"] = answer("1,2,3,4,5,6,2", 500, "HTTP/1.1 500 Oops");
+    server.answers["20151024"] = answer("");
+
+    const DrawUpdate::Result result = run();
+
+    EXPECT_EQ(server.days.size(), 4u);
+    EXPECT_TRUE(result.appended.empty());
+    EXPECT_EQ(fileRecords(), stored);
+    EXPECT_TRUE(prompts.plainTexts.empty());
+    EXPECT_EQ(iso(state.currentDraw.date), "2015-10-10");
+}
+
+TEST_F(DrawUpdateTest, FailedRequestShowsItsReasonInTheStatusBar) {
+    setToday("2015-10-14");
+    HttpResponse refused;
+    refused.error = "Couldn't connect to server";
+    server.answers["20151014"] = refused;
+    std::vector<std::string> statusTexts;
+    server.onGet = [&] { statusTexts.push_back(state.status[0]); };
+    run();
+    EXPECT_EQ(statusTexts, std::vector<std::string>{"Loading"});
+    EXPECT_EQ(state.status[0], "Couldn't connect to server");
+}
+
+TEST_F(DrawUpdateTest, MessageAnswerEndsTheUpdate) {
+    state.currentDraw = {stored.back().date, stored.back().drawNumbers()};
+    state.databaseDrawText = "shown before";
+    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
+    server.answers["20151017"] =
+        answer("3,4,5,6,7,8,2\r\nDie Ziehung vom 17.10.2015 liegt <b>noch</b> nicht vor.\r\n");
+
+    const DrawUpdate::Result result = run();
+
+    const std::string text = "3,4,5,6,7,8,2\r\nDie Ziehung vom 17.10.2015 liegt <b>noch</b> "
+                             "nicht vor.";
+    EXPECT_EQ(prompts.plainTexts, std::vector<std::string>{text});
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(result.message, text);
+    EXPECT_EQ(server.days, (std::vector<std::string>{"20151014", "20151017"}));
+    // The line before the message line is stored; the final locate does not run, so the
+    // draw label still shows the last draw received.
+    ASSERT_EQ(result.appended.size(), 2u);
+    EXPECT_EQ(fileRecords().size(), 4u);
+    EXPECT_EQ(state.databaseDrawText, "Sa 17.10.15     3  4  5  6  7");
+    EXPECT_EQ(state.panelDrawText, state.databaseDrawText);
+    EXPECT_EQ(iso(state.currentDraw.date), "2015-10-17");
+    EXPECT_EQ(state.currentDraw.numbers.powerball(), 8);
+    EXPECT_EQ(state.drawIndex, 3);
+    EXPECT_EQ(iso(state.selectedDate), "2015-10-17");
+    EXPECT_FALSE(state.updateRunning);
+    EXPECT_FALSE(state.stopButtonVisible);
+}
+
+TEST_F(DrawUpdateTest, StopTakesEffectBeforeTheNextRequest) {
+    // Pressed while a day's lines come in: that answer is completed.
+    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n2,3,4,5,6,7,2\r\n");
+    pump.onPump = [&] {
+        if (state.currentDraw.date == day("2015-10-14"))
+            DrawUpdate::stop(state);
+    };
+    DrawUpdate::Result result = run();
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(server.days, std::vector<std::string>{"20151014"});
+    EXPECT_EQ(result.appended.size(), 2u);
+    EXPECT_EQ(state.drawIndex, 3); // the final locate still runs
+    EXPECT_EQ(iso(state.selectedDate), "2015-10-14");
+
+    // Pressed during a run of empty answers: no answer line is needed for it to count.
+    writeDrawFile(folder, stored);
+    server.days.clear();
+    server.answers.clear();
+    pump.onPump = [&] {
+        if (server.days.size() == 2)
+            DrawUpdate::stop(state);
+    };
+    result = run();
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(server.days.size(), 2u);
+}
+
+TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {
+    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
+    std::optional<DrawUpdate::Result> second;
+    bool deleted = true;
+    pump.onPump = [&] {
+        if (second)
+            return;
+        EXPECT_TRUE(state.updateRunning);
+        EXPECT_TRUE(state.stopButtonVisible);
+        second = DrawUpdate::run(state, ports);
+        deleted = DrawMaintenance::deleteShownDraw(state, ports);
+    };
+    const DrawUpdate::Result first = run();
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(second->refused);
+    EXPECT_TRUE(second->requests.empty());
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(first.requests.size(), 4u);
+    EXPECT_EQ(fileRecords().size(), 3u);
+    EXPECT_FALSE(DrawUpdate::run(state, ports).refused); // idle again afterwards
+}
+
+TEST_F(DrawUpdateTest, MissingOrDamagedFile) {
+    std::filesystem::remove(folder.file("Powerball.dat"));
+    setToday("1997-11-08");
+    run();
+    EXPECT_EQ(server.days, std::vector<std::string>{"19971108"});
+    EXPECT_TRUE(std::filesystem::exists(folder.file("Powerball.dat")));
+
+    // A newest date that no calendar holds: reported, nothing asked, nothing written.
+    DrawRecord damaged = stored.back();
+    damaged.date = std::nan("");
+    writeDrawFile(folder, {stored.front(), damaged});
+    const auto before = folder.readBytes("Powerball.dat");
+    server.days.clear();
+    EXPECT_THROW(run(), DrawFileError);
+    EXPECT_TRUE(server.days.empty());
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+    EXPECT_FALSE(state.updateRunning);
+}
+
+TEST(UpdateAnswer, LinesOfSevenNumbers) {
+    using Numbers = std::array<std::uint8_t, 8>;
+    const std::vector<std::pair<const char*, std::optional<Numbers>>> cases{
+        {"1,2,3,4,5,6,2", Numbers{1, 2, 3, 4, 5, 0, 6, 2}},
+        {" 10 , 20 ,30,40,50 , 7 , 3 ", Numbers{10, 20, 30, 40, 50, 0, 7, 3}},
+        {"\t69,68,67,66,65,26,10", Numbers{69, 68, 67, 66, 65, 0, 26, 10}},
+        {"0,0,0,0,255,0,0", Numbers{0, 0, 0, 0, 255, 0, 0, 0}},
+        {"1,2,3,4,5,6,256", std::nullopt}, // not cut to its low 8 bits
+        {"1,2,3,4,5,-1,2", std::nullopt},
+        {"1,2,3,4,5,6,99999999999999999999", std::nullopt},
+        {"1,2,3,4,5,6", std::nullopt},
+        {"1,2,3,4,5,6,2,", std::nullopt},
+        {"1,2,3,4,5,6,2,9", std::nullopt},
+        {"1,2,,4,5,6,2", std::nullopt},
+        {"1,2,3,4,5,6,2x", std::nullopt},
+        {"1 2,3,4,5,6,7,2", std::nullopt},
+        {"0x1,2,3,4,5,6,2", std::nullopt},
+        {"", std::nullopt},
+        {"Die Ziehung liegt noch nicht vor", std::nullopt},
+    };
+    for (const auto& [line, expected] : cases) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(UpdateAnswer::parseLine(line), expected);
+    }
+}
+
+TEST(UpdateAnswer, SplitsAtEveryKindOfLineBreak) {
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(UpdateAnswer::splitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(UpdateAnswer::splitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(UpdateAnswer::splitLines("a\n\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(UpdateAnswer::splitLines(""), Lines{});
+
+    // An empty line among draws is not a draw: the answer becomes a message.
+    const UpdateAnswer answer = UpdateAnswer::parse("1,2,3,4,5,6,2\r\n\r\n2,3,4,5,6,7,2\r\n");
+    EXPECT_EQ(answer.draws.size(), 1u);
+    EXPECT_TRUE(answer.message);
+    EXPECT_FALSE(UpdateAnswer::parse("").message);
+}
+
+TEST(UpdateAnswer, MessageTextIsReadableAndBounded) {
+    EXPECT_EQ(UpdateAnswer::messageText("Keine Gew\xe4hr \x80"), "Keine Gewähr €");
+    EXPECT_EQ(UpdateAnswer::messageText("Keine Gewähr\r\n\r\n"), "Keine Gewähr");
+    EXPECT_EQ(decodeAnswerText("\xed\xa0\x80"), "í\u00a0€"); // a surrogate is no UTF-8
+    EXPECT_EQ(decodeAnswerText("\x81"), "\ufffd");
+
+    const std::string endless(3 * UpdateAnswer::kMaxMessageBytes, 'x');
+    const std::string shown = UpdateAnswer::messageText(endless + "ä");
+    EXPECT_EQ(shown, std::string(UpdateAnswer::kMaxMessageBytes, 'x') + " …");
+    // Cut inside a two-byte character: the whole character goes.
+    const std::string umlauts = std::string(UpdateAnswer::kMaxMessageBytes - 1, 'x') + "ää";
+    EXPECT_EQ(UpdateAnswer::messageText(umlauts),
+              std::string(UpdateAnswer::kMaxMessageBytes - 1, 'x') + " …");
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#include "UpdateServerProcess.h"
+
+#include "draws/DrawCalendar.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace powerball::testing {
+
+UpdateServerProcess::UpdateServerProcess(const TempFolder& folder,
+                                         const std::filesystem::path& draws,
+                                         const std::string& today,
+                                         const std::vector<std::string>& more) {
+    std::vector<std::string> arguments{"--draws", draws.string(), "--port", "0", "--today", today};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    m_process =
+        std::make_unique<BackgroundProcess>(POWERBALL_SERVER, arguments, folder.file("server.log"));
+    const std::string prefix = "powerball-server: listening on ";
+    const std::string line = m_process->waitForLine(prefix);
+    if (line.empty())
+        throw std::runtime_error("powerball-server did not start: " + m_process->log());
+    m_base = line.substr(prefix.size(), line.find(' ', prefix.size()) - prefix.size());
+}
+
+std::filesystem::path writeCsv(const TempFolder& folder, const std::string& name,
+                               const std::vector<DrawRecord>& records) {
+    std::ofstream csv(folder.file(name), std::ios::binary);
+    csv << "date,white1,white2,white3,white4,white5,powerball,power_play\n";
+    for (const DrawRecord& record : records) {
+        const DrawNumbers numbers = record.drawNumbers();
+        csv << DrawCalendar::isoDate(DrawCalendar::roundToDay(record.date));
+        for (int k = 1; k <= 5; ++k)
+            csv << ',' << numbers.white(k);
+        csv << ',' << numbers.powerball() << ',' << numbers.powerPlay() << '\n';
+    }
+    return folder.file(name);
+}
+
+} // namespace powerball::testing

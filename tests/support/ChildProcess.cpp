@@ -1,0 +1,121 @@
+#include "ChildProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace powerball::testing {
+
+namespace {
+
+std::string readText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+pid_t spawn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+            const std::filesystem::path& out, const std::filesystem::path& err) {
+    std::vector<std::string> words{program.string()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (err == out)
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0)
+        throw std::runtime_error("cannot start " + program.string());
+    return pid;
+}
+
+int exitCodeOf(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::filesystem::path scratchFile(const char* what) {
+    static int counter = 0;
+    return std::filesystem::temp_directory_path() /
+           ("powerball-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + "." +
+            what);
+}
+
+} // namespace
+
+ProgramRun runProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) {
+    const auto out = scratchFile("out");
+    const auto err = scratchFile("err");
+    const pid_t pid = spawn(program, arguments, out, err);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ProgramRun run{exitCodeOf(status), readText(out), readText(err)};
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
+
+BackgroundProcess::BackgroundProcess(const std::filesystem::path& program,
+                                     const std::vector<std::string>& arguments,
+                                     const std::filesystem::path& logFile)
+    : m_logFile(logFile), m_pid(spawn(program, arguments, logFile, logFile)) {}
+
+BackgroundProcess::~BackgroundProcess() {
+    stop();
+}
+
+std::string BackgroundProcess::log() const {
+    return readText(m_logFile);
+}
+
+std::string BackgroundProcess::waitForLine(const std::string& prefix) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::istringstream lines(log());
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with(prefix))
+                return line;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return {};
+}
+
+void BackgroundProcess::stop() {
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGTERM);
+    int status = 0;
+    for (int waited = 0; waited < 500; ++waited) { // 5 s
+        if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(m_pid, SIGKILL);
+    ::waitpid(m_pid, &status, 0);
+    m_pid = -1;
+}
+
+} // namespace powerball::testing

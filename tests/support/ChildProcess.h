@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace powerball::testing {
+
+struct ProgramRun {
+    int exitCode = -1; // -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs a program to its end with the given arguments (no shell in between) and collects
+// what it printed.
+ProgramRun runProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments);
+
+// A program left running in the background, its standard output and error going to
+// `logFile`. Ended with SIGTERM (and SIGKILL when it does not end in time) at the latest
+// when the object goes.
+class BackgroundProcess {
+public:
+    BackgroundProcess(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments,
+                      const std::filesystem::path& logFile);
+    ~BackgroundProcess();
+    BackgroundProcess(const BackgroundProcess&) = delete;
+    BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+
+    // Waits (a few seconds at most) for a line of the log that starts with `prefix` and
+    // returns it; empty when none came.
+    std::string waitForLine(const std::string& prefix) const;
+    std::string log() const;
+    void stop();
+
+private:
+    std::filesystem::path m_logFile;
+    pid_t m_pid = -1;
+};
+
+} // namespace powerball::testing
