@@ -1,5 +1,6 @@
 #include "draws/UpdateAnswer.h"
 
+#include "app/TextDecoding.h"
 #include "app/TipSheet.h"
 
 namespace powerball {
@@ -17,73 +18,24 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isValidUtf8(std::string_view text) {
-    std::size_t k = 0;
-    while (k < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[k]);
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead < 0x80)
-            length = 1;
-        else if (lead >= 0xC2 && lead <= 0xDF)
-            length = 2;
-        else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else
-            return false;
-        if (k + length > text.size())
-            return false;
-        for (std::size_t c = 1; c < length; ++c) {
-            const auto byte = static_cast<unsigned char>(text[k + c]);
-            const unsigned char from = c == 1 ? low : 0x80;
-            const unsigned char to = c == 1 ? high : 0xBF;
-            if (byte < from || byte > to)
-                return false;
-        }
-        k += length;
-    }
-    return true;
-}
-
-void appendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// Windows-1252 at 0x80..0x9F; the five unassigned bytes become the replacement character.
-constexpr char32_t kWindows1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
 } // namespace
 
 std::string decodeAnswerText(std::string_view bytes) {
-    if (isValidUtf8(bytes))
-        return std::string(bytes);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte);
+    std::string text = TextDecoding::toUtf8(bytes);
+    // The control characters U+0080..U+009F (Windows-1252's unused bytes) show as nothing
+    // in a message box; a visible replacement character tells the user something is off.
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(text[k]);
+        if (byte == 0xC2 && k + 1 < text.size() && static_cast<unsigned char>(text[k + 1]) < 0xA0) {
+            shown += "\uFFFD";
+            ++k;
+        } else {
+            shown += text[k];
+        }
     }
-    return out;
+    return shown;
 }
 
 std::vector<std::string_view> UpdateAnswer::splitLines(std::string_view body) {

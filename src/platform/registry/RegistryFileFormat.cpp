@@ -1,6 +1,6 @@
 #include "RegistryFileFormat.h"
 
-#include "TextDecoding.h"
+#include "app/TextDecoding.h"
 
 #include <cctype>
 #include <charconv>

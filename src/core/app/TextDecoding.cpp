@@ -1,4 +1,4 @@
-#include "TextDecoding.h"
+#include "app/TextDecoding.h"
 
 #include <array>
 #include <cstdint>
