@@ -2,8 +2,9 @@
 #include "app/AppShell.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawHistory.h"
-#include "draws/DrawImport.h"
 #include "evaluation/TipCheck.h"
+
+#include "BenchHistory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,23 +14,9 @@ using namespace powerball;
 
 namespace {
 
-// A program folder holding the bundled history, made once per process.
-const std::filesystem::path& historyFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / "powerball-bench";
-        std::filesystem::create_directories(path);
-        std::filesystem::remove(path / DrawHistory::kFileName);
-        importDraws(DrawHistory::inFolder(path),
-                    readDrawCsv(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" /
-                                "powerball-draws.csv"));
-        return path;
-    }();
-    return folder;
-}
-
 AppState stateWithTips() {
     AppState state;
-    state.programFolder = historyFolder();
+    state.programFolder = bench::historyFolder("powerball-bench");
     state.checkEnabled = true;
     for (int r = 0; r < TipSheet::kRowCount; ++r)
         state.tips.setLine(r, std::to_string(r + 1) + ",17,22,45,61,9,");
@@ -37,7 +24,7 @@ AppState stateWithTips() {
 }
 
 void ReadWholeHistory(benchmark::State& bench) {
-    const DrawHistory history = DrawHistory::inFolder(historyFolder());
+    const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-bench"));
     for (auto _ : bench)
         benchmark::DoNotOptimize(history.readAll());
 }
@@ -72,7 +59,7 @@ void BrowsePrevious(benchmark::State& bench) {
 BENCHMARK(BrowsePrevious)->Unit(benchmark::kMicrosecond);
 
 void InsertOrReplaceRewrite(benchmark::State& bench) {
-    const DrawHistory history = DrawHistory::inFolder(historyFolder());
+    const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-bench"));
     const DrawRecord last = history.readAll().back();
     for (auto _ : bench)
         history.insertOrReplace(last);

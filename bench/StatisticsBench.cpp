@@ -1,7 +1,8 @@
 // Core time of every statistic on the real draw history, from 5 November 1997 to today.
 #include "draws/DrawHistory.h"
-#include "draws/DrawImport.h"
 #include "stats/StatisticCommands.h"
+
+#include "BenchHistory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,23 +12,9 @@ using namespace powerball;
 
 namespace {
 
-// A program folder holding the bundled history, made once per process.
-const std::filesystem::path& historyFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / "powerball-statistics-bench";
-        std::filesystem::create_directories(path);
-        std::filesystem::remove(path / DrawHistory::kFileName);
-        importDraws(DrawHistory::inFolder(path),
-                    readDrawCsv(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" /
-                                "powerball-draws.csv"));
-        return path;
-    }();
-    return folder;
-}
-
 void Statistic(benchmark::State& bench, StatisticKind kind) {
     AppState state;
-    state.programFolder = historyFolder();
+    state.programFolder = bench::historyFolder("powerball-statistics-bench");
     state.startDate = DrawCalendar::kMinimumDate;
     state.selectedDate = DrawCalendar::dayNumber(2026, 12, 10);
     for (int r = 0; r < TipSheet::kRowCount; ++r)
