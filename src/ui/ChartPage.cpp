@@ -159,9 +159,12 @@ void ChartPage::showChart(const StatisticChart& chart) {
     for (const QString& label : m_numberAxis->categoriesLabels())
         m_numberAxis->remove(label);
     const int step = labelStep(count);
-    for (int i = 0; i < count; ++i)
-        if (bars[static_cast<std::size_t>(i)].x % step == 0)
-            m_numberAxis->append(QString::number(bars[static_cast<std::size_t>(i)].x), i);
+    // The first bar always has its name; then every step-th number, none crowding the first.
+    for (int i = 0; i < count; ++i) {
+        const int x = bars[static_cast<std::size_t>(i)].x;
+        if (i == 0 || (x % step == 0 && 2 * i >= step))
+            m_numberAxis->append(QString::number(x), i);
+    }
     m_numberAxis->setStartValue(-0.5);
     m_numberAxis->setRange(-0.5, std::max(count, 1) - 0.5);
     m_numberAxis->setTitleText(qs(chart.caption()));

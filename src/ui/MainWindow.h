@@ -44,6 +44,9 @@ public:
     explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // What the window shows, for a look from outside (the tests).
+    const AppState& state() const { return m_state; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
