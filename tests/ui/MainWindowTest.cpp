@@ -1,4 +1,6 @@
 #include "MainWindow.h"
+#include "TempFolder.h"
+#include "UpdateServerProcess.h"
 #include "app/TipSheet.h"
 #include "draws/DrawCalendar.h"
 #include "draws/DrawHistory.h"
@@ -140,6 +142,7 @@ private Q_SLOTS:
     void updateLocksMaintenanceUntilItEnds_data();
     void updateLocksMaintenanceUntilItEnds();
     void enteredDrawIsStoredShownDrawDeleted();
+    void updateFromTheServerAppendsItsDraws();
 
 private:
     template <class T> T* child(const QString& name) const {
@@ -592,6 +595,45 @@ void MainWindowTest::enteredDrawIsStoredShownDrawDeleted() {
     for (const int day : {1, 3, 6, 10})
         expected.push_back(DrawCalendar::dayNumber(2024, 1, day));
     QCOMPARE(dates, expected);
+}
+
+void MainWindowTest::updateFromTheServerAppendsItsDraws() {
+    namespace testing = powerball::testing;
+    // The server knows two draws after the window's newest; the draw day after them is
+    // not in yet, and the server says so.
+    std::vector<powerball::DrawRecord> served = {
+        testing::draw("2024-01-10", {1, 9, 22, 33, 44}, 5),
+        testing::draw("2024-01-13", {2, 8, 21, 34, 45}, 6)};
+    const testing::TempFolder serverFolder;
+    const testing::UpdateServerProcess server(
+        serverFolder, testing::writeCsv(serverFolder, "served.csv", served),
+        QDate::currentDate().toString(Qt::ISODate).toStdString());
+    auto* address = child<QLineEdit>(u"URLEdit"_s);
+    address->selectAll();
+    QTest::keyClicks(address, QString::fromStdString(server.base()));
+
+    QStringList messages;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&messages] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            messages << box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    QTest::mouseClick(child<QToolButton>(u"updateDrawsButton"_s), Qt::LeftButton);
+    closer.stop();
+
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().contains(u"15.01.2024"_s), qPrintable(messages.first()));
+    const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
+                                         "Powerball.dat");
+    const std::vector<powerball::DrawRecord> stored = history.readAll();
+    QCOMPARE(stored.size(), kDraws.size() + served.size());
+    QCOMPARE(stored.back().drawNumbers(), served.back().drawNumbers());
+    // The window's client keeps its connection open; the server stops quickly once it goes.
+    m_window.reset();
 }
 
 QTEST_MAIN(MainWindowTest)
