@@ -39,6 +39,15 @@ int labelStep(int barCount) {
     return 200;
 }
 
+// The distance between the value axis' marks: a whole 1, 2 or 5 times a power of ten that
+// gives about five marks, so every mark is a whole number.
+int tickInterval(int span) {
+    for (int power = 1;; power *= 10)
+        for (const int factor : {1, 2, 5})
+            if (span <= 5 * factor * power)
+                return factor * power;
+}
+
 } // namespace
 
 ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
@@ -46,7 +55,6 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
 
-    auto* top = new QHBoxLayout;
     m_tools = new QToolBar(this);
     m_tools->setObjectName(u"chartToolBar"_s);
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -62,7 +70,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     addStatisticAction(u"actionTriples"_s, u"3er"_s, u"3er"_s, StatisticKind::Triples);
     addStatisticAction(u"actionQuads"_s, u"4er"_s, u"4er"_s, StatisticKind::Quads);
     addStatisticAction(u"actionCrossSums"_s, u"QS"_s, u"QS"_s, StatisticKind::CrossSums);
-    top->addWidget(m_tools, 1);
+    page->addWidget(m_tools);
 
     m_startDate = new QDateEdit(this);
     m_startDate->setObjectName(u"startDatePicker"_s);
@@ -74,8 +82,6 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
                             u"danach werden nicht berücksichtigt"_s);
     connect(m_startDate, &QDateEdit::dateChanged, this,
             [this](QDate date) { Q_EMIT startDatePicked(dayOfDate(date)); });
-    top->addWidget(m_startDate);
-    page->addLayout(top);
 
     m_chart = new QChart;
     m_chart->setObjectName(u"statisticChart"_s);
@@ -100,6 +106,8 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     m_chart->addAxis(m_numberAxis, Qt::AlignBottom);
     m_valueAxis = new QValueAxis(m_chart);
     m_valueAxis->setLabelFormat(u"%d"_s);
+    m_valueAxis->setTickType(QValueAxis::TicksDynamic);
+    m_valueAxis->setTickAnchor(0);
     m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
     for (QAbstractSeries* series :
          {static_cast<QAbstractSeries*>(m_bars), static_cast<QAbstractSeries*>(m_second)}) {
@@ -111,6 +119,11 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     m_view->setObjectName(u"statisticChartView"_s);
     m_view->setRenderHint(QPainter::Antialiasing, false);
     page->addWidget(m_view, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(m_startDate);
+    page->addLayout(bottom);
 }
 
 void ChartPage::addStatisticAction(const QString& name, const QString& caption, const QString& hint,
@@ -167,10 +180,13 @@ void ChartPage::showChart(const StatisticChart& chart) {
     }
     m_numberAxis->setStartValue(-0.5);
     m_numberAxis->setRange(-0.5, std::max(count, 1) - 0.5);
-    m_numberAxis->setTitleText(qs(chart.caption()));
+    // Axis titles are read as rich text: the caption keeps its spaces and is never markup.
+    m_numberAxis->setTitleText(qs(chart.caption()).toHtmlEscaped().replace(u' ', u"&nbsp;"_s));
 
     const AxisRange range = chart.valueRange();
-    m_valueAxis->setRange(range.minimum, std::max(range.maximum, range.minimum + 1));
+    const int maximum = std::max(range.maximum, range.minimum + 1);
+    m_valueAxis->setRange(range.minimum, maximum);
+    m_valueAxis->setTickInterval(tickInterval(maximum - range.minimum));
 }
 
 } // namespace powerball::ui
