@@ -73,7 +73,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     page->addWidget(m_tools);
 
     m_startDate = new QDateEdit(this);
-    m_startDate->setObjectName(u"startDatePicker"_s);
+    m_startDate->setObjectName(u"StartDate"_s);
     m_startDate->setDisplayFormat(u"dd.MM.yyyy"_s);
     m_startDate->setCalendarPopup(true);
     m_startDate->setMinimumDate(dateOfDay(DrawCalendar::kMinimumDate));

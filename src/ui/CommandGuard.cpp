@@ -11,8 +11,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// A failure may quote a file name or an answer from outside: shown as plain text, never
+// read as markup.
 void showFailure(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 } // namespace

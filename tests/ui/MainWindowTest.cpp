@@ -352,6 +352,7 @@ void MainWindowTest::failingCommandIsReportedOnceAndWindowStaysUsable() {
     QTimer closer;
     connect(&closer, &QTimer::timeout, this, [this, &reports] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
             reports << box->text();
             box->accept();
             // The window manager gives the focus back to the main window.
@@ -444,7 +445,8 @@ void MainWindowTest::statisticControlsDrawTheChart() {
     QFETCH(QString, control);
     QFETCH(int, kind);
     // Counting the draws from the first one on, every statistic has bars to show.
-    child<QDateEdit>(u"startDatePicker"_s)->setDate(kDraws.front().date);
+    child<QDateEdit>(u"StartDate"_s)->setDate(kDraws.front().date);
+    QCOMPARE(m_window->state().startDate, double(DrawCalendar::dayNumber(2024, 1, 1)));
     typeRow(0, {u"2"_s, u"7"_s, u"19"_s, u"40"_s, u"66"_s, u"9"_s});
 
     // What the statistic makes of the window's state, run on a copy of it.
