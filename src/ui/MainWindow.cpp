@@ -256,10 +256,6 @@ void MainWindow::proxyPortEdited(const QString& port) {
     runCommand([this, &port] { m_state.internet.proxyPort = toStd(port); });
 }
 
-} // namespace powerball::ui
-
-namespace powerball::ui {
-
 void MainWindow::urlEdited(const QString& url) {
     runCommand([this, &url] { m_state.internet.url = toStd(url); });
 }

@@ -144,6 +144,7 @@ private Q_SLOTS:
     void updateLocksMaintenanceUntilItEnds();
     void enteredDrawIsStoredShownDrawDeleted();
     void updateFromTheServerAppendsItsDraws();
+    void failingStatisticShowsItsBoxWithoutWaitCursor();
 
 private:
     template <class T> T* child(const QString& name) const {
@@ -639,6 +640,28 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
     QCOMPARE(stored.back().drawNumbers(), served.back().drawNumbers());
     // The window's client keeps its connection open; the server stops quickly once it goes.
     m_window.reset();
+}
+
+void MainWindowTest::failingStatisticShowsItsBoxWithoutWaitCursor() {
+    const std::filesystem::path drawFile =
+        std::filesystem::path(m_folder->path().toStdString()) / "Powerball.dat";
+    std::filesystem::remove(drawFile);
+    std::filesystem::create_directory(drawFile);
+
+    std::vector<bool> waitCursorOverBox;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&waitCursorOverBox] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            waitCursorOverBox.push_back(QApplication::overrideCursor() != nullptr);
+            box->accept();
+        }
+    });
+    closer.start(10);
+    child<QPushButton>(u"pairsButton"_s)->click();
+    closer.stop();
+
+    QCOMPARE(waitCursorOverBox, std::vector<bool>{false});
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(MainWindowTest)
