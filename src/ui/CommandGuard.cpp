@@ -1,6 +1,6 @@
 #include "CommandGuard.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 
 #include <exception>
@@ -11,8 +11,19 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// A failure may quote a file name or an answer from outside: shown as plain text, never
+// read as markup.
 void showFailure(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QCoreApplication::applicationName(), text);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    // A command that failed under the wait cursor: the box gets the normal one.
+    int waiting = 0;
+    for (; QApplication::overrideCursor(); ++waiting)
+        QApplication::restoreOverrideCursor();
+    box.exec();
+    for (; waiting > 0; --waiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 } // namespace

@@ -22,9 +22,21 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
     page->setSpacing(8);
 
     auto* maintenance = new QHBoxLayout;
-    maintenance->addWidget(button(u"updateDatabaseButton"_s, u"&Datenbank aktualisieren"_s, false));
-    maintenance->addWidget(button(u"deleteDrawButton"_s, u"Löschen"_s, false));
-    maintenance->addWidget(button(u"enterDrawButton"_s, u"Eingeben"_s, false));
+    m_update = button(u"updateDatabaseButton"_s, u"&Datenbank aktualisieren"_s, true);
+    connect(m_update, &QPushButton::clicked, this, &DatabasePage::updateRequested);
+    maintenance->addWidget(m_update);
+    m_stop = button(u"stopUpdateButton"_s, u"Stoppt das Einlesen"_s, true);
+    m_stop->setVisible(false);
+    connect(m_stop, &QPushButton::clicked, this, &DatabasePage::stopRequested);
+    maintenance->addWidget(m_stop);
+    m_delete = button(u"deleteDrawButton"_s, u"Löschen"_s, true);
+    m_delete->setToolTip(u"Löschen der aktuell angezeigten Ziehung"_s);
+    connect(m_delete, &QPushButton::clicked, this, &DatabasePage::deleteRequested);
+    maintenance->addWidget(m_delete);
+    m_enter = button(u"enterDrawButton"_s, u"Eingeben"_s, true);
+    m_enter->setToolTip(u"manuelle eingaben der Ziehungsdaten."_s);
+    connect(m_enter, &QPushButton::clicked, this, &DatabasePage::enterRequested);
+    maintenance->addWidget(m_enter);
     maintenance->addStretch(1);
     page->addLayout(maintenance);
 
@@ -56,12 +68,29 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
 
     auto* groups = new QGroupBox(this);
     auto* groupButtons = new QGridLayout(groups);
-    groupButtons->addWidget(button(u"pairsButton"_s, u"Paare suchen"_s, false), 0, 0);
-    groupButtons->addWidget(button(u"triplesButton"_s, u"Dreier suchen"_s, false), 0, 1);
-    groupButtons->addWidget(button(u"quadsButton"_s, u"Vierer suchen"_s, false), 0, 2);
-    groupButtons->addWidget(button(u"overdueButton"_s, u"Ausstehende"_s, false), 1, 0);
-    groupButtons->addWidget(button(u"overduePowerballButton"_s, u"Sternzahl ausstehende"_s, false),
-                            1, 1, 1, 2);
+    groupButtons->addWidget(statisticButton(u"pairsButton"_s, u"Paare suchen"_s,
+                                            u"Erzeugen der Grafik für die Paarbildung der Zahlen"_s,
+                                            StatisticKind::Pairs),
+                            0, 0);
+    groupButtons->addWidget(
+        statisticButton(u"triplesButton"_s, u"Dreier suchen"_s,
+                        u"Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen"_s,
+                        StatisticKind::Triples),
+        0, 1);
+    groupButtons->addWidget(
+        statisticButton(u"quadsButton"_s, u"Vierer suchen"_s,
+                        u"Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen"_s,
+                        StatisticKind::Quads),
+        0, 2);
+    groupButtons->addWidget(statisticButton(u"overdueButton"_s, u"Ausstehende"_s,
+                                            u"Erzeugt die Grafik für die Ausstehenden Zahlen"_s,
+                                            StatisticKind::OverdueNumbers),
+                            1, 0);
+    groupButtons->addWidget(
+        statisticButton(u"overduePowerballButton"_s, u"Sternzahl ausstehende"_s,
+                        u"wie lange sind die einzelnen Sternzahlen überfällig"_s,
+                        StatisticKind::OverduePowerballs),
+        1, 1, 1, 2);
     page->addWidget(groups);
     page->addStretch(1);
 }
@@ -74,7 +103,20 @@ QPushButton* DatabasePage::button(const QString& name, const QString& caption, b
     return button;
 }
 
+QPushButton* DatabasePage::statisticButton(const QString& name, const QString& caption,
+                                           const QString& hint, StatisticKind kind) {
+    QPushButton* statistic = button(name, caption, true);
+    statistic->setToolTip(hint);
+    connect(statistic, &QPushButton::clicked, this,
+            [this, kind] { Q_EMIT statisticRequested(kind); });
+    return statistic;
+}
+
 void DatabasePage::showState(const AppState& state) {
+    m_update->setEnabled(!state.updateRunning);
+    m_delete->setEnabled(!state.updateRunning);
+    m_enter->setEnabled(!state.updateRunning);
+    m_stop->setVisible(state.stopButtonVisible);
     m_drawText->setText(qs(state.databaseDrawText));
     const QSignalBlocker quiet(m_selectedDate);
     m_selectedDate->setDate(dateOfDay(state.selectedDate));

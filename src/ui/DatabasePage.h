@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "stats/StatisticCommands.h"
 
 #include <QWidget>
 
@@ -25,10 +26,21 @@ Q_SIGNALS:
     void selectedDatePicked(double day);
     // Check the tips against the draw of the picked date.
     void checkRequested(double day);
+    void updateRequested();
+    void stopRequested();
+    void deleteRequested();
+    void enterRequested();
+    void statisticRequested(powerball::StatisticKind kind);
 
 private:
     QPushButton* button(const QString& name, const QString& caption, bool enabled);
+    QPushButton* statisticButton(const QString& name, const QString& caption, const QString& hint,
+                                 StatisticKind kind);
 
+    QPushButton* m_update = nullptr;
+    QPushButton* m_stop = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_enter = nullptr;
     QLabel* m_drawText = nullptr;
     QDateEdit* m_selectedDate = nullptr;
 };

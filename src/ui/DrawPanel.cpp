@@ -36,7 +36,7 @@ DrawPanel::DrawPanel(QWidget* parent) : QWidget(parent) {
     m_update->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     m_update->setToolTip(u"Ziehungsdaten aus dem Internet aktualisieren"_s);
     m_update->setFocusPolicy(Qt::NoFocus);
-    m_update->setEnabled(false);
+    connect(m_update, &QToolButton::clicked, this, &DrawPanel::updateRequested);
     row->addWidget(m_update);
 
     m_previous = arrowButton(Qt::LeftArrow, u"previousDrawButton"_s,
@@ -80,6 +80,7 @@ void DrawPanel::fitButtonsToFont() {
 }
 
 void DrawPanel::showState(const AppState& state) {
+    m_update->setEnabled(!state.updateRunning);
     m_drawText->setText(qs(state.panelDrawText));
     m_crossSum->setText(qs(state.panelCrossSumText));
     m_ticketNumber->setText(qs(state.ticketNumber));

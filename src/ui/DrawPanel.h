@@ -25,6 +25,7 @@ protected:
 Q_SIGNALS:
     void previousRequested();
     void nextRequested();
+    void updateRequested();
 
 private:
     void fitButtonsToFont();

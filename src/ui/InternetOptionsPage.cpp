@@ -40,6 +40,10 @@ InternetOptionsPage::InternetOptionsPage(QWidget* parent) : QWidget(parent) {
     m_proxyPort->setObjectName(u"proxyPortEdit"_s);
     connect(m_proxyPort, &QLineEdit::textEdited, this, &InternetOptionsPage::proxyPortEdited);
     proxy->addRow(u"Port:"_s, m_proxyPort);
+    m_url = new QLineEdit(this);
+    m_url->setObjectName(u"URLEdit"_s);
+    connect(m_url, &QLineEdit::textEdited, this, &InternetOptionsPage::urlEdited);
+    proxy->addRow(u"Internetquelle für Lottozahlenabruf"_s, m_url);
     page->addLayout(proxy);
 
     page->addSpacing(12);
@@ -58,6 +62,9 @@ void InternetOptionsPage::showState(const AppState& state) {
     const QString port = qs(state.internet.proxyPort);
     if (m_proxyPort->text() != port)
         m_proxyPort->setText(port);
+    const QString url = qs(state.internet.url);
+    if (m_url->text() != url)
+        m_url->setText(url);
 }
 
 } // namespace powerball::ui

@@ -21,10 +21,12 @@ public:
 Q_SIGNALS:
     void proxyHostEdited(const QString& host);
     void proxyPortEdited(const QString& port);
+    void urlEdited(const QString& url);
 
 private:
     QLineEdit* m_proxyHost = nullptr;
     QLineEdit* m_proxyPort = nullptr;
+    QLineEdit* m_url = nullptr;
 };
 
 } // namespace powerball::ui

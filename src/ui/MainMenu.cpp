@@ -35,9 +35,8 @@ constexpr Language kLanguages[] = {
 } // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
-    QAction* loadDraws = menuAction(bar, u"actionLoadDraws"_s, u"&Ziehungsdaten laden"_s);
-    loadDraws->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    loadDraws->setEnabled(false);
+    m_loadDraws = menuAction(bar, u"actionLoadDraws"_s, u"&Ziehungsdaten laden"_s);
+    m_loadDraws->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QAction* calculate = menuAction(bar, u"actionCalculate"_s, u"&Berechnen"_s);
     calculate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));

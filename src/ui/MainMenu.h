@@ -19,6 +19,7 @@ public:
     explicit MainMenu(QMenuBar* bar);
 
     QAction* closeAction() const { return m_close; }
+    QAction* loadDrawsAction() const { return m_loadDraws; }
 
     // Puts the check mark on the language of the index (1 deutsch .. 9 हिंदी); any other
     // index checks none.
@@ -33,6 +34,7 @@ private:
     void buildLanguageMenu(QMenuBar* bar);
 
     QAction* m_close = nullptr;
+    QAction* m_loadDraws = nullptr;
     QActionGroup* m_languages = nullptr;
     std::vector<LanguageEntry> m_languageEntries;
 };

@@ -15,9 +15,13 @@
 #include "TipSheetView.h"
 #include "app/AppShell.h"
 #include "draws/DrawBrowser.h"
+#include "draws/DrawMaintenance.h"
+#include "draws/DrawUpdate.h"
 #include "evaluation/TipCheck.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -31,7 +35,8 @@ namespace powerball::ui {
 using namespace Qt::Literals::StringLiterals;
 
 MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* parent)
-    : QMainWindow(parent), m_sound(this), m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock} {
+    : QMainWindow(parent), m_sound(this),
+      m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock, nullptr, &m_http, &m_events} {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Velmars Lumero for PowerBall®"_s);
 
@@ -51,7 +56,7 @@ MainWindow::~MainWindow() {
     // The controls go after the state; what they report on their way out is no command.
     m_state.onChanged = nullptr;
     const QObject* sources[] = {
-        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(), m_database,
+        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(), m_chart, m_database,
         m_internet, m_hints,    m_activation};
     for (const QObject* source : sources)
         source->disconnect(this);
@@ -88,13 +93,27 @@ void MainWindow::connectCommands() {
     DrawPanel* panel = m_overview->drawPanel();
     connect(panel, &DrawPanel::previousRequested, this, &MainWindow::previousDraw);
     connect(panel, &DrawPanel::nextRequested, this, &MainWindow::nextDraw);
+    connect(panel, &DrawPanel::updateRequested, this, &MainWindow::updateDraws);
+    connect(m_overview, &TipOverviewPage::tipDistributionRequested, this,
+            [this] { runStatisticCommand(StatisticKind::TipDistribution); });
+
+    connect(m_chart, &ChartPage::statisticRequested, this, &MainWindow::runStatisticCommand);
+    connect(m_chart, &ChartPage::startDatePicked, this, &MainWindow::startDatePicked);
 
     connect(m_database, &DatabasePage::selectedDatePicked, this, &MainWindow::selectedDatePicked);
     connect(m_database, &DatabasePage::checkRequested, this, &MainWindow::checkSelectedDate);
+    connect(m_database, &DatabasePage::statisticRequested, this, &MainWindow::runStatisticCommand);
+    connect(m_database, &DatabasePage::updateRequested, this, &MainWindow::updateDraws);
+    connect(m_database, &DatabasePage::stopRequested, this, &MainWindow::stopUpdate);
+    connect(m_database, &DatabasePage::enterRequested, this, &MainWindow::enterDraw);
+    connect(m_database, &DatabasePage::deleteRequested, this, &MainWindow::deleteShownDraw);
 
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
     connect(m_internet, &InternetOptionsPage::proxyHostEdited, this, &MainWindow::proxyHostEdited);
     connect(m_internet, &InternetOptionsPage::proxyPortEdited, this, &MainWindow::proxyPortEdited);
+    connect(m_internet, &InternetOptionsPage::urlEdited, this, &MainWindow::urlEdited);
+
+    connect(m_menu->loadDrawsAction(), &QAction::triggered, this, &MainWindow::updateDraws);
 
     connect(m_menu->closeAction(), &QAction::triggered, this, &QWidget::close);
 
@@ -132,6 +151,18 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
         m_scaler->heightChanged(height());
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The update is inside its walk further down the stack: it must stop and return before
+    // the window and its state go.
+    if (m_state.updateRunning) {
+        m_closeAfterUpdate = true;
+        DrawUpdate::stop(m_state);
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void MainWindow::runCommand(const std::function<void()>& command) {
     ++m_commandDepth;
     runGuarded(this, command);
@@ -160,6 +191,7 @@ void MainWindow::showState() {
         m_pages->setCurrentIndex(static_cast<int>(m_pageShown));
     }
     m_overview->showState(m_state);
+    m_chart->showState(m_state);
     m_database->showState(m_state);
     m_internet->showState(m_state);
     m_messages->showState(m_state);
@@ -222,6 +254,42 @@ void MainWindow::proxyHostEdited(const QString& host) {
 
 void MainWindow::proxyPortEdited(const QString& port) {
     runCommand([this, &port] { m_state.internet.proxyPort = toStd(port); });
+}
+
+void MainWindow::urlEdited(const QString& url) {
+    runCommand([this, &url] { m_state.internet.url = toStd(url); });
+}
+
+void MainWindow::runStatisticCommand(StatisticKind kind) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    runCommand([this, kind] { runStatistic(m_state, kind); });
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::startDatePicked(double day) {
+    m_state.startDate = day;
+}
+
+void MainWindow::updateDraws() {
+    runCommand([this] { DrawUpdate::run(m_state, m_ports); });
+    if (m_closeAfterUpdate && !m_state.updateRunning) {
+        m_closeAfterUpdate = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void MainWindow::stopUpdate() {
+    runCommand([this] { DrawUpdate::stop(m_state); });
+}
+
+void MainWindow::enterDraw() {
+    runCommand([this] { DrawMaintenance::enterDraw(m_state, m_ports); });
+}
+
+void MainWindow::deleteShownDraw() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    runCommand([this] { DrawMaintenance::deleteShownDraw(m_state, m_ports); });
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace powerball::ui

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "PageScaler.h"
+#include "QtEventPump.h"
+#include "QtHttpClient.h"
 #include "QtSoundPlayer.h"
 #include "QtUserPrompts.h"
 #include "StatusPanels.h"
 #include "app/AppState.h"
 #include "platform/Clock.h"
 #include "platform/Ports.h"
+#include "stats/StatisticCommands.h"
 
 #include <QMainWindow>
 
@@ -41,9 +44,13 @@ public:
     explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // What the window shows, for a look from outside (the tests).
+    const AppState& state() const { return m_state; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPages();
@@ -67,11 +74,20 @@ private:
     void pageChanged(int index);
     void proxyHostEdited(const QString& host);
     void proxyPortEdited(const QString& port);
+    void urlEdited(const QString& url);
+    void runStatisticCommand(StatisticKind kind);
+    void startDatePicked(double day);
+    void updateDraws();
+    void stopUpdate();
+    void enterDraw();
+    void deleteShownDraw();
 
     AppState m_state;
     QtSoundPlayer m_sound;
     QtUserPrompts m_prompts;
     SystemClock m_clock;
+    QtHttpClient m_http;
+    QtEventPump m_events;
     Ports m_ports;
 
     QTabWidget* m_pages = nullptr;
@@ -91,6 +107,8 @@ private:
     int m_commandDepth = 0;
     bool m_activationPending = false;
     bool m_shownOnce = false;
+    // The window was asked to close while an update ran: it closes once the update is over.
+    bool m_closeAfterUpdate = false;
 };
 
 } // namespace powerball::ui

@@ -73,7 +73,11 @@ QWidget* TipOverviewPage::buildCommandColumn() {
     layout->addWidget(commandButton(u"saveTipsButton"_s, u"Speichern des Tipps"_s, false));
     layout->addWidget(commandButton(u"loadTipsButton"_s, u"Tipp laden aus Datei"_s, false));
     layout->addWidget(commandButton(u"searchTipsButton"_s, u"Tipps in DB suchen"_s, false));
-    layout->addWidget(commandButton(u"tipDistributionButton"_s, u"Verteilung der Tipps"_s, false));
+    QPushButton* distribution =
+        commandButton(u"tipDistributionButton"_s, u"Verteilung der Tipps"_s, true);
+    distribution->setToolTip(u"Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"_s);
+    connect(distribution, &QPushButton::clicked, this, &TipOverviewPage::tipDistributionRequested);
+    layout->addWidget(distribution);
     layout->addWidget(commandButton(u"printTipsButton"_s, u"Tipp ausdrucken"_s, false));
     layout->addStretch(1);
     layout->addWidget(banner(u"makerBanner"_s, u"w w w . v e l m a r . d e"_s, column));

@@ -1,25 +1,42 @@
 #include "MainWindow.h"
+#include "TempFolder.h"
+#include "UpdateServerProcess.h"
 #include "app/TipSheet.h"
 #include "draws/DrawCalendar.h"
 #include "draws/DrawHistory.h"
+#include "stats/StatisticCommands.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QStackedBarSeries>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <QValueAxis>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -65,6 +82,37 @@ QString shortDate(QDate date) {
 const QColor kLime(0, 255, 0);
 const QColor kRed(255, 0, 0);
 
+// An update server on a loopback port that knows no draw: every request gets a 404.
+class EmptyUpdateServer : public QObject {
+public:
+    EmptyUpdateServer() {
+        if (!m_server.listen(QHostAddress::LocalHost))
+            qFatal("cannot listen");
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+        });
+    }
+
+    QString base() const { return u"http://127.0.0.1:%1"_s.arg(m_server.serverPort()); }
+    int requests() const { return m_requests; }
+
+private:
+    void answer(QTcpSocket* socket) {
+        QByteArray& pending = m_pending[socket];
+        pending += socket->readAll();
+        for (qsizetype end; (end = pending.indexOf("\r\n\r\n")) >= 0;) {
+            pending.remove(0, end + 4);
+            ++m_requests;
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+        }
+    }
+
+    QTcpServer m_server;
+    std::map<QTcpSocket*, QByteArray> m_pending;
+    int m_requests = 0;
+};
+
 QColor windowColor() {
     return QApplication::palette().color(QPalette::Base);
 }
@@ -90,6 +138,13 @@ private Q_SLOTS:
     void closingADialogChecksTheSelectedDateAgain();
     void switchingPagesFromATipFieldShowsTheChosenPage();
     void heightRescalesThePagesWidthDoesNot();
+    void statisticControlsDrawTheChart_data();
+    void statisticControlsDrawTheChart();
+    void updateLocksMaintenanceUntilItEnds_data();
+    void updateLocksMaintenanceUntilItEnds();
+    void enteredDrawIsStoredShownDrawDeleted();
+    void updateFromTheServerAppendsItsDraws();
+    void failingStatisticShowsItsBoxWithoutWaitCursor();
 
 private:
     template <class T> T* child(const QString& name) const {
@@ -298,6 +353,7 @@ void MainWindowTest::failingCommandIsReportedOnceAndWindowStaysUsable() {
     QTimer closer;
     connect(&closer, &QTimer::timeout, this, [this, &reports] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
             reports << box->text();
             box->accept();
             // The window manager gives the focus back to the main window.
@@ -360,6 +416,252 @@ void MainWindowTest::heightRescalesThePagesWidthDoesNot() {
     m_window->resize(wider, m_window->height());
     QTRY_COMPARE(m_window->width(), wider);
     QCOMPARE(pages->font().pointSizeF(), 2 * designedPoints);
+}
+
+void MainWindowTest::statisticControlsDrawTheChart_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("kind");
+    using powerball::StatisticKind;
+    const std::pair<const char*, StatisticKind> controls[] = {
+        {"actionNumberFrequency", StatisticKind::NumberFrequency},
+        {"actionOverdueNumbers", StatisticKind::OverdueNumbers},
+        {"actionPowerballFrequency", StatisticKind::PowerballFrequency},
+        {"actionOverduePowerballs", StatisticKind::OverduePowerballs},
+        {"actionPairs", StatisticKind::Pairs},
+        {"actionTriples", StatisticKind::Triples},
+        {"actionQuads", StatisticKind::Quads},
+        {"actionCrossSums", StatisticKind::CrossSums},
+        {"pairsButton", StatisticKind::Pairs},
+        {"triplesButton", StatisticKind::Triples},
+        {"quadsButton", StatisticKind::Quads},
+        {"overdueButton", StatisticKind::OverdueNumbers},
+        {"overduePowerballButton", StatisticKind::OverduePowerballs},
+        {"tipDistributionButton", StatisticKind::TipDistribution},
+    };
+    for (const auto& [control, kind] : controls)
+        QTest::newRow(control) << QString::fromLatin1(control) << static_cast<int>(kind);
+}
+
+void MainWindowTest::statisticControlsDrawTheChart() {
+    QFETCH(QString, control);
+    QFETCH(int, kind);
+    // Counting the draws from the first one on, every statistic has bars to show.
+    child<QDateEdit>(u"StartDate"_s)->setDate(kDraws.front().date);
+    QCOMPARE(m_window->state().startDate, double(DrawCalendar::dayNumber(2024, 1, 1)));
+    typeRow(0, {u"2"_s, u"7"_s, u"19"_s, u"40"_s, u"66"_s, u"9"_s});
+
+    // What the statistic makes of the window's state, run on a copy of it.
+    powerball::AppState expected = m_window->state();
+    expected.onChanged = nullptr;
+    powerball::runStatistic(expected, static_cast<powerball::StatisticKind>(kind));
+    QVERIFY(expected.chart.barCount() > 0);
+
+    if (auto* action = m_window->findChild<QAction*>(control))
+        action->trigger();
+    else
+        child<QPushButton>(control)->click();
+    QVERIFY(!QApplication::overrideCursor());
+
+    const powerball::StatisticChart& shown = m_window->state().chart;
+    QCOMPARE(shown.bars(), expected.chart.bars());
+    QCOMPARE(shown.caption(), expected.chart.caption());
+    QCOMPARE(child<QTabWidget>(u"pages"_s)->currentIndex(),
+             static_cast<int>(m_window->state().pageInFront));
+
+    QChart* chart = child<QChartView>(u"statisticChartView"_s)->chart();
+    QVERIFY(!chart->legend()->isVisible());
+    QVERIFY(chart->title().isEmpty());
+    auto* bars = qobject_cast<QStackedBarSeries*>(chart->series().at(0));
+    QVERIFY(bars && bars->isVisible() && !bars->isLabelsVisible());
+    QVERIFY(!chart->series().at(1)->isVisible());
+    for (int i = 0; i < shown.barCount(); ++i) {
+        const powerball::ChartBar& bar = shown.bars()[static_cast<std::size_t>(i)];
+        int colored = 0;
+        for (QBarSet* set : bars->barSets()) {
+            if (set->at(i) == 0)
+                continue;
+            ++colored;
+            QCOMPARE(set->at(i), qreal(bar.value));
+            QCOMPARE(set->color(), QColor(bar.color.red, bar.color.green, bar.color.blue));
+        }
+        QCOMPARE(colored, bar.value == 0 ? 0 : 1);
+    }
+    auto* numbers = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+    QTextDocument title;
+    title.setHtml(numbers->titleText());
+    QCOMPARE(title.toPlainText().replace(QChar::Nbsp, u' ').toStdString(), shown.caption());
+    QCOMPARE(numbers->categoriesLabels().first(), QString::number(shown.bars().front().x));
+    for (const QString& label : numbers->categoriesLabels()) {
+        const auto at = static_cast<std::size_t>(numbers->endValue(label));
+        QCOMPARE(QString::number(shown.bars().at(at).x), label);
+    }
+    QCOMPARE(numbers->max(), shown.barCount() - 0.5);
+    auto* values = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
+    // A flat range (all bars alike) cannot be drawn; the axis then spans one unit.
+    const powerball::AxisRange range = shown.valueRange();
+    QCOMPARE(values->min(), qreal(range.minimum));
+    QCOMPARE(values->max(), qreal(std::max(range.maximum, range.minimum + 1)));
+}
+
+void MainWindowTest::updateLocksMaintenanceUntilItEnds_data() {
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<bool>("closeWhileRunning");
+    QTest::newRow("draw panel, stop") << u"updateDrawsButton"_s << false;
+    QTest::newRow("database page, stop") << u"updateDatabaseButton"_s << false;
+    QTest::newRow("menu, close") << u"actionLoadDraws"_s << true;
+}
+
+void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
+    QFETCH(QString, trigger);
+    QFETCH(bool, closeWhileRunning);
+    EmptyUpdateServer server;
+    auto* address = child<QLineEdit>(u"URLEdit"_s);
+    address->selectAll();
+    QTest::keyClicks(address, server.base());
+    QCOMPARE(m_window->state().internet.url, server.base().toStdString());
+
+    const QStringList locked = {u"updateDrawsButton"_s, u"updateDatabaseButton"_s,
+                                u"deleteDrawButton"_s, u"enterDrawButton"_s};
+    auto* stop = child<QPushButton>(u"stopUpdateButton"_s);
+    QVERIFY(stop->isHidden());
+
+    // Looks at the window while the update runs, then ends it.
+    bool seenRunning = false;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (!m_window->state().updateRunning || seenRunning || server.requests() == 0)
+            return;
+        seenRunning = true;
+        for (const QString& name : locked)
+            QVERIFY2(!child<QWidget>(name)->isEnabled(), qPrintable(name));
+        QVERIFY(!stop->isHidden());
+        QVERIFY(m_window->findChild<QAction*>(u"actionLoadDraws"_s)->isEnabled());
+        if (closeWhileRunning) {
+            m_window->close();
+            QVERIFY(m_window->isVisible());
+        } else {
+            stop->click();
+        }
+    });
+    watcher.start(5);
+
+    if (auto* action = m_window->findChild<QAction*>(trigger))
+        action->trigger();
+    else
+        child<QAbstractButton>(trigger)->click();
+    watcher.stop();
+
+    QVERIFY(seenRunning);
+    QVERIFY(!m_window->state().updateRunning);
+    // The walk ended before the next request.
+    QVERIFY2(server.requests() <= 3, qPrintable(QString::number(server.requests())));
+    QVERIFY(stop->isHidden());
+    QCOMPARE(child<QLabel>(u"statusPanel0"_s)->text().toStdString(), m_window->state().status[0]);
+    if (closeWhileRunning) {
+        QTRY_VERIFY(!m_window->isVisible());
+    } else {
+        for (const QString& name : locked)
+            QVERIFY2(child<QWidget>(name)->isEnabled(), qPrintable(name));
+    }
+}
+
+void MainWindowTest::enteredDrawIsStoredShownDrawDeleted() {
+    const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
+                                         "Powerball.dat");
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no entry dialog");
+        dialog->findChild<QDateEdit*>(u"entryDatePicker"_s)->setDate(QDate(2024, 1, 10));
+        const int white[] = {44, 3, 17, 28, 9};
+        for (int i = 0; i < 5; ++i)
+            dialog->findChild<QSpinBox*>(u"whiteSpin%1"_s.arg(i + 1))->setValue(white[i]);
+        dialog->findChild<QSpinBox*>(u"powerballSpin"_s)->setValue(12);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(u"enterDrawButton"_s)->click();
+
+    const std::vector<powerball::DrawRecord> entered = history.readAll();
+    QCOMPARE(entered.size(), kDraws.size() + 1);
+    const powerball::DrawRecord& stored = entered.back();
+    QCOMPARE(stored.date, double(DrawCalendar::dayNumber(2024, 1, 10)));
+    const powerball::DrawNumbers numbers = stored.drawNumbers();
+    QCOMPARE((std::array{numbers.white(1), numbers.white(5), numbers.powerball()}),
+             (std::array{3, 44, 12}));
+
+    // The window shows the draw the dialog opened with; that one goes.
+    const QString shown = child<QLabel>(u"databaseDrawLabel"_s)->text();
+    QVERIFY2(shown.contains(shortDate(kDraws.back().date)), qPrintable(shown));
+    child<QPushButton>(u"deleteDrawButton"_s)->click();
+    QVERIFY(!QApplication::overrideCursor());
+    std::vector<double> dates;
+    for (const powerball::DrawRecord& record : history.readAll())
+        dates.push_back(record.date);
+    std::vector<double> expected;
+    for (const int day : {1, 3, 6, 10})
+        expected.push_back(DrawCalendar::dayNumber(2024, 1, day));
+    QCOMPARE(dates, expected);
+}
+
+void MainWindowTest::updateFromTheServerAppendsItsDraws() {
+    namespace testing = powerball::testing;
+    // The server knows two draws after the window's newest; the draw day after them is
+    // not in yet, and the server says so.
+    std::vector<powerball::DrawRecord> served = {
+        testing::draw("2024-01-10", {1, 9, 22, 33, 44}, 5),
+        testing::draw("2024-01-13", {2, 8, 21, 34, 45}, 6)};
+    const testing::TempFolder serverFolder;
+    const testing::UpdateServerProcess server(
+        serverFolder, testing::writeCsv(serverFolder, "served.csv", served),
+        QDate::currentDate().toString(Qt::ISODate).toStdString());
+    auto* address = child<QLineEdit>(u"URLEdit"_s);
+    address->selectAll();
+    QTest::keyClicks(address, QString::fromStdString(server.base()));
+
+    QStringList messages;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&messages] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            messages << box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    QTest::mouseClick(child<QToolButton>(u"updateDrawsButton"_s), Qt::LeftButton);
+    closer.stop();
+
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().contains(u"15.01.2024"_s), qPrintable(messages.first()));
+    const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
+                                         "Powerball.dat");
+    const std::vector<powerball::DrawRecord> stored = history.readAll();
+    QCOMPARE(stored.size(), kDraws.size() + served.size());
+    QCOMPARE(stored.back().drawNumbers(), served.back().drawNumbers());
+    // The window's client keeps its connection open; the server stops quickly once it goes.
+    m_window.reset();
+}
+
+void MainWindowTest::failingStatisticShowsItsBoxWithoutWaitCursor() {
+    const std::filesystem::path drawFile =
+        std::filesystem::path(m_folder->path().toStdString()) / "Powerball.dat";
+    std::filesystem::remove(drawFile);
+    std::filesystem::create_directory(drawFile);
+
+    std::vector<bool> waitCursorOverBox;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&waitCursorOverBox] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            waitCursorOverBox.push_back(QApplication::overrideCursor() != nullptr);
+            box->accept();
+        }
+    });
+    closer.start(10);
+    child<QPushButton>(u"pairsButton"_s)->click();
+    closer.stop();
+
+    QCOMPARE(waitCursorOverBox, std::vector<bool>{false});
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(MainWindowTest)

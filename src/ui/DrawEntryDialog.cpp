@@ -1,0 +1,88 @@
+#include "DrawEntryDialog.h"
+
+#include "Conversions.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace powerball::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QLabel* redLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(red);
+    return label;
+}
+
+} // namespace
+
+DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, QWidget* parent) : QDialog(parent) {
+    setObjectName(u"drawEntryDialog"_s);
+    setWindowTitle(u"Zahlen der Ziehung eingeben"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    m_date = new QDateEdit(this);
+    m_date->setObjectName(u"entryDatePicker"_s);
+    m_date->setDisplayFormat(u"dd.MM.yyyy"_s);
+    m_date->setCalendarPopup(true);
+    m_date->setMinimumDate(dateOfDay(DrawCalendar::kMinimumDate));
+    m_date->setDate(dateOfDay(prefilled.date));
+    row->addWidget(m_date);
+    for (std::size_t i = 0; i < m_white.size(); ++i) {
+        m_white[i] = spin(u"whiteSpin%1"_s.arg(i + 1), DrawEntry::kWhiteMin, DrawEntry::kWhiteMax,
+                          prefilled.white[i]);
+        row->addWidget(m_white[i]);
+    }
+    row->addWidget(redLabel(u"powerballLabel"_s, u"PB:"_s, this));
+    m_powerball = spin(u"powerballSpin"_s, DrawEntry::kPowerballMin, DrawEntry::kPowerballMax,
+                       prefilled.powerball);
+    row->addWidget(m_powerball);
+    row->addWidget(redLabel(u"powerPlayLabel"_s, u"PP:"_s, this));
+    m_powerPlay = spin(u"powerPlaySpin"_s, DrawEntry::kPowerPlayMin, DrawEntry::kPowerPlayMax,
+                       prefilled.powerPlay);
+    row->addWidget(m_powerPlay);
+    layout->addLayout(row);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Abort | QDialogButtonBox::Ok, this);
+    buttons->setObjectName(u"entryButtons"_s);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    resize(QSize(kDesignedClientWidth, kDesignedClientHeight).expandedTo(sizeHint()));
+}
+
+QSpinBox* DrawEntryDialog::spin(const QString& name, int minimum, int maximum, int value) {
+    auto* box = new QSpinBox(this);
+    box->setObjectName(name);
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    return box;
+}
+
+DrawEntry DrawEntryDialog::entry() const {
+    DrawEntry values;
+    values.date = static_cast<DayNumber>(dayOfDate(m_date->date()));
+    for (std::size_t i = 0; i < m_white.size(); ++i)
+        values.white[i] = m_white[i]->value();
+    values.powerball = m_powerball->value();
+    values.powerPlay = m_powerPlay->value();
+    return values;
+}
+
+} // namespace powerball::ui

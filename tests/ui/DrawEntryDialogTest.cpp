@@ -1,0 +1,98 @@
+#include "DrawEntryDialog.h"
+#include "Conversions.h"
+#include "QtUserPrompts.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using powerball::DrawEntry;
+using powerball::ui::DrawEntryDialog;
+
+namespace {
+
+const DrawEntry kPrefilled{
+    powerball::DrawCalendar::dayNumber(2024, 1, 6), {7, 19, 40, 55, 66}, 9, 2};
+
+template <class T> T* child(const QWidget& dialog, const QString& name) {
+    T* found = dialog.findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// Answers the next entry dialog that opens: sets the Powerball and presses the button.
+void answerNextDialog(QDialogButtonBox::StandardButton button, int powerball) {
+    QTimer::singleShot(0, [button, powerball] {
+        auto* dialog = qobject_cast<DrawEntryDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no entry dialog");
+        child<QSpinBox>(*dialog, u"powerballSpin"_s)->setValue(powerball);
+        QTest::mouseClick(child<QDialogButtonBox>(*dialog, u"entryButtons"_s)->button(button),
+                          Qt::LeftButton);
+    });
+}
+
+} // namespace
+
+class DrawEntryDialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensFilledWithLimitedFields();
+    void okReturnsTheValuesAbortNothing();
+};
+
+void DrawEntryDialogTest::opensFilledWithLimitedFields() {
+    DrawEntryDialog dialog(kPrefilled);
+    QCOMPARE(dialog.windowTitle(), u"Zahlen der Ziehung eingeben"_s);
+    QCOMPARE(dialog.entry(), kPrefilled);
+    QCOMPARE(child<QDateEdit>(dialog, u"entryDatePicker"_s)->date(), QDate(2024, 1, 6));
+
+    struct Field {
+        QString name;
+        int minimum;
+        int maximum;
+    };
+    const Field fields[] = {{u"whiteSpin1"_s, 1, 69},
+                            {u"whiteSpin5"_s, 1, 69},
+                            {u"powerballSpin"_s, 1, 39},
+                            {u"powerPlaySpin"_s, 0, 11}};
+    for (const Field& field : fields) {
+        auto* spin = child<QSpinBox>(dialog, field.name);
+        QCOMPARE(spin->minimum(), field.minimum);
+        QCOMPARE(spin->maximum(), field.maximum);
+    }
+    for (const QString& name : {u"powerballLabel"_s, u"powerPlayLabel"_s}) {
+        auto* label = child<QLabel>(dialog, name);
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+    }
+    QCOMPARE(child<QLabel>(dialog, u"powerballLabel"_s)->text(), u"PB:"_s);
+    QCOMPARE(child<QLabel>(dialog, u"powerPlayLabel"_s)->text(), u"PP:"_s);
+}
+
+void DrawEntryDialogTest::okReturnsTheValuesAbortNothing() {
+    QWidget parent;
+    parent.show();
+    powerball::ui::QtUserPrompts prompts(&parent);
+
+    answerNextDialog(QDialogButtonBox::Ok, 33);
+    DrawEntry expected = kPrefilled;
+    expected.powerball = 33;
+    QCOMPARE(prompts.askDrawNumbers(kPrefilled), std::optional<DrawEntry>(expected));
+
+    answerNextDialog(QDialogButtonBox::Abort, 34);
+    QCOMPARE(prompts.askDrawNumbers(kPrefilled), std::optional<DrawEntry>());
+}
+
+QTEST_MAIN(DrawEntryDialogTest)
+#include "DrawEntryDialogTest.moc"
