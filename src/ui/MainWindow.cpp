@@ -11,13 +11,16 @@
 #include "InternetOptionsPage.h"
 #include "MainMenu.h"
 #include "MessagePage.h"
+#include "OptionControls.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "app/AppShell.h"
+#include "app/Settings.h"
 #include "draws/DrawBrowser.h"
 #include "evaluation/TipCheck.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -30,8 +33,10 @@ namespace powerball::ui {
 
 using namespace Qt::Literals::StringLiterals;
 
-MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* parent)
-    : QMainWindow(parent), m_sound(this), m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock} {
+MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore* registry,
+                       QWidget* parent)
+    : QMainWindow(parent), m_sound(this),
+      m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock, registry} {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Velmars Lumero for PowerBall®"_s);
 
@@ -45,14 +50,15 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* pare
     runCommand([this, &programFolder] { AppShell::startUp(m_state, m_ports, programFolder); });
 
     fitDesignedSize();
+    restoreSize();
 }
 
 MainWindow::~MainWindow() {
     // The controls go after the state; what they report on their way out is no command.
     m_state.onChanged = nullptr;
     const QObject* sources[] = {
-        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(), m_database,
-        m_internet, m_hints,    m_activation};
+        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(),  m_database,
+        m_internet, m_hints,    m_activation,        m_calculation->controls()};
     for (const QObject* source : sources)
         source->disconnect(this);
 }
@@ -84,6 +90,17 @@ void MainWindow::connectCommands() {
     connect(sheet, &TipSheetView::fieldLeft, this, &MainWindow::fieldLeft);
     connect(sheet, &TipSheetView::captionClicked, this, &MainWindow::captionClicked);
     connect(m_overview, &TipOverviewPage::clearAllRequested, this, &MainWindow::clearAllTips);
+    connect(m_overview, &TipOverviewPage::rowCountChanged, this,
+            [this](int rows) { optionSet(u"UpDown8"_s, rows); });
+
+    const OptionControls* options = m_calculation->controls();
+    connect(options, &OptionControls::optionSet, this, &MainWindow::optionSet);
+    connect(options, &OptionControls::spinPressed, this,
+            [this](const QString& control) { spinTouched(control, true); });
+    connect(options, &OptionControls::spinReleased, this,
+            [this](const QString& control) { spinTouched(control, false); });
+    connect(options, &OptionControls::statisticRequested, this, &MainWindow::statisticRequested);
+    connect(options, &OptionControls::hint, this, &MainWindow::showHint);
 
     DrawPanel* panel = m_overview->drawPanel();
     connect(panel, &DrawPanel::previousRequested, this, &MainWindow::previousDraw);
@@ -115,6 +132,28 @@ void MainWindow::fitDesignedSize() {
                          std::max(kDesignedClientHeight + menuHeight, minimum.height()));
     resize(designed);
     m_scaler = std::make_unique<PageScaler>(m_pages, designed.height());
+}
+
+// The size the settings kept, when it is another than the designed one; a height of its own
+// rescales the pages.
+void MainWindow::restoreSize() {
+    const WindowGeometry& stored = m_state.window;
+    if (stored.width == WindowGeometry::kDesignedWidth &&
+        stored.height == WindowGeometry::kDesignedHeight)
+        return;
+    resize(stored.width, stored.height + menuBar()->sizeHint().height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_saved) {
+        m_saved = true;
+        const bool normal =
+            (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ==
+            0;
+        m_state.window = {width(), height() - menuBar()->sizeHint().height(), normal};
+        runCommand([this] { AppShell::shutDown(m_state, m_ports); });
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -160,6 +199,7 @@ void MainWindow::showState() {
         m_pages->setCurrentIndex(static_cast<int>(m_pageShown));
     }
     m_overview->showState(m_state);
+    m_calculation->showState(m_state);
     m_database->showState(m_state);
     m_internet->showState(m_state);
     m_messages->showState(m_state);
@@ -222,6 +262,36 @@ void MainWindow::proxyHostEdited(const QString& host) {
 
 void MainWindow::proxyPortEdited(const QString& port) {
     runCommand([this, &port] { m_state.internet.proxyPort = toStd(port); });
+}
+
+} // namespace powerball::ui
+
+namespace powerball::ui {
+
+void MainWindow::optionSet(const QString& control, int value) {
+    runCommand([this, &control, value] { Settings::setOption(m_state, toStd(control), value); });
+}
+
+// The couplings of the spins that keep the overlap bounds and the even and odd counts apart.
+void MainWindow::spinTouched(const QString& control, bool pressed) {
+    CalculationSettings& settings = m_state.settings;
+    if (control == u"UpDown3"_s && pressed)
+        runCommand([&settings] { settings.onMaxOverlapPressed(); });
+    else if (control == u"UpDown9"_s && !pressed)
+        runCommand([&settings] { settings.onMinOverlapReleased(); });
+    else if (control == u"UpDown15"_s)
+        runCommand([&settings] { settings.onMinEvenTouched(); });
+    else if (control == u"UpDown16"_s)
+        runCommand([&settings] { settings.onMinOddTouched(); });
+}
+
+void MainWindow::statisticRequested(StatisticKind kind, bool onChartPage) {
+    runCommand([this, kind, onChartPage] {
+        if (onChartPage)
+            runStatisticOnChartPage(m_state, kind);
+        else
+            runStatistic(m_state, kind);
+    });
 }
 
 } // namespace powerball::ui

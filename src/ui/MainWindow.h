@@ -7,6 +7,7 @@
 #include "app/AppState.h"
 #include "platform/Clock.h"
 #include "platform/Ports.h"
+#include "stats/StatisticCommands.h"
 
 #include <QMainWindow>
 
@@ -38,17 +39,22 @@ public:
     static constexpr int kDesignedClientWidth = 528;
     static constexpr int kDesignedClientHeight = 451;
 
-    explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    // The settings come from `registry` and go back to it on close; without one they start
+    // with their defaults and are not kept.
+    explicit MainWindow(const std::filesystem::path& programFolder,
+                        RegistryStore* registry = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPages();
     void connectCommands();
     void fitDesignedSize();
+    void restoreSize();
 
     // Runs a command under the general error handler and shows the state afterwards.
     void runCommand(const std::function<void()>& command);
@@ -67,6 +73,9 @@ private:
     void pageChanged(int index);
     void proxyHostEdited(const QString& host);
     void proxyPortEdited(const QString& port);
+    void optionSet(const QString& control, int value);
+    void spinTouched(const QString& control, bool pressed);
+    void statisticRequested(StatisticKind kind, bool onChartPage);
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -91,6 +100,7 @@ private:
     int m_commandDepth = 0;
     bool m_activationPending = false;
     bool m_shownOnce = false;
+    bool m_saved = false;
 };
 
 } // namespace powerball::ui

@@ -26,6 +26,7 @@ public:
 
 Q_SIGNALS:
     void clearAllRequested();
+    void rowCountChanged(int rows);
 
 private:
     QWidget* buildCommandColumn();
