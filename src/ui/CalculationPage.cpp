@@ -16,7 +16,7 @@ using namespace Qt::Literals::StringLiterals;
 
 CalculationPage::CalculationPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(0, 3, 0, 0);
     m_controls = new OptionControls(this);
     m_subPages = new QTabWidget(this);
     m_subPages->setObjectName(u"calculationPages"_s);

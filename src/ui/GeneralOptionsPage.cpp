@@ -14,6 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 GeneralOptionsPage::GeneralOptionsPage(OptionControls& controls, QWidget* parent)
     : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(6);
     page->addWidget(OptionControls::heading(u"Allgemeine Berechnungsoptionen"_s, this));
     page->addWidget(

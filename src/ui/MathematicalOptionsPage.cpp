@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -17,6 +16,7 @@ using namespace Qt::Literals::StringLiterals;
 MathematicalOptionsPage::MathematicalOptionsPage(OptionControls& controls, QWidget* parent)
     : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(2);
     page->addWidget(OptionControls::heading(
         u"Diese Bedingungen werden in jeder Tippreihe berücksichtigt"_s, this));
@@ -37,7 +37,7 @@ MathematicalOptionsPage::MathematicalOptionsPage(OptionControls& controls, QWidg
     page->addSpacing(4);
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     int row = 0;
     const auto spinRow = [&](const char* box, const QString& caption, const char* spin,
@@ -60,19 +60,12 @@ MathematicalOptionsPage::MathematicalOptionsPage(OptionControls& controls, QWidg
         u"Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."_s,
         StatisticKind::Pairs, this));
     page->addWidget(controls.checkBox("CheckBox8", u"eine Paarbildung pro Tipp erzwingen"_s, this));
-    auto* groups = new QHBoxLayout;
-    groups->setSpacing(0);
-    ClickableLabel* triples =
-        controls.statisticText(u"triplesChartText"_s, u"Dreier, "_s, StatisticKind::Triples, this);
-    triples->setWordWrap(false);
-    groups->addWidget(triples, 0, Qt::AlignTop);
-    groups->addWidget(
-        controls.statisticText(
-            u"quadsChartText"_s,
-            u"Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier ganz verhindert werden"_s,
-            StatisticKind::Quads, this),
-        1);
-    page->addLayout(groups);
+    page->addWidget(controls.statisticTexts(
+        u"groupsChartText"_s,
+        {{u"Dreier, "_s, StatisticKind::Triples},
+         {u"Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier ganz verhindert werden"_s,
+          StatisticKind::Quads}},
+        this));
     page->addWidget(controls.checkBox("CheckBox18", u"keine Dreier, Vierer... Gruppen"_s, this));
     page->addStretch(1);
 }

@@ -116,6 +116,31 @@ ClickableLabel* OptionControls::statisticText(const QString& name, const QString
     return label;
 }
 
+QLabel* OptionControls::statisticTexts(const QString& name,
+                                       std::initializer_list<StatisticPart> parts,
+                                       QWidget* parent) {
+    QString html = u"<span style=\"white-space: pre-wrap\">"_s;
+    std::vector<StatisticKind> kinds;
+    for (const StatisticPart& part : parts) {
+        html += u"<a href=\"%1\" style=\"color: #0000c0; text-decoration: none\">%2</a>"_s
+                    .arg(kinds.size())
+                    .arg(part.text.toHtmlEscaped());
+        kinds.push_back(part.kind);
+    }
+    html += u"</span>"_s;
+    auto* label = new QLabel(html, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(label, &QLabel::linkActivated, this, [this, kinds](const QString& link) {
+        const auto part = link.toULongLong();
+        if (part < kinds.size())
+            Q_EMIT statisticRequested(kinds[part], true);
+    });
+    return label;
+}
+
 ClickableLabel* OptionControls::captionTail(const QString& text, QCheckBox* box, QWidget* parent) {
     auto* label = new ClickableLabel(text, parent);
     connect(label, &ClickableLabel::clicked, box, &QCheckBox::click);

@@ -41,6 +41,13 @@ public:
     // An explanatory text that shows its statistic on the chart page when clicked.
     ClickableLabel* statisticText(const QString& name, const QString& text, StatisticKind kind,
                                   QWidget* parent);
+    // One text made of parts that each show their statistic on the chart page when clicked.
+    struct StatisticPart {
+        QString text;
+        StatisticKind kind;
+    };
+    QLabel* statisticTexts(const QString& name, std::initializer_list<StatisticPart> parts,
+                           QWidget* parent);
     // The rest of a caption behind a spin in its gap; clicking it clicks the check box.
     ClickableLabel* captionTail(const QString& text, QCheckBox* box, QWidget* parent);
 

@@ -18,6 +18,7 @@ using namespace Qt::Literals::StringLiterals;
 PowerballOptionsPage::PowerballOptionsPage(OptionControls& controls, QWidget* parent)
     : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(6);
     page->addWidget(OptionControls::heading(u"Berechnungsoptionen für  den Powerball"_s, this));
 

@@ -16,10 +16,11 @@ using namespace Qt::Literals::StringLiterals;
 SheetOptimisationPage::SheetOptimisationPage(OptionControls& controls, QWidget* parent)
     : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(2);
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     int row = 0;
     const auto spinRow = [&](const char* box, const QString& caption, const char* spin,

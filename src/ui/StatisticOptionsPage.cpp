@@ -16,12 +16,13 @@ using namespace Qt::Literals::StringLiterals;
 StatisticOptionsPage::StatisticOptionsPage(OptionControls& controls, QWidget* parent)
     : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(4);
     page->addWidget(
         OptionControls::heading(u"Zahlen für die Tipps über Statistik bevorzugen"_s, this));
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     int row = 0;
     const auto percentRow = [&](const char* box, const QString& caption, const char* spin,

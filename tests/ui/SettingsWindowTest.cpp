@@ -101,7 +101,7 @@ void SettingsWindowTest::changedOptionsSurviveARestart() {
     QLineEdit* tipField = child<QLineEdit>(QString::fromStdString(TipSheet::fieldName(0, 0)));
     tipField->setFocus();
     QTest::keyClicks(tipField, u"42"_s);
-    QTest::keyClicks(child<QLineEdit>(u"proxyHostEdit"_s), u"proxy.example"_s);
+    QTest::keyClicks(child<QLineEdit>(u"ProxyHostEdit"_s), u"proxy.example"_s);
     closeWindow();
 
     openWindow();
@@ -115,8 +115,8 @@ void SettingsWindowTest::changedOptionsSurviveARestart() {
     QVERIFY(child<QRadioButton>(u"RadioButton3"_s)->isChecked());
     QVERIFY(!child<QRadioButton>(u"RadioButton1"_s)->isChecked());
     QCOMPARE(child<QLineEdit>(QString::fromStdString(TipSheet::fieldName(0, 0)))->text(), u"42"_s);
-    QCOMPARE(child<QLineEdit>(u"proxyHostEdit"_s)->text(), u"proxy.example"_s);
-    QCOMPARE(child<QLineEdit>(u"proxyPortEdit"_s)->text(), u"80"_s);
+    QCOMPARE(child<QLineEdit>(u"ProxyHostEdit"_s)->text(), u"proxy.example"_s);
+    QCOMPARE(child<QLineEdit>(u"ProxyPortEdit"_s)->text(), u"80"_s);
 }
 
 void SettingsWindowTest::maximisedWindowKeepsTheStoredSize() {
