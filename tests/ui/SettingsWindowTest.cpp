@@ -199,6 +199,14 @@ void SettingsWindowTest::chartShortcutsRunTheirStatistic() {
     QCOMPARE(pages->currentIndex(), 1);
     QTest::mouseClick(child<QToolButton>(u"pairsChartButton"_s), Qt::LeftButton);
     QCOMPARE(pages->currentIndex(), 2);
+
+    // The explanatory texts of the conditions do the same.
+    pages->setCurrentIndex(1);
+    Q_EMIT child<QLabel>(u"groupsChartText"_s)->linkActivated(u"1"_s);
+    QCOMPARE(pages->currentIndex(), 2);
+    pages->setCurrentIndex(1);
+    QTest::mouseClick(child<QLabel>(u"crossSumChartText"_s), Qt::LeftButton);
+    QCOMPARE(pages->currentIndex(), 2);
 }
 
 QTEST_MAIN(SettingsWindowTest)
