@@ -1,10 +1,14 @@
 #pragma once
 
+#include "app/AppState.h"
+
 #include <QWidget>
 
 class QTabWidget;
 
 namespace powerball::ui {
+
+class OptionControls;
 
 // The page "Berechnung": the calculation options on five sub-pages.
 class CalculationPage : public QWidget {
@@ -13,7 +17,13 @@ class CalculationPage : public QWidget {
 public:
     explicit CalculationPage(QWidget* parent = nullptr);
 
+    // Reports what the user does to the options.
+    OptionControls* controls() const { return m_controls; }
+
+    void showState(const AppState& state);
+
 private:
+    OptionControls* m_controls = nullptr;
     QTabWidget* m_subPages = nullptr;
 };
 

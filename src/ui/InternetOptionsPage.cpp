@@ -33,11 +33,11 @@ InternetOptionsPage::InternetOptionsPage(QWidget* parent) : QWidget(parent) {
 
     auto* proxy = new QFormLayout;
     m_proxyHost = new QLineEdit(this);
-    m_proxyHost->setObjectName(u"proxyHostEdit"_s);
+    m_proxyHost->setObjectName(u"ProxyHostEdit"_s);
     connect(m_proxyHost, &QLineEdit::textEdited, this, &InternetOptionsPage::proxyHostEdited);
     proxy->addRow(u"Proxy-Server:"_s, m_proxyHost);
     m_proxyPort = new QLineEdit(this);
-    m_proxyPort->setObjectName(u"proxyPortEdit"_s);
+    m_proxyPort->setObjectName(u"ProxyPortEdit"_s);
     connect(m_proxyPort, &QLineEdit::textEdited, this, &InternetOptionsPage::proxyPortEdited);
     proxy->addRow(u"Port:"_s, m_proxyPort);
     m_url = new QLineEdit(this);

@@ -11,9 +11,11 @@
 #include "InternetOptionsPage.h"
 #include "MainMenu.h"
 #include "MessagePage.h"
+#include "OptionControls.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "app/AppShell.h"
+#include "app/Settings.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawMaintenance.h"
 #include "draws/DrawUpdate.h"
@@ -34,9 +36,10 @@ namespace powerball::ui {
 
 using namespace Qt::Literals::StringLiterals;
 
-MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* parent)
+MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore* registry,
+                       QWidget* parent)
     : QMainWindow(parent), m_sound(this),
-      m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock, nullptr, &m_http, &m_events} {
+      m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock, registry, &m_http, &m_events} {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Velmars Lumero for PowerBall®"_s);
 
@@ -50,14 +53,15 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* pare
     runCommand([this, &programFolder] { AppShell::startUp(m_state, m_ports, programFolder); });
 
     fitDesignedSize();
+    restoreSize();
 }
 
 MainWindow::~MainWindow() {
     // The controls go after the state; what they report on their way out is no command.
     m_state.onChanged = nullptr;
     const QObject* sources[] = {
-        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(), m_chart, m_database,
-        m_internet, m_hints,    m_activation};
+        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(),  m_chart, m_database,
+        m_internet, m_hints,    m_activation,        m_calculation->controls()};
     for (const QObject* source : sources)
         source->disconnect(this);
 }
@@ -89,6 +93,17 @@ void MainWindow::connectCommands() {
     connect(sheet, &TipSheetView::fieldLeft, this, &MainWindow::fieldLeft);
     connect(sheet, &TipSheetView::captionClicked, this, &MainWindow::captionClicked);
     connect(m_overview, &TipOverviewPage::clearAllRequested, this, &MainWindow::clearAllTips);
+    connect(m_overview, &TipOverviewPage::rowCountChanged, this,
+            [this](int rows) { optionSet(u"UpDown8"_s, rows); });
+
+    const OptionControls* options = m_calculation->controls();
+    connect(options, &OptionControls::optionSet, this, &MainWindow::optionSet);
+    connect(options, &OptionControls::spinPressed, this,
+            [this](const QString& control) { spinTouched(control, true); });
+    connect(options, &OptionControls::spinReleased, this,
+            [this](const QString& control) { spinTouched(control, false); });
+    connect(options, &OptionControls::statisticRequested, this, &MainWindow::statisticRequested);
+    connect(options, &OptionControls::hint, this, &MainWindow::showHint);
 
     DrawPanel* panel = m_overview->drawPanel();
     connect(panel, &DrawPanel::previousRequested, this, &MainWindow::previousDraw);
@@ -136,6 +151,16 @@ void MainWindow::fitDesignedSize() {
     m_scaler = std::make_unique<PageScaler>(m_pages, designed.height());
 }
 
+// The size the settings kept, when it is another than the designed one; a height of its own
+// rescales the pages.
+void MainWindow::restoreSize() {
+    const WindowGeometry& stored = m_state.window;
+    if (stored.width == WindowGeometry::kDesignedWidth &&
+        stored.height == WindowGeometry::kDesignedHeight)
+        return;
+    resize(stored.width, stored.height + menuBar()->sizeHint().height());
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_shownOnce)
@@ -159,6 +184,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         DrawUpdate::stop(m_state);
         event->ignore();
         return;
+    }
+    if (!m_saved) {
+        m_saved = true;
+        const bool normal =
+            (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) ==
+            0;
+        m_state.window = {width(), height() - menuBar()->sizeHint().height(), normal};
+        runCommand([this] { AppShell::shutDown(m_state, m_ports); });
     }
     QMainWindow::closeEvent(event);
 }
@@ -192,6 +225,7 @@ void MainWindow::showState() {
     }
     m_overview->showState(m_state);
     m_chart->showState(m_state);
+    m_calculation->showState(m_state);
     m_database->showState(m_state);
     m_internet->showState(m_state);
     m_messages->showState(m_state);
@@ -290,6 +324,36 @@ void MainWindow::deleteShownDraw() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     runCommand([this] { DrawMaintenance::deleteShownDraw(m_state, m_ports); });
     QApplication::restoreOverrideCursor();
+}
+
+} // namespace powerball::ui
+
+namespace powerball::ui {
+
+void MainWindow::optionSet(const QString& control, int value) {
+    runCommand([this, &control, value] { Settings::setOption(m_state, toStd(control), value); });
+}
+
+// The couplings of the spins that keep the overlap bounds and the even and odd counts apart.
+void MainWindow::spinTouched(const QString& control, bool pressed) {
+    CalculationSettings& settings = m_state.settings;
+    if (control == u"UpDown3"_s && pressed)
+        runCommand([&settings] { settings.onMaxOverlapPressed(); });
+    else if (control == u"UpDown9"_s && !pressed)
+        runCommand([&settings] { settings.onMinOverlapReleased(); });
+    else if (control == u"UpDown15"_s)
+        runCommand([&settings] { settings.onMinEvenTouched(); });
+    else if (control == u"UpDown16"_s)
+        runCommand([&settings] { settings.onMinOddTouched(); });
+}
+
+void MainWindow::statisticRequested(StatisticKind kind, bool onChartPage) {
+    runCommand([this, kind, onChartPage] {
+        if (onChartPage)
+            runStatisticOnChartPage(m_state, kind);
+        else
+            runStatistic(m_state, kind);
+    });
 }
 
 } // namespace powerball::ui

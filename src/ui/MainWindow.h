@@ -41,7 +41,10 @@ public:
     static constexpr int kDesignedClientWidth = 528;
     static constexpr int kDesignedClientHeight = 451;
 
-    explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    // The settings come from `registry` and go back to it on close; without one they start
+    // with their defaults and are not kept.
+    explicit MainWindow(const std::filesystem::path& programFolder,
+                        RegistryStore* registry = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // What the window shows, for a look from outside (the tests).
@@ -56,6 +59,7 @@ private:
     void buildPages();
     void connectCommands();
     void fitDesignedSize();
+    void restoreSize();
 
     // Runs a command under the general error handler and shows the state afterwards.
     void runCommand(const std::function<void()>& command);
@@ -81,6 +85,9 @@ private:
     void stopUpdate();
     void enterDraw();
     void deleteShownDraw();
+    void optionSet(const QString& control, int value);
+    void spinTouched(const QString& control, bool pressed);
+    void statisticRequested(StatisticKind kind, bool onChartPage);
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -109,6 +116,7 @@ private:
     bool m_shownOnce = false;
     // The window was asked to close while an update ran: it closes once the update is over.
     bool m_closeAfterUpdate = false;
+    bool m_saved = false;
 };
 
 } // namespace powerball::ui

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -92,9 +93,9 @@ QWidget* TipOverviewPage::buildBottomPanel() {
     layout->setSpacing(4);
 
     m_rowCount = new QSpinBox(panel);
-    m_rowCount->setObjectName(u"rowCountSpin"_s);
-    m_rowCount->setRange(1, 12);
-    m_rowCount->setValue(5);
+    m_rowCount->setObjectName(u"UpDown8"_s);
+    m_rowCount->setAlignment(Qt::AlignRight);
+    connect(m_rowCount, &QSpinBox::valueChanged, this, &TipOverviewPage::rowCountChanged);
     layout->addWidget(m_rowCount);
     layout->addWidget(commandButton(u"calculateTipsButton"_s, u"Tipps berechnen"_s, false));
     layout->addStretch(1);
@@ -110,6 +111,9 @@ QWidget* TipOverviewPage::buildBottomPanel() {
 void TipOverviewPage::showState(const AppState& state) {
     m_drawPanel->showState(state);
     m_sheet->showSheet(state.tips);
+    const QSignalBlocker quiet(m_rowCount);
+    m_rowCount->setRange(state.settings.rowCount.minimum(), state.settings.rowCount.maximum());
+    m_rowCount->setValue(state.settings.rowCount.value());
 }
 
 } // namespace powerball::ui

@@ -27,6 +27,7 @@ public:
 Q_SIGNALS:
     void clearAllRequested();
     void tipDistributionRequested();
+    void rowCountChanged(int rows);
 
 private:
     QWidget* buildCommandColumn();

@@ -1,5 +1,6 @@
 #include "Conversions.h"
 #include "MainWindow.h"
+#include "RegistryFileStore.h"
 #include "draws/DrawCalendar.h"
 
 #include <QApplication>
@@ -37,14 +38,19 @@ int main(int argc, char* argv[]) {
     options.addHelpOption();
     const QCommandLineOption folder(u"folder"_s, u"Program folder with the draw file."_s, u"DIR"_s);
     options.addOption(folder);
-    // --settings FILE goes here: the settings file to use instead of the default one.
+    const QCommandLineOption settings(
+        u"settings"_s, u"Settings file to use instead of the user's registry file."_s, u"FILE"_s);
+    options.addOption(settings);
     options.process(app);
 
     const QString programFolder =
         options.isSet(folder) ? options.value(folder) : QCoreApplication::applicationDirPath();
     fixFormats();
 
-    powerball::ui::MainWindow window(powerball::ui::toPath(programFolder));
+    powerball::RegistryFileStore store(options.isSet(settings)
+                                           ? powerball::ui::toPath(options.value(settings))
+                                           : powerball::RegistryFileStore::defaultPath());
+    powerball::ui::MainWindow window(powerball::ui::toPath(programFolder), &store);
     window.show();
     return QApplication::exec();
 }

@@ -155,6 +155,14 @@ bool CalculationSettings::setValue(std::string_view name, int value) {
     return true;
 }
 
+const SpinValue* CalculationSettings::spin(std::string_view name) const {
+    const Binding* binding = findBinding(name);
+    if (!binding)
+        return nullptr;
+    const auto* target = std::get_if<Spin>(&binding->target);
+    return target ? &(this->*(*target)) : nullptr;
+}
+
 std::string_view CalculationSettings::hint(std::string_view control) {
     for (const Hint& hint : kHints)
         for (std::string_view name : hint.controls)

@@ -100,6 +100,8 @@ struct CalculationSettings {
     // and the other two are cleared (0 leaves the choice as it is: one mode is always
     // chosen). Returns false for a name that is no option.
     bool setValue(std::string_view name, int value);
+    // The spin field of a control name with its range; nothing for a name that is no spin.
+    const SpinValue* spin(std::string_view name) const;
 
     // The hint that pointing at a control of the "Berechnung" tab shows in the status bar;
     // empty where the control has none.
