@@ -97,9 +97,9 @@ int runGenerate(const CliOptions& options, std::ostream& out) {
         } else if (option == "--lock") {
             const std::string value = reader.value(option);
             const std::size_t equals = value.find('=');
-            const std::optional<int> row =
-                equals == std::string::npos ? std::nullopt
-                                            : TipSheet::parseInteger(value.substr(0, equals));
+            const std::optional<int> row = equals == std::string::npos
+                                               ? std::nullopt
+                                               : TipSheet::parseInteger(value.substr(0, equals));
             if (!row || *row < 1 || *row > TipSheet::kRowCount)
                 throw UsageError("--lock needs ROW=LINE with a row from 1 to 12");
             state.tips.setLine(*row - 1, value.substr(equals + 1));

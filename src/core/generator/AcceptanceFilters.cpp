@@ -9,8 +9,21 @@ namespace {
 
 bool isCountedPrime(int n) {
     switch (n) {
-    case 2: case 3: case 5: case 7: case 11: case 13: case 17: case 19:
-    case 23: case 29: case 31: case 37: case 41: case 43: case 47:
+    case 2:
+    case 3:
+    case 5:
+    case 7:
+    case 11:
+    case 13:
+    case 17:
+    case 19:
+    case 23:
+    case 29:
+    case 31:
+    case 37:
+    case 41:
+    case 43:
+    case 47:
         return true;
     default:
         return false;
@@ -60,7 +73,8 @@ int AcceptanceFilters::sharedNumbers(const std::array<int, 5>& numbers,
 
 int AcceptanceFilters::shared(const Row& candidate, const Row& other) {
     if (candidate.exact && other.exact)
-        return std::popcount(candidate.low & other.low) + std::popcount(candidate.high & other.high);
+        return std::popcount(candidate.low & other.low) +
+               std::popcount(candidate.high & other.high);
     return sharedNumbers(candidate.white, other.white);
 }
 
@@ -110,8 +124,17 @@ bool AcceptanceFilters::drawFails(const Row& candidate, const TipCandidate& tip,
 
 bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& tip, double from,
                                      double to, int winClass) {
-    m_history.refresh();
-    const bool countPowerball = m_state.settings.countPowerball;
+    if (!m_historyFresh) {
+        m_history.refresh();
+        m_historyFresh = true;
+    }
+    // How often each value occurs among the candidate's white numbers: a draw's hits are
+    // the sum over its five numbers, each compared with each, as the sheet check counts.
+    std::array<std::uint8_t, 256> occurrences{};
+    for (int n : candidate.white)
+        if (n >= 0 && n < 256)
+            ++occurrences[static_cast<std::size_t>(n)];
+    const int powerball = m_state.settings.countPowerball ? tip.powerball() : -1;
     const auto& draws = m_history.draws();
     const auto [first, last] = m_history.window(from, to);
     const HistorySnapshot::Draw* lastRead = nullptr;
@@ -121,15 +144,9 @@ bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& t
         if (!(from < draw.date && draw.date <= to))
             continue;
         lastRead = &draw;
-        int hits = draw.repeatsNumber || !candidate.exact
-                       ? sharedNumbers(candidate.white,
-                                       {draw.numbers.white(1), draw.numbers.white(2),
-                                        draw.numbers.white(3), draw.numbers.white(4),
-                                        draw.numbers.white(5)})
-                       : std::popcount(candidate.low & draw.low) +
-                             std::popcount(candidate.high & draw.high);
-        if (countPowerball && tip.powerball() == draw.powerball)
-            ++hits;
+        const int hits = occurrences[draw.white[0]] + occurrences[draw.white[1]] +
+                         occurrences[draw.white[2]] + occurrences[draw.white[3]] +
+                         occurrences[draw.white[4]] + (draw.powerball == powerball);
         if (hits >= winClass) {
             fails = true;
             break;
@@ -143,6 +160,7 @@ bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& t
 AcceptanceFilters::Test AcceptanceFilters::firstFailing(const TipCandidate& tip) {
     const CalculationSettings& options = m_state.settings;
     const Row candidate = rowOf(whiteOf(tip));
+    m_historyFresh = false;
     const auto& w = tip.values;
 
     if (overlapFails(candidate))
@@ -165,8 +183,8 @@ AcceptanceFilters::Test AcceptanceFilters::firstFailing(const TipCandidate& tip)
     if (drawFails(candidate, tip, m_lastDraws[2], options.limitThirdLastDraw,
                   options.maxThirdLastDraw.value()))
         return ThirdLastDraw;
-    const int even = static_cast<int>(
-        std::count_if(w.begin(), w.begin() + 5, [](int n) { return n % 2 == 0; }));
+    const int even =
+        static_cast<int>(std::count_if(w.begin(), w.begin() + 5, [](int n) { return n % 2 == 0; }));
     if (options.minEvenOn && even < options.minEven.value())
         return EvenNumbers;
     if (options.minOddOn && 5 - even < options.minOdd.value())

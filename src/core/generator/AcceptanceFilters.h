@@ -59,8 +59,8 @@ private:
     static int shared(const Row& candidate, const Row& other);
 
     bool overlapFails(const Row& candidate) const;
-    bool drawFails(const Row& candidate, const TipCandidate& tip, const DrawNumbers& draw,
-                   bool on, int maximum) const;
+    bool drawFails(const Row& candidate, const TipCandidate& tip, const DrawNumbers& draw, bool on,
+                   int maximum) const;
     // Whether a draw in from < date <= to shares `winClass` or more with the candidate.
     bool historyFails(const Row& candidate, const TipCandidate& tip, double from, double to,
                       int winClass);
@@ -69,6 +69,7 @@ private:
     HistorySnapshot& m_history;
     std::array<DrawNumbers, 3> m_lastDraws;
     std::vector<Row> m_earlier;
+    bool m_historyFresh = false; // the snapshot was compared with the file for this candidate
 };
 
 } // namespace powerball

@@ -200,8 +200,8 @@ private:
         Komplettcheck(m_state, m_ports.soundPlayer());
         if (!running())
             m_state.status[0] = stopCaption();
-        m_state.status[1] = m_state.messages.text(
-            m_state.generator.runCounter >= m_state.maxRuns ? 58 : 59);
+        m_state.status[1] =
+            m_state.messages.text(m_state.generator.runCounter >= m_state.maxRuns ? 58 : 59);
         m_options.restore(m_state.settings);
         m_state.generatorRunning = false;
         m_state.generator.caption = m_state.generator.savedCaption;

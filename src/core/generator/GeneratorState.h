@@ -17,8 +17,8 @@ struct GeneratorState {
     // The caption to give back at the end of a run; taken the first time a run starts.
     std::string savedCaption;
 
-    int runCounter = 0;              // candidates drawn by the current or last run
-    std::vector<std::uint8_t> pool;  // the pool of the last run, in list order
+    int runCounter = 0;                     // candidates drawn by the current or last run
+    std::vector<std::uint8_t> pool;         // the pool of the last run, in list order
     std::array<DrawNumbers, 3> lastDraws{}; // last, second-to-last, third-to-last draw
 };
 

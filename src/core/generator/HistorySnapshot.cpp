@@ -8,8 +8,9 @@ namespace powerball {
 
 void HistorySnapshot::refresh() {
     std::error_code error;
-    const bool exists = std::filesystem::exists(m_path, error);
-    const std::uintmax_t size = exists ? std::filesystem::file_size(m_path, error) : 0;
+    const std::uintmax_t fileSize = std::filesystem::file_size(m_path, error);
+    const bool exists = !error;
+    const std::uintmax_t size = exists ? fileSize : 0;
     const auto modified = exists ? std::filesystem::last_write_time(m_path, error)
                                  : std::filesystem::file_time_type{};
     if (m_loaded && size == m_size && modified == m_modified)
@@ -25,17 +26,9 @@ void HistorySnapshot::refresh() {
         Draw draw;
         draw.date = record.date;
         draw.numbers = record.drawNumbers();
-        draw.powerball = draw.numbers.powerball();
-        for (int position = 1; position <= 5; ++position) {
-            const int n = draw.numbers.white(position);
-            for (int other = 1; other < position; ++other)
-                if (draw.numbers.white(other) == n && n >= 1 && n <= 69)
-                    draw.repeatsNumber = true;
-            if (n >= 1 && n <= 63)
-                draw.low |= std::uint64_t{1} << n;
-            else if (n >= 64 && n <= 69)
-                draw.high |= std::uint64_t{1} << (n - 64);
-        }
+        for (std::size_t k = 0; k < 5; ++k)
+            draw.white[k] = record.numbers[k];
+        draw.powerball = record.numbers[6];
         if (!m_draws.empty() && draw.date < m_draws.back().date)
             m_ascending = false;
         m_draws.push_back(draw);
@@ -47,8 +40,8 @@ std::pair<std::size_t, std::size_t> HistorySnapshot::window(double from, double 
         return {0, m_draws.size()};
     const auto first = std::partition_point(m_draws.begin(), m_draws.end(),
                                             [from](const Draw& d) { return d.date <= from; });
-    const auto last = std::partition_point(first, m_draws.end(),
-                                           [to](const Draw& d) { return d.date <= to; });
+    const auto last =
+        std::partition_point(first, m_draws.end(), [to](const Draw& d) { return d.date <= to; });
     return {static_cast<std::size_t>(first - m_draws.begin()),
             static_cast<std::size_t>(last - m_draws.begin())};
 }

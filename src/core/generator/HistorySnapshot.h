@@ -2,6 +2,7 @@
 
 #include "draws/DrawRecord.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <utility>
@@ -10,18 +11,15 @@
 namespace powerball {
 
 // The draw file as the generator's history tests read it, thousands of times per run: each
-// draw's white numbers as a 128-bit mask (bit n for number n). It is read again whenever
-// the file's size or modification time changed, so every test sees the file as it stands.
+// draw's white numbers and Powerball as bytes, to be looked up in a table of the candidate's
+// numbers. It is read again whenever the file's size or modification time changed, so every
+// test sees the file as it stands.
 class HistorySnapshot {
 public:
     struct Draw {
         double date = 0.0;
-        std::uint64_t low = 0;  // numbers 1..63
-        std::uint64_t high = 0; // numbers 64..69
-        int powerball = 0;
-        // A record with a white number twice counts that number twice in a comparison;
-        // such a record is compared number by number.
-        bool repeatsNumber = false;
+        std::array<std::uint8_t, 5> white{}; // as stored, duplicates and all
+        std::uint8_t powerball = 0;
         DrawNumbers numbers;
     };
 

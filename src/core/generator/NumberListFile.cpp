@@ -71,6 +71,10 @@ std::string NumberListFile::decode(const std::string& bytes) {
 }
 
 void NumberListFile::save(const std::filesystem::path& file, NumberListBoxes& boxes) {
+    errno = 0;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out)
+        fail(file);
     std::string text;
     for (int n = 1; n <= NumberListBoxes::kHighest; ++n) {
         if (boxes.isTicked(n)) {
@@ -80,10 +84,6 @@ void NumberListFile::save(const std::filesystem::path& file, NumberListBoxes& bo
         }
         text += "\r\n";
     }
-    errno = 0;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
-        fail(file);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
     if (!out)
@@ -104,8 +104,8 @@ void NumberListFile::load(const std::filesystem::path& file, NumberListBoxes& bo
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos
-                                                                        : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines.push_back(std::move(line));

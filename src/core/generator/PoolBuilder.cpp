@@ -30,8 +30,8 @@ public:
     }
 
     void showBand(Band band, const char* maxLabel = "  Max: ") {
-        m_state.status[1] = "Min: " + std::to_string(band.lo) + maxLabel +
-                            std::to_string(band.hi) + "  " + std::to_string(m_pool.size());
+        m_state.status[1] = "Min: " + std::to_string(band.lo) + maxLabel + std::to_string(band.hi) +
+                            "  " + std::to_string(m_pool.size());
     }
 
     Band frequentGroupBand() const {

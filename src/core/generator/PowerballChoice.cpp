@@ -34,10 +34,9 @@ int PowerballChoice::choose(const CalculationSettings& options, RandomSource& ra
     int lowest = *std::min_element(frequency.begin(), frequency.end());
 
     const int recent = options.recentPowerballDraws.value();
-    const bool exclude =
-        options.excludeRecentPowerball &&
-        std::any_of(m_outstanding.begin(), m_outstanding.end(),
-                    [recent](int outstanding) { return outstanding >= recent; });
+    const bool exclude = options.excludeRecentPowerball &&
+                         std::any_of(m_outstanding.begin(), m_outstanding.end(),
+                                     [recent](int outstanding) { return outstanding >= recent; });
     for (;;) {
         int chosen = 1;
         switch (options.powerballMode) {
