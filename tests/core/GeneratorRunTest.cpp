@@ -43,14 +43,12 @@ protected:
     bool filled(int rowIndex) const { return !state.tips.field(rowIndex, 0).empty(); }
 
     // From row 3 on no candidate can pass: three even and three odd numbers are asked.
-    void impossibleFromRow3() {
-        pump.onEvents = [this] {
-            if (filled(1)) {
-                state.settings.minEvenOn = state.settings.minOddOn = true;
-                state.settings.minEven.setValue(3);
-                state.settings.minOdd.setValue(3);
-            }
-        };
+    void demandTheImpossibleFromRow3() {
+        if (!filled(1))
+            return;
+        state.settings.minEvenOn = state.settings.minOddOn = true;
+        state.settings.minEven.setValue(3);
+        state.settings.minOdd.setValue(3);
     }
 };
 
@@ -144,7 +142,7 @@ TEST_F(GeneratorRunTest, StopEndsTheRunAfterTheCurrentCandidate) {
 
 TEST_F(GeneratorRunTest, LimitDuringRowThree) {
     state.settings.maxRunsThousands.setValue(1);
-    impossibleFromRow3();
+    pump.onEvents = [this] { demandTheImpossibleFromRow3(); };
     Label28Click(state, ports);
     EXPECT_EQ(state.generator.runCounter, 1000);
     EXPECT_TRUE(filled(0));
@@ -165,11 +163,7 @@ TEST_F(GeneratorRunTest, RelaxationWithALimitOfTenThousand) {
     };
     std::vector<Seen> seen;
     pump.onEvents = [&] {
-        if (filled(1)) {
-            state.settings.minEvenOn = state.settings.minOddOn = true;
-            state.settings.minEven.setValue(3);
-            state.settings.minOdd.setValue(3);
-        }
+        demandTheImpossibleFromRow3();
         const int count = state.generator.runCounter;
         if (count == 4999 || count == 5000 || count == 9999) {
             const CalculationSettings& o = state.settings;
@@ -191,6 +185,25 @@ TEST_F(GeneratorRunTest, RelaxationWithALimitOfTenThousand) {
     EXPECT_EQ(state.settings.maxLastDraw, before.maxLastDraw);
     EXPECT_EQ(state.settings.maxSecondLastDraw, before.maxSecondLastDraw);
     EXPECT_EQ(state.settings.earlierWinClass, before.earlierWinClass);
+}
+
+TEST_F(GeneratorRunTest, AFailureInTheMiddleLeavesNoRunBehind) {
+    state.settings.maxRunsThousands.setValue(10);
+    state.settings.forcePair = true;
+    bool busyDuringRun = false;
+    pump.onEvents = [&] {
+        busyDuringRun = state.generator.busy;
+        if (state.generator.runCounter == 6000) // after the pair option was switched off
+            throw std::runtime_error("disk full");
+        demandTheImpossibleFromRow3();
+    };
+    EXPECT_THROW(Label28Click(state, ports), std::runtime_error);
+    EXPECT_TRUE(busyDuringRun);
+    EXPECT_FALSE(state.generator.busy);
+    EXPECT_EQ(state.generator.caption, "Tipps berechnen");
+    EXPECT_TRUE(state.checkEnabled);
+    EXPECT_FALSE(state.generatorRunning);
+    EXPECT_TRUE(state.settings.forcePair);
 }
 
 TEST_F(GeneratorRunTest, PoolOfFewerThanFiveNumbersEndsLikeTheLimit) {

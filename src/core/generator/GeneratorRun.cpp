@@ -65,6 +65,7 @@ public:
             m_options.restore(m_state.settings);
             m_state.checkEnabled = true;
             m_state.generatorRunning = false;
+            m_state.generator.busy = false;
             m_state.generator.caption = m_state.generator.savedCaption;
             m_state.changed();
         }
@@ -73,6 +74,7 @@ public:
     void execute() {
         GeneratorState& generator = m_state.generator;
         generator.caption = stopCaption();
+        generator.busy = true;
         m_state.checkEnabled = false;
         m_state.maxRuns = m_state.settings.maxRuns();
         generator.runCounter = 0;
@@ -87,6 +89,7 @@ public:
         if (!pool) {
             m_finished = true;
             m_state.checkEnabled = true;
+            generator.busy = false;
             generator.caption = generator.savedCaption;
             m_state.changed();
             return;
@@ -198,6 +201,7 @@ private:
         m_finished = true;
         m_state.checkEnabled = true;
         Komplettcheck(m_state, m_ports.soundPlayer());
+        m_state.generator.busy = false;
         if (!running())
             m_state.status[0] = stopCaption();
         m_state.status[1] =

@@ -17,6 +17,9 @@ struct GeneratorState {
     // The caption to give back at the end of a run; taken the first time a run starts.
     std::string savedCaption;
 
+    // The hourglass: from the start of a run to its end, except while the list dialog shows.
+    bool busy = false;
+
     int runCounter = 0;                     // candidates drawn by the current or last run
     std::vector<std::uint8_t> pool;         // the pool of the last run, in list order
     std::array<DrawNumbers, 3> lastDraws{}; // last, second-to-last, third-to-last draw

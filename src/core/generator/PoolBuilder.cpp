@@ -155,7 +155,8 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
         state.status[1] = state.messages.text(40);
         for (int slot = 1; slot <= 8; ++slot) {
             const int b = lastDraws[0].slot(slot);
-            if (b > 1)
+            // Slots beyond the white range (a damaged record) add no number outside 1..69.
+            if (b > 1 && b - 1 <= NumberPool::kHighest)
                 pool.append(b - 1, 4);
             if (b < NumberPool::kHighest)
                 pool.append(b + 1, 4);
@@ -182,6 +183,7 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
     if (options.showNumberList) {
         state.pageInFront = Page::TipOverview;
         NumberListBoxes boxes = boxesOfPool(pool);
+        state.generator.busy = false;
         state.changed();
         switch (ports.userPrompts().askPoolNumbers(boxes)) {
         case PoolListAnswer::Keep:
@@ -192,6 +194,7 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
         case PoolListAnswer::Abort:
             return std::nullopt;
         }
+        state.generator.busy = true;
     }
     return pool;
 }
