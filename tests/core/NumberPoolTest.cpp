@@ -133,6 +133,32 @@ TEST_F(NumberPoolTest, GroupBandsTakeOnlyPairsDrawnTogether) {
     EXPECT_EQ(state.status[1].substr(0, 17), "Min: 0  Max: 1  0");
 }
 
+TEST_F(NumberPoolTest, FlatStatisticsOfAnEmptyWindow) {
+    useDraws(day("2016-01-01"), {{1, 2, 3, 4, 5}});
+    state.startDate = day("2016-02-01");
+    state.selectedDate = day("2016-03-01");
+    plainOptions();
+    state.settings.onlyPreferred = true;
+    struct Case {
+        const char* name;
+        bool CalculationSettings::*option;
+        int entriesOf7;
+    };
+    const Case cases[] = {
+        {"frequent numbers: every number in the band, both passes",
+         &CalculationSettings::preferFrequent, 3},
+        {"rare numbers", &CalculationSettings::preferRare, 3},
+        {"frequent pairs: the strict lower bound takes none", &CalculationSettings::preferPairs, 0},
+        {"rare pairs: only values above 0", &CalculationSettings::preferRarePairs, 0},
+        {"rare quads", &CalculationSettings::preferRareQuads, 0},
+    };
+    for (const Case& c : cases) {
+        state.settings.*c.option = true;
+        EXPECT_EQ(build().count(7), c.entriesOf7) << c.name;
+        state.settings.*c.option = false;
+    }
+}
+
 TEST_F(NumberPoolTest, ListDialogKeepsRebuildsOrEndsTheRun) {
     plainOptions();
     state.settings.showNumberList = true;
