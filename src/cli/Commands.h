@@ -16,5 +16,6 @@ int runSettings(const CliOptions& options, std::ostream& out);
 int runUpdate(const CliOptions& options, std::ostream& out);
 int runEnter(const CliOptions& options, std::ostream& out);
 int runDelete(const CliOptions& options, std::ostream& out);
+int runGenerate(const CliOptions& options, std::ostream& out);
 
 } // namespace powerball::cli

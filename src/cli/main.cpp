@@ -33,7 +33,11 @@ const char* kUsage =
     "                                       fetch the new draws from the update server\n"
     "  enter --date D --white A,B,C,D,E --pb N --pp N\n"
     "                                       store a draw by hand (replaces the draw of D)\n"
-    "  delete --date D                      remove the draw of D\n";
+    "  delete --date D                      remove the draw of D\n"
+    "  generate [--seed N] [--rows K] [--start D] [--selected D] [--lock K=LINE]...\n"
+    "           [--stop-after N]            run the tip generator; --seed sets the lucky\n"
+    "                                       number, --lock fills row K and locks it,\n"
+    "                                       --stop-after stops after N candidates\n";
 
 using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
@@ -48,6 +52,7 @@ const std::map<std::string, Command>& commands() {
         {"update", runUpdate},
         {"enter", runEnter},
         {"delete", runDelete},
+        {"generate", runGenerate},
     };
     return table;
 }

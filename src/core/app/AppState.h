@@ -10,6 +10,7 @@
 #include "generator/RandomSource.h"
 #include "stats/StatisticChart.h"
 #include "generator/CalculationSettings.h"
+#include "generator/GeneratorState.h"
 
 #include <array>
 #include <filesystem>
@@ -91,6 +92,7 @@ struct AppState {
 
     // The generator's options, and the window size the settings keep.
     CalculationSettings settings;
+    GeneratorState generator;
     WindowGeometry window;
 
     DrawHistory drawHistory() const { return DrawHistory(programFolder / drawFileName); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draws/DrawEntry.h"
+#include "generator/NumberListBoxes.h"
 
 #include <optional>
 #include <string>
@@ -25,6 +26,30 @@ public:
     virtual std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) {
         (void)prefilled;
         return std::nullopt;
+    }
+
+    // The list dialog showing the generator's pool: the boxes come ticked with their
+    // weights; the user may change them in place. A face without the dialog keeps the pool.
+    virtual PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) {
+        (void)boxes;
+        return PoolListAnswer::Keep;
+    }
+
+    // The list dialog choosing the numbers of one tip row, with its random picker: the
+    // boxes after OK, or nothing when it was left another way.
+    virtual std::optional<NumberListBoxes> askRowNumbers(const std::string& caption,
+                                                         const NumberListBoxes& boxes) {
+        (void)caption;
+        (void)boxes;
+        return std::nullopt;
+    }
+
+    // A single-line input box; cancelling it gives the default back.
+    virtual std::string askText(const std::string& caption, const std::string& prompt,
+                                const std::string& defaultText) {
+        (void)caption;
+        (void)prompt;
+        return defaultText;
     }
 };
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "generator/HistorySnapshot.h"
+#include "generator/TipCandidate.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace powerball {
+
+// The chain of tests a drawn row must pass before it becomes a tip. The tests read the
+// options from the state each time they run, so a relaxation during the run applies to
+// the next candidate. The two history tests load each draw they compare into the current
+// draw and leave the last one they read there; they clear the chart's bars and set the
+// scan dates, as every scan of the history does.
+class AcceptanceFilters {
+public:
+    enum Test {
+        Accepted = 0,
+        Overlap = 1,
+        ForcedPair,
+        NoGroups,
+        CrossSum,
+        LastDraw,
+        SecondLastDraw,
+        ThirdLastDraw,
+        EvenNumbers,
+        OddNumbers,
+        EarlierWin,
+        RecentWin,
+        Primes,
+    };
+
+    AcceptanceFilters(AppState& state, HistorySnapshot& history,
+                      const std::array<DrawNumbers, 3>& lastDraws);
+
+    // The white numbers of a row handled before the one being drawn.
+    void addEarlierRow(const std::array<int, 5>& white);
+    void clearEarlierRows() { m_earlier.clear(); }
+
+    // The first test the candidate fails, or Accepted. Its white numbers must be sorted.
+    Test firstFailing(const TipCandidate& candidate);
+
+    // How many of the five numbers occur among the other five, each compared with each.
+    static int sharedNumbers(const std::array<int, 5>& numbers, const std::array<int, 5>& other);
+    // The primes up to 47 among the five white numbers and the Powerball.
+    static int primeCount(const TipCandidate& candidate);
+
+private:
+    struct Row {
+        std::array<int, 5> white{};
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        bool exact = true; // numbers in 1..69 without repeats: the masks count right
+    };
+    static Row rowOf(const std::array<int, 5>& white);
+    static int shared(const Row& candidate, const Row& other);
+
+    bool overlapFails(const Row& candidate) const;
+    bool drawFails(const Row& candidate, const TipCandidate& tip, const DrawNumbers& draw, bool on,
+                   int maximum) const;
+    // Whether a draw in from < date <= to shares `winClass` or more with the candidate.
+    bool historyFails(const Row& candidate, const TipCandidate& tip, double from, double to,
+                      int winClass);
+
+    AppState& m_state;
+    HistorySnapshot& m_history;
+    std::array<DrawNumbers, 3> m_lastDraws;
+    std::vector<Row> m_earlier;
+    bool m_historyFresh = false; // the snapshot was compared with the file for this candidate
+};
+
+} // namespace powerball

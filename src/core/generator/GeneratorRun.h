@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "generator/TipCandidate.h"
+#include "platform/Ports.h"
+
+#include <string>
+
+namespace powerball {
+
+// The tip generator behind "Tipps berechnen" and "&Berechnen". Pressed while idle it runs:
+// it fills the first `rowCount` unlocked rows with tips drawn from the pool, keeps the
+// locked rows and empties the others, and checks the sheet at its end. Pressed while a run
+// goes on (its caption reads "Stoppen"), it is the stop request: the caption comes back at
+// once, and the running loop ends after the current candidate. Stop requests arrive
+// through the event pump, which the run calls once per candidate.
+void Label28Click(AppState& state, const Ports& ports);
+
+// The progress line of a candidate in status panel 1, e.g.
+// "1.Tipp:  3 17  22  45  61  CS: 148" (`row` counted from 1).
+std::string candidateStatus(const MessageTable& messages, int row, const TipCandidate& candidate);
+
+} // namespace powerball

@@ -1,0 +1,49 @@
+#include "generator/HistorySnapshot.h"
+
+#include "draws/DrawHistory.h"
+
+#include <algorithm>
+
+namespace powerball {
+
+void HistorySnapshot::refresh() {
+    std::error_code error;
+    const std::uintmax_t fileSize = std::filesystem::file_size(m_path, error);
+    const bool exists = !error;
+    const std::uintmax_t size = exists ? fileSize : 0;
+    const auto modified = exists ? std::filesystem::last_write_time(m_path, error)
+                                 : std::filesystem::file_time_type{};
+    if (m_loaded && size == m_size && modified == m_modified)
+        return;
+    m_loaded = true;
+    m_size = size;
+    m_modified = modified;
+    m_draws.clear();
+    m_ascending = true;
+    if (!exists)
+        return;
+    for (const DrawRecord& record : DrawHistory(m_path).readAll()) {
+        Draw draw;
+        draw.date = record.date;
+        draw.numbers = record.drawNumbers();
+        for (std::size_t k = 0; k < 5; ++k)
+            draw.white[k] = record.numbers[k];
+        draw.powerball = record.numbers[6];
+        if (!m_draws.empty() && draw.date < m_draws.back().date)
+            m_ascending = false;
+        m_draws.push_back(draw);
+    }
+}
+
+std::pair<std::size_t, std::size_t> HistorySnapshot::window(double from, double to) const {
+    if (!m_ascending)
+        return {0, m_draws.size()};
+    const auto first = std::partition_point(m_draws.begin(), m_draws.end(),
+                                            [from](const Draw& d) { return d.date <= from; });
+    const auto last =
+        std::partition_point(first, m_draws.end(), [to](const Draw& d) { return d.date <= to; });
+    return {static_cast<std::size_t>(first - m_draws.begin()),
+            static_cast<std::size_t>(last - m_draws.begin())};
+}
+
+} // namespace powerball

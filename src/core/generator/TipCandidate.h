@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <utility>
+
+namespace powerball {
+
+// A row while the generator draws it: five white numbers, the Powerball and the hidden
+// value; 0 means not set.
+struct TipCandidate {
+    std::array<int, 7> values{};
+
+    int white(int position) const { return values[static_cast<std::size_t>(position - 1)]; }
+    int powerball() const { return values[5]; }
+    int crossSum() const { return values[0] + values[1] + values[2] + values[3] + values[4]; }
+    // Exchange sort of the five white numbers, ascending.
+    void sortWhite() {
+        for (std::size_t i = 0; i < 5; ++i)
+            for (std::size_t j = i; j < 5; ++j)
+                if (values[j] < values[i])
+                    std::swap(values[i], values[j]);
+    }
+    void clear() { values = {}; }
+};
+
+} // namespace powerball
