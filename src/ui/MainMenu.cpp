@@ -38,9 +38,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     m_loadDraws = menuAction(bar, u"actionLoadDraws"_s, u"&Ziehungsdaten laden"_s);
     m_loadDraws->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
-    QAction* calculate = menuAction(bar, u"actionCalculate"_s, u"&Berechnen"_s);
-    calculate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    calculate->setEnabled(false);
+    m_calculate = menuAction(bar, u"actionCalculate"_s, u"&Berechnen"_s);
+    m_calculate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     buildLanguageMenu(bar);
 

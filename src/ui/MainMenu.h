@@ -20,6 +20,7 @@ public:
 
     QAction* closeAction() const { return m_close; }
     QAction* loadDrawsAction() const { return m_loadDraws; }
+    QAction* calculateAction() const { return m_calculate; }
 
     // Puts the check mark on the language of the index (1 deutsch .. 9 हिंदी); any other
     // index checks none.
@@ -35,6 +36,7 @@ private:
 
     QAction* m_close = nullptr;
     QAction* m_loadDraws = nullptr;
+    QAction* m_calculate = nullptr;
     QActionGroup* m_languages = nullptr;
     std::vector<LanguageEntry> m_languageEntries;
 };

@@ -20,6 +20,8 @@
 #include "draws/DrawMaintenance.h"
 #include "draws/DrawUpdate.h"
 #include "evaluation/TipCheck.h"
+#include "generator/GeneratorRun.h"
+#include "generator/TipSheetEditing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +41,8 @@ using namespace Qt::Literals::StringLiterals;
 MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore* registry,
                        QWidget* parent)
     : QMainWindow(parent), m_sound(this),
-      m_prompts(this), m_ports{&m_sound, &m_prompts, &m_clock, registry, &m_http, &m_events} {
+      m_prompts(this, m_state.random), m_ports{&m_sound, &m_prompts, &m_clock,
+                                               registry, &m_http,    &m_events} {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Velmars Lumero for PowerBall®"_s);
 
@@ -49,6 +52,8 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
     connectCommands();
 
     m_state.onChanged = [this] { showState(); };
+    // A long command's progress lines reach the status bar whenever the window gets to run.
+    m_events.setBeforeEvents([this] { m_status->show(m_state.status); });
     m_sound.setProgramFolder(programFolder);
     runCommand([this, &programFolder] { AppShell::startUp(m_state, m_ports, programFolder); });
 
@@ -57,6 +62,8 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
 }
 
 MainWindow::~MainWindow() {
+    m_events.setBeforeEvents(nullptr);
+    showBusy(false);
     // The controls go after the state; what they report on their way out is no command.
     m_state.onChanged = nullptr;
     const QObject* sources[] = {
@@ -109,6 +116,10 @@ void MainWindow::connectCommands() {
     connect(panel, &DrawPanel::previousRequested, this, &MainWindow::previousDraw);
     connect(panel, &DrawPanel::nextRequested, this, &MainWindow::nextDraw);
     connect(panel, &DrawPanel::updateRequested, this, &MainWindow::updateDraws);
+    connect(m_overview, &TipOverviewPage::calculateRequested, this, &MainWindow::calculateTips);
+    connect(sheet, &TipSheetView::editRequested, this, &MainWindow::editRow);
+    connect(m_overview, &TipOverviewPage::luckyNumberRequested, this, &MainWindow::luckyNumber);
+    connect(m_menu->calculateAction(), &QAction::triggered, this, &MainWindow::calculateTips);
     connect(m_overview, &TipOverviewPage::tipDistributionRequested, this,
             [this] { runStatisticCommand(StatisticKind::TipDistribution); });
 
@@ -185,6 +196,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (m_state.generatorRunning || m_state.generator.busy) {
+        m_closeAfterRun = true;
+        if (m_state.generator.caption == m_state.messages.text(Msg::Stop))
+            runCommand([this] { Label28Click(m_state, m_ports); });
+        event->ignore();
+        return;
+    }
     if (!m_saved) {
         m_saved = true;
         const bool normal =
@@ -230,6 +248,7 @@ void MainWindow::showState() {
     m_internet->showState(m_state);
     m_messages->showState(m_state);
     m_status->show(m_state.status);
+    showBusy(m_state.generator.busy);
     m_menu->showLanguage(m_state.languageIndex);
 }
 
@@ -314,6 +333,36 @@ void MainWindow::updateDraws() {
 
 void MainWindow::stopUpdate() {
     runCommand([this] { DrawUpdate::stop(m_state); });
+}
+
+// Starts the tip generator, or stops it when pressed again during its run: the run lets the
+// window's events through, so the second press arrives here while the first is still on.
+void MainWindow::calculateTips() {
+    runCommand([this] { Label28Click(m_state, m_ports); });
+    if (m_closeAfterRun && m_commandDepth == 0 && !m_state.generatorRunning &&
+        !m_state.generator.busy) {
+        m_closeAfterRun = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void MainWindow::editRow(int row) {
+    runCommand([this, row] { editTipRow(m_state, m_ports, row); });
+}
+
+void MainWindow::luckyNumber() {
+    runCommand([this] { setLuckyNumber(m_state, m_ports); });
+}
+
+// The hourglass stays while the generator works.
+void MainWindow::showBusy(bool busy) {
+    if (busy == m_busyShown)
+        return;
+    m_busyShown = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::enterDraw() {

@@ -83,6 +83,10 @@ private:
     void startDatePicked(double day);
     void updateDraws();
     void stopUpdate();
+    void calculateTips();
+    void editRow(int row);
+    void luckyNumber();
+    void showBusy(bool busy);
     void enterDraw();
     void deleteShownDraw();
     void optionSet(const QString& control, int value);
@@ -116,6 +120,9 @@ private:
     bool m_shownOnce = false;
     // The window was asked to close while an update ran: it closes once the update is over.
     bool m_closeAfterUpdate = false;
+    // Likewise for a run of the tip generator.
+    bool m_closeAfterRun = false;
+    bool m_busyShown = false;
     bool m_saved = false;
 };
 

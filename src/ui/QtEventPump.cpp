@@ -15,6 +15,8 @@ QtEventPump::QtEventPump() {
 void QtEventPump::processEvents() {
     if (m_sinceLast.elapsed() < kIntervalMs)
         return;
+    if (m_beforeEvents)
+        m_beforeEvents();
     QCoreApplication::processEvents();
     m_sinceLast.restart();
 }

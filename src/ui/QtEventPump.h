@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 
+#include <functional>
+
 namespace powerball::ui {
 
 // Lets the window's pending events run, at most about every 10 ms: a long command that asks
@@ -14,8 +16,14 @@ public:
 
     void processEvents() override;
 
+    // Called before the pending events run, e.g. to show a command's progress.
+    void setBeforeEvents(std::function<void()> beforeEvents) {
+        m_beforeEvents = std::move(beforeEvents);
+    }
+
 private:
     QElapsedTimer m_sinceLast;
+    std::function<void()> m_beforeEvents;
 };
 
 } // namespace powerball::ui

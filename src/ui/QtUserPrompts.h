@@ -1,6 +1,9 @@
 #pragma once
 
+#include "generator/RandomSource.h"
 #include "platform/UserPrompts.h"
+
+#include <QString>
 
 class QWidget;
 
@@ -10,14 +13,23 @@ namespace powerball::ui {
 // box shows its text as plain text: no text, ours or a server's, is read as markup.
 class QtUserPrompts : public UserPrompts {
 public:
-    explicit QtUserPrompts(QWidget* parent) : m_parent(parent) {}
+    // The list dialog's random picker draws from `random`.
+    QtUserPrompts(QWidget* parent, RandomSource& random) : m_parent(parent), m_random(random) {}
 
     void showMessage(const std::string& text) override;
     void showPlainText(const std::string& text) override;
     std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override;
+    PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) override;
+    std::optional<NumberListBoxes> askRowNumbers(const std::string& caption,
+                                                 const NumberListBoxes& boxes) override;
+    std::string askText(const std::string& caption, const std::string& prompt,
+                        const std::string& defaultText) override;
 
 private:
     QWidget* m_parent;
+    RandomSource& m_random;
+    // The list dialog keeps the caption its last caller gave it.
+    QString m_listCaption;
 };
 
 } // namespace powerball::ui

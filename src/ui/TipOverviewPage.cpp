@@ -1,6 +1,7 @@
 #include "TipOverviewPage.h"
 
 #include "ClickableLabel.h"
+#include "Conversions.h"
 #include "DrawPanel.h"
 #include "Links.h"
 #include "TipSheetView.h"
@@ -97,10 +98,13 @@ QWidget* TipOverviewPage::buildBottomPanel() {
     m_rowCount->setAlignment(Qt::AlignRight);
     connect(m_rowCount, &QSpinBox::valueChanged, this, &TipOverviewPage::rowCountChanged);
     layout->addWidget(m_rowCount);
-    layout->addWidget(commandButton(u"calculateTipsButton"_s, u"Tipps berechnen"_s, false));
+    m_calculate = commandButton(u"calculateTipsButton"_s, u"Tipps berechnen"_s, true);
+    connect(m_calculate, &QPushButton::clicked, this, &TipOverviewPage::calculateRequested);
+    layout->addWidget(m_calculate);
     layout->addStretch(1);
 
-    QPushButton* luck = commandButton(u"luckyNumberButton"_s, u"Glückszahl"_s, false);
+    QPushButton* luck = commandButton(u"luckyNumberButton"_s, u"Glückszahl"_s, true);
+    connect(luck, &QPushButton::clicked, this, &TipOverviewPage::luckyNumberRequested);
     luck->setToolTip(
         u"Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"_s);
     layout->addWidget(luck);
@@ -111,6 +115,9 @@ QWidget* TipOverviewPage::buildBottomPanel() {
 void TipOverviewPage::showState(const AppState& state) {
     m_drawPanel->showState(state);
     m_sheet->showSheet(state.tips);
+    const QString caption = qs(state.generator.caption);
+    if (m_calculate->text() != caption)
+        m_calculate->setText(caption);
     const QSignalBlocker quiet(m_rowCount);
     m_rowCount->setRange(state.settings.rowCount.minimum(), state.settings.rowCount.maximum());
     m_rowCount->setValue(state.settings.rowCount.value());

@@ -28,6 +28,8 @@ Q_SIGNALS:
     void clearAllRequested();
     void tipDistributionRequested();
     void rowCountChanged(int rows);
+    void calculateRequested();
+    void luckyNumberRequested();
 
 private:
     QWidget* buildCommandColumn();
@@ -37,6 +39,7 @@ private:
     DrawPanel* m_drawPanel = nullptr;
     TipSheetView* m_sheet = nullptr;
     QSpinBox* m_rowCount = nullptr;
+    QPushButton* m_calculate = nullptr;
 };
 
 } // namespace powerball::ui

@@ -111,7 +111,7 @@ void TipSheetView::buildRow(int r) {
     row.editButton->setToolTip(editButtonHint(r));
     row.editButton->setFocusPolicy(Qt::NoFocus);
     row.editButton->setAutoRaise(true);
-    row.editButton->setEnabled(false);
+    connect(row.editButton, &QToolButton::clicked, this, [this, r] { Q_EMIT editRequested(r); });
     grid->addWidget(row.editButton, r, EditButton);
 
     row.hits = new SizedLabel(u"0 + PB"_s, this);

@@ -29,6 +29,7 @@ Q_SIGNALS:
     void fieldEdited(int row, int field, const QString& text);
     void fieldLeft();
     void captionClicked(int row);
+    void editRequested(int row);
 
 private:
     struct RowWidgets {

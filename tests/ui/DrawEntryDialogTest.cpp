@@ -83,7 +83,8 @@ void DrawEntryDialogTest::opensFilledWithLimitedFields() {
 void DrawEntryDialogTest::okReturnsTheValuesAbortNothing() {
     QWidget parent;
     parent.show();
-    powerball::ui::QtUserPrompts prompts(&parent);
+    powerball::RandomSource random;
+    powerball::ui::QtUserPrompts prompts(&parent, random);
 
     answerNextDialog(QDialogButtonBox::Ok, 33);
     DrawEntry expected = kPrefilled;

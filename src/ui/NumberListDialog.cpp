@@ -1,0 +1,207 @@
+#include "NumberListDialog.h"
+
+#include "Conversions.h"
+#include "generator/NumberListFile.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <system_error>
+
+namespace powerball::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kColumns = 7;
+
+const QString kPickerCaption = u"Zufall"_s;
+const QString kStopWord = u"Stop"_s;
+
+QString proposedFileName() {
+    return qs(
+        NumberListFile::proposedName(QDate::currentDate().toString(u"yyyyMMdd"_s).toStdString()));
+}
+
+} // namespace
+
+NumberListDialog::NumberListDialog(Use use, const NumberListBoxes& boxes, RandomSource& random,
+                                   QWidget* parent)
+    : QDialog(parent), m_boxes(boxes), m_random(random) {
+    setObjectName(u"numberListDialog"_s);
+    setWindowTitle(u"Welche Zahlen für die Berechnung"_s);
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    layout->addLayout(grid);
+    for (int n = 1; n <= NumberListBoxes::kHighest; ++n) {
+        auto* check = new QCheckBox(QString::number(n), this);
+        check->setObjectName(u"CheckBox%1"_s.arg(n));
+        check->setAutoFillBackground(true);
+        connect(check, &QCheckBox::toggled, this, [this, n](bool on) { boxToggled(n, on); });
+        grid->addWidget(check, (n - 1) / kColumns, (n - 1) % kColumns);
+        m_checks[NumberListBoxes::index(n)] = check;
+    }
+    layout->addWidget(buildButtons(use));
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(u"pickerTimer"_s);
+    m_timer->setInterval(kPickerIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &NumberListDialog::pickerTicked);
+    showBoxes();
+}
+
+QWidget* NumberListDialog::buildButtons(Use use) {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 6, 0, 0);
+
+    auto* save = new QPushButton(u"Speichern"_s, panel);
+    save->setObjectName(u"saveListButton"_s);
+    save->setToolTip(u"Speichern der Liste"_s);
+    connect(save, &QPushButton::clicked, this, &NumberListDialog::saveList);
+    row->addWidget(save);
+    auto* load = new QPushButton(u"Laden"_s, panel);
+    load->setObjectName(u"loadListButton"_s);
+    load->setToolTip(u"Laden der Liste"_s);
+    connect(load, &QPushButton::clicked, this, &NumberListDialog::loadList);
+    row->addWidget(load);
+    row->addStretch(1);
+
+    m_pickerButton = new QPushButton(u"&Zufall"_s, panel);
+    m_pickerButton->setObjectName(u"pickerButton"_s);
+    m_pickerButton->setAutoDefault(false);
+    connect(m_pickerButton, &QPushButton::clicked, this, &NumberListDialog::pickerPressed);
+    m_pickerButton->setVisible(use == Use::Row);
+    row->addWidget(m_pickerButton);
+
+    auto* abort = new QPushButton(u"Abbrechen"_s, panel);
+    abort->setObjectName(u"abortButton"_s);
+    abort->setAutoDefault(false);
+    connect(abort, &QPushButton::clicked, this, [this] {
+        m_poolAnswer = PoolListAnswer::Abort;
+        reject();
+    });
+    row->addWidget(abort);
+
+    // "&Rechnen" takes the place of OK in the generator's use.
+    auto* ok = new QPushButton(u"OK"_s, panel);
+    ok->setObjectName(u"okButton"_s);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_poolAnswer = PoolListAnswer::Keep;
+        accept();
+    });
+    ok->setVisible(use == Use::Row);
+    ok->setDefault(use == Use::Row);
+    row->addWidget(ok);
+    auto* calculate = new QPushButton(u"&Rechnen"_s, panel);
+    calculate->setObjectName(u"calculateButton"_s);
+    connect(calculate, &QPushButton::clicked, this, [this] {
+        m_poolAnswer = PoolListAnswer::Rebuild;
+        accept();
+    });
+    calculate->setVisible(use == Use::Pool);
+    calculate->setDefault(use == Use::Pool);
+    row->addWidget(calculate);
+    return panel;
+}
+
+void NumberListDialog::showBoxes() {
+    for (int n = 1; n <= NumberListBoxes::kHighest; ++n) {
+        QCheckBox* check = m_checks[NumberListBoxes::index(n)];
+        {
+            const QSignalBlocker quiet(check);
+            check->setChecked(m_boxes.isTicked(n));
+        }
+        const QColor colour = m_boxes.marked[NumberListBoxes::index(n)]
+                                  ? QColor(Qt::yellow)
+                                  : palette().color(QPalette::Button);
+        QPalette boxPalette = check->palette();
+        if (boxPalette.color(QPalette::Window) != colour) {
+            boxPalette.setColor(QPalette::Window, colour);
+            check->setPalette(boxPalette);
+        }
+        const QString weight = qs(m_boxes.weight(n));
+        if (check->toolTip() != weight)
+            check->setToolTip(weight);
+    }
+}
+
+void NumberListDialog::boxToggled(int number, bool on) {
+    m_boxes.setTicked(number, on);
+}
+
+void NumberListDialog::pickerPressed() {
+    m_picker.press(m_boxes);
+    if (m_picker.running()) {
+        if (!m_timer->isActive())
+            m_timer->start();
+    } else {
+        m_timer->stop();
+        m_pickerButton->setText(kPickerCaption);
+    }
+    showBoxes();
+}
+
+void NumberListDialog::pickerTicked() {
+    m_pickerButton->setText(qs(m_picker.runningCaption(kStopWord.toStdString())));
+    m_picker.tick(m_boxes, m_random);
+    showBoxes();
+}
+
+void NumberListDialog::stopPicker() {
+    m_timer->stop();
+    m_picker.stop();
+    m_pickerButton->setText(kPickerCaption);
+}
+
+void NumberListDialog::done(int result) {
+    // Leaving the dialog in any way stops the picker.
+    stopPicker();
+    QDialog::done(result);
+}
+
+void NumberListDialog::saveList() {
+    QFileDialog dialog(this, u"Speichern der Liste"_s, QString(), u"Werteliste (*.vlw)"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(qs(NumberListFile::kExtension));
+    dialog.selectFile(proposedFileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    try {
+        NumberListFile::save(toPath(dialog.selectedFiles().constFirst()), m_boxes);
+    } catch (const std::system_error& error) {
+        QMessageBox::warning(this, windowTitle(), qs(error.what()));
+    }
+    showBoxes();
+}
+
+void NumberListDialog::loadList() {
+    QFileDialog dialog(this, u"Laden der Liste"_s, QString(), u"Werteliste (*.vlw)"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(qs(NumberListFile::kExtension));
+    dialog.selectFile(proposedFileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    try {
+        NumberListFile::load(toPath(dialog.selectedFiles().constFirst()), m_boxes);
+    } catch (const std::system_error& error) {
+        QMessageBox::warning(this, windowTitle(), qs(error.what()));
+    }
+    showBoxes();
+}
+
+} // namespace powerball::ui
