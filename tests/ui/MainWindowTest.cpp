@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "NumberListDialog.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
 #include "app/TipSheet.h"
@@ -12,10 +13,12 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEnterEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -36,6 +39,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -145,6 +149,14 @@ private Q_SLOTS:
     void enteredDrawIsStoredShownDrawDeleted();
     void updateFromTheServerAppendsItsDraws();
     void failingStatisticShowsItsBoxWithoutWaitCursor();
+    void secondPressStopsTheRun_data();
+    void secondPressStopsTheRun();
+    void finishedRunFillsTheChosenRows();
+    void closingDuringARunStopsItFirst();
+    void editedRowTakesTheTickedNumbers();
+    void randomPickerFillsAnEmptyRow();
+    void luckyNumberSeedsTheRandomSource_data();
+    void luckyNumberSeedsTheRandomSource();
 
 private:
     template <class T> T* child(const QString& name) const {
@@ -170,6 +182,37 @@ private:
             QTest::keyClicks(edit, texts[static_cast<std::size_t>(f)]);
         }
         QTest::keyClick(field(row, 5), Qt::Key_Tab);
+    }
+
+    // Runs `handle` once, as soon as a modal dialog of type T is in front.
+    template <class T> void whenModal(const std::function<void(T*)>& handle) {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [poll, handle] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                handle(dialog);
+            }
+        });
+        poll->start(10);
+    }
+
+    // Options under which no candidate is ever accepted: a run goes on until stopped.
+    void makeRunsEndless() {
+        child<QSpinBox>(u"UpDown7"_s)->setValue(30000);
+        child<QSpinBox>(u"UpDown1"_s)->setValue(279);
+        child<QSpinBox>(u"UpDown2"_s)->setValue(21);
+        QCOMPARE(m_window->state().settings.crossSumMin.value(), 279);
+        QCOMPARE(m_window->state().settings.crossSumMax.value(), 21);
+    }
+
+    QPushButton* calculateButton() const { return child<QPushButton>(u"calculateTipsButton"_s); }
+
+    std::vector<QString> rowTexts(int row) const {
+        std::vector<QString> texts;
+        for (int f = 0; f < 6; ++f)
+            texts.push_back(field(row, f)->text());
+        return texts;
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -662,6 +705,184 @@ void MainWindowTest::failingStatisticShowsItsBoxWithoutWaitCursor() {
 
     QCOMPARE(waitCursorOverBox, std::vector<bool>{false});
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void MainWindowTest::secondPressStopsTheRun_data() {
+    QTest::addColumn<bool>("byShortcut");
+    QTest::newRow("button") << false;
+    QTest::newRow("Ctrl+R") << true;
+}
+
+// The window stays responsive during a run: the second press arrives as the stop, and the
+// run hands back the caption, the cursor and the sheet.
+void MainWindowTest::secondPressStopsTheRun() {
+    QFETCH(bool, byShortcut);
+    makeRunsEndless();
+    typeRow(7, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    label(TipSheet::captionName(7))->setFocus();
+    QTest::mouseClick(label(TipSheet::captionName(7)), Qt::LeftButton);
+    QVERIFY(m_window->state().tips.row(7).locked);
+
+    QString captionDuringRun;
+    bool hourglassDuringRun = false;
+    int countAtStop = 0;
+    QTimer::singleShot(100, this, [&] {
+        captionDuringRun = calculateButton()->text();
+        hourglassDuringRun = QApplication::overrideCursor() != nullptr;
+        countAtStop = m_window->state().generator.runCounter;
+        if (byShortcut)
+            QTest::keyClick(m_window.get(), Qt::Key_R, Qt::ControlModifier);
+        else
+            calculateButton()->click();
+    });
+    calculateButton()->click();
+
+    QCOMPARE(captionDuringRun, u"Stoppen"_s);
+    QVERIFY(hourglassDuringRun);
+    QVERIFY(countAtStop > 0);
+    QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(m_window->state().generator.runCounter < 30000 * 1000);
+    QVERIFY(!m_window->state().generatorRunning);
+    QCOMPARE(rowTexts(7), (std::vector<QString>{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s}));
+    for (int row : {0, 5, 11})
+        QCOMPARE(field(row, 0)->text(), QString());
+}
+
+void MainWindowTest::finishedRunFillsTheChosenRows() {
+    child<QSpinBox>(u"UpDown8"_s)->setValue(3);
+    QTest::keyClick(m_window.get(), Qt::Key_R, Qt::ControlModifier);
+
+    QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
+    for (int row = 0; row < 3; ++row) {
+        int previous = 0;
+        for (int f = 0; f < 5; ++f) {
+            const int number = field(row, f)->text().toInt();
+            QVERIFY2(number > previous && number <= 69, qPrintable(field(row, f)->text()));
+            previous = number;
+        }
+        const int powerball = field(row, 5)->text().toInt();
+        QVERIFY(powerball >= 1 && powerball <= 26);
+    }
+    QCOMPARE(field(3, 0)->text(), QString());
+}
+
+void MainWindowTest::closingDuringARunStopsItFirst() {
+    makeRunsEndless();
+    bool closedAtOnce = true;
+    QTimer::singleShot(100, this, [&] { closedAtOnce = m_window->close(); });
+    calculateButton()->click();
+
+    QVERIFY(!closedAtOnce);
+    QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
+    QTRY_VERIFY(!m_window->isVisible());
+}
+
+void MainWindowTest::editedRowTakesTheTickedNumbers() {
+    typeRow(0, {u"3"_s, u"17"_s, u"22"_s, u"45"_s, u"61"_s, u"9"_s});
+
+    QString caption;
+    std::vector<int> ticked;
+    std::vector<int> yellow;
+    bool pickerShown = false;
+    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+        caption = dialog->windowTitle();
+        pickerShown = dialog->findChild<QPushButton*>(u"pickerButton"_s)->isVisible();
+        for (int n = 1; n <= 69; ++n) {
+            auto* box = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n));
+            if (box->isChecked())
+                ticked.push_back(n);
+            if (box->palette().color(QPalette::Window) == QColor(Qt::yellow))
+                yellow.push_back(n);
+        }
+        dialog->findChild<QCheckBox*>(u"CheckBox45"_s)->click();
+        dialog->findChild<QCheckBox*>(u"CheckBox50"_s)->click();
+        dialog->findChild<QPushButton*>(u"okButton"_s)->click();
+    });
+    child<QToolButton>(u"Tipp1Edit"_s)->click();
+
+    QCOMPARE(caption, u"Zahlen für Tipp  1"_s);
+    QVERIFY(pickerShown);
+    QCOMPARE(ticked, (std::vector<int>{3, 17, 22, 45, 61}));
+    QCOMPARE(yellow, ticked);
+    QCOMPARE(rowTexts(0),
+             (std::vector<QString>{u"3"_s, u"17"_s, u"22"_s, u"50"_s, u"61"_s, u"9"_s}));
+
+    // Abort leaves the row as it is.
+    whenModal<powerball::ui::NumberListDialog>([](powerball::ui::NumberListDialog* dialog) {
+        dialog->findChild<QCheckBox*>(u"CheckBox3"_s)->click();
+        dialog->findChild<QPushButton*>(u"abortButton"_s)->click();
+    });
+    child<QToolButton>(u"Tipp1Edit"_s)->click();
+    QCOMPARE(field(0, 0)->text(), u"3"_s);
+}
+
+// Six presses: the first starts the picker, four fix one pick each, the sixth stops it.
+void MainWindowTest::randomPickerFillsAnEmptyRow() {
+    std::vector<QString> captions;
+    bool timerStoppedOnClose = false;
+    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+        auto* picker = dialog->findChild<QPushButton*>(u"pickerButton"_s);
+        for (int press = 1; press <= 6; ++press) {
+            picker->click();
+            QTest::qWait(60);
+            captions.push_back(picker->text());
+        }
+        dialog->findChild<QPushButton*>(u"okButton"_s)->click();
+        timerStoppedOnClose = !dialog->pickerRunning();
+    });
+    child<QToolButton>(u"Tipp3Edit"_s)->click();
+
+    QCOMPARE(captions, (std::vector<QString>{u"1 Stop"_s, u"2 Stop"_s, u"3 Stop"_s, u"4 Stop"_s,
+                                             u"5 Stop"_s, u"Zufall"_s}));
+    QVERIFY(timerStoppedOnClose);
+    int previous = 0;
+    for (int f = 0; f < 5; ++f) {
+        const int number = field(2, f)->text().toInt();
+        QVERIFY2(number > previous && number <= 69, qPrintable(field(2, f)->text()));
+        previous = number;
+    }
+    const int powerball = field(2, 5)->text().toInt();
+    QVERIFY(powerball >= 1 && powerball <= 26);
+}
+
+void MainWindowTest::luckyNumberSeedsTheRandomSource_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("typed number") << u"12345"_s << true << u"Glückszahl 12345 gesetzt"_s;
+    QTest::newRow("cancelled takes the proposal") << u"777"_s << false << QString();
+    QTest::newRow("no number") << u"abc"_s << true << u"unchanged"_s;
+}
+
+void MainWindowTest::luckyNumberSeedsTheRandomSource() {
+    QFETCH(QString, typed);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, status);
+
+    QString proposal;
+    whenModal<QInputDialog>([&](QInputDialog* dialog) {
+        proposal = dialog->textValue();
+        dialog->setTextValue(typed);
+        if (confirmed)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    const QString before = child<QLabel>(u"statusPanel1"_s)->text();
+    child<QPushButton>(u"luckyNumberButton"_s)->click();
+
+    QVERIFY(proposal.toInt() >= 0 && proposal.toInt() < 99999);
+    const QString shown = child<QLabel>(u"statusPanel1"_s)->text();
+    if (status.isEmpty()) {
+        QCOMPARE(shown, u"Glückszahl %1 gesetzt"_s.arg(proposal));
+        QCOMPARE(m_window->state().random.seed(), proposal.toUInt());
+    } else if (status == u"unchanged"_s) {
+        QCOMPARE(shown, before);
+    } else {
+        QCOMPARE(shown, status);
+        QCOMPARE(m_window->state().random.seed(), typed.toUInt());
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
