@@ -153,6 +153,8 @@ private Q_SLOTS:
     void secondPressStopsTheRun();
     void finishedRunFillsTheChosenRows();
     void closingDuringARunStopsItFirst();
+    void poolDialogDecidesHowTheRunGoesOn_data();
+    void poolDialogDecidesHowTheRunGoesOn();
     void editedRowTakesTheTickedNumbers();
     void randomPickerFillsAnEmptyRow();
     void luckyNumberSeedsTheRandomSource_data();
@@ -776,6 +778,50 @@ void MainWindowTest::closingDuringARunStopsItFirst() {
     QVERIFY(!closedAtOnce);
     QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
     QTRY_VERIFY(!m_window->isVisible());
+}
+
+void MainWindowTest::poolDialogDecidesHowTheRunGoesOn_data() {
+    QTest::addColumn<bool>("rebuild");
+    QTest::newRow("Rechnen") << true;
+    QTest::newRow("Abbrechen") << false;
+}
+
+// With the list shown, the pool comes ticked with its weights; "&Rechnen" goes on with the
+// boxes as the user left them, the abort button ends the run.
+void MainWindowTest::poolDialogDecidesHowTheRunGoesOn() {
+    QFETCH(bool, rebuild);
+    child<QCheckBox>(u"CheckBox20"_s)->click();
+    QVERIFY(m_window->state().settings.showNumberList);
+
+    bool poolShown = false;
+    bool okHidden = false;
+    bool cursorOverDialog = true;
+    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+        okHidden = !dialog->findChild<QPushButton*>(u"okButton"_s)->isVisible();
+        cursorOverDialog = QApplication::overrideCursor() != nullptr;
+        poolShown = true;
+        for (int n = 1; n <= 69; ++n) {
+            auto* box = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n));
+            poolShown = poolShown && box->isChecked() == (box->toolTip().toInt() > 0);
+            if (n <= 20 && box->isChecked())
+                box->click();
+        }
+        dialog->findChild<QPushButton*>(rebuild ? u"calculateButton"_s : u"abortButton"_s)->click();
+    });
+    calculateButton()->click();
+
+    QVERIFY(poolShown);
+    QVERIFY(okHidden);
+    QVERIFY(!cursorOverDialog);
+    QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
+    QVERIFY(!QApplication::overrideCursor());
+    if (!rebuild) {
+        QCOMPARE(field(0, 0)->text(), QString());
+        return;
+    }
+    for (int row = 0; row < 5; ++row)
+        for (int f = 0; f < 5; ++f)
+            QVERIFY2(field(row, f)->text().toInt() > 20, qPrintable(field(row, f)->text()));
 }
 
 void MainWindowTest::editedRowTakesTheTickedNumbers() {
