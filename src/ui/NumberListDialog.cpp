@@ -50,6 +50,7 @@ NumberListDialog::NumberListDialog(Use use, const NumberListBoxes& boxes, Random
         auto* check = new QCheckBox(QString::number(n), this);
         check->setObjectName(u"CheckBox%1"_s.arg(n));
         check->setAutoFillBackground(true);
+        check->setBackgroundRole(QPalette::Window);
         connect(check, &QCheckBox::toggled, this, [this, n](bool on) { boxToggled(n, on); });
         grid->addWidget(check, (n - 1) / kColumns, (n - 1) % kColumns);
         m_checks[NumberListBoxes::index(n)] = check;
