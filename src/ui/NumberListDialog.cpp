@@ -181,8 +181,11 @@ void NumberListDialog::saveList() {
     dialog.selectFile(proposedFileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    // A list that cannot be written leaves the boxes as they were, weights included.
+    NumberListBoxes written = m_boxes;
     try {
-        NumberListFile::save(toPath(dialog.selectedFiles().constFirst()), m_boxes);
+        NumberListFile::save(toPath(dialog.selectedFiles().constFirst()), written);
+        m_boxes = written;
     } catch (const std::system_error& error) {
         QMessageBox::warning(this, windowTitle(), qs(error.what()));
     }
