@@ -100,6 +100,8 @@ QWidget* TipOverviewPage::buildBottomPanel() {
     layout->addWidget(m_rowCount);
     m_calculate = commandButton(u"calculateTipsButton"_s, u"Tipps berechnen"_s, true);
     connect(m_calculate, &QPushButton::clicked, this, &TipOverviewPage::calculateRequested);
+    // The button keeps its width when its caption turns to "Stoppen" during a run.
+    m_calculate->setMinimumWidth(m_calculate->sizeHint().width());
     layout->addWidget(m_calculate);
     layout->addStretch(1);
 
