@@ -140,6 +140,29 @@ TEST_F(GeneratorRunTest, StopEndsTheRunAfterTheCurrentCandidate) {
     EXPECT_EQ(state.generator.caption, "Tipps berechnen");
 }
 
+TEST_F(GeneratorRunTest, PressAfterTheStopDoesNotStartARunInsideTheStoppedOne) {
+    int presses = 0;
+    pump.onEvents = [&] {
+        if (presses == 0 && state.generator.runCounter == 1 && filled(0)) {
+            presses = 2;
+            Label28Click(state, ports); // stop
+            Label28Click(state, ports); // and at once start again
+        }
+    };
+    Label28Click(state, ports);
+    EXPECT_EQ(state.generator.runCounter, 2);
+    EXPECT_TRUE(filled(0));
+    for (int r = 2; r < 12; ++r)
+        EXPECT_EQ(state.tips.line(r), ",,,,,,") << r;
+    EXPECT_EQ(state.generator.caption, "Tipps berechnen");
+    EXPECT_FALSE(state.generatorRunning);
+    EXPECT_FALSE(state.generator.busy);
+    // Once the stopped run is over, the next press starts a run again.
+    pump.onEvents = nullptr;
+    Label28Click(state, ports);
+    EXPECT_TRUE(filled(4));
+}
+
 TEST_F(GeneratorRunTest, LimitDuringRowThree) {
     state.settings.maxRunsThousands.setValue(1);
     pump.onEvents = [this] { demandTheImpossibleFromRow3(); };

@@ -254,6 +254,10 @@ void Label28Click(AppState& state, const Ports& ports) {
         state.changed();
         return;
     }
+    // A press that comes after the stop but before the stopped run has wound down would
+    // start a second run inside the first, whose end then empties the new rows.
+    if (state.generatorRunning || generator.busy)
+        return;
     Run(state, ports).execute();
 }
 

@@ -13,7 +13,8 @@ namespace powerball {
 // locked rows and empties the others, and checks the sheet at its end. Pressed while a run
 // goes on (its caption reads "Stoppen"), it is the stop request: the caption comes back at
 // once, and the running loop ends after the current candidate. Stop requests arrive
-// through the event pump, which the run calls once per candidate.
+// through the event pump, which the run calls once per candidate. A press after the stop,
+// while the stopped run still winds down, is ignored.
 void Label28Click(AppState& state, const Ports& ports);
 
 // The progress line of a candidate in status panel 1, e.g.
