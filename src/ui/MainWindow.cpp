@@ -41,8 +41,8 @@ using namespace Qt::Literals::StringLiterals;
 MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore* registry,
                        QWidget* parent)
     : QMainWindow(parent), m_sound(this),
-      m_prompts(this, m_state.random), m_ports{&m_sound, &m_prompts, &m_clock,
-                                               registry, &m_http,    &m_events} {
+      m_prompts(this, m_state.random, m_state.messages), m_ports{&m_sound, &m_prompts, &m_clock,
+                                                                 registry, &m_http,    &m_events} {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Velmars Lumero for PowerBall®"_s);
 

@@ -24,9 +24,6 @@ namespace {
 
 constexpr int kColumns = 7;
 
-const QString kPickerCaption = u"Zufall"_s;
-const QString kStopWord = u"Stop"_s;
-
 QString proposedFileName() {
     return qs(
         NumberListFile::proposedName(QDate::currentDate().toString(u"yyyyMMdd"_s).toStdString()));
@@ -151,21 +148,28 @@ void NumberListDialog::pickerPressed() {
             m_timer->start();
     } else {
         m_timer->stop();
-        m_pickerButton->setText(kPickerCaption);
+        m_pickerButton->setText(m_pickerCaption);
     }
     showBoxes();
 }
 
 void NumberListDialog::pickerTicked() {
-    m_pickerButton->setText(qs(m_picker.runningCaption(kStopWord.toStdString())));
+    m_pickerButton->setText(qs(m_picker.runningCaption(m_stopWord.toStdString())));
     m_picker.tick(m_boxes, m_random);
     showBoxes();
+}
+
+void NumberListDialog::setPickerCaptions(const QString& caption, const QString& stopWord) {
+    m_pickerCaption = caption;
+    m_stopWord = stopWord;
+    if (!m_picker.running())
+        m_pickerButton->setText(caption);
 }
 
 void NumberListDialog::stopPicker() {
     m_timer->stop();
     m_picker.stop();
-    m_pickerButton->setText(kPickerCaption);
+    m_pickerButton->setText(m_pickerCaption);
 }
 
 void NumberListDialog::done(int result) {

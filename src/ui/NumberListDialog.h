@@ -33,6 +33,8 @@ public:
     // How the dialog was left, for the generator's use.
     PoolListAnswer poolAnswer() const { return m_poolAnswer; }
     bool pickerRunning() const { return m_picker.running(); }
+    // The random picker's idle caption and the word it shows while it runs.
+    void setPickerCaptions(const QString& caption, const QString& stopWord);
 
     void done(int result) override;
 
@@ -53,6 +55,8 @@ private:
     std::array<QCheckBox*, NumberListBoxes::kHighest> m_checks{};
     QPushButton* m_pickerButton = nullptr;
     QTimer* m_timer = nullptr;
+    QString m_pickerCaption = QStringLiteral("Zufall");
+    QString m_stopWord = QStringLiteral("Stop");
 };
 
 } // namespace powerball::ui

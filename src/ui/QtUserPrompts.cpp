@@ -43,8 +43,10 @@ std::optional<NumberListBoxes> QtUserPrompts::askRowNumbers(const std::string& c
                                                             const NumberListBoxes& boxes) {
     NumberListDialog dialog(NumberListDialog::Use::Row, boxes, m_random, m_parent);
     dialog.setWindowTitle(qs(caption));
+    dialog.setPickerCaptions(qs(m_messages.text(Msg::Random)),
+                             qs(m_messages.text(Msg::StopPicker)));
     const int result = dialog.exec();
-    m_listCaption = u"Zahlen für Berechnung wählen"_s;
+    m_listCaption = qs(m_messages.text(Msg::ListDialogCaption));
     if (result != QDialog::Accepted)
         return std::nullopt;
     return dialog.boxes();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MessageTable.h"
 #include "generator/RandomSource.h"
 #include "platform/UserPrompts.h"
 
@@ -14,7 +15,9 @@ namespace powerball::ui {
 class QtUserPrompts : public UserPrompts {
 public:
     // The list dialog's random picker draws from `random`.
-    QtUserPrompts(QWidget* parent, RandomSource& random) : m_parent(parent), m_random(random) {}
+    // The list dialog's captions come from the message table as it stands when it opens.
+    QtUserPrompts(QWidget* parent, RandomSource& random, const MessageTable& messages)
+        : m_parent(parent), m_random(random), m_messages(messages) {}
 
     void showMessage(const std::string& text) override;
     void showPlainText(const std::string& text) override;
@@ -28,6 +31,7 @@ public:
 private:
     QWidget* m_parent;
     RandomSource& m_random;
+    const MessageTable& m_messages;
     // The list dialog keeps the caption its last caller gave it.
     QString m_listCaption;
 };

@@ -84,7 +84,8 @@ void DrawEntryDialogTest::okReturnsTheValuesAbortNothing() {
     QWidget parent;
     parent.show();
     powerball::RandomSource random;
-    powerball::ui::QtUserPrompts prompts(&parent, random);
+    const powerball::MessageTable messages;
+    powerball::ui::QtUserPrompts prompts(&parent, random, messages);
 
     answerNextDialog(QDialogButtonBox::Ok, 33);
     DrawEntry expected = kPrefilled;
