@@ -9,15 +9,12 @@
 #include <unistd.h>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
 namespace {
-
-double day(const char* iso) {
-    return *DrawCalendar::parseIsoDate(iso);
-}
 
 std::vector<std::string> datesOf(const std::vector<DrawRecord>& records) {
     std::vector<std::string> dates;
@@ -56,21 +53,22 @@ TEST(DrawRecord, EncodesLittleEndianBytes) {
 
 TEST_F(DrawHistoryTest, LocateByDate) {
     struct Case {
-        double target;
+        const char* date;
+        double timeOfDay;
         int index;
         const char* located;
     };
     const std::vector<Case> cases{
-        {day("2015-10-10"), 1, "2015-10-10"},        // on a draw
-        {day("2015-10-11"), 2, "2015-10-14"},        // between two draws: the later one
-        {day("2015-10-01"), 0, "2015-10-07"},        // before the first
-        {day("2015-10-07"), 0, "2015-10-07"},        // on the first
-        {day("2016-01-01"), 2, "2015-10-14"},        // after the newest: the newest
-        {day("2015-10-10") + 0.54, 2, "2015-10-14"}, // 13:00 rounds to the next day
-        {day("2015-10-07") + 0.5, 0, "2015-10-07"},  // a half goes to the even day
+        {"2015-10-10", 0.0, 1, "2015-10-10"},  // on a draw
+        {"2015-10-11", 0.0, 2, "2015-10-14"},  // between two draws: the later one
+        {"2015-10-01", 0.0, 0, "2015-10-07"},  // before the first
+        {"2015-10-07", 0.0, 0, "2015-10-07"},  // on the first
+        {"2016-01-01", 0.0, 2, "2015-10-14"},  // after the newest: the newest
+        {"2015-10-10", 0.54, 2, "2015-10-14"}, // 13:00 rounds to the next day
+        {"2015-10-07", 0.5, 0, "2015-10-07"},  // a half goes to the even day
     };
     for (const Case& c : cases) {
-        const auto located = history().locateByDate(c.target);
+        const auto located = history().locateByDate(day(c.date) + c.timeOfDay);
         ASSERT_TRUE(located.record);
         EXPECT_EQ(located.index, c.index) << c.located;
         EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(located.record->date)), c.located);

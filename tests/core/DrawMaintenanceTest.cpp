@@ -10,15 +10,12 @@
 #include <functional>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
 namespace {
-
-DayNumber day(const char* isoDate) {
-    return *DrawCalendar::parseIsoDate(isoDate);
-}
 
 // The entry dialog as a user fills it: records what it opened with, then edits or aborts.
 class ScriptedEntryDialog : public UserPrompts {

@@ -13,15 +13,12 @@
 #include <map>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
 namespace {
-
-DayNumber day(const char* isoDate) {
-    return *DrawCalendar::parseIsoDate(isoDate);
-}
 
 std::string iso(double date) {
     return DrawCalendar::isoDate(DrawCalendar::roundToDay(date));

@@ -30,9 +30,7 @@ public:
 class TipCheckTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
-                               draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
-                               draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)});
+        writeDrawFile(folder, powerball::testing::threeOctoberDraws());
         state.programFolder = folder.path();
         state.checkEnabled = true;
         ports.sound = &sound;

@@ -16,11 +16,9 @@ using namespace powerball;
 using namespace powerball::testing;
 using namespace std::chrono_literals;
 
-namespace {
+using powerball::testing::day;
 
-DayNumber day(const char* isoDate) {
-    return *DrawCalendar::parseIsoDate(isoDate);
-}
+namespace {
 
 std::vector<std::string> yyyymmdd(const std::vector<DayNumber>& days) {
     std::vector<std::string> texts;

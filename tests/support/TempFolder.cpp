@@ -41,6 +41,19 @@ std::vector<unsigned char> TempFolder::readBytes(const std::string& name) const 
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+DayNumber day(const std::string& isoDate) {
+    const auto parsed = DrawCalendar::parseIsoDate(isoDate);
+    if (!parsed)
+        throw std::invalid_argument("bad test date " + isoDate);
+    return *parsed;
+}
+
+std::vector<DrawRecord> threeOctoberDraws() {
+    return {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
+            draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
+            draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)};
+}
+
 DrawRecord draw(const std::string& isoDate, std::array<int, 5> white, int powerball,
                 int powerPlay) {
     const auto day = DrawCalendar::parseIsoDate(isoDate);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draws/DrawCalendar.h"
 #include "draws/DrawRecord.h"
 
 #include <filesystem>
@@ -26,9 +27,15 @@ private:
     std::filesystem::path m_path;
 };
 
+// The day number of an ISO date written into a test.
+DayNumber day(const std::string& isoDate);
+
 // A draw record from an ISO date and its numbers.
 DrawRecord draw(const std::string& isoDate, std::array<int, 5> white, int powerball,
                 int powerPlay = 2);
+
+// Three draws of October 2015 that the tip check and the browser tests step through.
+std::vector<DrawRecord> threeOctoberDraws();
 
 // Writes the records as a draw file named Powerball.dat into the folder.
 void writeDrawFile(const TempFolder& folder, const std::vector<DrawRecord>& records);
