@@ -14,10 +14,10 @@ std::vector<int> tickedNumbers(const NumberListBoxes& boxes) {
     std::vector<int> numbers;
     for (int n = 1; n <= NumberListBoxes::kHighest; ++n) {
         if (boxes.isTicked(n)) {
-            EXPECT_TRUE(boxes.marked[NumberListBoxes::index(n)]) << n;
+            EXPECT_TRUE(boxes.isMarked(n)) << n;
             numbers.push_back(n);
         } else {
-            EXPECT_FALSE(boxes.marked[NumberListBoxes::index(n)]) << n;
+            EXPECT_FALSE(boxes.isMarked(n)) << n;
         }
     }
     return numbers;
@@ -31,7 +31,7 @@ std::vector<int> sorted(std::vector<int> numbers) {
 TEST(NumberPicker, FirstPressClearsTheBoxesButKeepsTheirWeights) {
     NumberListBoxes boxes;
     boxes.setTicked(3, true);
-    boxes.marked[NumberListBoxes::index(3)] = true;
+    boxes.setMarked(3, true);
     boxes.setWeight(3, "4");
     NumberPicker picker;
     picker.press(boxes);
@@ -90,11 +90,35 @@ TEST(NumberPicker, AlreadyTickedNumbersAreDrawnAgain) {
     }
 }
 
+// Presses faster than the timer ticks: a press before the first tick has nothing to fix,
+// so the first tick still draws every pick, each one a real box.
+TEST(NumberPicker, PressBeforeTheFirstTickFixesNothing) {
+    RandomSource random;
+    random.setSeed(11);
+    NumberListBoxes boxes;
+    NumberPicker picker;
+    picker.press(boxes);
+    picker.press(boxes);
+    picker.press(boxes);
+    EXPECT_EQ(picker.position(), 1);
+    picker.tick(boxes, random);
+    const std::vector<int> shown = tickedNumbers(boxes);
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_EQ(shown, sorted(picker.picks()));
+    for (int number : picker.picks()) {
+        EXPECT_GE(number, 1);
+        EXPECT_LE(number, NumberListBoxes::kHighest);
+    }
+    picker.press(boxes);
+    EXPECT_EQ(picker.position(), 2);
+}
+
 TEST(NumberPicker, StopWhileRunningReturnsToIdle) {
     RandomSource random;
     NumberListBoxes boxes;
     NumberPicker picker;
     picker.press(boxes);
+    picker.tick(boxes, random);
     picker.press(boxes);
     picker.tick(boxes, random);
     picker.stop();

@@ -15,10 +15,13 @@ struct NumberListBoxes {
     std::array<bool, kHighest> marked{};
     std::array<std::string, kHighest> weights;
 
-    bool isTicked(int number) const { return ticked[index(number)]; }
-    void setTicked(int number, bool on) { ticked[index(number)] = on; }
-    const std::string& weight(int number) const { return weights[index(number)]; }
-    void setWeight(int number, std::string text) { weights[index(number)] = std::move(text); }
+    // A number outside 1..69 throws std::out_of_range instead of reaching another box.
+    bool isTicked(int number) const { return ticked.at(index(number)); }
+    void setTicked(int number, bool on) { ticked.at(index(number)) = on; }
+    bool isMarked(int number) const { return marked.at(index(number)); }
+    void setMarked(int number, bool on) { marked.at(index(number)) = on; }
+    const std::string& weight(int number) const { return weights.at(index(number)); }
+    void setWeight(int number, std::string text) { weights.at(index(number)) = std::move(text); }
 
     static std::size_t index(int number) { return static_cast<std::size_t>(number - 1); }
 

@@ -18,6 +18,9 @@ void NumberPicker::press(NumberListBoxes& boxes) {
         clearBoxes(boxes);
         m_picks.clear();
         m_position = 1;
+    } else if (m_picks.empty()) {
+        // No tick has drawn the picks yet: there is nothing shown that the press could fix.
+        return;
     } else if (m_position < m_pickCount) {
         ++m_position;
     } else {
@@ -53,13 +56,13 @@ std::string NumberPicker::runningCaption(const std::string& stopWord) const {
 void NumberPicker::clearBoxes(NumberListBoxes& boxes) const {
     for (int n = 1; n <= m_highest; ++n) {
         boxes.setTicked(n, false);
-        boxes.marked[NumberListBoxes::index(n)] = false;
+        boxes.setMarked(n, false);
     }
 }
 
 void NumberPicker::show(NumberListBoxes& boxes, int number) const {
     boxes.setTicked(number, true);
-    boxes.marked[NumberListBoxes::index(number)] = true;
+    boxes.setMarked(number, true);
 }
 
 } // namespace powerball

@@ -21,7 +21,8 @@ public:
     int position() const { return m_position; }
     const std::vector<int>& picks() const { return m_picks; }
 
-    // A press of the picker button.
+    // A press of the picker button. A press before the first tick of a run fixes nothing,
+    // as no pick has been drawn yet.
     void press(NumberListBoxes& boxes);
     // A tick of the picker's timer; does nothing while idle.
     void tick(NumberListBoxes& boxes, RandomSource& random);
