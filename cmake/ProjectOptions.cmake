@@ -10,3 +10,13 @@ target_compile_definitions(project_qt_options INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CONTEXTLESS_CONNECT
     QT_NO_KEYWORDS)
+
+# A second build of the tests under AddressSanitizer and UndefinedBehaviorSanitizer, with
+# the standard library's own bounds checks on: memory errors are found by tools, not by luck.
+option(SANITIZE "Build with AddressSanitizer, UndefinedBehaviorSanitizer and library assertions" OFF)
+if(SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer -O1)
+    add_compile_definitions(_GLIBCXX_ASSERTIONS)
+    add_link_options(-fsanitize=address,undefined)
+endif()
