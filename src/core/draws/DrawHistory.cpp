@@ -3,6 +3,7 @@
 #include "draws/DrawFileError.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <memory>
 
@@ -15,6 +16,16 @@
 namespace powerball {
 
 namespace {
+
+std::atomic<std::uint64_t> g_writes{0};
+
+// Counted before and after the change, so that a reader between the two sees it either way.
+struct CountedWrite {
+    CountedWrite() { ++g_writes; }
+    ~CountedWrite() { ++g_writes; }
+    CountedWrite(const CountedWrite&) = delete;
+    CountedWrite& operator=(const CountedWrite&) = delete;
+};
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -175,11 +186,17 @@ void DrawHistory::removeDate(double date) const {
 }
 
 void DrawHistory::createEmpty() const {
+    const CountedWrite counted;
     openFile(m_path, "wb", "create the draw file");
+}
+
+std::uint64_t DrawHistory::writeCount() {
+    return g_writes.load();
 }
 
 void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
                           std::string_view temporaryName) const {
+    const CountedWrite counted;
     const std::filesystem::path temporary = m_path.parent_path() / temporaryName;
     {
         FilePtr file = openFile(temporary, "wb", "create the temporary file");
@@ -232,6 +249,7 @@ void DrawAppender::append(double date, const std::array<std::uint8_t, 8>& number
     DrawRecord record = m_buffer;
     record.date = date;
     record.numbers = numbers;
+    const CountedWrite counted;
     writeRecord(m_file, record, m_path);
     // Every record reaches the system at once, so other commands read it while the update
     // goes on; the disk is synced once when the file is closed. A record lost to a power

@@ -3,6 +3,7 @@
 #include "draws/DrawCalendar.h"
 #include "draws/DrawRecord.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -65,6 +66,11 @@ public:
     // Rewrites the file without any record of that date.
     void removeDate(double date) const;
     void createEmpty() const;
+
+    // How many times this process has changed a draw file so far. A copy of the file held
+    // in memory is out of date when this moved on, even where the file's size and time
+    // cannot tell (a draw replaced by one of the same date, a coarse file-system clock).
+    static std::uint64_t writeCount();
 
 private:
     void rewrite(const std::vector<DrawRecord>& records, std::string_view temporaryName) const;

@@ -7,15 +7,17 @@
 namespace powerball {
 
 void HistorySnapshot::refresh() {
+    const std::uint64_t writes = DrawHistory::writeCount();
     std::error_code error;
     const std::uintmax_t fileSize = std::filesystem::file_size(m_path, error);
     const bool exists = !error;
     const std::uintmax_t size = exists ? fileSize : 0;
     const auto modified = exists ? std::filesystem::last_write_time(m_path, error)
                                  : std::filesystem::file_time_type{};
-    if (m_loaded && size == m_size && modified == m_modified)
+    if (m_loaded && writes == m_writeCount && size == m_size && modified == m_modified)
         return;
     m_loaded = true;
+    m_writeCount = writes;
     m_size = size;
     m_modified = modified;
     m_draws.clear();

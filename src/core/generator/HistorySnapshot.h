@@ -12,7 +12,8 @@ namespace powerball {
 
 // The draw file as the generator's history tests read it, thousands of times per run: each
 // draw's white numbers and Powerball as bytes, to be looked up in a table of the candidate's
-// numbers. It is read again whenever the file's size or modification time changed, so every
+// numbers. It is read again whenever this program has written a draw file since the last
+// look, or the file's size or modification time changed (a write from outside), so every
 // test sees the file as it stands.
 class HistorySnapshot {
 public:
@@ -38,6 +39,7 @@ private:
     std::vector<Draw> m_draws;
     bool m_ascending = true;
     bool m_loaded = false;
+    std::uint64_t m_writeCount = 0;
     std::uintmax_t m_size = 0;
     std::filesystem::file_time_type m_modified;
 };
