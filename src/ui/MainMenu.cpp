@@ -43,9 +43,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 
     buildLanguageMenu(bar);
 
-    QAction* handOver = menuAction(bar, u"actionHandOver"_s, u"&Abgeben"_s);
-    handOver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    handOver->setVisible(false);
+    m_handOver = menuAction(bar, u"actionHandOver"_s, u"&Abgeben"_s);
+    m_handOver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_handOver->setVisible(false);
 
     m_close = menuAction(bar, u"actionClose"_s, u"&Schließen"_s);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <vector>
@@ -21,6 +22,8 @@ public:
     QAction* closeAction() const { return m_close; }
     QAction* loadDrawsAction() const { return m_loadDraws; }
     QAction* calculateAction() const { return m_calculate; }
+    // Every action with a keyboard shortcut.
+    QList<QAction*> shortcutActions() const { return {m_loadDraws, m_calculate, m_handOver}; }
 
     // Puts the check mark on the language of the index (1 deutsch .. 9 हिंदी); any other
     // index checks none.
@@ -37,6 +40,7 @@ private:
     QAction* m_close = nullptr;
     QAction* m_loadDraws = nullptr;
     QAction* m_calculate = nullptr;
+    QAction* m_handOver = nullptr;
     QActionGroup* m_languages = nullptr;
     std::vector<LanguageEntry> m_languageEntries;
 };
