@@ -1,18 +1,31 @@
 #pragma once
 
-#include "http/CurlHttpClient.h"
+#include "platform/HttpClient.h"
+
+#include <functional>
+#include <memory>
 
 namespace powerball::ui {
 
 // The window's HTTP client: the libcurl request runs on a worker thread while the event
 // loop keeps turning, so the window repaints and the stop button is heard; the answer
 // comes back on the user-interface thread.
+//
+// libcurl is started at the first request, not with the window: start-up stays quick, and
+// a libcurl that cannot start fails the update with a message instead of the window.
 class QtHttpClient : public HttpClient {
 public:
+    using Factory = std::function<std::unique_ptr<HttpClient>()>;
+
+    // `makeClient` makes the client that does the work; the default is libcurl's.
+    explicit QtHttpClient(Factory makeClient = {});
+    ~QtHttpClient() override;
+
     HttpResponse get(const HttpRequest& request) override;
 
 private:
-    CurlHttpClient m_curl;
+    Factory m_makeClient;
+    std::unique_ptr<HttpClient> m_client;
 };
 
 } // namespace powerball::ui

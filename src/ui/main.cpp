@@ -1,6 +1,7 @@
 #include "Conversions.h"
 #include "MainWindow.h"
 #include "RegistryFileStore.h"
+#include "SettingsStoreOpening.h"
 #include "draws/DrawCalendar.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLocale>
 
 #include <array>
+#include <optional>
 #include <string>
 
 using namespace Qt::Literals::StringLiterals;
@@ -47,10 +49,12 @@ int main(int argc, char* argv[]) {
         options.isSet(folder) ? options.value(folder) : QCoreApplication::applicationDirPath();
     fixFormats();
 
-    powerball::RegistryFileStore store(options.isSet(settings)
-                                           ? powerball::ui::toPath(options.value(settings))
-                                           : powerball::RegistryFileStore::defaultPath());
-    powerball::ui::MainWindow window(powerball::ui::toPath(programFolder), &store);
+    // Without a place for the settings the window still opens; the store's notice says why.
+    const auto store = powerball::openSettingsStore(
+        options.isSet(settings) ? std::optional(powerball::ui::toPath(options.value(settings)))
+                                : std::nullopt,
+        powerball::RegistryFileStore::defaultPath);
+    powerball::ui::MainWindow window(powerball::ui::toPath(programFolder), store.get());
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "app/AppShell.h"
 
+#include "platform/MemoryRegistryStore.h"
+
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +36,36 @@ TEST(AppShell, StartUpAndFirstActivationShowTheNewestDraw) {
     EXPECT_EQ(state.chart.barCount(), 69);
     EXPECT_EQ(state.chart.caption(), "Zahlenverteilung     Ziehungen: 2    Quersumme: 114");
     EXPECT_EQ(state.pageInFront, Page::TipOverview);
+}
+
+class NoticeStore : public MemoryRegistryStore {
+public:
+    std::string notice() const override { return "Die Einstellungsdatei war beschädigt"; }
+};
+
+class RecordingPrompts : public UserPrompts {
+public:
+    void showMessage(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+// A notice of the settings store outlives the first hint: it comes once as a box.
+TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
+    TempFolder folder;
+    writeDrawFile(folder, {draw("2026-08-01", {1, 2, 3, 4, 5}, 6, 2)});
+    const FixedClock clock(*DrawCalendar::parseIsoDate("2026-12-10"));
+    NoticeStore store;
+    RecordingPrompts prompts;
+    Ports ports;
+    ports.clock = &clock;
+    ports.registry = &store;
+    ports.prompts = &prompts;
+    AppState state;
+    AppShell::startUp(state, ports, folder.path());
+    EXPECT_TRUE(prompts.shown.empty());
+    AppShell::activate(state, ports);
+    AppShell::activate(state, ports);
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{store.notice()});
 }
 
 TEST(AppShell, RecentStartDateGoesBackToTheMinimum) {

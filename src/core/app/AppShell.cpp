@@ -4,6 +4,8 @@
 #include "evaluation/TipCheck.h"
 #include "stats/NumberStatistics.h"
 
+#include <utility>
+
 namespace powerball {
 
 void AppShell::startUp(AppState& state, const Ports& ports,
@@ -17,6 +19,7 @@ void AppShell::startUp(AppState& state, const Ports& ports,
 
     // The settings; the tip check is switched on once the "Browser" value is read.
     Settings::restore(state, ports.registryStore());
+    state.startupNotice = ports.registryStore().notice();
     state.startDate = startDateAfterRestore(state.startDate, today);
     state.maxRuns = state.settings.maxRuns();
     if (state.internet.proxyHost.empty())
@@ -31,6 +34,10 @@ void AppShell::startUp(AppState& state, const Ports& ports,
 void AppShell::activate(AppState& state, const Ports& ports) {
     evaluateSelectedDate(state, ports);
     showNumberFrequency(state);
+    if (!state.startupNotice.empty()) {
+        const std::string notice = std::exchange(state.startupNotice, {});
+        ports.userPrompts().showPlainText(notice);
+    }
 }
 
 void AppShell::shutDown(const AppState& state, const Ports& ports) {

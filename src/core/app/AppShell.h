@@ -17,7 +17,8 @@ public:
                         const std::filesystem::path& programFolder);
 
     // Each time the main window becomes active: language, the draw of the selected date
-    // checked against the sheet, the frequency chart.
+    // checked against the sheet, the frequency chart; the first time also the start-up
+    // notice, if there is one.
     static void activate(AppState& state, const Ports& ports);
 
     // Closing the main window: every setting is saved. The window fills in its size first.
