@@ -31,9 +31,8 @@ QString proposedFileName() {
 
 } // namespace
 
-NumberListDialog::NumberListDialog(Use use, const NumberListBoxes& boxes, RandomSource& random,
-                                   QWidget* parent)
-    : QDialog(parent), m_boxes(boxes), m_random(random) {
+NumberListDialog::NumberListDialog(RandomSource& random, QWidget* parent)
+    : QDialog(parent), m_random(random) {
     setObjectName(u"numberListDialog"_s);
     setWindowTitle(u"Welche Zahlen für die Berechnung"_s);
     setModal(true);
@@ -52,16 +51,31 @@ NumberListDialog::NumberListDialog(Use use, const NumberListBoxes& boxes, Random
         grid->addWidget(check, (n - 1) / kColumns, (n - 1) % kColumns);
         m_checks[NumberListBoxes::index(n)] = check;
     }
-    layout->addWidget(buildButtons(use));
+    layout->addWidget(buildButtons());
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(u"pickerTimer"_s);
     m_timer->setInterval(kPickerIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &NumberListDialog::pickerTicked);
+    setUse(Use::Pool);
     showBoxes();
 }
 
-QWidget* NumberListDialog::buildButtons(Use use) {
+void NumberListDialog::setUse(Use use) {
+    m_pickerButton->setVisible(use == Use::Row);
+    m_calculateButton->setVisible(use == Use::Pool);
+    // OK stays the default button in both uses; under "&Rechnen" it is covered, not gone.
+    m_okButton->setDefault(true);
+    m_calculateButton->raise();
+}
+
+void NumberListDialog::setBoxes(const NumberListBoxes& boxes) {
+    m_boxes = boxes;
+    m_poolAnswer = PoolListAnswer::Abort;
+    showBoxes();
+}
+
+QWidget* NumberListDialog::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 6, 0, 0);
@@ -82,7 +96,6 @@ QWidget* NumberListDialog::buildButtons(Use use) {
     m_pickerButton->setObjectName(u"pickerButton"_s);
     m_pickerButton->setAutoDefault(false);
     connect(m_pickerButton, &QPushButton::clicked, this, &NumberListDialog::pickerPressed);
-    m_pickerButton->setVisible(use == Use::Row);
     row->addWidget(m_pickerButton);
 
     auto* abort = new QPushButton(u"Abbrechen"_s, panel);
@@ -94,25 +107,25 @@ QWidget* NumberListDialog::buildButtons(Use use) {
     });
     row->addWidget(abort);
 
-    // "&Rechnen" takes the place of OK in the generator's use.
-    auto* ok = new QPushButton(u"OK"_s, panel);
-    ok->setObjectName(u"okButton"_s);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    // OK and "&Rechnen" share one place; in the generator's use "&Rechnen" lies on top.
+    auto* place = new QGridLayout;
+    place->setContentsMargins(0, 0, 0, 0);
+    m_okButton = new QPushButton(u"OK"_s, panel);
+    m_okButton->setObjectName(u"okButton"_s);
+    connect(m_okButton, &QPushButton::clicked, this, [this] {
         m_poolAnswer = PoolListAnswer::Keep;
         accept();
     });
-    ok->setVisible(use == Use::Row);
-    ok->setDefault(use == Use::Row);
-    row->addWidget(ok);
-    auto* calculate = new QPushButton(u"&Rechnen"_s, panel);
-    calculate->setObjectName(u"calculateButton"_s);
-    connect(calculate, &QPushButton::clicked, this, [this] {
+    place->addWidget(m_okButton, 0, 0);
+    m_calculateButton = new QPushButton(u"&Rechnen"_s, panel);
+    m_calculateButton->setObjectName(u"calculateButton"_s);
+    m_calculateButton->setAutoDefault(false);
+    connect(m_calculateButton, &QPushButton::clicked, this, [this] {
         m_poolAnswer = PoolListAnswer::Rebuild;
         accept();
     });
-    calculate->setVisible(use == Use::Pool);
-    calculate->setDefault(use == Use::Pool);
-    row->addWidget(calculate);
+    place->addWidget(m_calculateButton, 0, 0);
+    row->addLayout(place);
     return panel;
 }
 
@@ -123,9 +136,8 @@ void NumberListDialog::showBoxes() {
             const QSignalBlocker quiet(check);
             check->setChecked(m_boxes.isTicked(n));
         }
-        const QColor colour = m_boxes.marked[NumberListBoxes::index(n)]
-                                  ? QColor(Qt::yellow)
-                                  : palette().color(QPalette::Button);
+        const QColor colour =
+            m_boxes.isMarked(n) ? QColor(Qt::yellow) : palette().color(QPalette::Button);
         QPalette boxPalette = check->palette();
         if (boxPalette.color(QPalette::Window) != colour) {
             boxPalette.setColor(QPalette::Window, colour);

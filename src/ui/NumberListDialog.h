@@ -15,9 +15,10 @@ class QTimer;
 namespace powerball::ui {
 
 // The list dialog of the 69 white numbers in rows of seven: each box with its tick, its
-// colour (button face or yellow) and its weight as the hint. The generator shows its pool
-// in it ("&Rechnen" in view); the row editor chooses a row's numbers in it, with the
-// animated random picker "&Zufall" in view instead.
+// colour (button face or yellow) and its weight as the hint. One dialog serves the whole
+// program run. The generator shows its pool in it: "&Rechnen" lies over OK, and Enter still
+// closes with OK. The row editor chooses a row's numbers in it, with OK and the animated
+// random picker "&Zufall" in view instead.
 class NumberListDialog : public QDialog {
     Q_OBJECT
 
@@ -26,8 +27,11 @@ public:
 
     static constexpr int kPickerIntervalMs = 25;
 
-    NumberListDialog(Use use, const NumberListBoxes& boxes, RandomSource& random,
-                     QWidget* parent = nullptr);
+    explicit NumberListDialog(RandomSource& random, QWidget* parent = nullptr);
+
+    // Each caller sets up the buttons of its use and the boxes it needs before showing it.
+    void setUse(Use use);
+    void setBoxes(const NumberListBoxes& boxes);
 
     const NumberListBoxes& boxes() const { return m_boxes; }
     // How the dialog was left, for the generator's use.
@@ -39,7 +43,7 @@ public:
     void done(int result) override;
 
 private:
-    QWidget* buildButtons(Use use);
+    QWidget* buildButtons();
     void showBoxes();
     void boxToggled(int number, bool on);
     void pickerPressed();
@@ -54,6 +58,8 @@ private:
     PoolListAnswer m_poolAnswer = PoolListAnswer::Abort;
     std::array<QCheckBox*, NumberListBoxes::kHighest> m_checks{};
     QPushButton* m_pickerButton = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_calculateButton = nullptr;
     QTimer* m_timer = nullptr;
     QString m_pickerCaption = QStringLiteral("Zufall");
     QString m_stopWord = QStringLiteral("Stop");

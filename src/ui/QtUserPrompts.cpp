@@ -30,26 +30,35 @@ std::optional<DrawEntry> QtUserPrompts::askDrawNumbers(const DrawEntry& prefille
     return dialog.entry();
 }
 
+NumberListDialog& QtUserPrompts::listDialog() {
+    if (!m_listDialog)
+        m_listDialog = new NumberListDialog(m_random, m_parent);
+    return *m_listDialog;
+}
+
 PoolListAnswer QtUserPrompts::askPoolNumbers(NumberListBoxes& boxes) {
-    NumberListDialog dialog(NumberListDialog::Use::Pool, boxes, m_random, m_parent);
-    if (!m_listCaption.isEmpty())
-        dialog.setWindowTitle(m_listCaption);
+    NumberListDialog& dialog = listDialog();
+    dialog.setUse(NumberListDialog::Use::Pool);
+    dialog.setPickerCaptions(qs(m_messages.text(Msg::Random)),
+                             qs(m_messages.text(Msg::StopPicker)));
+    dialog.setBoxes(boxes);
     dialog.exec();
     boxes = dialog.boxes();
     return dialog.poolAnswer();
 }
 
-std::optional<NumberListBoxes> QtUserPrompts::askRowNumbers(const std::string& caption,
-                                                            const NumberListBoxes& boxes) {
-    NumberListDialog dialog(NumberListDialog::Use::Row, boxes, m_random, m_parent);
+bool QtUserPrompts::askRowNumbers(const std::string& caption, NumberListBoxes& boxes) {
+    NumberListDialog& dialog = listDialog();
+    dialog.setUse(NumberListDialog::Use::Row);
     dialog.setWindowTitle(qs(caption));
     dialog.setPickerCaptions(qs(m_messages.text(Msg::Random)),
                              qs(m_messages.text(Msg::StopPicker)));
+    dialog.setBoxes(boxes);
     const int result = dialog.exec();
-    m_listCaption = qs(m_messages.text(Msg::ListDialogCaption));
-    if (result != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.boxes();
+    boxes = dialog.boxes();
+    dialog.setUse(NumberListDialog::Use::Pool);
+    dialog.setWindowTitle(qs(m_messages.text(Msg::ListDialogCaption)));
+    return result == QDialog::Accepted;
 }
 
 std::string QtUserPrompts::askText(const std::string& caption, const std::string& prompt,

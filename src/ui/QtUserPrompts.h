@@ -10,6 +10,8 @@ class QWidget;
 
 namespace powerball::ui {
 
+class NumberListDialog;
+
 // The core's prompts as Qt message boxes and dialogs in front of the main window. Every
 // box shows its text as plain text: no text, ours or a server's, is read as markup.
 class QtUserPrompts : public UserPrompts {
@@ -23,17 +25,19 @@ public:
     void showPlainText(const std::string& text) override;
     std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override;
     PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) override;
-    std::optional<NumberListBoxes> askRowNumbers(const std::string& caption,
-                                                 const NumberListBoxes& boxes) override;
+    bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) override;
     std::string askText(const std::string& caption, const std::string& prompt,
                         const std::string& defaultText) override;
 
 private:
+    // The one list dialog of the program run, made when it is first needed. It keeps the
+    // caption its last caller gave it.
+    NumberListDialog& listDialog();
+
     QWidget* m_parent;
     RandomSource& m_random;
     const MessageTable& m_messages;
-    // The list dialog keeps the caption its last caller gave it.
-    QString m_listCaption;
+    NumberListDialog* m_listDialog = nullptr;
 };
 
 } // namespace powerball::ui

@@ -24,15 +24,13 @@ public:
             changePool(boxes);
         return poolAnswer;
     }
-    std::optional<NumberListBoxes> askRowNumbers(const std::string& caption,
-                                                 const NumberListBoxes& boxes) override {
+    bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) override {
         rowCaption = caption;
         shownRow = boxes;
         if (!rowAnswer)
-            return std::nullopt;
-        NumberListBoxes answer = boxes;
-        rowAnswer(answer);
-        return answer;
+            return false;
+        rowAnswer(boxes);
+        return true;
     }
     std::string askText(const std::string& caption, const std::string& prompt,
                         const std::string& defaultText) override {

@@ -19,7 +19,7 @@ TEST_F(TipSheetEditingTest, EditRowTicksItsNumbersAndWritesBackAscending) {
     EXPECT_EQ(prompts.rowCaption, "Zahlen für Tipp  3");
     for (int n : {3, 17, 22, 45, 61}) {
         EXPECT_TRUE(prompts.shownRow.isTicked(n)) << n;
-        EXPECT_TRUE(prompts.shownRow.marked[NumberListBoxes::index(n)]) << n;
+        EXPECT_TRUE(prompts.shownRow.isMarked(n)) << n;
     }
     EXPECT_EQ(state.tips.line(2), "3,17,22,50,61,9,");
 }

@@ -23,6 +23,7 @@ class NumberListDialogTest : public QObject {
 private Q_SLOTS:
     void savedListLoadsIntoAnotherDialog();
     void unwritableListLeavesTheBoxes();
+    void enterKeepsThePoolUnderCalculate();
 
 private:
     // Answers the next file dialog with `name` inside the temporary folder, after noting the
@@ -55,7 +56,8 @@ void NumberListDialogTest::savedListLoadsIntoAnotherDialog() {
     boxes.setTicked(5, true);
     boxes.setWeight(5, "3");
     boxes.setTicked(9, true);
-    NumberListDialog saving(NumberListDialog::Use::Pool, boxes, m_random);
+    NumberListDialog saving(m_random);
+    saving.setBoxes(boxes);
     saving.show();
     QCOMPARE(box(saving, 5)->toolTip(), u"3"_s);
 
@@ -71,7 +73,8 @@ void NumberListDialogTest::savedListLoadsIntoAnotherDialog() {
     QVERIFY(bytes.startsWith("\r\n\r\n\r\n\r\n3\r\n\r\n\r\n\r\n1\r\n"));
     QCOMPARE(box(saving, 9)->toolTip(), u"1"_s);
 
-    NumberListDialog loading(NumberListDialog::Use::Row, NumberListBoxes{}, m_random);
+    NumberListDialog loading(m_random);
+    loading.setUse(NumberListDialog::Use::Row);
     loading.show();
     box(loading, 40)->click();
     answerFileDialog(u"chosen.vlw"_s, proposed);
@@ -87,7 +90,9 @@ void NumberListDialogTest::savedListLoadsIntoAnotherDialog() {
 void NumberListDialogTest::unwritableListLeavesTheBoxes() {
     NumberListBoxes boxes;
     boxes.setTicked(12, true);
-    NumberListDialog dialog(NumberListDialog::Use::Row, boxes, m_random);
+    NumberListDialog dialog(m_random);
+    dialog.setUse(NumberListDialog::Use::Row);
+    dialog.setBoxes(boxes);
     dialog.show();
     // A file in place of the folder: the error box comes and is closed, the boxes stay.
     QFile plain(m_folder.filePath(u"plain"_s));
@@ -114,6 +119,31 @@ void NumberListDialogTest::unwritableListLeavesTheBoxes() {
     QVERIFY(box(dialog, 12)->isChecked());
     QCOMPARE(dialog.boxes(), boxes);
     QCOMPARE(box(dialog, 12)->toolTip(), QString());
+}
+
+// In the generator's use "&Rechnen" covers OK; Enter still closes with OK, keeping the pool.
+void NumberListDialogTest::enterKeepsThePoolUnderCalculate() {
+    NumberListDialog dialog(m_random);
+    dialog.setBoxes(NumberListBoxes{});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* ok = dialog.findChild<QPushButton*>(u"okButton"_s);
+    auto* calculate = dialog.findChild<QPushButton*>(u"calculateButton"_s);
+    QVERIFY(calculate->isVisible());
+    QCOMPARE(ok->geometry(), calculate->geometry());
+    QCOMPARE(ok->parentWidget()->childAt(ok->geometry().center()), calculate);
+
+    box(dialog, 30)->setFocus();
+    QTest::keyClick(box(dialog, 30), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.poolAnswer(), powerball::PoolListAnswer::Keep);
+
+    // The row editor's use shows OK itself.
+    dialog.setUse(NumberListDialog::Use::Row);
+    dialog.show();
+    QVERIFY(!calculate->isVisible());
+    QVERIFY(ok->isVisible());
+    QVERIFY(dialog.findChild<QPushButton*>(u"pickerButton"_s)->isVisible());
 }
 
 QTEST_MAIN(NumberListDialogTest)

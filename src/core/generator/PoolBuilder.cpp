@@ -182,7 +182,8 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
 
     if (options.showNumberList) {
         state.pageInFront = Page::TipOverview;
-        NumberListBoxes boxes = boxesOfPool(pool);
+        NumberListBoxes& boxes = state.numberList;
+        showPoolInBoxes(pool, boxes);
         state.generator.busy = false;
         state.changed();
         switch (ports.userPrompts().askPoolNumbers(boxes)) {
@@ -199,14 +200,12 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
     return pool;
 }
 
-NumberListBoxes boxesOfPool(const NumberPool& pool) {
-    NumberListBoxes boxes;
+void showPoolInBoxes(const NumberPool& pool, NumberListBoxes& boxes) {
     for (int n = 1; n <= NumberListBoxes::kHighest; ++n) {
         const int count = pool.count(n);
         boxes.setTicked(n, count > 0);
         boxes.setWeight(n, std::to_string(count));
     }
-    return boxes;
 }
 
 NumberPool poolFromBoxes(const NumberListBoxes& boxes) {

@@ -17,9 +17,9 @@ namespace powerball {
 std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
                                           const std::array<DrawNumbers, 3>& lastDraws);
 
-// The boxes showing a pool: a number is ticked when it has entries; its weight text is its
-// count of entries.
-NumberListBoxes boxesOfPool(const NumberPool& pool);
+// Shows a pool in the list dialog's boxes: a number is ticked when it has entries; its weight
+// text is its count of entries. The yellow marks stay as they are.
+void showPoolInBoxes(const NumberPool& pool, NumberListBoxes& boxes);
 
 // The pool rebuilt from the boxes by "&Rechnen": each ticked number n = 1..69 in order is
 // appended w times for a weight text w above 0, once for 0 or an empty text, not at all

@@ -35,13 +35,13 @@ public:
         return PoolListAnswer::Keep;
     }
 
-    // The list dialog choosing the numbers of one tip row, with its random picker: the
-    // boxes after OK, or nothing when it was left another way.
-    virtual std::optional<NumberListBoxes> askRowNumbers(const std::string& caption,
-                                                         const NumberListBoxes& boxes) {
+    // The list dialog choosing the numbers of one tip row, with its random picker. The
+    // boxes come back as the user left them, however the dialog closed; true when it closed
+    // with OK.
+    virtual bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) {
         (void)caption;
         (void)boxes;
-        return std::nullopt;
+        return false;
     }
 
     // A single-line input box; cancelling it gives the default back.
