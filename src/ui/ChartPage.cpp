@@ -1,6 +1,7 @@
 #include "ChartPage.h"
 
 #include "Conversions.h"
+#include "StatisticHints.h"
 #include "draws/DrawCalendar.h"
 
 #include <QAction>
@@ -58,18 +59,16 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     m_tools = new QToolBar(this);
     m_tools->setObjectName(u"chartToolBar"_s);
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    addStatisticAction(u"actionNumberFrequency"_s, u"Verteilung"_s,
-                       u"Verteilung der gezogenen Zahlen"_s, StatisticKind::NumberFrequency);
-    addStatisticAction(u"actionOverdueNumbers"_s, u"Ausstehende"_s, u"Ausstehende"_s,
-                       StatisticKind::OverdueNumbers);
-    addStatisticAction(u"actionPowerballFrequency"_s, u"Powerball"_s, u"Powerball"_s,
+    addStatisticAction(u"actionNumberFrequency"_s, u"Verteilung"_s, StatisticKind::NumberFrequency);
+    addStatisticAction(u"actionOverdueNumbers"_s, u"Ausstehende"_s, StatisticKind::OverdueNumbers);
+    addStatisticAction(u"actionPowerballFrequency"_s, u"Powerball"_s,
                        StatisticKind::PowerballFrequency);
-    addStatisticAction(u"actionOverduePowerballs"_s, u"Powerball offen"_s, u"Powerball offen"_s,
+    addStatisticAction(u"actionOverduePowerballs"_s, u"Powerball offen"_s,
                        StatisticKind::OverduePowerballs);
-    addStatisticAction(u"actionPairs"_s, u"2er"_s, u"2er"_s, StatisticKind::Pairs);
-    addStatisticAction(u"actionTriples"_s, u"3er"_s, u"3er"_s, StatisticKind::Triples);
-    addStatisticAction(u"actionQuads"_s, u"4er"_s, u"4er"_s, StatisticKind::Quads);
-    addStatisticAction(u"actionCrossSums"_s, u"QS"_s, u"QS"_s, StatisticKind::CrossSums);
+    addStatisticAction(u"actionPairs"_s, u"2er"_s, StatisticKind::Pairs);
+    addStatisticAction(u"actionTriples"_s, u"3er"_s, StatisticKind::Triples);
+    addStatisticAction(u"actionQuads"_s, u"4er"_s, StatisticKind::Quads);
+    addStatisticAction(u"actionCrossSums"_s, u"QS"_s, StatisticKind::CrossSums);
     page->addWidget(m_tools);
 
     m_startDate = new QDateEdit(this);
@@ -126,11 +125,11 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     page->addLayout(bottom);
 }
 
-void ChartPage::addStatisticAction(const QString& name, const QString& caption, const QString& hint,
+void ChartPage::addStatisticAction(const QString& name, const QString& caption,
                                    StatisticKind kind) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
-    action->setToolTip(hint);
+    action->setToolTip(statisticHint(kind));
     connect(action, &QAction::triggered, this, [this, kind] { Q_EMIT statisticRequested(kind); });
     m_tools->addAction(action);
 }

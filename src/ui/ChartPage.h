@@ -40,8 +40,7 @@ Q_SIGNALS:
     void startDatePicked(double day);
 
 private:
-    void addStatisticAction(const QString& name, const QString& caption, const QString& hint,
-                            StatisticKind kind);
+    void addStatisticAction(const QString& name, const QString& caption, StatisticKind kind);
 
     QChart* m_chart = nullptr;
     QChartView* m_view = nullptr;

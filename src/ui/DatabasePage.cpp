@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "SizedLabel.h"
+#include "StatisticHints.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -68,29 +69,17 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
 
     auto* groups = new QGroupBox(this);
     auto* groupButtons = new QGridLayout(groups);
-    groupButtons->addWidget(statisticButton(u"pairsButton"_s, u"Paare suchen"_s,
-                                            u"Erzeugen der Grafik für die Paarbildung der Zahlen"_s,
-                                            StatisticKind::Pairs),
-                            0, 0);
     groupButtons->addWidget(
-        statisticButton(u"triplesButton"_s, u"Dreier suchen"_s,
-                        u"Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen"_s,
-                        StatisticKind::Triples),
-        0, 1);
+        statisticButton(u"pairsButton"_s, u"Paare suchen"_s, StatisticKind::Pairs), 0, 0);
     groupButtons->addWidget(
-        statisticButton(u"quadsButton"_s, u"Vierer suchen"_s,
-                        u"Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen"_s,
-                        StatisticKind::Quads),
-        0, 2);
-    groupButtons->addWidget(statisticButton(u"overdueButton"_s, u"Ausstehende"_s,
-                                            u"Erzeugt die Grafik für die Ausstehenden Zahlen"_s,
-                                            StatisticKind::OverdueNumbers),
-                            1, 0);
+        statisticButton(u"triplesButton"_s, u"Dreier suchen"_s, StatisticKind::Triples), 0, 1);
     groupButtons->addWidget(
-        statisticButton(u"overduePowerballButton"_s, u"Sternzahl ausstehende"_s,
-                        u"wie lange sind die einzelnen Sternzahlen überfällig"_s,
-                        StatisticKind::OverduePowerballs),
-        1, 1, 1, 2);
+        statisticButton(u"quadsButton"_s, u"Vierer suchen"_s, StatisticKind::Quads), 0, 2);
+    groupButtons->addWidget(
+        statisticButton(u"overdueButton"_s, u"Ausstehende"_s, StatisticKind::OverdueNumbers), 1, 0);
+    groupButtons->addWidget(statisticButton(u"overduePowerballButton"_s, u"Sternzahl ausstehende"_s,
+                                            StatisticKind::OverduePowerballs),
+                            1, 1, 1, 2);
     page->addWidget(groups);
     page->addStretch(1);
 }
@@ -104,9 +93,9 @@ QPushButton* DatabasePage::button(const QString& name, const QString& caption, b
 }
 
 QPushButton* DatabasePage::statisticButton(const QString& name, const QString& caption,
-                                           const QString& hint, StatisticKind kind) {
+                                           StatisticKind kind) {
     QPushButton* statistic = button(name, caption, true);
-    statistic->setToolTip(hint);
+    statistic->setToolTip(statisticHint(kind));
     connect(statistic, &QPushButton::clicked, this,
             [this, kind] { Q_EMIT statisticRequested(kind); });
     return statistic;

@@ -34,8 +34,7 @@ Q_SIGNALS:
 
 private:
     QPushButton* button(const QString& name, const QString& caption, bool enabled);
-    QPushButton* statisticButton(const QString& name, const QString& caption, const QString& hint,
-                                 StatisticKind kind);
+    QPushButton* statisticButton(const QString& name, const QString& caption, StatisticKind kind);
 
     QPushButton* m_update = nullptr;
     QPushButton* m_stop = nullptr;

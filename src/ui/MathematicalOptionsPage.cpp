@@ -23,10 +23,12 @@ MathematicalOptionsPage::MathematicalOptionsPage(OptionControls& controls, QWidg
     page->addWidget(OptionControls::note(
         u"Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49"_s,
         this));
+    OptionSpinBox* lowest = controls.spin("UpDown1", "Edit37", this);
+    OptionSpinBox* highest = controls.spin("UpDown2", "Edit38", this);
     page->addLayout(OptionControls::line(
-        {new QLabel(u"Quersummen von"_s, this), controls.spin("UpDown1", "Edit37", this),
-         new QLabel(u"bis"_s, this), controls.spin("UpDown2", "Edit38", this),
-         new QLabel(u"im Tipp zulassen"_s, this)}));
+        {controls.captionPart(u"crossSumFromLabel"_s, u"Quersummen von"_s, lowest, this), lowest,
+         controls.captionPart(u"crossSumToLabel"_s, u"bis"_s, highest, this), highest,
+         controls.captionPart(u"crossSumAllowLabel"_s, u"im Tipp zulassen"_s, highest, this)}));
     page->addWidget(OptionControls::note(
         u"Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)"_s,
         this));

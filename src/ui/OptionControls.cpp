@@ -1,5 +1,7 @@
 #include "OptionControls.h"
 
+#include "StatisticHints.h"
+
 #include "ClickableLabel.h"
 #include "Conversions.h"
 #include "OptionSpinBox.h"
@@ -100,6 +102,7 @@ QToolButton* OptionControls::chartButton(const QString& name, StatisticKind kind
     button->setIcon(chartIcon());
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(statisticHint(kind));
     connect(button, &QToolButton::clicked, this,
             [this, kind, onChartPage] { Q_EMIT statisticRequested(kind, onChartPage); });
     return button;
@@ -143,8 +146,26 @@ QLabel* OptionControls::statisticTexts(const QString& name,
 
 ClickableLabel* OptionControls::captionTail(const QString& text, QCheckBox* box, QWidget* parent) {
     auto* label = new ClickableLabel(text, parent);
+    label->setObjectName(box->objectName() + u"Tail"_s);
+    shareHint(label, box);
     connect(label, &ClickableLabel::clicked, box, &QCheckBox::click);
     return label;
+}
+
+QLabel* OptionControls::captionPart(const QString& name, const QString& text, QWidget* owner,
+                                    QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    shareHint(label, owner);
+    return label;
+}
+
+// Part of a control's caption points like the control: its hint, or a cleared panel.
+void OptionControls::shareHint(QWidget* part, const QWidget* owner) {
+    if (owner->toolTip().isEmpty())
+        part->installEventFilter(this);
+    else
+        part->setToolTip(owner->toolTip());
 }
 
 QLabel* OptionControls::heading(const QString& text, QWidget* parent) {

@@ -48,8 +48,12 @@ public:
     };
     QLabel* statisticTexts(const QString& name, std::initializer_list<StatisticPart> parts,
                            QWidget* parent);
-    // The rest of a caption behind a spin in its gap; clicking it clicks the check box.
+    // The rest of a caption behind a spin in its gap; clicking it clicks the check box, and
+    // pointing at it shows the box's hint.
     ClickableLabel* captionTail(const QString& text, QCheckBox* box, QWidget* parent);
+    // A text around a spin field that is part of its caption; pointing at it shows the
+    // spin's hint.
+    QLabel* captionPart(const QString& name, const QString& text, QWidget* owner, QWidget* parent);
 
     static QLabel* heading(const QString& text, QWidget* parent);
     static QLabel* note(const QString& text, QWidget* parent);
@@ -71,6 +75,7 @@ protected:
 
 private:
     void addHint(QWidget* control, const char* hintName);
+    void shareHint(QWidget* part, const QWidget* owner);
 
     std::vector<QCheckBox*> m_checkBoxes;
     std::vector<OptionSpinBox*> m_spins;
