@@ -1,5 +1,7 @@
 #include "generator/CalculationSettings.h"
 
+#include "app/Settings.h"
+
 #include <gtest/gtest.h>
 
 using namespace powerball;
@@ -87,6 +89,20 @@ TEST(CalculationSettings, EvenAndOddMinimumsMayReachSixTogether) {
     settings.onMinOddTouched();
     EXPECT_EQ(settings.minOdd.maximum(), 4);
     EXPECT_EQ(settings.minOdd.value(), 4);
+}
+
+// A value typed or wheeled into a coupled spin couples like a press of its buttons.
+TEST(CalculationSettings, ChangedValueCouplesWithoutAPress) {
+    AppState state;
+    Settings::setOption(state, "UpDown16", 4);
+    Settings::setOption(state, "UpDown15", 5);
+    EXPECT_EQ(state.settings.minEven.value(), 2);
+    Settings::setOption(state, "UpDown16", 3);
+    EXPECT_EQ(state.settings.minEven.maximum(), 3);
+    Settings::setOption(state, "UpDown3", 1);
+    EXPECT_EQ(state.settings.minOverlap.maximum(), 1);
+    Settings::setOption(state, "UpDown9", 1);
+    EXPECT_EQ(state.settings.maxOverlap.minimum(), 1);
 }
 
 TEST(CalculationSettings, Hints) {

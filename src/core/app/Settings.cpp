@@ -233,6 +233,7 @@ std::optional<std::string> Settings::save(const AppState& state, RegistryStore& 
 bool Settings::setOption(AppState& state, std::string_view name, int value) {
     if (!state.settings.setValue(name, value))
         return false;
+    state.settings.coupleAfterChange(name);
     state.maxRuns = state.settings.maxRuns();
     return true;
 }

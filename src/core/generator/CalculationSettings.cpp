@@ -192,4 +192,20 @@ void CalculationSettings::onMinOddTouched() {
     minOdd.setMaximum(6 - minEven.value());
 }
 
+void CalculationSettings::coupleAfterChange(std::string_view control) {
+    if (control == "UpDown3")
+        onMaxOverlapPressed();
+    else if (control == "UpDown9")
+        onMinOverlapReleased();
+    // Without a press of the other spin, its limit must follow now: else an arrow key could
+    // never step it past the limit of the old value.
+    else if (control == "UpDown15") {
+        onMinEvenTouched();
+        onMinOddTouched();
+    } else if (control == "UpDown16") {
+        onMinOddTouched();
+        onMinEvenTouched();
+    }
+}
+
 } // namespace powerball

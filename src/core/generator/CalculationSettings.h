@@ -116,6 +116,9 @@ struct CalculationSettings {
     void onMinOverlapReleased(); // maxOverlap may not fall below minOverlap
     void onMinEvenTouched();     // minEven at most 6 - minOdd
     void onMinOddTouched();      // minOdd at most 6 - minEven
+    // The same coupling after the user changed a coupled spin's value in any other way:
+    // typed text, the mouse wheel, the arrow keys. Other controls have none.
+    void coupleAfterChange(std::string_view control);
 
     // The limit of generator attempts.
     int maxRuns() const { return 1000 * maxRunsThousands.value(); }
