@@ -10,6 +10,7 @@
 #include "HintRelay.h"
 #include "InternetOptionsPage.h"
 #include "MainMenu.h"
+#include "MenuShortcutPriority.h"
 #include "MessagePage.h"
 #include "OptionControls.h"
 #include "TipOverviewPage.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
 
     buildPages();
     m_menu = new MainMenu(menuBar());
+    new MenuShortcutPriority(this, m_menu->shortcutActions());
     m_status = std::make_unique<StatusPanels>(statusBar());
     connectCommands();
 
@@ -314,8 +316,12 @@ void MainWindow::urlEdited(const QString& url) {
 }
 
 void MainWindow::runStatisticCommand(StatisticKind kind) {
+    runUnderWaitCursor([this, kind] { runStatistic(m_state, kind); });
+}
+
+void MainWindow::runUnderWaitCursor(const std::function<void()>& command) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    runCommand([this, kind] { runStatistic(m_state, kind); });
+    runCommand(command);
     QApplication::restoreOverrideCursor();
 }
 
@@ -370,9 +376,7 @@ void MainWindow::enterDraw() {
 }
 
 void MainWindow::deleteShownDraw() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    runCommand([this] { DrawMaintenance::deleteShownDraw(m_state, m_ports); });
-    QApplication::restoreOverrideCursor();
+    runUnderWaitCursor([this] { DrawMaintenance::deleteShownDraw(m_state, m_ports); });
 }
 
 } // namespace powerball::ui
@@ -397,7 +401,7 @@ void MainWindow::spinTouched(const QString& control, bool pressed) {
 }
 
 void MainWindow::statisticRequested(StatisticKind kind, bool onChartPage) {
-    runCommand([this, kind, onChartPage] {
+    runUnderWaitCursor([this, kind, onChartPage] {
         if (onChartPage)
             runStatisticOnChartPage(m_state, kind);
         else

@@ -63,6 +63,8 @@ private:
 
     // Runs a command under the general error handler and shows the state afterwards.
     void runCommand(const std::function<void()>& command);
+    // The same under the hourglass, for the commands that read the whole history.
+    void runUnderWaitCursor(const std::function<void()>& command);
     void showState();
     void activate();
 

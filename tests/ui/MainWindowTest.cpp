@@ -147,6 +147,8 @@ private Q_SLOTS:
     void updateLocksMaintenanceUntilItEnds_data();
     void updateLocksMaintenanceUntilItEnds();
     void enteredDrawIsStoredShownDrawDeleted();
+    void updateShortcutWinsInEveryField_data();
+    void updateShortcutWinsInEveryField();
     void updateFromTheServerAppendsItsDraws();
     void failingStatisticShowsItsBoxWithoutWaitCursor();
     void secondPressStopsTheRun_data();
@@ -156,6 +158,7 @@ private Q_SLOTS:
     void poolDialogDecidesHowTheRunGoesOn_data();
     void poolDialogDecidesHowTheRunGoesOn();
     void editedRowTakesTheTickedNumbers();
+    void confirmedListChangesNoRowAndKeepsItsWeights();
     void randomPickerFillsAnEmptyRow();
     void luckyNumberSeedsTheRandomSource_data();
     void luckyNumberSeedsTheRandomSource();
@@ -548,6 +551,40 @@ void MainWindowTest::statisticControlsDrawTheChart() {
     QCOMPARE(values->max(), qreal(std::max(range.maximum, range.minimum + 1)));
 }
 
+void MainWindowTest::updateShortcutWinsInEveryField_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("fieldName");
+    QTest::newRow("tip field") << 0 << u"Edit1"_s;
+    QTest::newRow("spin box") << 0 << u"UpDown8"_s;
+    QTest::newRow("date field") << 3 << u"selectedDatePicker"_s;
+    QTest::newRow("proxy field") << 4 << u"ProxyHostEdit"_s;
+}
+
+// Ctrl+A is "select all" to a text field; in the main window it starts the update.
+void MainWindowTest::updateShortcutWinsInEveryField() {
+    QFETCH(int, page);
+    QFETCH(QString, fieldName);
+    EmptyUpdateServer server;
+    auto* address = child<QLineEdit>(u"URLEdit"_s);
+    address->selectAll();
+    QTest::keyClicks(address, server.base());
+
+    child<QTabWidget>(u"pages"_s)->setCurrentIndex(page);
+    QWidget* focused = child<QWidget>(fieldName);
+    focused->setFocus();
+    QTRY_VERIFY(focused->hasFocus());
+    QTimer stopper;
+    connect(&stopper, &QTimer::timeout, this, [&] {
+        if (m_window->state().updateRunning && server.requests() > 0)
+            child<QPushButton>(u"stopUpdateButton"_s)->click();
+    });
+    stopper.start(5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    stopper.stop();
+    QVERIFY(server.requests() > 0);
+    QVERIFY(!m_window->state().updateRunning);
+}
+
 void MainWindowTest::updateLocksMaintenanceUntilItEnds_data() {
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<bool>("closeWhileRunning");
@@ -794,10 +831,12 @@ void MainWindowTest::poolDialogDecidesHowTheRunGoesOn() {
     QVERIFY(m_window->state().settings.showNumberList);
 
     bool poolShown = false;
-    bool okHidden = false;
+    bool okCovered = false;
     bool cursorOverDialog = true;
     whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
-        okHidden = !dialog->findChild<QPushButton*>(u"okButton"_s)->isVisible();
+        auto* ok = dialog->findChild<QPushButton*>(u"okButton"_s);
+        okCovered = ok->parentWidget()->childAt(ok->geometry().center()) ==
+                    dialog->findChild<QPushButton*>(u"calculateButton"_s);
         cursorOverDialog = QApplication::overrideCursor() != nullptr;
         poolShown = true;
         for (int n = 1; n <= 69; ++n) {
@@ -811,7 +850,7 @@ void MainWindowTest::poolDialogDecidesHowTheRunGoesOn() {
     calculateButton()->click();
 
     QVERIFY(poolShown);
-    QVERIFY(okHidden);
+    QVERIFY(okCovered);
     QVERIFY(!cursorOverDialog);
     QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
     QVERIFY(!QApplication::overrideCursor());
@@ -861,6 +900,45 @@ void MainWindowTest::editedRowTakesTheTickedNumbers() {
     });
     child<QToolButton>(u"Tipp1Edit"_s)->click();
     QCOMPARE(field(0, 0)->text(), u"3"_s);
+}
+
+// The same lucky number gives the same rows whether the list was shown and confirmed with
+// Enter or not shown at all; the row editor then shows the weights the pool left in the list.
+void MainWindowTest::confirmedListChangesNoRowAndKeepsItsWeights() {
+    const auto runWithLuckyNumber = [this] {
+        whenModal<QInputDialog>([](QInputDialog* dialog) {
+            dialog->setTextValue(u"4711"_s);
+            dialog->accept();
+        });
+        child<QPushButton>(u"luckyNumberButton"_s)->click();
+        calculateButton()->click();
+        std::vector<std::vector<QString>> rows;
+        for (int row = 0; row < 12; ++row)
+            rows.push_back(rowTexts(row));
+        return rows;
+    };
+    const auto plain = runWithLuckyNumber();
+    QVERIFY(!plain.front().front().isEmpty());
+
+    child<QCheckBox>(u"CheckBox20"_s)->click();
+    std::map<int, QString> poolWeights;
+    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+        for (int n = 1; n <= 69; ++n)
+            poolWeights[n] = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n))->toolTip();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QCOMPARE(runWithLuckyNumber(), plain);
+    QVERIFY(std::any_of(poolWeights.begin(), poolWeights.end(),
+                        [](const auto& entry) { return entry.second.toInt() > 1; }));
+
+    std::map<int, QString> rowWeights;
+    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+        for (int n = 1; n <= 69; ++n)
+            rowWeights[n] = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n))->toolTip();
+        dialog->findChild<QPushButton*>(u"abortButton"_s)->click();
+    });
+    child<QToolButton>(u"Tipp1Edit"_s)->click();
+    QCOMPARE(rowWeights, poolWeights);
 }
 
 // Six presses: the first starts the picker, four fix one pick each, the sixth stops it.

@@ -4,17 +4,20 @@
 #include "draws/DrawCalendar.h"
 #include "draws/DrawHistory.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -142,9 +145,27 @@ void SettingsWindowTest::damagedSettingsFileIsKeptAsideWithANote() {
     damaged.write("no registry file\n[\n");
     damaged.close();
 
+    // The note comes once as a plain-text box after the window appears, naming the kept file.
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [&boxText, &boxFormat, poll] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            boxText = box->text();
+            boxFormat = box->textFormat();
+            box->accept();
+        }
+    });
+    poll->start(10);
     openWindow();
+    QTRY_VERIFY(!boxText.isEmpty());
+    const QString asideName = QString::fromStdString(settingsFile().string()) + u".damaged"_s;
+    QVERIFY2(boxText.contains(asideName), qPrintable(boxText));
+    QCOMPARE(boxFormat, Qt::PlainText);
     QVERIFY(statusHint().contains(u"beschädigt"_s));
-    QFile aside(QString::fromStdString(settingsFile().string()) + u".damaged"_s);
+    QFile aside(asideName);
     QVERIFY(aside.open(QIODevice::ReadOnly));
     QCOMPARE(aside.readAll(), QByteArray("no registry file\n[\n"));
 }
@@ -166,6 +187,22 @@ void SettingsWindowTest::spinCouplingsAdjustTheOtherRange() {
     QTest::mouseRelease(minEven, Qt::LeftButton);
     QCOMPARE(minEven->maximum(), 2);
     QCOMPARE(minEven->value(), 2);
+
+    // Typed text and the arrow keys couple as well as the spin buttons.
+    minOverlap->setValue(0);
+    QCOMPARE(maxOverlap->minimum(), 0);
+    maxOverlap->setFocus();
+    maxOverlap->selectAll();
+    QTest::keyClicks(maxOverlap, u"1"_s);
+    QCOMPARE(minOverlap->maximum(), 1);
+    minOdd->setFocus();
+    QTest::keyClick(minOdd, Qt::Key_Down);
+    QCOMPARE(minOdd->value(), 3);
+    QCOMPARE(minOdd->maximum(), 4);
+    minEven->setFocus();
+    QTest::keyClick(minEven, Qt::Key_Up);
+    QCOMPARE(minEven->value(), 3);
+    QCOMPARE(minEven->maximum(), 3);
 }
 
 void SettingsWindowTest::pointingAtAnOptionShowsItsHint_data() {
@@ -177,6 +214,15 @@ void SettingsWindowTest::pointingAtAnOptionShowsItsHint_data() {
         << u"UpDown6"_s
         << u"Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden"_s;
     QTest::newRow("no hint clears the panel") << u"CheckBox1"_s << QString();
+    QTest::newRow("caption tail of its check box")
+        << u"CheckBox28Tail"_s
+        << u"Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  "
+           u"aus deer Diagrammübersicht"_s;
+    QTest::newRow("caption of a spin without hint") << u"crossSumFromLabel"_s << QString();
+    QTest::newRow("chart button") << u"overdueChartButton"_s
+                                  << u"Erzeugt die Grafik für die Ausstehenden Zahlen"_s;
+    QTest::newRow("chart tool bar")
+        << u"actionOverduePowerballs"_s << u"wie lange sind die einzelnen Sternzahlen überfällig"_s;
 }
 
 void SettingsWindowTest::pointingAtAnOptionShowsItsHint() {
@@ -187,7 +233,15 @@ void SettingsWindowTest::pointingAtAnOptionShowsItsHint() {
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(previous, &enter); // some hint beforehand
     QVERIFY(!statusHint().isEmpty());
-    QApplication::sendEvent(child<QWidget>(control), &enter);
+    QWidget* pointed = m_window->findChild<QWidget*>(control);
+    if (!pointed) { // a tool bar action: the button that shows it
+        const auto* action = child<QAction>(control);
+        for (auto* button : m_window->findChildren<QToolButton*>())
+            if (button->defaultAction() == action)
+                pointed = button;
+        QVERIFY(pointed);
+    }
+    QApplication::sendEvent(pointed, &enter);
     QCOMPARE(statusHint(), hint);
 }
 

@@ -7,10 +7,11 @@
 #include "draws/DrawHistory.h"
 #include "draws/DrawRecord.h"
 #include "evaluation/MatchClass.h"
-#include "generator/RandomSource.h"
-#include "stats/StatisticChart.h"
 #include "generator/CalculationSettings.h"
 #include "generator/GeneratorState.h"
+#include "generator/NumberListBoxes.h"
+#include "generator/RandomSource.h"
+#include "stats/StatisticChart.h"
 
 #include <array>
 #include <filesystem>
@@ -70,6 +71,10 @@ struct AppState {
 
     // Status bar: panel 0 the update's connection state, panel 1 hints and notes.
     std::array<std::string, 2> status;
+    // What start-up has to tell the user (a damaged settings file kept aside, no place to
+    // keep the settings): shown once in a box when the window first becomes active, as the
+    // first hint in panel 1 would hide it.
+    std::string startupNotice;
 
     std::string databaseDrawText;                // draw label of the "Datenbank" page
     std::string panelDrawText;                   // draw text of the draw panel
@@ -93,6 +98,9 @@ struct AppState {
     // The generator's options, and the window size the settings keep.
     CalculationSettings settings;
     GeneratorState generator;
+    // The list dialog lives as long as the program: its ticks and weights stay between
+    // uses, and each caller sets up only what it needs.
+    NumberListBoxes numberList;
     WindowGeometry window;
 
     DrawHistory drawHistory() const { return DrawHistory(programFolder / drawFileName); }
