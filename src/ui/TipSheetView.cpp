@@ -142,8 +142,11 @@ void TipSheetView::showRow(const RowWidgets& widgets, const TipRow& row) {
                     row.locked ? QColor(Qt::red)
                                : QApplication::palette().color(QPalette::WindowText));
     setTextIfChanged(widgets.hits, qs(row.hitText));
+    // A plain hit count takes the theme's text colour, so it stays readable on a dark one.
     setPaletteColor(widgets.hits, QPalette::WindowText,
-                    row.hitColor == HitColor::Red ? QColor(Qt::red) : QColor(Qt::black));
+                    row.hitColor == HitColor::Red
+                        ? QColor(Qt::red)
+                        : QApplication::palette().color(QPalette::WindowText));
     setTextIfChanged(widgets.crossSum, qs(row.crossSumText));
 }
 

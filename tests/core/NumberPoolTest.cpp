@@ -102,6 +102,9 @@ TEST_F(NumberPoolTest, WorkedExampleOfTheOverdueNumbers) {
     state.selectedDate = first + 39;
     plainOptions();
     state.settings.preferOverdue = true;
+    // Each status text reaches the window's events before the step goes on.
+    std::vector<std::string> painted;
+    pump.onEvents = [&] { painted.push_back(state.status[1]); };
 
     const NumberPool pool = build();
     EXPECT_EQ(pool.count(5), 4);  // 38 lies in 35..41: 1 + 3
@@ -111,6 +114,10 @@ TEST_F(NumberPoolTest, WorkedExampleOfTheOverdueNumbers) {
     EXPECT_EQ(pool.count(54), 1);
     EXPECT_EQ(state.status[1], "Min: 35  Max: 41  128");
     EXPECT_EQ(state.pageInFront, Page::Chart);
+    const std::vector<std::string> expected = {state.messages.text(39), "Min: 29 Max: 41  0",
+                                               "Min: 35  Max: 41  128"};
+    ASSERT_GE(painted.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(painted.begin(), painted.begin() + 3), expected);
 }
 
 TEST_F(NumberPoolTest, GroupBandsTakeOnlyPairsDrawnTogether) {

@@ -267,6 +267,16 @@ void MainWindowTest::typedTextIsValidated() {
 }
 
 void MainWindowTest::leavingAFieldChecksTheSheet() {
+    // A dark theme: the plain hit count takes its text colour, never a fixed black.
+    struct PaletteBack {
+        QPalette kept = QApplication::palette();
+        ~PaletteBack() { QApplication::setPalette(kept); }
+    } paletteBack;
+    QPalette dark = paletteBack.kept;
+    const QColor lightText(230, 230, 230);
+    dark.setColor(QPalette::WindowText, lightText);
+    QApplication::setPalette(dark);
+
     // Against the newest draw 2 7 19 60 61, Powerball 9.
     typeRow(0, {u"40"_s, u"7"_s, u"33"_s, u"2"_s, u"19"_s, u"9"_s});
     typeRow(1, {u"52"_s, u"7"_s, u"50"_s, u"51"_s, u"2"_s, u"1"_s});
@@ -282,11 +292,12 @@ void MainWindowTest::leavingAFieldChecksTheSheet() {
     QCOMPARE(hits->palette().color(QPalette::WindowText), kRed);
     QCOMPARE(label(TipSheet::crossSumLabelName(0))->text(), u"101"_s);
 
-    // Two hits and no Powerball: black, and the Powerball field keeps the window colour.
+    // Two hits and no Powerball: the text colour, and the Powerball field keeps the window
+    // colour.
     QCOMPARE(field(1, 0)->text(), u"2"_s);
     QLabel* twoHits = label(TipSheet::hitsLabelName(1));
     QCOMPARE(twoHits->text(), u"2"_s);
-    QCOMPARE(twoHits->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(twoHits->palette().color(QPalette::WindowText), lightText);
     QCOMPARE(field(1, 5)->palette().color(QPalette::Base), windowColor());
 
     // A row that was checked and then loses a number keeps its cross sum, loses its hits.

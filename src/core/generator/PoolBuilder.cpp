@@ -5,6 +5,7 @@
 #include "stats/StatisticCommands.h"
 
 #include <string>
+#include <utility>
 
 namespace powerball {
 
@@ -17,12 +18,19 @@ struct Band {
 
 class PoolBuild {
 public:
-    PoolBuild(AppState& state, NumberPool& pool) : m_state(state), m_pool(pool) {}
+    PoolBuild(AppState& state, NumberPool& pool, EventPump& events)
+        : m_state(state), m_pool(pool), m_events(events) {}
+
+    // A step's status text; the window gets to paint it before the step works on.
+    void showStatus(std::string text) {
+        m_state.status[1] = std::move(text);
+        m_events.processEvents();
+    }
 
     // Writes the step's message, runs the statistic with the chart page in front and reads
     // back the range of its value axis.
     void runStatistic(int message, StatisticKind kind) {
-        m_state.status[1] = m_state.messages.text(message);
+        showStatus(m_state.messages.text(message));
         m_state.pageInFront = Page::Chart;
         powerball::runStatistic(m_state, kind);
         m_min = m_state.chart.axisMinimum();
@@ -30,8 +38,8 @@ public:
     }
 
     void showBand(Band band, const char* maxLabel = "  Max: ") {
-        m_state.status[1] = "Min: " + std::to_string(band.lo) + maxLabel + std::to_string(band.hi) +
-                            "  " + std::to_string(m_pool.size());
+        showStatus("Min: " + std::to_string(band.lo) + maxLabel + std::to_string(band.hi) + "  " +
+                   std::to_string(m_pool.size()));
     }
 
     Band frequentGroupBand() const {
@@ -82,6 +90,7 @@ public:
 private:
     AppState& m_state;
     NumberPool& m_pool;
+    EventPump& m_events;
     double m_min = 0;
     double m_max = 0;
 };
@@ -97,7 +106,7 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
                                           const std::array<DrawNumbers, 3>& lastDraws) {
     const CalculationSettings& options = state.settings;
     NumberPool pool;
-    PoolBuild build(state, pool);
+    PoolBuild build(state, pool, ports.eventPump());
 
     if (options.preferPairs) {
         build.runStatistic(35, StatisticKind::Pairs);
@@ -152,7 +161,7 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
         build.appendTopNumbers(options.overduePercent.value(), " Max: ");
     }
     if (options.preferNeighbours) {
-        state.status[1] = state.messages.text(40);
+        build.showStatus(state.messages.text(40));
         for (int slot = 1; slot <= 8; ++slot) {
             const int b = lastDraws[0].slot(slot);
             // Slots beyond the white range (a damaged record) add no number outside 1..69.
