@@ -137,7 +137,20 @@ void ChartPage::addStatisticAction(const QString& name, const QString& caption,
 void ChartPage::showState(const AppState& state) {
     const QSignalBlocker quiet(m_startDate);
     m_startDate->setDate(dateOfDay(state.startDate));
-    showChart(state.chart);
+    if (isVisible()) {
+        m_waiting.reset();
+        showChart(state.chart);
+    } else {
+        m_waiting = state.chart;
+    }
+}
+
+void ChartPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_waiting) {
+        showChart(*m_waiting);
+        m_waiting.reset();
+    }
 }
 
 void ChartPage::showChart(const StatisticChart& chart) {

@@ -22,7 +22,9 @@ class QValueAxis;
 namespace powerball::ui {
 
 // The page "Diagramm": the bar chart of the statistics with its tool bar and the date up to
-// which the statistics count the draws.
+// which the statistics count the draws. Laying out the chart is the costliest paint of the
+// window, so a chart that changes while the page is out of sight is drawn when it comes
+// into view (the start-up's frequency chart among them).
 class ChartPage : public QWidget {
     Q_OBJECT
 
@@ -30,7 +32,6 @@ public:
     explicit ChartPage(QWidget* parent = nullptr);
 
     void showState(const AppState& state);
-    void showChart(const StatisticChart& chart);
 
     QChart* chart() const { return m_chart; }
 
@@ -39,7 +40,11 @@ Q_SIGNALS:
     // The user picked another end date of the statistics (a day number).
     void startDatePicked(double day);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showChart(const StatisticChart& chart);
     void addStatisticAction(const QString& name, const QString& caption, StatisticKind kind);
 
     QChart* m_chart = nullptr;
@@ -61,6 +66,8 @@ private:
         bool operator==(const Shown&) const = default;
     };
     std::optional<Shown> m_shown;
+    // The chart to show once the page is in view.
+    std::optional<StatisticChart> m_waiting;
 };
 
 } // namespace powerball::ui

@@ -5,7 +5,9 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QStyle>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace powerball::ui {
@@ -13,6 +15,25 @@ namespace powerball::ui {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// The reload symbol, drawn here: looking it up in the desktop's icon theme searches the
+// icon folders and costs more start-up time than the rest of the panel together.
+QIcon reloadIcon(const QColor& colour) {
+    constexpr int kSide = 32;
+    QPixmap picture(kSide, kSide);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 4, Qt::SolidLine, Qt::FlatCap));
+    const QRectF circle(5, 5, 22, 22);
+    painter.drawArc(circle, 90 * 16, 270 * 16); // from twelve o'clock round to three
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    // The arrow head at twelve o'clock, pointing clockwise.
+    const QPointF head[] = {{16, 0}, {24, 6}, {16, 12}};
+    painter.drawPolygon(head, 3);
+    return QIcon(picture);
+}
 
 QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, const QString& hint,
                          QWidget* parent) {
@@ -33,7 +54,7 @@ DrawPanel::DrawPanel(QWidget* parent) : QWidget(parent) {
 
     m_update = new QToolButton(this);
     m_update->setObjectName(u"updateDrawsButton"_s);
-    m_update->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    m_update->setIcon(reloadIcon(palette().color(QPalette::ButtonText)));
     m_update->setToolTip(u"Ziehungsdaten aus dem Internet aktualisieren"_s);
     m_update->setFocusPolicy(Qt::NoFocus);
     connect(m_update, &QToolButton::clicked, this, &DrawPanel::updateRequested);

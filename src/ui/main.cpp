@@ -1,4 +1,5 @@
 #include "Conversions.h"
+#include "FirstPaintReport.h"
 #include "MainWindow.h"
 #include "RegistryFileStore.h"
 #include "SettingsStoreOpening.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
                                 : std::nullopt,
         powerball::RegistryFileStore::defaultPath);
     powerball::ui::MainWindow window(powerball::ui::toPath(programFolder), store.get());
+    powerball::ui::FirstPaintReport::watchIfAsked(&window);
     window.show();
     return QApplication::exec();
 }
