@@ -200,7 +200,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (m_state.generatorRunning || m_state.generator.busy) {
         m_closeAfterRun = true;
-        if (m_state.generator.caption == m_state.messages.text(Msg::Stop))
+        if (m_state.generator.phase == RunPhase::Running)
             runCommand([this] { Label28Click(m_state, m_ports); });
         event->ignore();
         return;

@@ -5,6 +5,7 @@
 #include "DrawPanel.h"
 #include "Links.h"
 #include "TipSheetView.h"
+#include "generator/GeneratorRun.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -117,7 +118,7 @@ QWidget* TipOverviewPage::buildBottomPanel() {
 void TipOverviewPage::showState(const AppState& state) {
     m_drawPanel->showState(state);
     m_sheet->showSheet(state.tips);
-    const QString caption = qs(state.generator.caption);
+    const QString caption = qs(calculateCaption(state));
     if (m_calculate->text() != caption)
         m_calculate->setText(caption);
     const QSignalBlocker quiet(m_rowCount);

@@ -66,14 +66,14 @@ public:
             m_state.checkEnabled = true;
             m_state.generatorRunning = false;
             m_state.generator.busy = false;
-            m_state.generator.caption = m_state.generator.savedCaption;
+            m_state.generator.phase = RunPhase::Idle;
             m_state.changed();
         }
     }
 
     void execute() {
         GeneratorState& generator = m_state.generator;
-        generator.caption = stopCaption();
+        generator.phase = RunPhase::Running;
         generator.busy = true;
         m_state.checkEnabled = false;
         m_state.maxRuns = m_state.settings.maxRuns();
@@ -90,7 +90,7 @@ public:
             m_finished = true;
             m_state.checkEnabled = true;
             generator.busy = false;
-            generator.caption = generator.savedCaption;
+            generator.phase = RunPhase::Idle;
             m_state.changed();
             return;
         }
@@ -100,8 +100,7 @@ public:
     }
 
 private:
-    const std::string& stopCaption() const { return m_state.messages.text(Msg::Stop); }
-    bool running() const { return m_state.generator.caption == stopCaption(); }
+    bool running() const { return m_state.generator.phase == RunPhase::Running; }
 
     void prepareLastDraws() {
         auto& last = m_state.generator.lastDraws;
@@ -118,7 +117,7 @@ private:
 
     void computeRows(const NumberPool& pool) {
         GeneratorState& generator = m_state.generator;
-        m_state.status[1] = m_state.messages.text(41);
+        m_state.status[1] = m_state.messages.text(Msg::RunStarted);
         m_state.generatorRunning = true;
         generator.runCounter = 0;
         m_state.pageInFront = Page::TipOverview;
@@ -202,13 +201,14 @@ private:
         m_state.checkEnabled = true;
         Komplettcheck(m_state, m_ports.soundPlayer());
         m_state.generator.busy = false;
-        if (!running())
-            m_state.status[0] = stopCaption();
-        m_state.status[1] =
-            m_state.messages.text(m_state.generator.runCounter >= m_state.maxRuns ? 58 : 59);
+        if (m_state.generator.phase == RunPhase::StopRequested)
+            m_state.status[0] = m_state.messages.text(Msg::Stop);
+        m_state.status[1] = m_state.messages.text(m_state.generator.runCounter >= m_state.maxRuns
+                                                      ? Msg::RunLimitReached
+                                                      : Msg::RowsComputed);
         m_options.restore(m_state.settings);
         m_state.generatorRunning = false;
-        m_state.generator.caption = m_state.generator.savedCaption;
+        m_state.generator.phase = RunPhase::Idle;
         m_state.changed();
     }
 
@@ -245,12 +245,14 @@ std::string candidateStatus(const MessageTable& messages, int row, const TipCand
     return text;
 }
 
+const std::string& calculateCaption(const AppState& state) {
+    return state.generator.caption(state.messages.text(Msg::Stop));
+}
+
 void Label28Click(AppState& state, const Ports& ports) {
     GeneratorState& generator = state.generator;
-    if (generator.savedCaption.empty())
-        generator.savedCaption = generator.caption;
-    if (generator.caption == state.messages.text(Msg::Stop)) {
-        generator.caption = generator.savedCaption;
+    if (generator.phase == RunPhase::Running) {
+        generator.phase = RunPhase::StopRequested;
         state.changed();
         return;
     }

@@ -17,6 +17,9 @@ namespace powerball {
 // while the stopped run still winds down, is ignored.
 void Label28Click(AppState& state, const Ports& ports);
 
+// The caption of "Tipps berechnen" as the window shows it now.
+const std::string& calculateCaption(const AppState& state);
+
 // The progress line of a candidate in status panel 1, e.g.
 // "1.Tipp:  3 17  22  45  61  CS: 148" (`row` counted from 1).
 std::string candidateStatus(const MessageTable& messages, int row, const TipCandidate& candidate);

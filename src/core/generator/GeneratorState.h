@@ -9,13 +9,20 @@
 
 namespace powerball {
 
-// What the window keeps of the tip generator: the caption of "Tipps berechnen" (which reads
-// "Stoppen" while a run goes on, and pressing it then stops the run), and what the last
-// run worked with.
+// Where the tip generator stands. A press of "Tipps berechnen" while it runs asks it to
+// stop; the run ends after the current candidate and goes back to idle.
+enum class RunPhase { Idle, Running, StopRequested };
+
+// What the window keeps of the tip generator: its phase, the caption of "Tipps berechnen"
+// while idle (it reads "Stoppen" while a run goes on), and what the last run worked with.
 struct GeneratorState {
-    std::string caption = "Tipps berechnen";
-    // The caption to give back at the end of a run; taken the first time a run starts.
-    std::string savedCaption;
+    RunPhase phase = RunPhase::Idle;
+    std::string idleCaption = "Tipps berechnen";
+
+    // The button's caption in this phase; `stopText` is the message table's "Stoppen".
+    const std::string& caption(const std::string& stopText) const {
+        return phase == RunPhase::Running ? stopText : idleCaption;
+    }
 
     // The hourglass: from the start of a run to its end, except while the list dialog shows.
     bool busy = false;
