@@ -36,6 +36,16 @@ inline constexpr int LuckyNumberSetEnd = 23;
 inline constexpr int TipDistribution = 25;
 inline constexpr int OverdueCaption = 26;
 inline constexpr int Tip = 29;
+// Status texts of the generator run, from the pool to the end.
+inline constexpr int PairsStatus = 35;
+inline constexpr int TriplesStatus = 36;
+inline constexpr int QuadsStatus = 37;
+inline constexpr int FrequencyStatus = 38;
+inline constexpr int OverdueStatus = 39;
+inline constexpr int NeighboursStatus = 40;
+inline constexpr int RunStarted = 41;
+inline constexpr int RunLimitReached = 58;
+inline constexpr int RowsComputed = 59;
 inline constexpr int Stop = 42;
 inline constexpr int CrossSum = 43;
 inline constexpr int NoWarranty = 45;

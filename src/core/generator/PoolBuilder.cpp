@@ -95,6 +95,25 @@ private:
     double m_max = 0;
 };
 
+// One size of neighbour groups as the pool takes it in.
+struct GroupPreference {
+    bool CalculationSettings::*frequent;
+    bool CalculationSettings::*rare;
+    StatisticKind statistic;
+    int size;
+    int message;
+    const char* rareMaxLabel; // the rare quads' status has one blank less before "Max:"
+};
+
+constexpr GroupPreference kGroupPreferences[] = {
+    {&CalculationSettings::preferPairs, &CalculationSettings::preferRarePairs, StatisticKind::Pairs,
+     2, Msg::PairsStatus, "  Max: "},
+    {&CalculationSettings::preferTriples, &CalculationSettings::preferRareTriples,
+     StatisticKind::Triples, 3, Msg::TriplesStatus, "  Max: "},
+    {&CalculationSettings::preferQuads, &CalculationSettings::preferRareQuads, StatisticKind::Quads,
+     4, Msg::QuadsStatus, " Max: "},
+};
+
 void removeWhiteNumbers(NumberPool& pool, const DrawNumbers& draw) {
     for (int position = 1; position <= 5; ++position)
         pool.removeAll(draw.white(position));
@@ -108,60 +127,39 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
     NumberPool pool;
     PoolBuild build(state, pool, ports.eventPump());
 
-    if (options.preferPairs) {
-        build.runStatistic(35, StatisticKind::Pairs);
-        const Band band = build.frequentGroupBand();
-        build.showBand(band);
-        build.appendGroups(2, band);
-    }
-    if (options.preferRarePairs) {
-        if (!options.preferPairs)
-            build.runStatistic(35, StatisticKind::Pairs);
-        const Band band = build.rareGroupBand();
-        build.showBand(band);
-        build.appendGroups(2, band);
-    }
-    if (options.preferTriples) {
-        build.runStatistic(36, StatisticKind::Triples);
-        const Band band = build.frequentGroupBand();
-        build.showBand(band);
-        build.appendGroups(3, band);
-    }
-    if (options.preferRareTriples) {
-        if (!options.preferTriples)
-            build.runStatistic(36, StatisticKind::Triples);
-        const Band band = build.rareGroupBand();
-        build.showBand(band);
-        build.appendGroups(3, band);
-    }
-    if (options.preferQuads) {
-        build.runStatistic(37, StatisticKind::Quads);
-        const Band band = build.frequentGroupBand();
-        build.showBand(band);
-        build.appendGroups(4, band);
-    }
-    if (options.preferRareQuads) {
-        if (!options.preferQuads)
-            build.runStatistic(37, StatisticKind::Quads);
-        const Band band = build.rareGroupBand();
-        build.showBand(band, " Max: ");
-        build.appendGroups(4, band);
+    // The groups of neighbours: for each size the frequent groups, then the rare ones, the
+    // statistic run once for both.
+    for (const GroupPreference& group : kGroupPreferences) {
+        const bool frequent = options.*group.frequent;
+        if (frequent) {
+            build.runStatistic(group.message, group.statistic);
+            const Band band = build.frequentGroupBand();
+            build.showBand(band);
+            build.appendGroups(group.size, band);
+        }
+        if (options.*group.rare) {
+            if (!frequent)
+                build.runStatistic(group.message, group.statistic);
+            const Band band = build.rareGroupBand();
+            build.showBand(band, group.rareMaxLabel);
+            build.appendGroups(group.size, band);
+        }
     }
     if (options.preferFrequent) {
-        build.runStatistic(38, StatisticKind::NumberFrequency);
+        build.runStatistic(Msg::FrequencyStatus, StatisticKind::NumberFrequency);
         build.appendTopNumbers(options.frequentPercent.value(), "  Max: ");
     }
     if (options.preferRare) {
         if (!options.preferFrequent)
-            build.runStatistic(38, StatisticKind::NumberFrequency);
+            build.runStatistic(Msg::FrequencyStatus, StatisticKind::NumberFrequency);
         build.appendBottomNumbers(options.rarePercent.value());
     }
     if (options.preferOverdue) {
-        build.runStatistic(39, StatisticKind::OverdueNumbers);
+        build.runStatistic(Msg::OverdueStatus, StatisticKind::OverdueNumbers);
         build.appendTopNumbers(options.overduePercent.value(), " Max: ");
     }
     if (options.preferNeighbours) {
-        build.showStatus(state.messages.text(40));
+        build.showStatus(state.messages.text(Msg::NeighboursStatus));
         for (int slot = 1; slot <= 8; ++slot) {
             const int b = lastDraws[0].slot(slot);
             // Slots beyond the white range (a damaged record) add no number outside 1..69.
