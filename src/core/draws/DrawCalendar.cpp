@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -14,14 +15,12 @@ std::array<std::string, 7>& names() {
     return table;
 }
 
-// Days from 1 January 1970 for a proleptic Gregorian date (H. Hinnant's algorithm).
-int daysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+using namespace std::chrono;
+
+// A day number as a calendar day of the standard library: day numbers count from
+// 30 December 1899, the system clock's days from 1 January 1970.
+sys_days sysDays(DayNumber day) {
+    return sys_days{days{day - DrawCalendar::kUnixEpoch}};
 }
 
 std::optional<int> parseDigits(std::string_view text) {
@@ -47,24 +46,21 @@ std::optional<DayNumber> validDate(std::optional<int> y, std::optional<int> m,
 } // namespace
 
 DayNumber DrawCalendar::dayNumber(int year, int month, int day) {
-    return daysFromCivil(year, month, day) + kUnixEpoch;
+    // Out-of-range months and days roll over as the civil-date formula does (day 0 is the
+    // last day of the month before), so sys_days is built from the first of the month.
+    const year_month firstMonth = year_month{std::chrono::year{year}, January} + months{month - 1};
+    const sys_days first = sys_days{firstMonth / 1};
+    return static_cast<DayNumber>((first - sys_days{}).count()) + (day - 1) + kUnixEpoch;
 }
 
 CivilDate DrawCalendar::civil(DayNumber day) {
-    int z = day - kUnixEpoch + 719468;
-    const int era = (z >= 0 ? z : z - 146096) / 146097;
-    const int doe = z - era * 146097;
-    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int mp = (5 * doy + 2) / 153;
-    const int d = doy - (153 * mp + 2) / 5 + 1;
-    const int m = mp + (mp < 10 ? 3 : -9);
-    return {yoe + era * 400 + (m <= 2), m, d};
+    const year_month_day date{sysDays(day)};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
 int DrawCalendar::weekday(DayNumber day) {
-    // Day 0 (30 December 1899) was a Saturday.
-    return ((day + 6) % 7 + 7) % 7;
+    return static_cast<int>(std::chrono::weekday{sysDays(day)}.c_encoding());
 }
 
 DayNumber DrawCalendar::roundToDay(double date) {
@@ -135,10 +131,6 @@ DayNumber DrawCalendar::nextDrawDay(DayNumber day) {
 
 void DrawCalendar::setWeekdayNames(const std::array<std::string, 7>& table) {
     names() = table;
-}
-
-const std::array<std::string, 7>& DrawCalendar::weekdayNames() {
-    return names();
 }
 
 } // namespace powerball

@@ -55,7 +55,6 @@ public:
     // Abbreviated weekday names, Sunday first. German as built; the window may set the
     // names of the user's locale.
     static void setWeekdayNames(const std::array<std::string, 7>& names);
-    static const std::array<std::string, 7>& weekdayNames();
 };
 
 } // namespace powerball
