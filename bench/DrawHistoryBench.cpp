@@ -44,7 +44,7 @@ void Komplettcheck12Rows(benchmark::State& bench) {
     AppState state = stateWithTips();
     SilentSoundPlayer sound;
     for (auto _ : bench)
-        Komplettcheck(state, sound);
+        checkSheet(state, sound);
 }
 BENCHMARK(Komplettcheck12Rows)->Unit(benchmark::kMicrosecond);
 

@@ -42,7 +42,7 @@ void run(benchmark::State& bench, AppState& state) {
     Ports ports;
     ports.prompts = &prompts;
     for (auto _ : bench) {
-        Label28Click(state, ports);
+        pressCalculate(state, ports);
         benchmark::DoNotOptimize(state.tips.row(0).fields.data());
     }
     bench.counters["candidates"] = state.generator.runCounter;

@@ -33,7 +33,7 @@ public:
     void processEvents() override {
         if (!m_pressed && m_state.generator.runCounter >= m_candidates) {
             m_pressed = true;
-            Label28Click(m_state, m_ports);
+            pressCalculate(m_state, m_ports);
         }
     }
 
@@ -123,7 +123,7 @@ int runGenerate(const CliOptions& options, std::ostream& out) {
     StopAfterPump stopper(state, session.ports, stopAfter.value_or(0));
     session.ports.events = stopAfter ? static_cast<EventPump*>(&stopper) : &idle;
 
-    Label28Click(state, session.ports);
+    pressCalculate(state, session.ports);
 
     if (!options.json) {
         printRows(state, out);

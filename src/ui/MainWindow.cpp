@@ -201,7 +201,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_state.generatorRunning || m_state.generator.busy) {
         m_closeAfterRun = true;
         if (m_state.generator.phase == RunPhase::Running)
-            runCommand([this] { Label28Click(m_state, m_ports); });
+            runCommand([this] { pressCalculate(m_state, m_ports); });
         event->ignore();
         return;
     }
@@ -260,7 +260,7 @@ void MainWindow::fieldEdited(int row, int field, const QString& text) {
 
 void MainWindow::fieldLeft() {
     if (m_state.checkEnabled)
-        runCommand([this] { Komplettcheck(m_state, m_ports.soundPlayer()); });
+        runCommand([this] { checkSheet(m_state, m_ports.soundPlayer()); });
 }
 
 void MainWindow::captionClicked(int row) {
@@ -344,7 +344,7 @@ void MainWindow::stopUpdate() {
 // Starts the tip generator, or stops it when pressed again during its run: the run lets the
 // window's events through, so the second press arrives here while the first is still on.
 void MainWindow::calculateTips() {
-    runCommand([this] { Label28Click(m_state, m_ports); });
+    runCommand([this] { pressCalculate(m_state, m_ports); });
     if (m_closeAfterRun && m_commandDepth == 0 && !m_state.generatorRunning &&
         !m_state.generator.busy) {
         m_closeAfterRun = false;

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(GeneratorRunTest, FillsTheFirstRowsAndEmptiesTheOthers) {
     state.tips.setLine(8, "1,2,3,4,5,6,");
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     for (int r = 0; r < 5; ++r) {
         const std::array<int, 5> row = white(state.tips.row(r));
         EXPECT_TRUE(std::is_sorted(row.begin(), row.end())) << r;
@@ -86,14 +86,14 @@ TEST_F(GeneratorRunTest, FillsTheFirstRowsAndEmptiesTheOthers) {
 
 TEST_F(GeneratorRunTest, SameSeedSameRows) {
     state.random.setSeed(4711);
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     std::vector<std::string> first;
     for (int r = 0; r < 12; ++r)
         first.push_back(state.tips.line(r));
     const int candidates = state.generator.runCounter;
 
     state.random.setSeed(4711);
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     for (int r = 0; r < 12; ++r)
         EXPECT_EQ(state.tips.line(r), first[static_cast<std::size_t>(r)]) << r;
     EXPECT_EQ(state.generator.runCounter, candidates);
@@ -109,7 +109,7 @@ TEST_F(GeneratorRunTest, SameSeedSameRows) {
 TEST_F(GeneratorRunTest, LockedRowIsKeptAndCountsAsEarlierRow) {
     state.tips.setLine(1, "3,17,22,45,61,,abc");
     state.tips.row(1).locked = true;
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_EQ(state.tips.line(1), "3,17,22,45,61,,");
     EXPECT_TRUE(state.tips.row(1).locked);
     for (int r : {2, 3, 4}) {
@@ -125,11 +125,11 @@ TEST_F(GeneratorRunTest, StopEndsTheRunAfterTheCurrentCandidate) {
     std::string captionAfterPress;
     pump.onEvents = [&] {
         if (state.generator.runCounter == 1 && filled(0)) {
-            Label28Click(state, ports); // the second press
+            pressCalculate(state, ports); // the second press
             captionAfterPress = calculateCaption(state);
         }
     };
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_EQ(captionAfterPress, "Tipps berechnen");
     EXPECT_EQ(state.generator.runCounter, 2);
     EXPECT_EQ(state.tips.field(1, TipRow::kPowerballField), ""); // drawn without a Powerball
@@ -145,11 +145,11 @@ TEST_F(GeneratorRunTest, PressAfterTheStopDoesNotStartARunInsideTheStoppedOne) {
     pump.onEvents = [&] {
         if (presses == 0 && state.generator.runCounter == 1 && filled(0)) {
             presses = 2;
-            Label28Click(state, ports); // stop
-            Label28Click(state, ports); // and at once start again
+            pressCalculate(state, ports); // stop
+            pressCalculate(state, ports); // and at once start again
         }
     };
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_EQ(state.generator.runCounter, 2);
     EXPECT_TRUE(filled(0));
     for (int r = 2; r < 12; ++r)
@@ -159,14 +159,14 @@ TEST_F(GeneratorRunTest, PressAfterTheStopDoesNotStartARunInsideTheStoppedOne) {
     EXPECT_FALSE(state.generator.busy);
     // Once the stopped run is over, the next press starts a run again.
     pump.onEvents = nullptr;
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_TRUE(filled(4));
 }
 
 TEST_F(GeneratorRunTest, LimitDuringRowThree) {
     state.settings.maxRunsThousands.setValue(1);
     pump.onEvents = [this] { demandTheImpossibleFromRow3(); };
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_EQ(state.generator.runCounter, 1000);
     EXPECT_TRUE(filled(0));
     EXPECT_TRUE(filled(1));
@@ -194,7 +194,7 @@ TEST_F(GeneratorRunTest, RelaxationWithALimitOfTenThousand) {
                             o.earlierWinClass.value()});
         }
     };
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_TRUE(seen[0].forcePair);
     EXPECT_EQ(seen[0].maxLast, 0);
@@ -220,7 +220,7 @@ TEST_F(GeneratorRunTest, AFailureInTheMiddleLeavesNoRunBehind) {
             throw std::runtime_error("disk full");
         demandTheImpossibleFromRow3();
     };
-    EXPECT_THROW(Label28Click(state, ports), std::runtime_error);
+    EXPECT_THROW(pressCalculate(state, ports), std::runtime_error);
     EXPECT_TRUE(busyDuringRun);
     EXPECT_FALSE(state.generator.busy);
     EXPECT_EQ(calculateCaption(state), "Tipps berechnen");
@@ -241,7 +241,7 @@ TEST_F(GeneratorRunTest, PoolOfFewerThanFiveNumbersEndsLikeTheLimit) {
     };
     state.tips.setLine(0, "1,2,3,4,5,6,");
     state.tips.row(0).locked = true;
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_EQ(state.tips.line(0), "1,2,3,4,5,6,");
     for (int r = 1; r < 12; ++r)
         EXPECT_EQ(state.tips.line(r), ",,,,,,") << r;
@@ -254,7 +254,7 @@ TEST_F(GeneratorRunTest, AbortInTheListDialogEndsTheRunBeforeAnyRow) {
     state.settings.showNumberList = true;
     prompts.poolAnswer = PoolListAnswer::Abort;
     state.status[1] = "";
-    Label28Click(state, ports);
+    pressCalculate(state, ports);
     EXPECT_EQ(state.tips.line(0), ",,,,,,");
     EXPECT_TRUE(state.checkEnabled);
     EXPECT_FALSE(state.generatorRunning);

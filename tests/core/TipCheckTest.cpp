@@ -49,21 +49,21 @@ protected:
     Ports ports;
 };
 
-TEST(Zettelcheck, CountsHitsByPosition) {
+TEST(matchTip, CountsHitsByPosition) {
     DrawNumbers drawn;
     drawn.slots = {7, 19, 33, 45, 60, 0, 12, 3};
-    const MatchClass match = Zettelcheck(drawn, {"2", "7", "19", "33", "40", "12", ""});
+    const MatchClass match = matchTip(drawn, {"2", "7", "19", "33", "40", "12", ""});
     EXPECT_EQ(match.hits, 3);
     EXPECT_EQ(match.positionHit, (std::array<bool, 5>{false, true, true, true, false}));
     EXPECT_TRUE(match.pbHit);
 
     // An empty white field stops the count where it stands: with white 3 empty only the
     // comparisons of the first drawn number with tip positions 1 and 2 happened.
-    const MatchClass partial = Zettelcheck(drawn, {"7", "19", "", "45", "60", "12", ""});
+    const MatchClass partial = matchTip(drawn, {"7", "19", "", "45", "60", "12", ""});
     EXPECT_EQ(partial.hits, 1);
     EXPECT_FALSE(partial.pbHit);
 
-    const MatchClass noPowerball = Zettelcheck(drawn, {"7", "19", "33", "45", "60", "", ""});
+    const MatchClass noPowerball = matchTip(drawn, {"7", "19", "33", "45", "60", "", ""});
     EXPECT_EQ(noPowerball.hits, 5);
     EXPECT_FALSE(noPowerball.pbHit);
 }
@@ -130,7 +130,7 @@ TEST_F(TipCheckTest, EmptiedRowKeepsItsCrossSum) {
     evaluate("2015-10-10");
     for (int f = 0; f < 5; ++f)
         state.tips.setField(0, f, "");
-    Komplettcheck(state, sound);
+    checkSheet(state, sound);
     EXPECT_EQ(state.tips.row(0).crossSumText, "101");
     EXPECT_EQ(state.tips.row(0).hitText, "");
     EXPECT_EQ(state.tips.row(0).colors, (std::array<FieldColor, 7>{}));
@@ -144,7 +144,7 @@ TEST_F(TipCheckTest, EmptySheetAndSwitchedOffCheck) {
 
     state.tips.setLine(0, "7,19,33,45,60,12,");
     state.checkEnabled = false;
-    Komplettcheck(state, sound);
+    checkSheet(state, sound);
     EXPECT_EQ(state.tips.row(0).hitText, "");
     EXPECT_EQ(sound.plays, 0);
 }

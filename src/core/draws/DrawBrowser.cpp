@@ -28,7 +28,7 @@ void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& re
     state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
     state.panelDrawText = state.databaseDrawText;
     state.setSelectedDate(state.currentDraw.date);
-    Komplettcheck(state, ports.soundPlayer());
+    checkSheet(state, ports.soundPlayer());
     state.changed();
 }
 

@@ -169,7 +169,7 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
     appender.close();
     running.finish();
     evaluateSelectedDate(state, ports);
-    Komplettcheck(state, ports.soundPlayer());
+    checkSheet(state, ports.soundPlayer());
     return result;
 }
 

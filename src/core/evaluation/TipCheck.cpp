@@ -7,7 +7,7 @@
 
 namespace powerball {
 
-MatchClass Zettelcheck(const DrawNumbers& draw, const std::array<std::string, 7>& tip) {
+MatchClass matchTip(const DrawNumbers& draw, const std::array<std::string, 7>& tip) {
     MatchClass match;
     for (int d = 1; d <= 5; ++d) {
         for (std::size_t k = 0; k < 5; ++k) {
@@ -55,7 +55,7 @@ void checkRow(AppState& state, int rowIndex, SoundPlayer& sound) {
     for (std::size_t k = 0; k < 5; ++k)
         state.tips.setField(rowIndex, static_cast<int>(k), std::to_string(values[k]));
 
-    const MatchClass match = Zettelcheck(state.currentDraw.numbers, row.fields);
+    const MatchClass match = matchTip(state.currentDraw.numbers, row.fields);
     for (std::size_t k = 0; k < 5; ++k)
         row.colors[k] = match.positionHit[k] ? FieldColor::Lime : FieldColor::Window;
     row.hitText = std::to_string(match.hits);
@@ -71,7 +71,7 @@ void checkRow(AppState& state, int rowIndex, SoundPlayer& sound) {
 
 } // namespace
 
-void Komplettcheck(AppState& state, SoundPlayer& sound) {
+void checkSheet(AppState& state, SoundPlayer& sound) {
     state.histogram.clear();
     if (!state.checkEnabled)
         return;
@@ -99,7 +99,7 @@ void evaluateSelectedDate(AppState& state, const Ports& ports) {
     }
     state.setSelectedDate(state.currentDraw.date);
     state.panelDrawText = state.databaseDrawText;
-    Komplettcheck(state, ports.soundPlayer());
+    checkSheet(state, ports.soundPlayer());
     state.changed();
 }
 

@@ -11,12 +11,12 @@ namespace powerball {
 
 // Compares one tip (five white numbers, Powerball, hidden field) with a draw. A text that
 // is not a number ends the comparison there; what was counted until then stands.
-MatchClass Zettelcheck(const DrawNumbers& draw, const std::array<std::string, 7>& tip);
+MatchClass matchTip(const DrawNumbers& draw, const std::array<std::string, 7>& tip);
 
 // The sheet check: sorts each row, shows its cross sum, compares it with the current draw
 // and shows hits, colours and the sound. Does nothing but clear the histogram while the
 // check is switched off.
-void Komplettcheck(AppState& state, SoundPlayer& sound);
+void checkSheet(AppState& state, SoundPlayer& sound);
 
 // Locates the draw of the selected date, makes it the current draw, shows it and checks
 // the sheet against it. A missing draw file is reported and created empty.

@@ -199,7 +199,7 @@ private:
     void finish() {
         m_finished = true;
         m_state.checkEnabled = true;
-        Komplettcheck(m_state, m_ports.soundPlayer());
+        checkSheet(m_state, m_ports.soundPlayer());
         m_state.generator.busy = false;
         if (m_state.generator.phase == RunPhase::StopRequested)
             m_state.status[0] = m_state.messages.text(Msg::Stop);
@@ -249,7 +249,7 @@ const std::string& calculateCaption(const AppState& state) {
     return state.generator.caption(state.messages.text(Msg::Stop));
 }
 
-void Label28Click(AppState& state, const Ports& ports) {
+void pressCalculate(AppState& state, const Ports& ports) {
     GeneratorState& generator = state.generator;
     if (generator.phase == RunPhase::Running) {
         generator.phase = RunPhase::StopRequested;

@@ -15,7 +15,7 @@ namespace powerball {
 // once, and the running loop ends after the current candidate. Stop requests arrive
 // through the event pump, which the run calls once per candidate. A press after the stop,
 // while the stopped run still winds down, is ignored.
-void Label28Click(AppState& state, const Ports& ports);
+void pressCalculate(AppState& state, const Ports& ports);
 
 // The caption of "Tipps berechnen" as the window shows it now.
 const std::string& calculateCaption(const AppState& state);
