@@ -9,8 +9,6 @@ namespace powerball {
 // listing, addressed by its index. A language's message file replaces the whole list.
 class MessageTable {
 public:
-    static constexpr int kBuiltInCount = 62;
-
     MessageTable();
 
     // The entry as it stands, blanks included; an index beyond the end gives an empty text.

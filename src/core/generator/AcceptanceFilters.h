@@ -38,7 +38,6 @@ public:
 
     // The white numbers of a row handled before the one being drawn.
     void addEarlierRow(const std::array<int, 5>& white);
-    void clearEarlierRows() { m_earlier.clear(); }
 
     // The first test the candidate fails, or Accepted. Its white numbers must be sorted.
     Test firstFailing(const TipCandidate& candidate);

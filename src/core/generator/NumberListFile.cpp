@@ -18,10 +18,6 @@ namespace {
 
 } // namespace
 
-std::string NumberListFile::decode(const std::string& bytes) {
-    return TextDecoding::toUtf8(bytes);
-}
-
 void NumberListFile::save(const std::filesystem::path& file, NumberListBoxes& boxes) {
     errno = 0;
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -50,7 +46,7 @@ void NumberListFile::load(const std::filesystem::path& file, NumberListBoxes& bo
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad())
         fail(file);
-    const std::string text = decode(bytes);
+    const std::string text = TextDecoding::toUtf8(bytes);
 
     std::vector<std::string> lines;
     std::size_t start = 0;

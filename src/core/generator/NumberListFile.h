@@ -12,7 +12,6 @@ namespace powerball {
 class NumberListFile {
 public:
     static constexpr const char* kExtension = "vlw";
-    static constexpr const char* kFilter = "Werteliste|*.vlw";
 
     // Writes the boxes, replacing an existing file. A ticked box with an empty weight text
     // is written, and from then on shown, with the weight "1". Throws std::system_error
@@ -28,9 +27,6 @@ public:
 
     // The proposed file name: the day as yyyymmdd with the extension.
     static std::string proposedName(const std::string& yyyymmdd) { return yyyymmdd + ".vlw"; }
-
-    // The text of a file's bytes as UTF-8, by the rules of load().
-    static std::string decode(const std::string& bytes);
 };
 
 } // namespace powerball
