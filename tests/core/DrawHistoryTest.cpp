@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -171,16 +174,45 @@ TEST_F(DrawHistoryTest, TrailingFragmentIsIgnoredAndDroppedByARewrite) {
 }
 
 TEST_F(DrawHistoryTest, FailedRewriteLeavesTheDrawFileIntact) {
+    const auto before = folder.readBytes("Powerball.dat");
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
     if (::geteuid() == 0) {
-        // Root ignores folder permissions; block the temporary name with a folder instead.
-        std::filesystem::create_directory(folder.file("Powerball.dat~"));
+        // Root ignores folder permissions; a file size limit makes the temporary file's
+        // write fail instead.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = limit;
+        small.rlim_cur = 2 * DrawRecord::kSize;
+        ::setrlimit(RLIMIT_FSIZE, &small);
     } else {
         ::chmod(folder.path().c_str(), 0555);
     }
-    const auto before = folder.readBytes("Powerball.dat");
     EXPECT_THROW(history().insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)), DrawFileError);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+}
+
+TEST_F(DrawHistoryTest, AWriterThatDoesNotGetTheLockChangesNothing) {
+    const auto before = folder.readBytes("Powerball.dat");
+    const DrawFileLock held(history().path());
+    // flock locks belong to the open file, so a second lock in this process waits as
+    // another program would.
+    DrawHistory waiting = history();
+    waiting.setLockWait(std::chrono::milliseconds(50));
+    EXPECT_THROW(waiting.insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)), DrawFileBusy);
+    EXPECT_THROW(waiting.removeDate(day("2015-10-10")), DrawFileBusy);
+    EXPECT_THROW(waiting.openForAppend(), DrawFileBusy);
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+}
+
+TEST_F(DrawHistoryTest, TemporaryFilesOfAKilledRewriteAreRemoved) {
+    folder.writeBytes("Powerball.dat~", {1, 2, 3});
+    folder.writeBytes("Zahlen.da~.4711.1", {1, 2, 3});
+    history().removeLeftoverTemporaries();
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Powerball.dat~")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Zahlen.da~.4711.1")));
+    EXPECT_EQ(history().readAll().size(), 3u);
 }
 
 TEST_F(DrawHistoryTest, AppendCarriesTheDigitGroupsOfTheLastRecord) {

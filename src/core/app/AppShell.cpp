@@ -22,6 +22,7 @@ void AppShell::startUp(AppState& state, const Ports& ports,
     if (state.internet.proxyHost.empty())
         state.internet.proxyPort = "80";
     state.drawFileName = std::string(DrawHistory::kFileName);
+    state.drawHistory().removeLeftoverTemporaries();
     state.random.setSeed(ports.systemClock().seedValue());
     state.scanFromDate = state.startDate;
     state.selectedDate = today;

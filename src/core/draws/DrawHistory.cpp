@@ -3,6 +3,7 @@
 #include "draws/DrawFileError.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <memory>
 
@@ -64,23 +65,52 @@ DrawRecord minimumDateRecord() {
     return record;
 }
 
-// Merges one record into an ordered list: it goes before the first record dated on or
-// after it, and every record of its date is dropped.
-void mergeInto(std::vector<DrawRecord>& records, const DrawRecord& added) {
-    std::vector<DrawRecord> merged;
-    merged.reserve(records.size() + 1);
-    bool written = false;
-    for (const DrawRecord& record : records) {
-        if (!written && record.date >= added.date) {
-            merged.push_back(added);
-            written = true;
-        }
-        if (record.date != added.date)
-            merged.push_back(record);
+bool isEarlier(const DrawRecord& a, const DrawRecord& b) {
+    return a.date < b.date;
+}
+
+// The added records by date, one per date: a later record of the list wins.
+std::vector<DrawRecord> lastPerDate(const std::vector<DrawRecord>& added) {
+    std::vector<DrawRecord> sorted = added;
+    std::stable_sort(sorted.begin(), sorted.end(), isEarlier);
+    std::vector<DrawRecord> unique;
+    unique.reserve(sorted.size());
+    for (const DrawRecord& record : sorted) {
+        if (!unique.empty() && unique.back().date == record.date)
+            unique.back() = record;
+        else
+            unique.push_back(record);
     }
-    if (!written)
-        merged.push_back(added);
-    records.swap(merged);
+    return unique;
+}
+
+} // namespace
+
+std::vector<DrawRecord> mergedByDate(const std::vector<DrawRecord>& stored,
+                                     const std::vector<DrawRecord>& added) {
+    const std::vector<DrawRecord> adding = lastPerDate(added);
+    std::vector<DrawRecord> result;
+    result.reserve(stored.size() + adding.size());
+    auto next = adding.begin();
+    for (const DrawRecord& record : stored) {
+        while (next != adding.end() && next->date <= record.date)
+            result.push_back(*next++);
+        const bool replaced = std::binary_search(adding.begin(), adding.end(), record, isEarlier);
+        if (!replaced)
+            result.push_back(record);
+    }
+    result.insert(result.end(), next, adding.end());
+    return result;
+}
+
+namespace {
+
+// A name no other rewrite uses at the same time, beginning with the fixed name.
+std::filesystem::path uniqueTemporary(const std::filesystem::path& folder,
+                                      std::string_view temporaryName) {
+    static std::atomic<unsigned> counter{0};
+    return folder / (std::string(temporaryName) + "." + std::to_string(::getpid()) + "." +
+                     std::to_string(++counter));
 }
 
 } // namespace
@@ -89,6 +119,11 @@ DrawHistory::DrawHistory(std::filesystem::path file) : m_path(std::move(file)) {
 
 DrawHistory DrawHistory::inFolder(const std::filesystem::path& folder) {
     return DrawHistory(folder / kFileName);
+}
+
+DrawHistory& DrawHistory::setLockWait(std::chrono::milliseconds wait) {
+    m_lockWait = wait;
+    return *this;
 }
 
 bool DrawHistory::exists() const {
@@ -154,7 +189,7 @@ DrawHistory::Located DrawHistory::locateByIndex(int index) const {
 }
 
 DrawAppender DrawHistory::openForAppend() const {
-    return DrawAppender(m_path);
+    return DrawAppender(m_path, m_lockWait);
 }
 
 void DrawHistory::insertOrReplace(const DrawRecord& record) const {
@@ -162,25 +197,54 @@ void DrawHistory::insertOrReplace(const DrawRecord& record) const {
 }
 
 void DrawHistory::insertOrReplaceAll(const std::vector<DrawRecord>& added) const {
-    std::vector<DrawRecord> records = readAll();
-    for (const DrawRecord& record : added)
-        mergeInto(records, record);
-    rewrite(records, kInsertTemporary);
+    modify([&added](std::vector<DrawRecord>& records) { records = mergedByDate(records, added); });
 }
 
 void DrawHistory::removeDate(double date) const {
+    const DrawFileLock lock(m_path, m_lockWait);
     std::vector<DrawRecord> records = readAll();
     std::erase_if(records, [date](const DrawRecord& r) { return r.date == date; });
     rewrite(records, kRemoveTemporary);
 }
 
+void DrawHistory::modify(const std::function<void(std::vector<DrawRecord>&)>& change) const {
+    const DrawFileLock lock(m_path, m_lockWait);
+    std::vector<DrawRecord> records = exists() ? readAll() : std::vector<DrawRecord>{};
+    change(records);
+    rewrite(records, kInsertTemporary);
+}
+
 void DrawHistory::createEmpty() const {
-    openFile(m_path, "wb", "create the draw file");
+    const DrawFileLock lock(m_path, m_lockWait);
+    if (!exists())
+        openFile(m_path, "wb", "create the draw file");
+}
+
+void DrawHistory::removeLeftoverTemporaries() const {
+    try {
+        const DrawFileLock lock(m_path, std::chrono::milliseconds(0));
+        removeTemporariesLocked();
+    } catch (const std::exception&) {
+        // Busy or unreadable: the next rewrite clears them.
+    }
+}
+
+void DrawHistory::removeTemporariesLocked() const {
+    const std::filesystem::path folder =
+        m_path.parent_path().empty() ? std::filesystem::path(".") : m_path.parent_path();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(kInsertTemporary) || name.starts_with(kRemoveTemporary))
+            std::filesystem::remove(entry.path(), error);
+    }
 }
 
 void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
                           std::string_view temporaryName) const {
-    const std::filesystem::path temporary = m_path.parent_path() / temporaryName;
+    // Only a killed writer leaves a temporary file: the caller holds the lock.
+    removeTemporariesLocked();
+    const std::filesystem::path temporary = uniqueTemporary(m_path.parent_path(), temporaryName);
     {
         FilePtr file = openFile(temporary, "wb", "create the temporary file");
         for (const DrawRecord& record : records)
@@ -198,7 +262,8 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
     syncFolder(m_path.parent_path());
 }
 
-DrawAppender::DrawAppender(std::filesystem::path file) : m_path(std::move(file)) {
+DrawAppender::DrawAppender(std::filesystem::path file, std::chrono::milliseconds lockWait)
+    : m_path(std::move(file)), m_lock(std::make_unique<DrawFileLock>(m_path, lockWait)) {
     std::error_code error;
     if (!std::filesystem::exists(m_path, error))
         openFile(m_path, "wb", "create the draw file");
@@ -217,7 +282,8 @@ DrawAppender::DrawAppender(std::filesystem::path file) : m_path(std::move(file))
 }
 
 DrawAppender::DrawAppender(DrawAppender&& other) noexcept
-    : m_path(std::move(other.m_path)), m_file(other.m_file), m_buffer(other.m_buffer) {
+    : m_path(std::move(other.m_path)), m_lock(std::move(other.m_lock)), m_file(other.m_file),
+      m_buffer(other.m_buffer) {
     other.m_file = nullptr;
 }
 
@@ -243,6 +309,7 @@ void DrawAppender::append(double date, const std::array<std::uint8_t, 8>& number
 }
 
 void DrawAppender::close() {
+    const std::unique_ptr<DrawFileLock> release = std::move(m_lock); // after the file closes
     if (!m_file)
         return;
     std::FILE* file = m_file;

@@ -4,8 +4,8 @@
 #include "draws/DrawFileError.h"
 
 #include <fstream>
-#include <map>
 #include <sstream>
+#include <unordered_map>
 
 namespace powerball {
 
@@ -76,20 +76,17 @@ std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file) {
 }
 
 void importDraws(const DrawHistory& history, std::vector<DrawRecord> draws) {
-    std::vector<DrawRecord> stored;
-    if (history.exists())
-        stored = history.readAll();
-    else
-        history.createEmpty();
-    std::map<double, DrawRecord> byDate;
-    for (const DrawRecord& record : stored)
-        byDate.try_emplace(record.date, record);
-    const DrawRecord lastStored = stored.empty() ? DrawRecord{} : stored.back();
-    for (DrawRecord& draw : draws) {
-        const auto replaced = byDate.find(draw.date);
-        draw.tail = replaced != byDate.end() ? replaced->second.tail : lastStored.tail;
-    }
-    history.insertOrReplaceAll(draws);
+    history.modify([&draws](std::vector<DrawRecord>& stored) {
+        std::unordered_map<double, const DrawRecord*> byDate;
+        for (const DrawRecord& record : stored)
+            byDate.try_emplace(record.date, &record);
+        const DrawRecord lastStored = stored.empty() ? DrawRecord{} : stored.back();
+        for (DrawRecord& draw : draws) {
+            const auto replaced = byDate.find(draw.date);
+            draw.tail = replaced != byDate.end() ? replaced->second->tail : lastStored.tail;
+        }
+        stored = mergedByDate(stored, draws);
+    });
 }
 
 } // namespace powerball
