@@ -21,8 +21,13 @@ TEST(DrawImport, ReadsTheBundledHistory) {
 }
 
 TEST(DrawImport, MalformedLinesNameTheirLine) {
-    for (const char* bad : {"2015-10-10,1,2,3,4,5,6", "2015-10-32,1,2,3,4,5,6,2",
-                            "2015-10-10,1,2,3,4,256,6,2", "2015-10-10,1,2,x,4,5,6,2"}) {
+    for (const char* bad :
+         {"2015-10-10,1,2,3,4,5,6", "2015-10-32,1,2,3,4,5,6,2", "2015-10-10,1,2,3,4,256,6,2",
+          "2015-10-10,1,2,x,4,5,6,2",
+          // numbers that entry refuses are refused here too
+          "2015-10-10,0,2,3,4,5,6,2", "2015-10-10,1,2,3,4,255,6,2", "2015-10-10,70,2,3,4,5,6,2",
+          "2015-10-10,5,2,3,4,5,6,2", "2015-10-10,1,2,3,4,5,200,2", "2015-10-10,1,2,3,4,5,0,2",
+          "2015-10-10,1,2,3,4,5,6,99"}) {
         std::istringstream input(std::string("date,white1\n2015-10-07,1,2,3,4,5,6,2\n") + bad);
         try {
             readDrawCsv(input, "draws.csv");

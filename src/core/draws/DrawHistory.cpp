@@ -1,6 +1,7 @@
 #include "draws/DrawHistory.h"
 
 #include "draws/DrawFileError.h"
+#include "draws/DrawValidation.h"
 
 #include <algorithm>
 #include <atomic>
@@ -105,6 +106,17 @@ std::vector<DrawRecord> mergedByDate(const std::vector<DrawRecord>& stored,
 
 namespace {
 
+// A writer refuses a file whose last record is incomplete rather than drop its bytes.
+void refuseTrailingFragment(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size % DrawRecord::kSize != 0)
+        throw DrawFileError(path, "change",
+                            "its size of " + std::to_string(size) +
+                                " bytes is not a multiple of 32, so its last record is "
+                                "incomplete; nothing was changed");
+}
+
 // A name no other rewrite uses at the same time, beginning with the fixed name.
 std::filesystem::path uniqueTemporary(const std::filesystem::path& folder,
                                       std::string_view temporaryName) {
@@ -147,8 +159,12 @@ std::vector<DrawRecord> DrawHistory::readAll() const {
         }
         pending += got;
         const std::size_t whole = pending / DrawRecord::kSize;
-        for (std::size_t k = 0; k < whole; ++k)
+        for (std::size_t k = 0; k < whole; ++k) {
             records.push_back(DrawRecord::decode(chunk.data() + k * DrawRecord::kSize));
+            if (const auto problem = DrawValidation::recordProblem(records.back()))
+                throw DrawFileError(m_path, "use record " + std::to_string(records.size()) + " of",
+                                    *problem);
+        }
         const std::size_t rest = pending - whole * DrawRecord::kSize;
         std::copy_n(chunk.data() + whole * DrawRecord::kSize, rest, chunk.data());
         pending = rest;
@@ -202,6 +218,7 @@ void DrawHistory::insertOrReplaceAll(const std::vector<DrawRecord>& added) const
 
 void DrawHistory::removeDate(double date) const {
     const DrawFileLock lock(m_path, m_lockWait);
+    refuseTrailingFragment(m_path);
     std::vector<DrawRecord> records = readAll();
     std::erase_if(records, [date](const DrawRecord& r) { return r.date == date; });
     rewrite(records, kRemoveTemporary);
@@ -209,6 +226,7 @@ void DrawHistory::removeDate(double date) const {
 
 void DrawHistory::modify(const std::function<void(std::vector<DrawRecord>&)>& change) const {
     const DrawFileLock lock(m_path, m_lockWait);
+    refuseTrailingFragment(m_path);
     std::vector<DrawRecord> records = exists() ? readAll() : std::vector<DrawRecord>{};
     change(records);
     rewrite(records, kInsertTemporary);
@@ -267,17 +285,11 @@ DrawAppender::DrawAppender(std::filesystem::path file, std::chrono::milliseconds
     std::error_code error;
     if (!std::filesystem::exists(m_path, error))
         openFile(m_path, "wb", "create the draw file");
-    FilePtr handle = openFile(m_path, "r+b", "open the draw file for appending");
-    std::array<std::uint8_t, DrawRecord::kSize> bytes{};
-    errno = 0;
-    while (std::fread(bytes.data(), 1, bytes.size(), handle.get()) == bytes.size())
-        m_buffer = DrawRecord::decode(bytes.data());
-    if (std::ferror(handle.get()))
-        throw DrawFileError::fromErrno(m_path, "read the draw file");
-    // New records go right after the last complete one; a fragment is overwritten.
-    const auto whole = static_cast<long>(std::filesystem::file_size(m_path) / DrawRecord::kSize);
-    if (std::fseek(handle.get(), whole * static_cast<long>(DrawRecord::kSize), SEEK_SET) != 0)
-        throw DrawFileError::fromErrno(m_path, "seek in the draw file");
+    refuseTrailingFragment(m_path);
+    const std::vector<DrawRecord> records = DrawHistory(m_path).readAll();
+    if (!records.empty())
+        m_buffer = records.back();
+    FilePtr handle = openFile(m_path, "ab", "open the draw file for appending");
     m_file = handle.release();
 }
 

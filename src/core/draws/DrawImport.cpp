@@ -2,6 +2,7 @@
 
 #include "app/TipSheet.h"
 #include "draws/DrawFileError.h"
+#include "draws/DrawValidation.h"
 
 #include <fstream>
 #include <sstream>
@@ -63,6 +64,8 @@ std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sour
         DrawRecord record;
         record.date = *day;
         record.numbers = numbers;
+        if (const auto problem = DrawValidation::newDrawProblem(record))
+            throw fail("not a valid draw: " + *problem);
         records.push_back(record);
     }
     return records;

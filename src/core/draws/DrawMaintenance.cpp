@@ -22,8 +22,8 @@ DrawMaintenance::Opened DrawMaintenance::openEntry(const AppState& state) {
 }
 
 DrawRecord DrawMaintenance::recordFromEntry(const DrawRecord& opened, const DrawEntry& entry) {
-    if (!entry.inRange())
-        throw std::out_of_range("a number of the entered draw lies outside its range");
+    if (const auto problem = entry.problem())
+        throw std::out_of_range("the entered draw cannot be stored: " + *problem);
     std::array<int, 5> white = entry.white;
     std::sort(white.begin(), white.end());
     DrawRecord record = opened;
