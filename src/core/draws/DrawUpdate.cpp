@@ -1,5 +1,6 @@
 #include "draws/DrawUpdate.h"
 
+#include "app/QuotedExcerpt.h"
 #include "draws/DrawFileError.h"
 #include "draws/UpdateAnswer.h"
 #include "evaluation/TipCheck.h"
@@ -77,6 +78,22 @@ int proxyPortNumber(const std::string& text) {
     return *port;
 }
 
+// Why a day's request failed, or nothing when the answer can be used: 404 is how the
+// server says it has nothing for the day.
+std::optional<std::string> failureOf(const HttpResponse& response, DayNumber day) {
+    std::string reason;
+    if (response.failed())
+        reason = response.error;
+    else if (response.statusCode >= 400 && response.statusCode != 404)
+        reason = "it answered " + quotedExcerpt(response.statusLine.empty()
+                                                    ? std::to_string(response.statusCode)
+                                                    : response.statusLine);
+    else
+        return std::nullopt;
+    return "Cannot fetch the draws of " + DrawCalendar::isoDate(day) +
+           " from the update server: " + reason;
+}
+
 } // namespace
 
 std::string DrawUpdate::requestUrl(const std::string& baseAddress, DayNumber day) {
@@ -137,10 +154,13 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
             decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
         state.status[1] = state.messages.text(Msg::NoWarranty);
         state.changed();
+        result.error = failureOf(response, day);
+        if (result.error)
+            break;
 
-        // An error status has nothing for the day; a broken-off answer is never used, since
-        // its last line may be cut in the middle of a number.
-        if (response.statusCode < 400 && !response.failed()) {
+        // A broken-off answer never gets here, since its last line may be cut in the middle
+        // of a number.
+        if (response.statusCode < 400) {
             const UpdateAnswer answer = UpdateAnswer::parse(response.body);
             for (const auto& numbers : answer.draws) {
                 DrawRecord received;
@@ -170,6 +190,8 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
     running.finish();
     evaluateSelectedDate(state, ports);
     Komplettcheck(state, ports.soundPlayer());
+    if (result.error && result.appended.empty())
+        ports.userPrompts().showPlainText(*result.error);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "draws/DrawCalendar.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace powerball {
@@ -23,26 +24,42 @@ std::optional<std::string> DrawValidation::recordProblem(const DrawRecord& recor
           record.date <= DrawCalendar::kLatestDate))
         return "the date is not a day number from 1 to " +
                std::to_string(DrawCalendar::kLatestDate);
-    const DrawNumbers numbers = record.drawNumbers();
-    for (int k = 1; k <= 5; ++k)
-        if (auto problem = outside("the white number", numbers.white(k), kWhiteMin, kWhiteMax))
-            return problem;
-    if (numbers.slot(6) != 0)
-        return "the sixth number slot holds " + std::to_string(numbers.slot(6)) + " instead of 0";
-    if (auto problem = outside("the Powerball", numbers.powerball(), kPowerballMin, kPowerballMax))
-        return problem;
-    return outside("the Power Play", numbers.powerPlay(), kPowerPlayMin, kPowerPlayMax);
+    return numbersProblem(record.numbers);
 }
 
 std::optional<std::string> DrawValidation::newDrawProblem(const DrawRecord& record) {
     if (auto problem = recordProblem(record))
         return problem;
-    const DrawNumbers numbers = record.drawNumbers();
-    for (int a = 1; a <= 5; ++a)
-        for (int b = a + 1; b <= 5; ++b)
-            if (numbers.white(a) == numbers.white(b))
-                return "the white number " + std::to_string(numbers.white(a)) + " appears twice";
+    return newNumbersProblem(record.numbers);
+}
+
+std::optional<std::string> DrawValidation::numbersProblem(const Numbers& numbers) {
+    for (std::size_t k = 0; k < 5; ++k)
+        if (auto problem = outside("the white number", numbers[k], kWhiteMin, kWhiteMax))
+            return problem;
+    if (numbers[5] != 0)
+        return "the sixth number slot holds " + std::to_string(numbers[5]) + " instead of 0";
+    if (auto problem = outside("the Powerball", numbers[6], kPowerballMin, kPowerballMax))
+        return problem;
+    return outside("the Power Play", numbers[7], kPowerPlayMin, kPowerPlayMax);
+}
+
+std::optional<std::string> DrawValidation::newNumbersProblem(const Numbers& numbers) {
+    if (auto problem = numbersProblem(numbers))
+        return problem;
+    for (std::size_t a = 0; a < 5; ++a)
+        for (std::size_t b = a + 1; b < 5; ++b)
+            if (numbers[a] == numbers[b])
+                return "the white number " + std::to_string(numbers[a]) + " appears twice";
     return std::nullopt;
+}
+
+bool DrawValidation::sameDraw(const Numbers& a, const Numbers& b) {
+    Numbers left = a;
+    Numbers right = b;
+    std::sort(left.begin(), left.begin() + 5);
+    std::sort(right.begin(), right.begin() + 5);
+    return left == right;
 }
 
 } // namespace powerball

@@ -24,6 +24,15 @@ public:
 
     // A new draw must also have five different white numbers.
     static std::optional<std::string> newDrawProblem(const DrawRecord& record);
+
+    // The same two rules for record bytes 8..15 alone, for a draw whose date is known good.
+    using Numbers = std::array<std::uint8_t, 8>;
+    static std::optional<std::string> numbersProblem(const Numbers& numbers);
+    static std::optional<std::string> newNumbersProblem(const Numbers& numbers);
+
+    // Two draws of one day are the same draw when their numbers are, whatever order the
+    // white numbers come in.
+    static bool sameDraw(const Numbers& a, const Numbers& b);
 };
 
 } // namespace powerball

@@ -19,10 +19,17 @@ struct UpdateAnswer {
     std::vector<std::array<std::uint8_t, 8>> draws;
     std::optional<std::string> message; // set when a line is not a draw: the answer as text
 
+    // A draw day has at most this many draws; an answer with more is not believed.
+    static constexpr std::size_t kMaxDrawsPerDay = 4;
+
+    // A line that repeats a draw of the same answer is stored once. A line of seven numbers
+    // that breaks the rule of every draw, or more than kMaxDrawsPerDay draws, make the
+    // answer a message that says so; nothing of an answer with too many draws is kept.
     static UpdateAnswer parse(std::string_view body);
 
-    // One line as a draw. A number outside 0..255 does not fit its byte: such a line is not
-    // a draw rather than a draw with mangled numbers.
+    // One line as a draw: seven numbers that make a valid draw. A number outside 0..255
+    // does not fit its byte: such a line is not a draw rather than a draw with mangled
+    // numbers.
     static std::optional<std::array<std::uint8_t, 8>> parseLine(std::string_view line);
 
     // Lines split at CR, LF or CR LF; a line break at the very end ends the last line.
