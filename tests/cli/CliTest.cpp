@@ -9,7 +9,9 @@
 
 using nlohmann::json;
 using powerball::testing::CliRun;
+using powerball::testing::ProgramRun;
 using powerball::testing::runCli;
+using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 
 namespace {
@@ -81,6 +83,8 @@ TEST_F(CliTest, ExitCodes) {
     EXPECT_EQ(runCli(base + "frobnicate").exitCode, 1); // no such command
     EXPECT_EQ(runCli(base + "check --date 2015-13-01").exitCode, 1);
     EXPECT_EQ(runCli(base + "import /nonexistent/x.csv").exitCode, 2);
+    std::ofstream(folder.file("header-only.csv")) << "date,white1\r\n\r\n";
+    EXPECT_EQ(runCli(base + "import " + folder.file("header-only.csv").string()).exitCode, 2);
     TempFolder empty;
     EXPECT_EQ(runCli("--folder " + empty.path().string() + " --settings " +
                      empty.file("s.reg").string() + " draws")

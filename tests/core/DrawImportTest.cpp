@@ -38,6 +38,57 @@ TEST(DrawImport, MalformedLinesNameTheirLine) {
     }
 }
 
+TEST(DrawImport, ByteOrderMarksAndEveryKindOfLineEnd) {
+    const std::string rows = "2015-10-07,1,2,3,4,5,6,2|2015-10-10,7,19,33,45,60,12,3|";
+    const auto withEnds = [&rows](const std::string& end) {
+        std::string text = "date,white1,white2,white3,white4,white5,powerball,power_play" + end;
+        for (const char c : rows)
+            text += c == '|' ? end : std::string(1, c);
+        return text;
+    };
+    const auto utf16 = [](const std::string& text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char c : text)
+            bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+        return bytes;
+    };
+    const std::vector<std::pair<const char*, std::string>> cases{
+        {"LF", withEnds("\n")},
+        {"CR LF", withEnds("\r\n")},
+        {"CR", withEnds("\r")},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + withEnds("\r\n")},
+        {"UTF-16 LE", utf16(withEnds("\r\n"), false)},
+        {"UTF-16 BE", utf16(withEnds("\r"), true)},
+    };
+    for (const auto& [what, text] : cases) {
+        SCOPED_TRACE(what);
+        std::istringstream input(text);
+        const auto records = readDrawCsv(input, "draws.csv");
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(records[1], draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3));
+    }
+}
+
+TEST(DrawImport, AFieldFromTheFileIsQuotedShortAndEscaped) {
+    const std::vector<std::string> lines{
+        "2015-10-10,1,2,\x1b[31mred\x1b[0m,4,5,6,2",
+        "2015-10-10,1,2," + std::string(100000, '9') + "x,4,5,6,2",
+        std::string(5'000'000, 'x'), // no line break at all
+    };
+    for (const std::string& line : lines) {
+        std::istringstream input(line);
+        try {
+            readDrawCsv(input, "draws.csv");
+            ADD_FAILURE() << "accepted";
+        } catch (const std::runtime_error& error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.find('\x1b'), std::string::npos) << message;
+            EXPECT_LT(message.size(), 200u) << message.substr(0, 300);
+            EXPECT_NE(message.find("line 1"), std::string::npos) << message.substr(0, 300);
+        }
+    }
+}
+
 TEST(DrawImport, ReplacesByDateInOneRewrite) {
     TempFolder folder;
     DrawRecord stored = draw("2015-10-10", {10, 20, 30, 40, 50}, 7);
