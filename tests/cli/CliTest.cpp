@@ -1,4 +1,5 @@
 // Runs powerball-cli as a user would and reads its JSON back.
+#include "ChildProcess.h"
 #include "CliRunner.h"
 #include "TempFolder.h"
 
@@ -134,6 +135,30 @@ TEST_F(CliTest, ADamagedSettingsFileIsKeptAside) {
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(json::parse(run.out)["Sprache"], 2);
     EXPECT_TRUE(std::filesystem::exists(settings().string() + ".damaged"));
+}
+
+TEST_F(CliTest, ASaveOverValuesThatCouldNotBeReadKeepsTheOldFileOnce) {
+    ASSERT_EQ(runCli(base + "settings set UpDown12 40").exitCode, 0);
+    ASSERT_EQ(runCli(base + "settings save").exitCode, 0);
+    std::ifstream in(settings(), std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto height = text.find("\"height\"=");
+    ASSERT_NE(height, std::string::npos);
+    text.replace(height, text.find('\r', height) - height, "\"height\"=hex:01");
+    std::ofstream(settings(), std::ios::binary) << text;
+
+    const std::vector<std::string> save{
+        "--folder", folder.path().string(), "--settings", settings().string(), "settings", "save"};
+    ProgramRun run = runProgram(POWERBALL_CLI, save);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string copy = settings().string() + ".bak";
+    EXPECT_NE(run.err.find(copy), std::string::npos) << run.err;
+    std::ifstream kept(copy, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), text);
+
+    run = runProgram(POWERBALL_CLI, save); // told once: the file reads well again
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find(".bak"), std::string::npos) << run.err;
 }
 
 } // namespace

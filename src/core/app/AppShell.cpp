@@ -38,6 +38,8 @@ void AppShell::shutDown(const AppState& state, const Ports& ports) {
     if (const auto failure = Settings::save(state, ports.registryStore()))
         ports.userPrompts().showMessage("Die Einstellungen konnten nicht gespeichert werden: " +
                                         *failure);
+    if (const std::string note = ports.registryStore().takeSaveNotice(); !note.empty())
+        ports.userPrompts().showMessage(note);
 }
 
 double AppShell::startDateAfterRestore(double restored, DayNumber today) {
