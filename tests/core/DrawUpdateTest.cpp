@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <thread>
 
 using namespace powerball;
 using powerball::testing::day;
@@ -361,6 +362,20 @@ TEST_F(DrawUpdateTest, StopTakesEffectBeforeTheNextRequest) {
     EXPECT_EQ(server.days.size(), 2u);
 }
 
+TEST_F(DrawUpdateTest, TheWholeWalkEndsAtItsDeadlineAsIfStopped) {
+    setToday("2016-10-01"); // a year of draw days
+    server.onGet = [] { std::this_thread::sleep_for(std::chrono::milliseconds(40)); };
+    UpdateLimits limits;
+    limits.overallDeadline = std::chrono::milliseconds(100);
+    const DrawUpdate::Result result = DrawUpdate::run(state, ports, limits);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_FALSE(result.error);
+    EXPECT_LT(server.days.size(), 10u);
+    for (const HttpRequest& request : server.requests)
+        EXPECT_LE(request.readTimeout, limits.overallDeadline);
+    EXPECT_FALSE(state.updateRunning);
+}
+
 TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {
     server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
     std::optional<DrawUpdate::Result> second;
@@ -443,6 +458,17 @@ TEST(UpdateAnswer, SplitsAtEveryKindOfLineBreak) {
     EXPECT_EQ(answer.draws.size(), 1u);
     EXPECT_TRUE(answer.message);
     EXPECT_FALSE(UpdateAnswer::parse("").message);
+}
+
+TEST(UpdateAnswer, BinaryAndEscapesNeverShowAsTheyCame) {
+    for (const std::string& body :
+         {std::string("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10), std::string("Hallo\0Welt", 11),
+          std::string("\x1b]0;owned\x07\x1b[2J Bitte warten")}) {
+        const UpdateAnswer answer = UpdateAnswer::parse(body);
+        ASSERT_TRUE(answer.message);
+        EXPECT_NE(answer.message->find("not a text answer"), std::string::npos) << *answer.message;
+    }
+    EXPECT_EQ(decodeAnswerText("HTTP/1.1 200 \x1b[2JOK"), "HTTP/1.1 200 \\x1B[2JOK");
 }
 
 TEST(UpdateAnswer, MessageTextIsReadableAndBounded) {

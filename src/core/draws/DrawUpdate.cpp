@@ -5,6 +5,8 @@
 #include "draws/UpdateAnswer.h"
 #include "evaluation/TipCheck.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace powerball {
@@ -73,8 +75,8 @@ int proxyPortNumber(const std::string& text) {
         first == std::string::npos ? std::nullopt
                                    : TipSheet::parseInteger(text.substr(first, last - first + 1));
     if (!port || *port < 1 || *port > 65535)
-        throw ProxyPortError("\"" + text +
-                             "\" is not a valid proxy port: a whole number from 1 to 65535");
+        throw ProxyPortError(quotedExcerpt(text) +
+                             " is not a valid proxy port: a whole number from 1 to 65535");
     return *port;
 }
 
@@ -133,17 +135,20 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
     state.scanFromDate = day;
     const DayNumber today = ports.systemClock().today();
 
+    const auto deadline = std::chrono::steady_clock::now() + limits.overallDeadline;
     while (day <= today) {
         ports.eventPump().processEvents();
-        if (!state.stopButtonVisible) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (!state.stopButtonVisible || left <= std::chrono::milliseconds::zero()) {
             result.stopped = true;
             break;
         }
         HttpRequest request;
         request.url = requestUrl(state.internet.url, day);
         applyProxy(state.internet, request);
-        request.connectTimeout = limits.connectTimeout;
-        request.readTimeout = limits.readTimeout;
+        request.connectTimeout = std::min(limits.connectTimeout, left);
+        request.readTimeout = std::min(limits.readTimeout, left);
         request.maxRedirects = limits.maxRedirects;
 
         state.status[0] = kLoadingStatus;
@@ -154,6 +159,10 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
             decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
         state.status[1] = state.messages.text(Msg::NoWarranty);
         state.changed();
+        if (std::chrono::steady_clock::now() >= deadline) {
+            result.stopped = true; // the deadline cut this request short: no fault of the day
+            break;
+        }
         result.error = failureOf(response, day);
         if (result.error)
             break;

@@ -23,6 +23,9 @@ struct UpdateLimits {
     std::chrono::milliseconds connectTimeout{5000};
     std::chrono::milliseconds readTimeout{5000};
     int maxRedirects = 15;
+    // The whole walk: once it has passed, the update ends as if the stop button had been
+    // pressed, so a server that drips its answers cannot hold the window for long.
+    std::chrono::milliseconds overallDeadline{std::chrono::minutes(10)};
 };
 
 // The internet update: walks the draw calendar from the newest stored draw up to today,

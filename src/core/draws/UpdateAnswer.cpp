@@ -6,6 +6,7 @@
 #include "draws/DrawValidation.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace powerball {
 
@@ -22,10 +23,26 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+bool isBinaryByte(unsigned char byte) {
+    return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F;
+}
+
 } // namespace
 
 std::string decodeAnswerText(std::string_view bytes) {
-    std::string text = TextDecoding::toUtf8(bytes);
+    std::string raw = TextDecoding::toUtf8(bytes);
+    // Control characters (the escape of a terminal sequence among them) are written out.
+    std::string text;
+    text.reserve(raw.size());
+    for (const char c : raw) {
+        if (isBinaryByte(static_cast<unsigned char>(c))) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(c));
+            text += escaped;
+        } else {
+            text += c;
+        }
+    }
     // The control characters U+0080..U+009F (Windows-1252's unused bytes) show as nothing
     // in a message box; a visible replacement character tells the user something is off.
     std::string shown;
@@ -130,6 +147,11 @@ UpdateAnswer UpdateAnswer::parse(std::string_view body) {
 }
 
 std::string UpdateAnswer::messageText(std::string_view body) {
+    // A compressed or binary body (NUL bytes, control characters) is no message to show.
+    if (std::any_of(body.begin(), body.end(),
+                    [](char c) { return isBinaryByte(static_cast<unsigned char>(c)); }))
+        return "The update server's answer is not a text answer (" + std::to_string(body.size()) +
+               " bytes).";
     std::string text = decodeAnswerText(body);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
         text.pop_back();

@@ -37,13 +37,16 @@ struct UpdateAnswer {
 
     // The answer as the user reads it: UTF-8 when it is valid UTF-8, otherwise single-byte
     // Windows text; line breaks at the end dropped; at most kMaxMessageBytes, so that a
-    // broken server cannot fill the screen.
+    // broken server cannot fill the screen. A body with control characters other than line
+    // breaks and tabs (a compressed body, NUL bytes, terminal escapes) is "not a text
+    // answer".
     static std::string messageText(std::string_view body);
     static constexpr std::size_t kMaxMessageBytes = 2000;
 };
 
 // Single-byte text as the server's answer may come: valid UTF-8 stays as it is; anything
-// else is read as Windows-1252 and converted to UTF-8.
+// else is read as Windows-1252 and converted to UTF-8. Control characters other than line
+// breaks and tabs are written out as \xNN, so none reaches a terminal.
 std::string decodeAnswerText(std::string_view bytes);
 
 } // namespace powerball
