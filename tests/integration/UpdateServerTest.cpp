@@ -24,6 +24,12 @@ protected:
         std::ofstream(folder.file("scripts") / ".hidden.txt") << "hidden";
         std::ofstream(folder.file("files") / "pilotexp.exe") << "MZ";
         std::ofstream(folder.file("secret.txt")) << "secret";
+        // Links inside a served folder: to a file outside it, and to one inside it.
+        std::filesystem::create_symlink(folder.file("secret.txt"),
+                                        folder.file("scripts") / "linked.txt");
+        std::filesystem::create_symlink("/etc/passwd", folder.file("files") / "passwd");
+        std::filesystem::create_symlink(folder.file("scripts") / "Lotto.vks.txt",
+                                        folder.file("scripts") / "Alias.txt");
         // A draw file serves as well as a CSV.
         writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
                                draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
@@ -108,15 +114,18 @@ TEST_F(UpdateServerTest, HandsOutFilesOfItsFoldersOnly) {
     const HttpResponse installer = get("/dateien/pilotexp.exe");
     EXPECT_EQ(installer.statusCode, 200);
     EXPECT_EQ(installer.body, "MZ");
+    EXPECT_EQ(get("/scripts/Alias.txt").body, "script"); // a link that stays inside
 
     for (const char* path :
          {"/scripts/..%2Fsecret.txt", "/scripts/%2E%2E%2Fsecret.txt", "/scripts/.hidden.txt",
           "/scripts/..%5Csecret.txt", "/dateien/..%2Fsecret.txt", "/dateien/%2Fetc%2Fpasswd",
-          "/scripts/Lotto.vks", "/dateien/missing.exe", "/secret.txt"}) {
+          "/scripts/Lotto.vks", "/dateien/missing.exe", "/secret.txt", "/scripts/linked.txt",
+          "/dateien/passwd"}) {
         SCOPED_TRACE(path);
         const HttpResponse response = get(path);
         EXPECT_EQ(response.statusCode, 404);
         EXPECT_EQ(response.body.find("secret"), std::string::npos);
+        EXPECT_EQ(response.body.find("root:"), std::string::npos);
     }
 }
 
