@@ -217,19 +217,25 @@ void DrawHistory::insertOrReplaceAll(const std::vector<DrawRecord>& added) const
 }
 
 void DrawHistory::removeDate(double date) const {
-    const DrawFileLock lock(m_path, m_lockWait);
-    refuseTrailingFragment(m_path);
-    std::vector<DrawRecord> records = readAll();
-    std::erase_if(records, [date](const DrawRecord& r) { return r.date == date; });
-    rewrite(records, kRemoveTemporary);
+    changeUnderLock(
+        [date](std::vector<DrawRecord>& records) {
+            std::erase_if(records, [date](const DrawRecord& r) { return r.date == date; });
+        },
+        kRemoveTemporary);
 }
 
 void DrawHistory::modify(const std::function<void(std::vector<DrawRecord>&)>& change) const {
+    createEmpty();
+    changeUnderLock(change, kInsertTemporary);
+}
+
+void DrawHistory::changeUnderLock(const std::function<void(std::vector<DrawRecord>&)>& change,
+                                  std::string_view temporaryName) const {
     const DrawFileLock lock(m_path, m_lockWait);
     refuseTrailingFragment(m_path);
-    std::vector<DrawRecord> records = exists() ? readAll() : std::vector<DrawRecord>{};
+    std::vector<DrawRecord> records = readAll();
     change(records);
-    rewrite(records, kInsertTemporary);
+    rewrite(records, temporaryName);
 }
 
 void DrawHistory::createEmpty() const {

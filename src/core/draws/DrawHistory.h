@@ -67,10 +67,11 @@ public:
     DrawAppender openForAppend() const;
 
     // Under the lock: reads every record, lets `change` edit the list, and rewrites the file
-    // with the result. A missing file counts as empty.
+    // with the result. A missing file is created empty first.
     void modify(const std::function<void(std::vector<DrawRecord>&)>& change) const;
 
-    // Rewrites the file with the record in date order, replacing every record of its date.
+    // Rewrites the file with the record in date order, replacing every record of its date;
+    // a missing file is created.
     void insertOrReplace(const DrawRecord& record) const;
     // The same for many records in one rewrite; later records of the list win.
     void insertOrReplaceAll(const std::vector<DrawRecord>& records) const;
@@ -84,6 +85,8 @@ public:
     void removeLeftoverTemporaries() const;
 
 private:
+    void changeUnderLock(const std::function<void(std::vector<DrawRecord>&)>& change,
+                         std::string_view temporaryName) const;
     void rewrite(const std::vector<DrawRecord>& records, std::string_view temporaryName) const;
     void removeTemporariesLocked() const;
 

@@ -41,10 +41,7 @@ std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Port
     std::optional<DrawRecord> stored;
     if (const auto accepted = ports.userPrompts().askDrawNumbers(opened.entry)) {
         stored = recordFromEntry(opened.record, *accepted);
-        const DrawHistory history = state.drawHistory();
-        if (!history.exists())
-            history.createEmpty();
-        history.insertOrReplace(*stored);
+        state.drawHistory().insertOrReplace(*stored); // creates a missing file
     }
     state.setSelectedDate(opened.record.date);
     evaluateSelectedDate(state, ports);
