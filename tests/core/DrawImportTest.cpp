@@ -89,6 +89,32 @@ TEST(DrawImport, AFieldFromTheFileIsQuotedShortAndEscaped) {
     }
 }
 
+// 50 MB of one byte without a line break, counting what the reader takes.
+class EndlessLine : public std::streambuf {
+public:
+    std::size_t taken = 0;
+
+protected:
+    int_type underflow() override {
+        if (taken >= 50'000'000)
+            return traits_type::eof();
+        m_chunk.assign(4096, '7');
+        taken += m_chunk.size();
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + m_chunk.size());
+        return traits_type::to_int_type(m_chunk.front());
+    }
+
+private:
+    std::string m_chunk;
+};
+
+TEST(DrawImport, ALineWithoutEndIsRefusedWithoutReadingItWhole) {
+    EndlessLine endless;
+    std::istream input(&endless);
+    EXPECT_THROW(readDrawCsv(input, "draws.csv"), std::runtime_error);
+    EXPECT_LT(endless.taken, 1'000'000u);
+}
+
 TEST(DrawImport, ReplacesByDateInOneRewrite) {
     TempFolder folder;
     DrawRecord stored = draw("2015-10-10", {10, 20, 30, 40, 50}, 7);
