@@ -2,6 +2,7 @@
 #include "app/AppShell.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawHistory.h"
+#include "draws/DrawImport.h"
 #include "evaluation/TipCheck.h"
 
 #include "BenchHistory.h"
@@ -9,6 +10,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <sstream>
+#include <string>
 
 using namespace powerball;
 
@@ -40,13 +43,13 @@ void EvaluateSelectedDate(benchmark::State& bench) {
 }
 BENCHMARK(EvaluateSelectedDate)->Unit(benchmark::kMicrosecond);
 
-void Komplettcheck12Rows(benchmark::State& bench) {
+void CheckSheetOf12Rows(benchmark::State& bench) {
     AppState state = stateWithTips();
     SilentSoundPlayer sound;
     for (auto _ : bench)
         checkSheet(state, sound);
 }
-BENCHMARK(Komplettcheck12Rows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CheckSheetOf12Rows)->Unit(benchmark::kMicrosecond);
 
 void BrowsePrevious(benchmark::State& bench) {
     AppState state = stateWithTips();
@@ -65,6 +68,40 @@ void InsertOrReplaceRewrite(benchmark::State& bench) {
         history.insertOrReplace(last);
 }
 BENCHMARK(InsertOrReplaceRewrite)->Unit(benchmark::kMicrosecond);
+
+// A CSV of `rows` draws, one a day after the bundled history, none of them stored yet.
+std::string newDrawsCsv(int rows) {
+    std::string csv = "date,white1,white2,white3,white4,white5,powerball,power_play\n";
+    const DayNumber first = DrawCalendar::dayNumber(2027, 1, 1);
+    for (int k = 0; k < rows; ++k) {
+        const int w = 1 + k % 60;
+        csv += DrawCalendar::isoDate(first + k) + ',' + std::to_string(w) + ',' +
+               std::to_string(w + 2) + ',' + std::to_string(w + 4) + ',' + std::to_string(w + 6) +
+               ',' + std::to_string(w + 8) + ',' + std::to_string(1 + k % 26) + ",2\n";
+    }
+    return csv;
+}
+
+// The whole import: reading the CSV and merging it into the history in one rewrite.
+void ImportNewRows(benchmark::State& bench) {
+    const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-import"));
+    const std::vector<DrawRecord> original = history.readAll();
+    const std::string csv = newDrawsCsv(static_cast<int>(bench.range(0)));
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        history.modify([&original](std::vector<DrawRecord>& records) { records = original; });
+        bench.ResumeTiming();
+        std::istringstream input(csv);
+        importDraws(history, readDrawCsv(input, "new.csv"));
+    }
+}
+BENCHMARK(ImportNewRows)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

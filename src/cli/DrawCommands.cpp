@@ -5,6 +5,7 @@
 #include "draws/DrawImport.h"
 
 #include <ostream>
+#include <stdexcept>
 
 namespace powerball::cli {
 
@@ -13,12 +14,18 @@ int runImport(const CliOptions& options, std::ostream& out) {
         throw UsageError("import needs exactly one CSV file");
     CliSession session(options);
     const DrawHistory history = session.state.drawHistory();
-    importDraws(history, readDrawCsv(std::filesystem::path(options.arguments.front())));
+    const std::filesystem::path file(options.arguments.front());
+    std::vector<DrawRecord> draws = readDrawCsv(file);
+    if (draws.empty())
+        throw std::runtime_error(file.string() + " holds no draws: nothing was stored");
+    const std::size_t imported = draws.size();
+    importDraws(history, std::move(draws));
     const auto count = history.readAll().size();
     if (options.json)
-        out << Json{{"records", count}}.dump() << '\n';
+        out << Json{{"imported", imported}, {"records", count}}.dump() << '\n';
     else
-        out << count << " records in " << history.path().string() << '\n';
+        out << imported << " draws imported, " << count << " records in " << history.path().string()
+            << '\n';
     return 0;
 }
 

@@ -71,8 +71,8 @@ int runEnter(const CliOptions& options, std::ostream& out) {
     if (!date || !white || !powerball || !powerPlay)
         throw UsageError("enter needs --date, --white, --pb and --pp");
     const DrawEntry entry{*date, *white, *powerball, *powerPlay};
-    if (!entry.inRange())
-        throw UsageError("enter: white numbers are 1..69, --pb 1..39 and --pp 0..11");
+    if (const auto problem = entry.problem())
+        throw UsageError("enter: " + *problem);
 
     CliSession session(options);
     AppState& state = session.state;

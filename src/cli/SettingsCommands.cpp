@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 
+#include <iostream>
 #include <ostream>
 
 namespace powerball::cli {
@@ -81,6 +82,8 @@ int saveSettings(const CliOptions& options, std::ostream& out) {
     CliSession session(options);
     if (const auto failure = Settings::save(session.state, session.settingsStore()))
         throw std::runtime_error(*failure);
+    if (const std::string note = session.settingsStore().takeSaveNotice(); !note.empty())
+        std::cerr << note << '\n';
     const std::string file = session.settingsStore().path().string();
     if (options.json)
         out << Json{{"saved", file}}.dump() << '\n';

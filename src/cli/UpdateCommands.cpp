@@ -5,6 +5,7 @@
 #include "draws/DrawUpdate.h"
 #include "http/CurlHttpClient.h"
 
+#include <iostream>
 #include <ostream>
 
 namespace powerball::cli {
@@ -19,6 +20,16 @@ void setProxy(InternetOptions& internet, const std::string& text) {
     internet.proxyPort = colon == std::string::npos ? "80" : text.substr(colon + 1);
     if (internet.proxyHost.empty())
         throw UsageError("--proxy needs a host: HOST:PORT");
+}
+
+// A failed request ends the command with its own code; when some draws came first, the
+// failure has not been shown yet (the box is only for an update that fetched nothing).
+int exitCode(const DrawUpdate::Result& result) {
+    if (!result.error)
+        return 0;
+    if (!result.appended.empty())
+        std::cerr << *result.error << '\n';
+    return kUpdateFailed;
 }
 
 } // namespace
@@ -54,10 +65,11 @@ int runUpdate(const CliOptions& options, std::ostream& out) {
         out << Json{{"requests", requests},
                     {"appended", appended},
                     {"message", result.message ? Json(*result.message) : Json(nullptr)},
+                    {"error", result.error ? Json(*result.error) : Json(nullptr)},
                     {"current_draw", located ? currentDrawJson(state) : Json(nullptr)}}
                    .dump()
             << '\n';
-        return 0;
+        return exitCode(result);
     }
     out << result.requests.size() << " days requested, " << result.appended.size()
         << " draws appended\n";
@@ -72,7 +84,7 @@ int runUpdate(const CliOptions& options, std::ostream& out) {
         out << "Message of the server: " << *result.message << '\n';
     if (located)
         out << "Shown draw: " << state.databaseDrawText << '\n';
-    return 0;
+    return exitCode(result);
 }
 
 } // namespace powerball::cli

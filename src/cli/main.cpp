@@ -43,15 +43,9 @@ using Command = std::function<int(const CliOptions&, std::ostream&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"import", runImport},
-        {"draws", runDraws},
-        {"check", runCheck},
-        {"browse", runBrowse},
-        {"stats", runStats},
-        {"settings", runSettings},
-        {"update", runUpdate},
-        {"enter", runEnter},
-        {"delete", runDelete},
+        {"import", runImport},     {"draws", runDraws}, {"check", runCheck},
+        {"browse", runBrowse},     {"stats", runStats}, {"settings", runSettings},
+        {"update", runUpdate},     {"enter", runEnter}, {"delete", runDelete},
         {"generate", runGenerate},
     };
     return table;

@@ -7,6 +7,15 @@
 
 namespace powerball::server {
 
+namespace {
+
+bool liesInside(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    const std::filesystem::path relative = path.lexically_relative(folder);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+} // namespace
+
 bool ServedFile::isSafeName(const std::string& name) {
     const auto allowed = [](unsigned char c) {
         return std::isalnum(c) != 0 || c == '.' || c == '_' || c == '-' || c == ' ';
@@ -19,9 +28,13 @@ std::optional<ServedFile> ServedFile::find(const std::filesystem::path& folder,
                                            const std::string& name) {
     if (!isSafeName(name))
         return std::nullopt;
-    const std::filesystem::path path = folder / name;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    // A link is followed only as far as the folder reaches: the real path must lie inside.
+    const std::filesystem::path realFolder = std::filesystem::canonical(folder, error);
+    if (error)
+        return std::nullopt;
+    const std::filesystem::path path = std::filesystem::canonical(folder / name, error);
+    if (error || !liesInside(path, realFolder) || !std::filesystem::is_regular_file(path, error))
         return std::nullopt;
     const auto writeTime = std::filesystem::last_write_time(path, error);
     std::ifstream input(path, std::ios::binary);

@@ -9,7 +9,8 @@ namespace powerball::server {
 
 // A file that the server hands out from one of its folders, found by the last segment of
 // the request path. Only plain names are looked up: letters, digits, '.', '_', '-' and
-// spaces, not starting with a dot, so no request can reach outside the folder.
+// spaces, not starting with a dot, so no request can reach outside the folder; and only
+// regular files whose real path lies inside the folder, so no link leads out of it.
 struct ServedFile {
     std::string content;
     std::string contentType;

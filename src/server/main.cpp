@@ -1,5 +1,6 @@
 // powerball-server: the update server. Answers the program's requests for the draws of a
 // day from a draw file or CSV, and hands out click-script updates and downloads.
+#include "ConnectionWatch.h"
 #include "DrawAnswer.h"
 #include "DrawSource.h"
 #include "ServedFile.h"
@@ -13,12 +14,18 @@
 #include <iostream>
 #include <mutex>
 #include <pthread.h>
+#include <sys/socket.h>
 #include <thread>
 
 using namespace powerball;
 using namespace powerball::server;
 
 namespace {
+
+constexpr std::size_t kWorkers = 64;
+constexpr int kListenBacklog = 128;
+// The whole time a client has to send a request, however it spreads its bytes.
+constexpr std::chrono::seconds kRequestTimeLimit{5};
 
 // Control characters of a request never reach the log as they came.
 std::string printable(const std::string& text) {
@@ -125,6 +132,14 @@ int main(int argc, char** argv) {
         httplib::Server server;
         server.set_keep_alive_max_count(1000);
         server.set_tcp_nodelay(true); // a head and a body written apart must not wait for an ACK
+        // More workers than slow clients usually come with, while ConnectionWatch frees the
+        // workers they hold: a normal request finds one free.
+        server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+        int listening = -1;
+        server.set_socket_options([&listening](socket_t socket) {
+            httplib::default_socket_options(socket);
+            listening = socket;
+        });
         installRoutes(server, options, draws);
 
         const int port = options.port == 0 ? server.bind_to_any_port(options.bind)
@@ -135,6 +150,15 @@ int main(int argc, char** argv) {
                       << options.port << '\n';
             return 2;
         }
+        // The library listens with a backlog of 5; a second listen() only raises it.
+        if (listening >= 0)
+            ::listen(listening, kListenBacklog);
+        ConnectionWatch watch(port, kRequestTimeLimit);
+        server.set_pre_routing_handler(
+            [&watch](const httplib::Request& request, httplib::Response&) {
+                watch.requestReceived(request.remote_addr, request.remote_port);
+                return httplib::Server::HandlerResponse::Unhandled;
+            });
         std::cout << "powerball-server: listening on http://" << options.bind << ':' << port
                   << " with " << draws.current()->size() << " draws" << std::endl;
         SignalStop stop(server);

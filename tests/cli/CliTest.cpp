@@ -1,4 +1,5 @@
 // Runs powerball-cli as a user would and reads its JSON back.
+#include "ChildProcess.h"
 #include "CliRunner.h"
 #include "TempFolder.h"
 
@@ -9,7 +10,9 @@
 
 using nlohmann::json;
 using powerball::testing::CliRun;
+using powerball::testing::ProgramRun;
 using powerball::testing::runCli;
+using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 
 namespace {
@@ -81,6 +84,8 @@ TEST_F(CliTest, ExitCodes) {
     EXPECT_EQ(runCli(base + "frobnicate").exitCode, 1); // no such command
     EXPECT_EQ(runCli(base + "check --date 2015-13-01").exitCode, 1);
     EXPECT_EQ(runCli(base + "import /nonexistent/x.csv").exitCode, 2);
+    std::ofstream(folder.file("header-only.csv")) << "date,white1\r\n\r\n";
+    EXPECT_EQ(runCli(base + "import " + folder.file("header-only.csv").string()).exitCode, 2);
     TempFolder empty;
     EXPECT_EQ(runCli("--folder " + empty.path().string() + " --settings " +
                      empty.file("s.reg").string() + " draws")
@@ -130,6 +135,30 @@ TEST_F(CliTest, ADamagedSettingsFileIsKeptAside) {
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(json::parse(run.out)["Sprache"], 2);
     EXPECT_TRUE(std::filesystem::exists(settings().string() + ".damaged"));
+}
+
+TEST_F(CliTest, ASaveOverValuesThatCouldNotBeReadKeepsTheOldFileOnce) {
+    ASSERT_EQ(runCli(base + "settings set UpDown12 40").exitCode, 0);
+    ASSERT_EQ(runCli(base + "settings save").exitCode, 0);
+    std::ifstream in(settings(), std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto height = text.find("\"height\"=");
+    ASSERT_NE(height, std::string::npos);
+    text.replace(height, text.find('\r', height) - height, "\"height\"=hex:01");
+    std::ofstream(settings(), std::ios::binary) << text;
+
+    const std::vector<std::string> save{
+        "--folder", folder.path().string(), "--settings", settings().string(), "settings", "save"};
+    ProgramRun run = runProgram(POWERBALL_CLI, save);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string copy = settings().string() + ".bak";
+    EXPECT_NE(run.err.find(copy), std::string::npos) << run.err;
+    std::ifstream kept(copy, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), text);
+
+    run = runProgram(POWERBALL_CLI, save); // told once: the file reads well again
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find(".bak"), std::string::npos) << run.err;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "draws/DrawHistory.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -75,6 +76,7 @@ TEST_F(MaintenanceCliTest, WrongArgumentsChangeNothing) {
         {"enter", "--date", "2015-10-17", "--white", "1,2,3,4,5", "--pb", "40", "--pp", "0"},
         {"enter", "--date", "2015-10-17", "--white", "1,2,3,4,5", "--pb", "1", "--pp", "12"},
         {"enter", "--date", "2015-10-17", "--white", "1,2,3,4,5", "--pb", "1"},
+        {"enter", "--date", "2015-10-17", "--white", "5,2,3,4,5", "--pb", "1", "--pp", "0"},
         {"delete"},
         {"delete", "--date", "1997-11-04"},
     };
@@ -84,6 +86,32 @@ TEST_F(MaintenanceCliTest, WrongArgumentsChangeNothing) {
         EXPECT_EQ(cli(arguments).exitCode, 1);
     }
     EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+}
+
+TEST_F(MaintenanceCliTest, ADamagedDrawFileIsReportedAndLeftAsItIs) {
+    auto records = threeOctoberDraws();
+    records[1].date = std::nan("");
+    writeDrawFile(folder, records);
+    auto bytes = folder.readBytes("Powerball.dat");
+    const std::vector<std::string> enter{"enter", "--date", "2015-10-17", "--white", "1,2,3,4,5",
+                                         "--pb",  "6",      "--pp",       "2"};
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"draws"}, enter, {"delete", "--date", "2015-10-07"}}) {
+        const ProgramRun run = cli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.front();
+        EXPECT_NE(run.err.find("record 2 of"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), bytes);
+
+    // A partial record at the end is reported, not dropped.
+    writeDrawFile(folder, threeOctoberDraws());
+    bytes = folder.readBytes("Powerball.dat");
+    bytes.resize(bytes.size() + 5);
+    folder.writeBytes("Powerball.dat", bytes);
+    const ProgramRun run = cli(enter);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("not a multiple of 32"), std::string::npos) << run.err;
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), bytes);
 }
 
 } // namespace

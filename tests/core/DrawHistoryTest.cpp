@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <csignal>
+#include <functional>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -161,26 +166,89 @@ TEST(DrawHistoryEmpty, InsertIntoAnEmptyFile) {
     EXPECT_EQ(folder.readBytes("Powerball.dat").size(), 32u);
 }
 
-TEST_F(DrawHistoryTest, TrailingFragmentIsIgnoredAndDroppedByARewrite) {
+TEST_F(DrawHistoryTest, TrailingFragmentIsReadOverButNoWriterDropsIt) {
     auto bytes = folder.readBytes("Powerball.dat");
     bytes.resize(33); // one record and one stray byte
     folder.writeBytes("Powerball.dat", bytes);
     EXPECT_EQ(history().readAll().size(), 1u);
-    history().removeDate(day("2000-01-01"));
-    EXPECT_EQ(folder.readBytes("Powerball.dat").size(), 32u);
+    EXPECT_THROW(history().removeDate(day("2000-01-01")), DrawFileError);
+    EXPECT_THROW(history().insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)), DrawFileError);
+    EXPECT_THROW(history().openForAppend(), DrawFileError);
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), bytes);
+}
+
+TEST_F(DrawHistoryTest, AnInvalidRecordIsReportedWithItsPosition) {
+    struct Case {
+        const char* what;
+        std::function<void(DrawRecord&)> damage;
+    };
+    const std::vector<Case> cases{
+        {"NaN date", [](DrawRecord& r) { r.date = std::nan(""); }},
+        {"infinite date", [](DrawRecord& r) { r.date = INFINITY; }},
+        {"huge date", [](DrawRecord& r) { r.date = 1e308; }},
+        {"date 0", [](DrawRecord& r) { r.date = 0; }},
+        {"white 0", [](DrawRecord& r) { r.numbers[2] = 0; }},
+        {"white 255", [](DrawRecord& r) { r.numbers[4] = 255; }},
+        {"sixth slot", [](DrawRecord& r) { r.numbers[5] = 3; }},
+        {"Powerball 200", [](DrawRecord& r) { r.numbers[6] = 200; }},
+        {"Power Play 99", [](DrawRecord& r) { r.numbers[7] = 99; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto records = powerball::testing::threeOctoberDraws();
+        c.damage(records[1]);
+        writeDrawFile(folder, records);
+        try {
+            history().readAll();
+            ADD_FAILURE() << "read as a draw";
+        } catch (const DrawFileError& error) {
+            EXPECT_NE(std::string(error.what()).find("record 2 of"), std::string::npos)
+                << error.what();
+        }
+        EXPECT_THROW(history().locateByDate(day("2015-10-10")), DrawFileError);
+    }
 }
 
 TEST_F(DrawHistoryTest, FailedRewriteLeavesTheDrawFileIntact) {
+    const auto before = folder.readBytes("Powerball.dat");
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
     if (::geteuid() == 0) {
-        // Root ignores folder permissions; block the temporary name with a folder instead.
-        std::filesystem::create_directory(folder.file("Powerball.dat~"));
+        // Root ignores folder permissions; a file size limit makes the temporary file's
+        // write fail instead.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = limit;
+        small.rlim_cur = 2 * DrawRecord::kSize;
+        ::setrlimit(RLIMIT_FSIZE, &small);
     } else {
         ::chmod(folder.path().c_str(), 0555);
     }
-    const auto before = folder.readBytes("Powerball.dat");
     EXPECT_THROW(history().insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)), DrawFileError);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+}
+
+TEST_F(DrawHistoryTest, AWriterThatDoesNotGetTheLockChangesNothing) {
+    const auto before = folder.readBytes("Powerball.dat");
+    const DrawFileLock held(history().path());
+    // flock locks belong to the open file, so a second lock in this process waits as
+    // another program would.
+    DrawHistory waiting = history();
+    waiting.setLockWait(std::chrono::milliseconds(50));
+    EXPECT_THROW(waiting.insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)), DrawFileBusy);
+    EXPECT_THROW(waiting.removeDate(day("2015-10-10")), DrawFileBusy);
+    EXPECT_THROW(waiting.openForAppend(), DrawFileBusy);
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+}
+
+TEST_F(DrawHistoryTest, TemporaryFilesOfAKilledRewriteAreRemoved) {
+    folder.writeBytes("Powerball.dat~", {1, 2, 3});
+    folder.writeBytes("Zahlen.da~.4711.1", {1, 2, 3});
+    history().removeLeftoverTemporaries();
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Powerball.dat~")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Zahlen.da~.4711.1")));
+    EXPECT_EQ(history().readAll().size(), 3u);
 }
 
 TEST_F(DrawHistoryTest, AppendCarriesTheDigitGroupsOfTheLastRecord) {

@@ -21,8 +21,13 @@ TEST(DrawImport, ReadsTheBundledHistory) {
 }
 
 TEST(DrawImport, MalformedLinesNameTheirLine) {
-    for (const char* bad : {"2015-10-10,1,2,3,4,5,6", "2015-10-32,1,2,3,4,5,6,2",
-                            "2015-10-10,1,2,3,4,256,6,2", "2015-10-10,1,2,x,4,5,6,2"}) {
+    for (const char* bad :
+         {"2015-10-10,1,2,3,4,5,6", "2015-10-32,1,2,3,4,5,6,2", "2015-10-10,1,2,3,4,256,6,2",
+          "2015-10-10,1,2,x,4,5,6,2",
+          // numbers that entry refuses are refused here too
+          "2015-10-10,0,2,3,4,5,6,2", "2015-10-10,1,2,3,4,255,6,2", "2015-10-10,70,2,3,4,5,6,2",
+          "2015-10-10,5,2,3,4,5,6,2", "2015-10-10,1,2,3,4,5,200,2", "2015-10-10,1,2,3,4,5,0,2",
+          "2015-10-10,1,2,3,4,5,6,99"}) {
         std::istringstream input(std::string("date,white1\n2015-10-07,1,2,3,4,5,6,2\n") + bad);
         try {
             readDrawCsv(input, "draws.csv");
@@ -31,6 +36,83 @@ TEST(DrawImport, MalformedLinesNameTheirLine) {
             EXPECT_NE(std::string(error.what()).find("draws.csv, line 3"), std::string::npos);
         }
     }
+}
+
+TEST(DrawImport, ByteOrderMarksAndEveryKindOfLineEnd) {
+    const std::string rows = "2015-10-07,1,2,3,4,5,6,2|2015-10-10,7,19,33,45,60,12,3|";
+    const auto withEnds = [&rows](const std::string& end) {
+        std::string text = "date,white1,white2,white3,white4,white5,powerball,power_play" + end;
+        for (const char c : rows)
+            text += c == '|' ? end : std::string(1, c);
+        return text;
+    };
+    const auto utf16 = [](const std::string& text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char c : text)
+            bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+        return bytes;
+    };
+    const std::vector<std::pair<const char*, std::string>> cases{
+        {"LF", withEnds("\n")},
+        {"CR LF", withEnds("\r\n")},
+        {"CR", withEnds("\r")},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + withEnds("\r\n")},
+        {"UTF-16 LE", utf16(withEnds("\r\n"), false)},
+        {"UTF-16 BE", utf16(withEnds("\r"), true)},
+    };
+    for (const auto& [what, text] : cases) {
+        SCOPED_TRACE(what);
+        std::istringstream input(text);
+        const auto records = readDrawCsv(input, "draws.csv");
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(records[1], draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3));
+    }
+}
+
+TEST(DrawImport, AFieldFromTheFileIsQuotedShortAndEscaped) {
+    const std::vector<std::string> lines{
+        "2015-10-10,1,2,\x1b[31mred\x1b[0m,4,5,6,2",
+        "2015-10-10,1,2," + std::string(100000, '9') + "x,4,5,6,2",
+        std::string(5'000'000, 'x'), // no line break at all
+    };
+    for (const std::string& line : lines) {
+        std::istringstream input(line);
+        try {
+            readDrawCsv(input, "draws.csv");
+            ADD_FAILURE() << "accepted";
+        } catch (const std::runtime_error& error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.find('\x1b'), std::string::npos) << message;
+            EXPECT_LT(message.size(), 200u) << message.substr(0, 300);
+            EXPECT_NE(message.find("line 1"), std::string::npos) << message.substr(0, 300);
+        }
+    }
+}
+
+// 50 MB of one byte without a line break, counting what the reader takes.
+class EndlessLine : public std::streambuf {
+public:
+    std::size_t taken = 0;
+
+protected:
+    int_type underflow() override {
+        if (taken >= 50'000'000)
+            return traits_type::eof();
+        m_chunk.assign(4096, '7');
+        taken += m_chunk.size();
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + m_chunk.size());
+        return traits_type::to_int_type(m_chunk.front());
+    }
+
+private:
+    std::string m_chunk;
+};
+
+TEST(DrawImport, ALineWithoutEndIsRefusedWithoutReadingItWhole) {
+    EndlessLine endless;
+    std::istream input(&endless);
+    EXPECT_THROW(readDrawCsv(input, "draws.csv"), std::runtime_error);
+    EXPECT_LT(endless.taken, 1'000'000u);
 }
 
 TEST(DrawImport, ReplacesByDateInOneRewrite) {

@@ -1,4 +1,5 @@
 #include "draws/DrawMaintenance.h"
+#include "draws/DrawFileError.h"
 
 #include "app/AppShell.h"
 #include "evaluation/TipCheck.h"
@@ -70,10 +71,14 @@ TEST_F(DrawMaintenanceTest, DialogOpensWithTheDrawOfTheSelectedDateElseTheNewest
     EXPECT_EQ(state.scanFromDate, day("2015-10-14"));
     EXPECT_EQ(shown(), "2015-10-14"); // the draw the dialog opened with is shown again
 
-    // Stored values outside a spin's range open as the nearest value the spin allows.
-    writeDrawFile(folder, {draw("2015-10-07", {0, 70, 3, 4, 5}, 0, 200)});
+    // A stored Powerball of the older drum opens as the nearest value the spin allows.
+    writeDrawFile(folder, {draw("2015-10-07", {1, 69, 3, 4, 5}, 42, 10)});
     DrawMaintenance::enterDraw(state, ports);
-    EXPECT_EQ(dialog.opened.back(), (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 1, 11}));
+    EXPECT_EQ(dialog.opened.back(), (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 39, 10}));
+
+    // A damaged record is reported before the dialog opens.
+    writeDrawFile(folder, {draw("2015-10-07", {0, 70, 3, 4, 5}, 0, 200)});
+    EXPECT_THROW(DrawMaintenance::enterDraw(state, ports), DrawFileError);
 }
 
 TEST_F(DrawMaintenanceTest, AcceptedEntryIsStoredInDateOrder) {

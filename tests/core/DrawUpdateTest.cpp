@@ -1,4 +1,5 @@
 #include "draws/DrawUpdate.h"
+#include "draws/DrawValidation.h"
 
 #include "draws/DrawFileError.h"
 #include "draws/DrawMaintenance.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <thread>
 
 using namespace powerball;
 using powerball::testing::day;
@@ -201,23 +203,95 @@ TEST_F(DrawUpdateTest, AppendsTheAnsweredDrawsAndShowsTheNewest) {
     EXPECT_FALSE(state.stopButtonVisible);
 }
 
-TEST_F(DrawUpdateTest, DaysWithoutAUsableAnswerAreSkippedSilently) {
-    HttpResponse timedOut;
-    timedOut.error = "Timeout was reached";
-    HttpResponse brokenOff = answer("1,2,3,4,5,6,1"); // was "...,12" when the time ran out
-    brokenOff.error = "Timeout was reached";
-    server.answers["20151014"] = timedOut;
-    server.answers["20151017"] = brokenOff;
-    server.answers["20151021"] = answer("1,2,3,4,5,6,2", 500, "HTTP/1.1 500 Oops");
-    server.answers["20151024"] = answer("");
+TEST_F(DrawUpdateTest, DaysTheServerHasNothingForAreSkippedSilently) {
+    server.answers["20151014"] = answer("", 404, "HTTP/1.1 404 Not Found");
+    server.answers["20151017"] = answer("");
 
     const DrawUpdate::Result result = run();
 
     EXPECT_EQ(server.days.size(), 4u);
     EXPECT_TRUE(result.appended.empty());
+    EXPECT_FALSE(result.error);
     EXPECT_EQ(fileRecords(), stored);
     EXPECT_TRUE(prompts.plainTexts.empty());
     EXPECT_EQ(iso(state.currentDraw.date), "2015-10-10");
+}
+
+TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
+    HttpResponse timedOut;
+    timedOut.error = "Timeout was reached";
+    HttpResponse brokenOff = answer("1,2,3,4,5,6,1"); // was "...,12" when the time ran out
+    brokenOff.error = "Timeout was reached";
+    HttpResponse reset;
+    reset.error = "Connection reset by peer";
+    const std::vector<std::pair<const char*, HttpResponse>> failures{
+        {"time-out", timedOut},
+        {"broken off", brokenOff},
+        {"reset", reset},
+        {"503", answer("1,2,3,4,5,6,2", 503, "HTTP/1.1 503 Service Unavailable")},
+        {"500", answer("", 500, "HTTP/1.1 500 Oops")},
+    };
+    for (const auto& [what, failure] : failures) {
+        SCOPED_TRACE(what);
+        writeDrawFile(folder, stored);
+        server.days.clear();
+        prompts.plainTexts.clear();
+        server.answers.clear();
+        server.answers["20151014"] = failure;
+        server.answers["20151017"] = answer("3,4,5,6,7,8,2");
+
+        // Nothing could be fetched: the update says so in a box of its own.
+        DrawUpdate::Result result = run();
+        EXPECT_EQ(server.days, std::vector<std::string>{"20151014"});
+        EXPECT_TRUE(result.appended.empty());
+        ASSERT_TRUE(result.error);
+        EXPECT_NE(result.error->find("2015-10-14"), std::string::npos) << *result.error;
+        EXPECT_EQ(prompts.plainTexts, std::vector<std::string>{*result.error});
+        EXPECT_EQ(fileRecords(), stored);
+        EXPECT_FALSE(state.updateRunning);
+
+        // A later day's draw does not close the gap: the failed day stays the next one asked.
+        server.answers["20151014"] = answer("1,2,3,4,5,6,2");
+        server.answers["20151017"] = failure;
+        server.days.clear();
+        prompts.plainTexts.clear();
+        result = run();
+        EXPECT_EQ(server.days, (std::vector<std::string>{"20151014", "20151017"}));
+        EXPECT_EQ(result.appended.size(), 1u);
+        EXPECT_TRUE(result.error);
+        EXPECT_TRUE(prompts.plainTexts.empty()); // the status bar tells, draws came in
+        server.days.clear();
+        run();
+        EXPECT_EQ(server.days.front(), "20151017");
+    }
+}
+
+TEST_F(DrawUpdateTest, AnswersBreakingTheRuleOfADrawStoreNothingOfTheirDay) {
+    std::string flood;
+    for (int k = 1; k <= 50; ++k)
+        flood += std::to_string(k) + ",60,61,62,63,1,2\r\n";
+    const std::vector<std::pair<std::string, const char*>> cases{
+        {"0,0,255,255,70,200,99", "is not a valid draw"},
+        {"1,2,3,4,5,6,2\r\n1,2,3,4,5,200,2", "is not a valid draw"},
+        {flood, "more than 4 draws"},
+    };
+    for (const auto& [body, why] : cases) {
+        SCOPED_TRACE(why);
+        writeDrawFile(folder, stored);
+        server.answers["20151014"] = answer(body);
+        const DrawUpdate::Result result = run();
+        ASSERT_TRUE(result.message);
+        EXPECT_NE(result.message->find(why), std::string::npos) << *result.message;
+        for (const DrawRecord& record : fileRecords())
+            EXPECT_FALSE(DrawValidation::newDrawProblem(record));
+        EXPECT_LE(fileRecords().size(), stored.size() + 1);
+    }
+
+    // A line that repeats a draw of the same day is stored once.
+    writeDrawFile(folder, stored);
+    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n5,4,3,2,1,6,2\r\n1,2,3,4,5,7,2\r\n");
+    EXPECT_EQ(run().appended.size(), 2u);
+    EXPECT_EQ(fileRecords().size(), stored.size() + 2);
 }
 
 TEST_F(DrawUpdateTest, FailedRequestShowsItsReasonInTheStatusBar) {
@@ -288,6 +362,20 @@ TEST_F(DrawUpdateTest, StopTakesEffectBeforeTheNextRequest) {
     EXPECT_EQ(server.days.size(), 2u);
 }
 
+TEST_F(DrawUpdateTest, TheWholeWalkEndsAtItsDeadlineAsIfStopped) {
+    setToday("2016-10-01"); // a year of draw days
+    server.onGet = [] { std::this_thread::sleep_for(std::chrono::milliseconds(40)); };
+    UpdateLimits limits;
+    limits.overallDeadline = std::chrono::milliseconds(100);
+    const DrawUpdate::Result result = DrawUpdate::run(state, ports, limits);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_FALSE(result.error);
+    EXPECT_LT(server.days.size(), 10u);
+    for (const HttpRequest& request : server.requests)
+        EXPECT_LE(request.readTimeout, limits.overallDeadline);
+    EXPECT_FALSE(state.updateRunning);
+}
+
 TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {
     server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
     std::optional<DrawUpdate::Result> second;
@@ -335,7 +423,10 @@ TEST(UpdateAnswer, LinesOfSevenNumbers) {
         {"1,2,3,4,5,6,2", Numbers{1, 2, 3, 4, 5, 0, 6, 2}},
         {" 10 , 20 ,30,40,50 , 7 , 3 ", Numbers{10, 20, 30, 40, 50, 0, 7, 3}},
         {"\t69,68,67,66,65,26,10", Numbers{69, 68, 67, 66, 65, 0, 26, 10}},
-        {"0,0,0,0,255,0,0", Numbers{0, 0, 0, 0, 255, 0, 0, 0}},
+        {"0,0,0,0,255,0,0", std::nullopt}, // numbers no draw has
+        {"1,2,3,4,5,43,2", std::nullopt},  // a Powerball above the largest drum
+        {"1,2,3,4,1,6,2", std::nullopt},   // a white number twice
+        {"1,2,3,4,5,6,12", std::nullopt},  // a Power Play above 11
         {"1,2,3,4,5,6,256", std::nullopt}, // not cut to its low 8 bits
         {"1,2,3,4,5,-1,2", std::nullopt},
         {"1,2,3,4,5,6,99999999999999999999", std::nullopt},
@@ -367,6 +458,17 @@ TEST(UpdateAnswer, SplitsAtEveryKindOfLineBreak) {
     EXPECT_EQ(answer.draws.size(), 1u);
     EXPECT_TRUE(answer.message);
     EXPECT_FALSE(UpdateAnswer::parse("").message);
+}
+
+TEST(UpdateAnswer, BinaryAndEscapesNeverShowAsTheyCame) {
+    for (const std::string& body :
+         {std::string("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10), std::string("Hallo\0Welt", 11),
+          std::string("\x1b]0;owned\x07\x1b[2J Bitte warten")}) {
+        const UpdateAnswer answer = UpdateAnswer::parse(body);
+        ASSERT_TRUE(answer.message);
+        EXPECT_NE(answer.message->find("not a text answer"), std::string::npos) << *answer.message;
+    }
+    EXPECT_EQ(decodeAnswerText("HTTP/1.1 200 \x1b[2JOK"), "HTTP/1.1 200 \\x1B[2JOK");
 }
 
 TEST(UpdateAnswer, MessageTextIsReadableAndBounded) {

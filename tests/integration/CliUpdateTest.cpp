@@ -1,5 +1,6 @@
 // powerball-cli update against powerball-server.
 #include "ChildProcess.h"
+#include "FakeHttpServer.h"
 #include "UpdateServerProcess.h"
 
 #include "draws/DrawHistory.h"
@@ -74,6 +75,26 @@ TEST(CliUpdate, ProxyMessageAndErrors) {
     EXPECT_EQ(cli({"update", "--proxy", "127.0.0.1:80x"}).exitCode, 2);
     EXPECT_EQ(cli({"update", "--proxy", ":8080"}).exitCode, 1);
     EXPECT_EQ(cli({"update", "--port", "1"}).exitCode, 1);
+}
+
+TEST(CliUpdate, AFailedRequestIsReportedWithItsOwnExitCode) {
+    TempFolder client;
+    writeDrawFile(client, {draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3)});
+    FakeHttpServer unavailable;
+    unavailable.routes().Get(
+        ".*", [](const httplib::Request&, httplib::Response& response) { response.status = 503; });
+    unavailable.start();
+    for (const std::string& base : {unavailable.base(), std::string("http://127.0.0.1:1")}) {
+        SCOPED_TRACE(base);
+        const ProgramRun run =
+            runProgram(POWERBALL_CLI, {"--folder", client.path().string(), "--today", "2015-10-24",
+                                       "--json", "update", "--base", base});
+        EXPECT_EQ(run.exitCode, 3);
+        const json result = json::parse(run.out);
+        EXPECT_EQ(result["requests"], json::parse(R"(["20151014"])"));
+        ASSERT_TRUE(result["error"].is_string());
+        EXPECT_NE(run.err.find(result["error"].get<std::string>()), std::string::npos);
+    }
 }
 
 } // namespace

@@ -182,7 +182,7 @@ TEST_F(UpdateIntegrationTest, StopEndsTheWalkAfterTheCurrentAnswer) {
     EXPECT_FALSE(state.stopButtonVisible);
 }
 
-TEST_F(UpdateIntegrationTest, ServerThatNeverAnswersCostsOnlyItsTimeOuts) {
+TEST_F(UpdateIntegrationTest, ServerThatNeverAnswersCostsOneTimeOutAndIsReported) {
     FakeHttpServer silent;
     silent.routes().Get(".*",
                         [&silent](const httplib::Request&, httplib::Response&) { silent.hang(); });
@@ -194,9 +194,10 @@ TEST_F(UpdateIntegrationTest, ServerThatNeverAnswersCostsOnlyItsTimeOuts) {
 
     const DrawUpdate::Result result = update(silent.base(), "2015-10-17", limits);
 
-    EXPECT_EQ(result.requests.size(), 2u); // each day is given up, the walk goes on
+    EXPECT_EQ(result.requests.size(), 1u); // the walk stops at the day that failed
     EXPECT_TRUE(result.appended.empty());
-    EXPECT_TRUE(prompts.plainTexts.empty());
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(prompts.plainTexts, std::vector<std::string>{*result.error});
     EXPECT_NE(state.status[0].find("timed out"), std::string::npos) << state.status[0];
     EXPECT_EQ(stored().size(), 1u);
 }

@@ -7,8 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <fstream>
 #include <thread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace powerball;
 using namespace powerball::testing;
@@ -24,6 +31,12 @@ protected:
         std::ofstream(folder.file("scripts") / ".hidden.txt") << "hidden";
         std::ofstream(folder.file("files") / "pilotexp.exe") << "MZ";
         std::ofstream(folder.file("secret.txt")) << "secret";
+        // Links inside a served folder: to a file outside it, and to one inside it.
+        std::filesystem::create_symlink(folder.file("secret.txt"),
+                                        folder.file("scripts") / "linked.txt");
+        std::filesystem::create_symlink("/etc/passwd", folder.file("files") / "passwd");
+        std::filesystem::create_symlink(folder.file("scripts") / "Lotto.vks.txt",
+                                        folder.file("scripts") / "Alias.txt");
         // A draw file serves as well as a CSV.
         writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
                                draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
@@ -108,16 +121,83 @@ TEST_F(UpdateServerTest, HandsOutFilesOfItsFoldersOnly) {
     const HttpResponse installer = get("/dateien/pilotexp.exe");
     EXPECT_EQ(installer.statusCode, 200);
     EXPECT_EQ(installer.body, "MZ");
+    EXPECT_EQ(get("/scripts/Alias.txt").body, "script"); // a link that stays inside
 
     for (const char* path :
          {"/scripts/..%2Fsecret.txt", "/scripts/%2E%2E%2Fsecret.txt", "/scripts/.hidden.txt",
           "/scripts/..%5Csecret.txt", "/dateien/..%2Fsecret.txt", "/dateien/%2Fetc%2Fpasswd",
-          "/scripts/Lotto.vks", "/dateien/missing.exe", "/secret.txt"}) {
+          "/scripts/Lotto.vks", "/dateien/missing.exe", "/secret.txt", "/scripts/linked.txt",
+          "/dateien/passwd"}) {
         SCOPED_TRACE(path);
         const HttpResponse response = get(path);
         EXPECT_EQ(response.statusCode, 404);
         EXPECT_EQ(response.body.find("secret"), std::string::npos);
+        EXPECT_EQ(response.body.find("root:"), std::string::npos);
     }
+}
+
+// A client that sends its request a byte at a time and never ends it.
+class DrippingClient {
+public:
+    explicit DrippingClient(int port) : m_socket(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        m_connected =
+            ::connect(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~DrippingClient() { ::close(m_socket); }
+    DrippingClient(const DrippingClient&) = delete;
+    DrippingClient& operator=(const DrippingClient&) = delete;
+
+    bool connected() const { return m_connected; }
+    void drip() { ::send(m_socket, "G", 1, MSG_NOSIGNAL | MSG_DONTWAIT); }
+    bool closedByServer() const {
+        char byte = 0;
+        const ssize_t got = ::recv(m_socket, &byte, 1, MSG_DONTWAIT);
+        return got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+    }
+
+private:
+    int m_socket;
+    bool m_connected = false;
+};
+
+TEST_F(UpdateServerTest, SlowClientsDoNotKeepOthersWaiting) {
+    const int port = std::stoi(server->base().substr(server->base().rfind(':') + 1));
+    std::vector<std::unique_ptr<DrippingClient>> slow;
+    for (int k = 0; k < 16; ++k) {
+        slow.push_back(std::make_unique<DrippingClient>(port));
+        ASSERT_TRUE(slow.back()->connected());
+    }
+    std::atomic<bool> dripping = true;
+    std::thread dripper([&] {
+        while (dripping) {
+            for (const auto& client : slow)
+                client->drip();
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // every slow one holds on
+
+    for (int k = 0; k < 5; ++k) {
+        const HttpResponse answer = get("/zahlen/powerball.asp?Programm=PowerBall&Datum=20151007");
+        EXPECT_EQ(answer.statusCode, 200) << answer.error;
+        EXPECT_EQ(answer.body, "1,2,3,4,5,6,2\r\n");
+    }
+
+    // However they drip, their time to send a request runs out.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    const auto allClosed = [&] {
+        return std::all_of(slow.begin(), slow.end(),
+                           [](const auto& client) { return client->closedByServer(); });
+    };
+    while (!allClosed() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    dripping = false;
+    dripper.join();
+    EXPECT_TRUE(allClosed());
 }
 
 } // namespace

@@ -76,6 +76,30 @@ ProgramRun runProgram(const std::filesystem::path& program,
     return run;
 }
 
+std::vector<ProgramRun> runTogether(const std::filesystem::path& program,
+                                    const std::vector<std::vector<std::string>>& argumentLists) {
+    struct Started {
+        pid_t pid;
+        std::filesystem::path out;
+        std::filesystem::path err;
+    };
+    std::vector<Started> started;
+    for (const auto& arguments : argumentLists) {
+        Started run{-1, scratchFile("out"), scratchFile("err")};
+        run.pid = spawn(program, arguments, run.out, run.err);
+        started.push_back(run);
+    }
+    std::vector<ProgramRun> runs;
+    for (const Started& run : started) {
+        int status = 0;
+        ::waitpid(run.pid, &status, 0);
+        runs.push_back({exitCodeOf(status), readText(run.out), readText(run.err)});
+        std::filesystem::remove(run.out);
+        std::filesystem::remove(run.err);
+    }
+    return runs;
+}
+
 BackgroundProcess::BackgroundProcess(const std::filesystem::path& program,
                                      const std::vector<std::string>& arguments,
                                      const std::filesystem::path& logFile)

@@ -19,6 +19,11 @@ struct ProgramRun {
 ProgramRun runProgram(const std::filesystem::path& program,
                       const std::vector<std::string>& arguments);
 
+// Starts the program once for each argument list, all at the same time, and waits for
+// every run to end.
+std::vector<ProgramRun> runTogether(const std::filesystem::path& program,
+                                    const std::vector<std::vector<std::string>>& argumentLists);
+
 // A program left running in the background, its standard output and error going to
 // `logFile`. Ended with SIGTERM (and SIGKILL when it does not end in time) at the latest
 // when the object goes.

@@ -150,6 +150,7 @@ private Q_SLOTS:
     void updateShortcutWinsInEveryField_data();
     void updateShortcutWinsInEveryField();
     void updateFromTheServerAppendsItsDraws();
+    void updateThatFetchesNothingShowsWhy();
     void failingStatisticShowsItsBoxWithoutWaitCursor();
     void secondPressStopsTheRun_data();
     void secondPressStopsTheRun();
@@ -735,6 +736,31 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
     QCOMPARE(stored.back().drawNumbers(), served.back().drawNumbers());
     // The window's client keeps its connection open; the server stops quickly once it goes.
     m_window.reset();
+}
+
+void MainWindowTest::updateThatFetchesNothingShowsWhy() {
+    auto* address = child<QLineEdit>(u"URLEdit"_s);
+    address->selectAll();
+    QTest::keyClicks(address, u"http://127.0.0.1:1"_s); // nothing listens there
+
+    QStringList boxes;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&boxes] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            boxes.push_back(box->text());
+            box->accept();
+        }
+    });
+    closer.start(10);
+    QTest::mouseClick(child<QToolButton>(u"updateDrawsButton"_s), Qt::LeftButton);
+    closer.stop();
+
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first().contains(u"Cannot fetch the draws"_s), qPrintable(boxes.first()));
+    const QString status = child<QLabel>(u"statusPanel0"_s)->text();
+    QVERIFY(!status.isEmpty());
+    QVERIFY(status != u"Loading"_s);
 }
 
 void MainWindowTest::failingStatisticShowsItsBoxWithoutWaitCursor() {

@@ -25,6 +25,7 @@ void AppShell::startUp(AppState& state, const Ports& ports,
     if (state.internet.proxyHost.empty())
         state.internet.proxyPort = "80";
     state.drawFileName = std::string(DrawHistory::kFileName);
+    state.drawHistory().removeLeftoverTemporaries();
     state.random.setSeed(ports.systemClock().seedValue());
     state.scanFromDate = state.startDate;
     state.selectedDate = today;
@@ -44,6 +45,8 @@ void AppShell::shutDown(const AppState& state, const Ports& ports) {
     if (const auto failure = Settings::save(state, ports.registryStore()))
         ports.userPrompts().showMessage("Die Einstellungen konnten nicht gespeichert werden: " +
                                         *failure);
+    if (const std::string note = ports.registryStore().takeSaveNotice(); !note.empty())
+        ports.userPrompts().showMessage(note);
 }
 
 double AppShell::startDateAfterRestore(double restored, DayNumber today) {

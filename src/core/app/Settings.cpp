@@ -38,11 +38,13 @@ double pickerDate(double stored) {
     return stored;
 }
 
-// A group of values restored together: a value that cannot be read ends the group.
-template <class Steps> void protectedGroup(Steps&& steps) {
+// A group of values restored together: a value that cannot be read ends the group, and the
+// store learns that it holds values the program could not take.
+template <class Steps> void protectedGroup(RegistryStore& store, Steps&& steps) {
     try {
         steps();
     } catch (const RegistryError&) {
+        store.keepCopyBeforeNextSave();
     }
 }
 
@@ -86,12 +88,12 @@ void restoreSpinsAndTips(AppState& state, const RegistryKey& key) {
 
 // The hidden check box "Linkseite aktivieren" was once stored as a text; a text that is not
 // empty clears it.
-void restoreBrowser(AppState& state, const RegistryKey& key) {
+void restoreBrowser(AppState& state, const RegistryKey& key, RegistryStore& store) {
     try {
         if (const auto checked = key.readBool("Browser"))
             state.internet.browser = *checked;
     } catch (const RegistryError&) {
-        protectedGroup([&] {
+        protectedGroup(store, [&] {
             if (const auto text = key.readString("Browser"); text && !text->empty())
                 state.internet.browser = false;
         });
@@ -103,24 +105,24 @@ void restoreText(const RegistryKey& key, const char* name, std::string& target) 
         target = std::move(*text);
 }
 
-void restoreFromKey(AppState& state, const RegistryKey& key) {
-    protectedGroup([&] { restoreText(key, "Losnummer", state.ticketNumber); });
-    protectedGroup([&] {
+void restoreFromKey(AppState& state, const RegistryKey& key, RegistryStore& store) {
+    protectedGroup(store, [&] { restoreText(key, "Losnummer", state.ticketNumber); });
+    protectedGroup(store, [&] {
         if (const auto value = key.readInteger("NeuerSchein"))
             state.neuerSchein = *value;
     });
-    protectedGroup([&] { restoreOptionsAndWindow(state, key); });
-    protectedGroup([&] { restoreSpinsAndTips(state, key); });
-    protectedGroup([&] {
+    protectedGroup(store, [&] { restoreOptionsAndWindow(state, key); });
+    protectedGroup(store, [&] { restoreSpinsAndTips(state, key); });
+    protectedGroup(store, [&] {
         restoreText(key, "ZWEIPREIS", state.internet.zweiPreis);
         restoreText(key, "EINPREIS", state.internet.einPreis);
     });
-    restoreBrowser(state, key);
+    restoreBrowser(state, key, store);
 
     // From here on leaving a tip field runs the check.
     state.checkEnabled = true;
 
-    protectedGroup([&] {
+    protectedGroup(store, [&] {
         restoreText(key, "URLEdit", state.internet.url);
         restoreText(key, "ProxyHostEdit", state.internet.proxyHost);
         restoreText(key, "ProxyPortEdit", state.internet.proxyPort);
@@ -130,6 +132,7 @@ void restoreFromKey(AppState& state, const RegistryKey& key) {
             state.startDate = pickerDate(*date);
     } catch (const RegistryError&) {
         state.startDate = DrawCalendar::kMinimumDate;
+        store.keepCopyBeforeNextSave();
     }
 }
 
@@ -150,7 +153,7 @@ void Settings::restore(AppState& state, RegistryStore& store) {
         state.checkEnabled = true;
         return;
     }
-    restoreFromKey(state, *key);
+    restoreFromKey(state, *key, store);
 }
 
 std::vector<NamedSetting> Settings::values(const AppState& state) {

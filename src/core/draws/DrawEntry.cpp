@@ -1,5 +1,7 @@
 #include "draws/DrawEntry.h"
 
+#include "draws/DrawValidation.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +25,15 @@ bool DrawEntry::inRange() const {
     const auto whiteInRange = [](int n) { return n >= kWhiteMin && n <= kWhiteMax; };
     return std::all_of(white.begin(), white.end(), whiteInRange) && powerball >= kPowerballMin &&
            powerball <= kPowerballMax && powerPlay >= kPowerPlayMin && powerPlay <= kPowerPlayMax;
+}
+
+std::optional<std::string> DrawEntry::problem() const {
+    if (!inRange())
+        return "white numbers are 1..69, the Powerball 1..39 and the Power Play 0..11";
+    DrawRecord record;
+    record.date = date;
+    record.setNumbers(white, powerball, powerPlay);
+    return DrawValidation::newDrawProblem(record);
 }
 
 } // namespace powerball

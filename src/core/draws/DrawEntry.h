@@ -4,6 +4,8 @@
 #include "draws/DrawRecord.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 namespace powerball {
 
@@ -27,6 +29,9 @@ struct DrawEntry {
     static DrawEntry fromRecord(const DrawRecord& record);
 
     bool inRange() const;
+    // Why the entry cannot be stored: a value outside its spin's range, or a draw that
+    // breaks the rule of every draw (five different white numbers); nothing when it can.
+    std::optional<std::string> problem() const;
     bool operator==(const DrawEntry&) const = default;
 };
 

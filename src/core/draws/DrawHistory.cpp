@@ -1,6 +1,7 @@
 #include "draws/DrawHistory.h"
 
 #include "draws/DrawFileError.h"
+#include "draws/DrawValidation.h"
 
 #include <algorithm>
 #include <atomic>
@@ -75,23 +76,63 @@ DrawRecord minimumDateRecord() {
     return record;
 }
 
-// Merges one record into an ordered list: it goes before the first record dated on or
-// after it, and every record of its date is dropped.
-void mergeInto(std::vector<DrawRecord>& records, const DrawRecord& added) {
-    std::vector<DrawRecord> merged;
-    merged.reserve(records.size() + 1);
-    bool written = false;
-    for (const DrawRecord& record : records) {
-        if (!written && record.date >= added.date) {
-            merged.push_back(added);
-            written = true;
-        }
-        if (record.date != added.date)
-            merged.push_back(record);
+bool isEarlier(const DrawRecord& a, const DrawRecord& b) {
+    return a.date < b.date;
+}
+
+// The added records by date, one per date: a later record of the list wins.
+std::vector<DrawRecord> lastPerDate(const std::vector<DrawRecord>& added) {
+    std::vector<DrawRecord> sorted = added;
+    std::stable_sort(sorted.begin(), sorted.end(), isEarlier);
+    std::vector<DrawRecord> unique;
+    unique.reserve(sorted.size());
+    for (const DrawRecord& record : sorted) {
+        if (!unique.empty() && unique.back().date == record.date)
+            unique.back() = record;
+        else
+            unique.push_back(record);
     }
-    if (!written)
-        merged.push_back(added);
-    records.swap(merged);
+    return unique;
+}
+
+} // namespace
+
+std::vector<DrawRecord> mergedByDate(const std::vector<DrawRecord>& stored,
+                                     const std::vector<DrawRecord>& added) {
+    const std::vector<DrawRecord> adding = lastPerDate(added);
+    std::vector<DrawRecord> result;
+    result.reserve(stored.size() + adding.size());
+    auto next = adding.begin();
+    for (const DrawRecord& record : stored) {
+        while (next != adding.end() && next->date <= record.date)
+            result.push_back(*next++);
+        const bool replaced = std::binary_search(adding.begin(), adding.end(), record, isEarlier);
+        if (!replaced)
+            result.push_back(record);
+    }
+    result.insert(result.end(), next, adding.end());
+    return result;
+}
+
+namespace {
+
+// A writer refuses a file whose last record is incomplete rather than drop its bytes.
+void refuseTrailingFragment(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size % DrawRecord::kSize != 0)
+        throw DrawFileError(path, "change",
+                            "its size of " + std::to_string(size) +
+                                " bytes is not a multiple of 32, so its last record is "
+                                "incomplete; nothing was changed");
+}
+
+// A name no other rewrite uses at the same time, beginning with the fixed name.
+std::filesystem::path uniqueTemporary(const std::filesystem::path& folder,
+                                      std::string_view temporaryName) {
+    static std::atomic<unsigned> counter{0};
+    return folder / (std::string(temporaryName) + "." + std::to_string(::getpid()) + "." +
+                     std::to_string(++counter));
 }
 
 } // namespace
@@ -100,6 +141,11 @@ DrawHistory::DrawHistory(std::filesystem::path file) : m_path(std::move(file)) {
 
 DrawHistory DrawHistory::inFolder(const std::filesystem::path& folder) {
     return DrawHistory(folder / kFileName);
+}
+
+DrawHistory& DrawHistory::setLockWait(std::chrono::milliseconds wait) {
+    m_lockWait = wait;
+    return *this;
 }
 
 bool DrawHistory::exists() const {
@@ -123,8 +169,12 @@ std::vector<DrawRecord> DrawHistory::readAll() const {
         }
         pending += got;
         const std::size_t whole = pending / DrawRecord::kSize;
-        for (std::size_t k = 0; k < whole; ++k)
+        for (std::size_t k = 0; k < whole; ++k) {
             records.push_back(DrawRecord::decode(chunk.data() + k * DrawRecord::kSize));
+            if (const auto problem = DrawValidation::recordProblem(records.back()))
+                throw DrawFileError(m_path, "use record " + std::to_string(records.size()) + " of",
+                                    *problem);
+        }
         const std::size_t rest = pending - whole * DrawRecord::kSize;
         std::copy_n(chunk.data() + whole * DrawRecord::kSize, rest, chunk.data());
         pending = rest;
@@ -165,7 +215,7 @@ DrawHistory::Located DrawHistory::locateByIndex(int index) const {
 }
 
 DrawAppender DrawHistory::openForAppend() const {
-    return DrawAppender(m_path);
+    return DrawAppender(m_path, m_lockWait);
 }
 
 void DrawHistory::insertOrReplace(const DrawRecord& record) const {
@@ -173,21 +223,57 @@ void DrawHistory::insertOrReplace(const DrawRecord& record) const {
 }
 
 void DrawHistory::insertOrReplaceAll(const std::vector<DrawRecord>& added) const {
-    std::vector<DrawRecord> records = readAll();
-    for (const DrawRecord& record : added)
-        mergeInto(records, record);
-    rewrite(records, kInsertTemporary);
+    modify([&added](std::vector<DrawRecord>& records) { records = mergedByDate(records, added); });
 }
 
 void DrawHistory::removeDate(double date) const {
+    changeUnderLock(
+        [date](std::vector<DrawRecord>& records) {
+            std::erase_if(records, [date](const DrawRecord& r) { return r.date == date; });
+        },
+        kRemoveTemporary);
+}
+
+void DrawHistory::modify(const std::function<void(std::vector<DrawRecord>&)>& change) const {
+    createEmpty();
+    changeUnderLock(change, kInsertTemporary);
+}
+
+void DrawHistory::changeUnderLock(const std::function<void(std::vector<DrawRecord>&)>& change,
+                                  std::string_view temporaryName) const {
+    const DrawFileLock lock(m_path, m_lockWait);
+    refuseTrailingFragment(m_path);
     std::vector<DrawRecord> records = readAll();
-    std::erase_if(records, [date](const DrawRecord& r) { return r.date == date; });
-    rewrite(records, kRemoveTemporary);
+    change(records);
+    rewrite(records, temporaryName);
 }
 
 void DrawHistory::createEmpty() const {
-    const CountedWrite counted;
-    openFile(m_path, "wb", "create the draw file");
+    const DrawFileLock lock(m_path, m_lockWait);
+    if (!exists()) {
+        const CountedWrite counted;
+        openFile(m_path, "wb", "create the draw file");
+    }
+}
+
+void DrawHistory::removeLeftoverTemporaries() const {
+    try {
+        const DrawFileLock lock(m_path, std::chrono::milliseconds(0));
+        removeTemporariesLocked();
+    } catch (const std::exception&) {
+        // Busy or unreadable: the next rewrite clears them.
+    }
+}
+
+void DrawHistory::removeTemporariesLocked() const {
+    const std::filesystem::path folder =
+        m_path.parent_path().empty() ? std::filesystem::path(".") : m_path.parent_path();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(kInsertTemporary) || name.starts_with(kRemoveTemporary))
+            std::filesystem::remove(entry.path(), error);
+    }
 }
 
 std::uint64_t DrawHistory::writeCount() {
@@ -197,7 +283,9 @@ std::uint64_t DrawHistory::writeCount() {
 void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
                           std::string_view temporaryName) const {
     const CountedWrite counted;
-    const std::filesystem::path temporary = m_path.parent_path() / temporaryName;
+    // Only a killed writer leaves a temporary file: the caller holds the lock.
+    removeTemporariesLocked();
+    const std::filesystem::path temporary = uniqueTemporary(m_path.parent_path(), temporaryName);
     {
         FilePtr file = openFile(temporary, "wb", "create the temporary file");
         for (const DrawRecord& record : records)
@@ -215,26 +303,22 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
     syncFolder(m_path.parent_path());
 }
 
-DrawAppender::DrawAppender(std::filesystem::path file) : m_path(std::move(file)) {
+DrawAppender::DrawAppender(std::filesystem::path file, std::chrono::milliseconds lockWait)
+    : m_path(std::move(file)), m_lock(std::make_unique<DrawFileLock>(m_path, lockWait)) {
     std::error_code error;
     if (!std::filesystem::exists(m_path, error))
         openFile(m_path, "wb", "create the draw file");
-    FilePtr handle = openFile(m_path, "r+b", "open the draw file for appending");
-    std::array<std::uint8_t, DrawRecord::kSize> bytes{};
-    errno = 0;
-    while (std::fread(bytes.data(), 1, bytes.size(), handle.get()) == bytes.size())
-        m_buffer = DrawRecord::decode(bytes.data());
-    if (std::ferror(handle.get()))
-        throw DrawFileError::fromErrno(m_path, "read the draw file");
-    // New records go right after the last complete one; a fragment is overwritten.
-    const auto whole = static_cast<long>(std::filesystem::file_size(m_path) / DrawRecord::kSize);
-    if (std::fseek(handle.get(), whole * static_cast<long>(DrawRecord::kSize), SEEK_SET) != 0)
-        throw DrawFileError::fromErrno(m_path, "seek in the draw file");
+    refuseTrailingFragment(m_path);
+    const std::vector<DrawRecord> records = DrawHistory(m_path).readAll();
+    if (!records.empty())
+        m_buffer = records.back();
+    FilePtr handle = openFile(m_path, "ab", "open the draw file for appending");
     m_file = handle.release();
 }
 
 DrawAppender::DrawAppender(DrawAppender&& other) noexcept
-    : m_path(std::move(other.m_path)), m_file(other.m_file), m_buffer(other.m_buffer) {
+    : m_path(std::move(other.m_path)), m_lock(std::move(other.m_lock)), m_file(other.m_file),
+      m_buffer(other.m_buffer) {
     other.m_file = nullptr;
 }
 
@@ -261,6 +345,7 @@ void DrawAppender::append(double date, const std::array<std::uint8_t, 8>& number
 }
 
 void DrawAppender::close() {
+    const std::unique_ptr<DrawFileLock> release = std::move(m_lock); // after the file closes
     if (!m_file)
         return;
     std::FILE* file = m_file;

@@ -11,8 +11,9 @@ namespace powerball {
 // Draws from a CSV file of the form
 //   date,white1,white2,white3,white4,white5,powerball,power_play
 //   1997-11-01,22,25,28,33,37,20,0
-// The header line is optional; blank lines are skipped. A malformed line fails the whole
-// read with its line number, so nothing half-read is ever stored.
+// The header line is optional; blank lines are skipped. A malformed line, or a draw that
+// breaks the rule every stored draw keeps, fails the whole read with its line number, so
+// nothing half-read is ever stored.
 std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sourceName);
 std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file);
 

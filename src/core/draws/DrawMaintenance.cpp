@@ -22,8 +22,8 @@ DrawMaintenance::Opened DrawMaintenance::openEntry(const AppState& state) {
 }
 
 DrawRecord DrawMaintenance::recordFromEntry(const DrawRecord& opened, const DrawEntry& entry) {
-    if (!entry.inRange())
-        throw std::out_of_range("a number of the entered draw lies outside its range");
+    if (const auto problem = entry.problem())
+        throw std::out_of_range("the entered draw cannot be stored: " + *problem);
     std::array<int, 5> white = entry.white;
     std::sort(white.begin(), white.end());
     DrawRecord record = opened;
@@ -41,10 +41,7 @@ std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Port
     std::optional<DrawRecord> stored;
     if (const auto accepted = ports.userPrompts().askDrawNumbers(opened.entry)) {
         stored = recordFromEntry(opened.record, *accepted);
-        const DrawHistory history = state.drawHistory();
-        if (!history.exists())
-            history.createEmpty();
-        history.insertOrReplace(*stored);
+        state.drawHistory().insertOrReplace(*stored); // creates a missing file
     }
     state.setSelectedDate(opened.record.date);
     evaluateSelectedDate(state, ports);

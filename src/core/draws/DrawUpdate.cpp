@@ -1,9 +1,12 @@
 #include "draws/DrawUpdate.h"
 
+#include "app/QuotedExcerpt.h"
 #include "draws/DrawFileError.h"
 #include "draws/UpdateAnswer.h"
 #include "evaluation/TipCheck.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace powerball {
@@ -72,9 +75,25 @@ int proxyPortNumber(const std::string& text) {
         first == std::string::npos ? std::nullopt
                                    : TipSheet::parseInteger(text.substr(first, last - first + 1));
     if (!port || *port < 1 || *port > 65535)
-        throw ProxyPortError("\"" + text +
-                             "\" is not a valid proxy port: a whole number from 1 to 65535");
+        throw ProxyPortError(quotedExcerpt(text) +
+                             " is not a valid proxy port: a whole number from 1 to 65535");
     return *port;
+}
+
+// Why a day's request failed, or nothing when the answer can be used: 404 is how the
+// server says it has nothing for the day.
+std::optional<std::string> failureOf(const HttpResponse& response, DayNumber day) {
+    std::string reason;
+    if (response.failed())
+        reason = response.error;
+    else if (response.statusCode >= 400 && response.statusCode != 404)
+        reason = "it answered " + quotedExcerpt(response.statusLine.empty()
+                                                    ? std::to_string(response.statusCode)
+                                                    : response.statusLine);
+    else
+        return std::nullopt;
+    return "Cannot fetch the draws of " + DrawCalendar::isoDate(day) +
+           " from the update server: " + reason;
 }
 
 } // namespace
@@ -116,17 +135,20 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
     state.scanFromDate = day;
     const DayNumber today = ports.systemClock().today();
 
+    const auto deadline = std::chrono::steady_clock::now() + limits.overallDeadline;
     while (day <= today) {
         ports.eventPump().processEvents();
-        if (!state.stopButtonVisible) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (!state.stopButtonVisible || left <= std::chrono::milliseconds::zero()) {
             result.stopped = true;
             break;
         }
         HttpRequest request;
         request.url = requestUrl(state.internet.url, day);
         applyProxy(state.internet, request);
-        request.connectTimeout = limits.connectTimeout;
-        request.readTimeout = limits.readTimeout;
+        request.connectTimeout = std::min(limits.connectTimeout, left);
+        request.readTimeout = std::min(limits.readTimeout, left);
         request.maxRedirects = limits.maxRedirects;
 
         state.status[0] = kLoadingStatus;
@@ -137,10 +159,17 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
             decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
         state.status[1] = state.messages.text(Msg::NoWarranty);
         state.changed();
+        if (std::chrono::steady_clock::now() >= deadline) {
+            result.stopped = true; // the deadline cut this request short: no fault of the day
+            break;
+        }
+        result.error = failureOf(response, day);
+        if (result.error)
+            break;
 
-        // An error status has nothing for the day; a broken-off answer is never used, since
-        // its last line may be cut in the middle of a number.
-        if (response.statusCode < 400 && !response.failed()) {
+        // A broken-off answer never gets here, since its last line may be cut in the middle
+        // of a number.
+        if (response.statusCode < 400) {
             const UpdateAnswer answer = UpdateAnswer::parse(response.body);
             for (const auto& numbers : answer.draws) {
                 DrawRecord received;
@@ -170,6 +199,8 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
     running.finish();
     evaluateSelectedDate(state, ports);
     checkSheet(state, ports.soundPlayer());
+    if (result.error && result.appended.empty())
+        ports.userPrompts().showPlainText(*result.error);
     return result;
 }
 

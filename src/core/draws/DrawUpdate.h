@@ -23,10 +23,15 @@ struct UpdateLimits {
     std::chrono::milliseconds connectTimeout{5000};
     std::chrono::milliseconds readTimeout{5000};
     int maxRedirects = 15;
+    // The whole walk: once it has passed, the update ends as if the stop button had been
+    // pressed, so a server that drips its answers cannot hold the window for long.
+    std::chrono::milliseconds overallDeadline{std::chrono::minutes(10)};
 };
 
 // The internet update: walks the draw calendar from the newest stored draw up to today,
-// asks the update server for each draw day, and appends every draw it answers.
+// asks the update server for each draw day, and appends every draw it answers. A day the
+// server has nothing for (404, an empty answer) is passed over; a request that fails ends
+// the walk at that day and is reported, in a box of its own when nothing came at all.
 class DrawUpdate {
 public:
     static constexpr const char* kRequestPath = "/zahlen/powerball.asp?Programm=PowerBall&Datum=";
@@ -39,6 +44,9 @@ public:
         std::vector<DrawRecord> appended;
         std::optional<std::string> message; // the server's message that ended the update
         bool stopped = false;               // the stop button ended the walk
+        // Why the request of a day failed (no connection, time-out, an error status other
+        // than 404); the walk stopped there, so the next update asks for that day again.
+        std::optional<std::string> error;
     };
 
     // Runs the whole update on the calling (user-interface) thread. Between requests and

@@ -19,10 +19,17 @@ struct UpdateAnswer {
     std::vector<std::array<std::uint8_t, 8>> draws;
     std::optional<std::string> message; // set when a line is not a draw: the answer as text
 
+    // A draw day has at most this many draws; an answer with more is not believed.
+    static constexpr std::size_t kMaxDrawsPerDay = 4;
+
+    // A line that repeats a draw of the same answer is stored once. A line of seven numbers
+    // that breaks the rule of every draw, or more than kMaxDrawsPerDay draws, make the
+    // answer a message that says so; nothing of an answer with too many draws is kept.
     static UpdateAnswer parse(std::string_view body);
 
-    // One line as a draw. A number outside 0..255 does not fit its byte: such a line is not
-    // a draw rather than a draw with mangled numbers.
+    // One line as a draw: seven numbers that make a valid draw. A number outside 0..255
+    // does not fit its byte: such a line is not a draw rather than a draw with mangled
+    // numbers.
     static std::optional<std::array<std::uint8_t, 8>> parseLine(std::string_view line);
 
     // Lines split at CR, LF or CR LF; a line break at the very end ends the last line.
@@ -30,13 +37,16 @@ struct UpdateAnswer {
 
     // The answer as the user reads it: UTF-8 when it is valid UTF-8, otherwise single-byte
     // Windows text; line breaks at the end dropped; at most kMaxMessageBytes, so that a
-    // broken server cannot fill the screen.
+    // broken server cannot fill the screen. A body with control characters other than line
+    // breaks and tabs (a compressed body, NUL bytes, terminal escapes) is "not a text
+    // answer".
     static std::string messageText(std::string_view body);
     static constexpr std::size_t kMaxMessageBytes = 2000;
 };
 
 // Single-byte text as the server's answer may come: valid UTF-8 stays as it is; anything
-// else is read as Windows-1252 and converted to UTF-8.
+// else is read as Windows-1252 and converted to UTF-8. Control characters other than line
+// breaks and tabs are written out as \xNN, so none reaches a terminal.
 std::string decodeAnswerText(std::string_view bytes);
 
 } // namespace powerball

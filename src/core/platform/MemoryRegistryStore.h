@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace powerball {
@@ -41,9 +42,17 @@ public:
 
 private:
     Key& keyFor(const std::string& path);
+    std::size_t keyIndex(const std::string& path);
     void throwWhenFailing() const;
 
+    // Names folded to lower case, to their position: a store of many values is filled in
+    // linear time.
+    using NameIndex = std::unordered_map<std::string, std::size_t>;
+    static std::string folded(std::string_view name);
+
     std::vector<Key> m_keys;
+    NameIndex m_keyIndex;
+    std::vector<NameIndex> m_valueIndex; // one per key, in the order of m_keys
     bool m_failing = false;
     int m_flushCount = 0;
 };

@@ -48,6 +48,12 @@ public:
     // A note for the user about the store itself, such as a damaged file that was kept
     // aside; empty when all is well.
     virtual std::string notice() const { return {}; }
+
+    // A restore that could not take every stored value says so: before the next flush
+    // writes defaults over those values, a store with a file keeps a copy of it.
+    virtual void keepCopyBeforeNextSave() {}
+    // What the user is told once about such a copy; empty when there is none to tell.
+    virtual std::string takeSaveNotice() { return {}; }
 };
 
 // The store of a program that has none: reads nothing and keeps nothing.

@@ -1,5 +1,6 @@
 #include "RegistryFileFormat.h"
 
+#include "app/QuotedExcerpt.h"
 #include "app/TextDecoding.h"
 
 #include <cctype>
@@ -39,12 +40,15 @@ std::vector<Line> logicalLines(std::string_view text) {
     int number = 0;
     bool continues = false;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        // Lines end at CR, LF or CR LF.
+        const std::size_t end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        const std::size_t next =
+            end == std::string_view::npos                                         ? text.size()
+            : text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2
+                                                                                  : end + 1;
+        text.remove_prefix(next);
         ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         const std::string_view content = continues ? trimmed(line) : line;
         if (continues)
             lines.back().text += content;
@@ -87,7 +91,7 @@ std::vector<std::uint8_t> hexBytes(std::string_view text, int line) {
             std::from_chars(token.data(), token.data() + token.size(), value, 16);
         if (token.empty() || token.size() > 2 || error != std::errc{} ||
             end != token.data() + token.size())
-            throw RegistryFormatError(line, "\"" + std::string(token) + "\" is not a hex byte");
+            throw RegistryFormatError(line, quotedExcerpt(token) + " is not a hex byte");
         bytes.push_back(static_cast<std::uint8_t>(value));
         if (comma == std::string_view::npos)
             break;
@@ -225,7 +229,10 @@ RegistryFormatError::RegistryFormatError(int line, const std::string& reason)
     : std::runtime_error("line " + std::to_string(line) + ": " + reason), m_line(line) {}
 
 MemoryRegistryStore RegistryFileFormat::parse(std::string_view bytes) {
-    const std::string text = TextDecoding::toUtf8(bytes);
+    std::string text = TextDecoding::toUtf8(bytes);
+    // Some editors pad a file with NUL characters at its end; they hold nothing.
+    while (!text.empty() && text.back() == '\0')
+        text.pop_back();
     MemoryRegistryStore content;
     bool headerSeen = false;
     std::string key;

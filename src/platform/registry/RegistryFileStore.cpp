@@ -153,6 +153,8 @@ void RegistryFileStore::flush() {
         return;
     if (!m_unwritable.empty())
         throw RegistryError(m_unwritable);
+    if (m_keepCopy)
+        keepCopy();
     MemoryRegistryStore merged = readFile();
     for (const Write& write : m_pending) {
         if (write.entry)
@@ -163,6 +165,26 @@ void RegistryFileStore::flush() {
     writeFile(merged);
     m_content = std::move(merged);
     m_pending.clear();
+}
+
+// Values the program could not take are about to be replaced by defaults: the file as the
+// user had it stays beside it. Without the copy nothing is written.
+void RegistryFileStore::keepCopy() {
+    std::error_code error;
+    if (std::filesystem::exists(m_path, error)) {
+        std::filesystem::path copy = m_path;
+        copy += ".bak";
+        std::filesystem::copy_file(m_path, copy, std::filesystem::copy_options::overwrite_existing,
+                                   error);
+        if (error)
+            throw RegistryError("Cannot keep a copy of " + quote(m_path) + " as " + quote(copy) +
+                                ": " + error.message());
+        m_saveNotice = "Einige Einstellungen aus " + quote(m_path) +
+                       " waren nicht lesbar und wurden durch Standardwerte ersetzt; die Datei "
+                       "von vorher liegt jetzt als " +
+                       quote(copy) + ".";
+    }
+    m_keepCopy = false;
 }
 
 void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {

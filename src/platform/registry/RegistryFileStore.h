@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace powerball {
@@ -39,6 +40,9 @@ public:
                   const RegistryValue& value) override;
     void flush() override;
     std::string notice() const override { return m_notice; }
+    // The next flush first copies the file to "registry.reg.bak" (replacing an older copy).
+    void keepCopyBeforeNextSave() override { m_keepCopy = true; }
+    std::string takeSaveNotice() override { return std::exchange(m_saveNotice, {}); }
 
 private:
     struct Write {
@@ -49,12 +53,15 @@ private:
     MemoryRegistryStore readFile();
     std::filesystem::path keepAside(const std::string& reason);
     void writeFile(const MemoryRegistryStore& content) const;
+    void keepCopy();
 
     std::filesystem::path m_path;
     MemoryRegistryStore m_content;
     std::vector<Write> m_pending;
     std::string m_notice;
     std::string m_unwritable; // why the file must not be replaced; empty when it may
+    bool m_keepCopy = false;
+    std::string m_saveNotice;
 };
 
 } // namespace powerball

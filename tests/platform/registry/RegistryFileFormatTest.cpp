@@ -100,6 +100,31 @@ TEST(RegistryFileFormat, RefusesWhatItCannotRead) {
     EXPECT_TRUE(RegistryFileFormat::parse("\r\n  \n").keys().empty());
 }
 
+TEST(RegistryFileFormat, ReadsCrLineEndsAndIgnoresTrailingNuls) {
+    const std::vector<std::string> files{
+        "REGEDIT4\r\r[" + kKey + "]\r\"a\"=dword:2a\r\"b\"=hex:01,\\\r  02\r",
+        withHeader("\"a\"=dword:2a\r\n\"b\"=hex:01,02\r\n") + std::string(7, '\0'),
+    };
+    for (const std::string& file : files) {
+        const MemoryRegistryStore content = RegistryFileFormat::parse(file);
+        EXPECT_EQ(content.value(kKey, "a"), dword(42));
+        EXPECT_EQ(content.value(kKey, "b"), (RegistryValue{3, {1, 2}}));
+    }
+}
+
+TEST(RegistryFileFormat, AnErrorQuotesTheFileShortAndEscaped) {
+    for (const std::string& token : {std::string(10'000'000, 'f'), std::string("\x1b[2J")}) {
+        try {
+            RegistryFileFormat::parse(withHeader("\"a\"=hex:" + token + "\n"));
+            ADD_FAILURE() << "read";
+        } catch (const RegistryFormatError& error) {
+            const std::string message = error.what();
+            EXPECT_LT(message.size(), 200u);
+            EXPECT_EQ(message.find('\x1b'), std::string::npos) << message;
+        }
+    }
+}
+
 TEST(RegistryFileFormat, WritesWhatItReadsBack) {
     MemoryRegistryStore content;
     content.createKey("HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\Leer");
