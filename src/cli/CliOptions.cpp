@@ -1,8 +1,8 @@
 #include "CliOptions.h"
 
-#include "app/TipSheet.h"
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 #include "generator/CalculationSettings.h"
+#include "sheet/TipSheet.h"
 
 namespace powerball::cli {
 

@@ -71,7 +71,7 @@ int runEnter(const CliOptions& options, std::ostream& out) {
     if (!date || !white || !powerball || !powerPlay)
         throw UsageError("enter needs --date, --white, --pb and --pp");
     const DrawEntry entry{*date, *white, *powerball, *powerPlay};
-    if (const auto problem = entry.problem())
+    if (const auto problem = drawEntryProblem(entry))
         throw UsageError("enter: " + *problem);
 
     CliSession session(options);

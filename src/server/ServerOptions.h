@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 
 #include <filesystem>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "Conversions.h"
 #include "StatisticHints.h"
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 
 #include <QAction>
 #include <QBarSeries>

@@ -1,6 +1,6 @@
 #include "Conversions.h"
 
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 
 #include <QFile>
 #include <QFileInfo>

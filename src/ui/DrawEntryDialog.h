@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/DrawEntry.h"
+#include "platform/DrawEntry.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "generator/NumberListBoxes.h"
+#include "base/RandomSource.h"
 #include "generator/NumberPicker.h"
-#include "generator/RandomSource.h"
+#include "platform/NumberListBoxes.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageTable.h"
-#include "generator/RandomSource.h"
+#include "base/MessageTable.h"
+#include "base/RandomSource.h"
 #include "platform/UserPrompts.h"
 
 #include <QString>

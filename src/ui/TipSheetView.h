@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TipSheet.h"
+#include "sheet/TipSheet.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include "MainWindow.h"
 #include "RegistryFileStore.h"
 #include "SettingsStoreOpening.h"
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

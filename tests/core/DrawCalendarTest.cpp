@@ -1,4 +1,4 @@
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "generator/RandomSource.h"
+#include "base/RandomSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "stats/StatisticChart.h"
+#include "base/NumberMask.h"
 #include "stats/BarColor.h"
-#include "stats/NumberMask.h"
 #include "stats/Rounding.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/TipSheet.h"
+#include "sheet/TipSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "UpdateServerProcess.h"
 
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 
 #include <fstream>
 #include <stdexcept>

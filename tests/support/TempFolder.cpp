@@ -1,6 +1,6 @@
 #include "TempFolder.h"
 
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 #include "draws/DrawHistory.h"
 #include "draws/DrawImport.h"
 

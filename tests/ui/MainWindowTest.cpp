@@ -2,9 +2,9 @@
 #include "NumberListDialog.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
-#include "app/TipSheet.h"
-#include "draws/DrawCalendar.h"
+#include "base/DrawCalendar.h"
 #include "draws/DrawHistory.h"
+#include "sheet/TipSheet.h"
 #include "stats/StatisticCommands.h"
 
 #include <QAction>

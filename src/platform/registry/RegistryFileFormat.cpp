@@ -1,7 +1,7 @@
 #include "RegistryFileFormat.h"
 
-#include "app/QuotedExcerpt.h"
-#include "app/TextDecoding.h"
+#include "base/QuotedExcerpt.h"
+#include "base/TextDecoding.h"
 
 #include <cctype>
 #include <charconv>

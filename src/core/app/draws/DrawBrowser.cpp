@@ -1,0 +1,35 @@
+#include "draws/DrawBrowser.h"
+
+#include "draws/DrawText.h"
+#include "evaluation/TipCheck.h"
+
+namespace powerball {
+
+void DrawBrowser::previous(AppState& state, const Ports& ports) {
+    state.scanFromDate = state.startDate;
+    state.drawIndex = state.drawIndex - 1 < 1 ? 0 : state.drawIndex - 1;
+    // The index may still point beyond a file that has lost records; it stays as computed
+    // and comes back into range step by step.
+    const DrawHistory::Located located = state.drawHistory().locateByIndex(state.drawIndex);
+    show(state, ports, *located.record);
+}
+
+void DrawBrowser::next(AppState& state, const Ports& ports) {
+    state.scanFromDate = state.startDate;
+    const DrawHistory::Located located = state.drawHistory().locateByIndex(state.drawIndex + 1);
+    state.drawIndex = located.index;
+    show(state, ports, *located.record);
+}
+
+void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& record) {
+    state.currentDraw = {record.date, record.drawNumbers()};
+    state.databaseDrawText =
+        drawText(state.currentDraw.date, state.currentDraw.numbers, DrawTextForm::Last);
+    state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
+    state.panelDrawText = state.databaseDrawText;
+    state.setSelectedDate(state.currentDraw.date);
+    checkSheet(state, ports.soundPlayer());
+    state.changed();
+}
+
+} // namespace powerball

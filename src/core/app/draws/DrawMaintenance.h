@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "draws/DrawEntryRules.h"
+#include "platform/Ports.h"
+
+#include <optional>
+
+namespace powerball {
+
+// The two commands of the "Datenbank" page that change stored draws by hand. Both rewrite
+// the draw file atomically and then locate and check the draw of the selected date again.
+// While an update appends to the file they do nothing: a rewrite would replace the file
+// under the update, and its further draws would be lost.
+class DrawMaintenance {
+public:
+    // What the entry dialog opens with: the stored draw of the selected date, else the
+    // newest draw, else 5 November 1997 with no numbers; `record` keeps the digit groups
+    // that the new record carries over.
+    struct Opened {
+        DrawRecord record;
+        DrawEntry entry;
+    };
+    static Opened openEntry(const AppState& state);
+
+    // "Eingeben": asks for the numbers through the entry dialog, stores them (white numbers
+    // sorted) in date order, replacing a stored draw of that date, and shows the draw the
+    // dialog opened with again. Returns the stored record, nothing on abort or while an
+    // update runs.
+    static std::optional<DrawRecord> enterDraw(AppState& state, const Ports& ports);
+
+    // The record that accepting `entry` stores: date and numbers from the dialog, the white
+    // numbers in ascending order, the digit groups of the opened record.
+    static DrawRecord recordFromEntry(const DrawRecord& opened, const DrawEntry& entry);
+
+    // "Löschen": removes every record dated like the shown draw, then shows the draw of the
+    // selected date (the next later one, or the newest). Returns false while an update runs.
+    static bool deleteShownDraw(AppState& state, const Ports& ports);
+};
+
+} // namespace powerball

@@ -1,0 +1,36 @@
+#include "base/TextParsing.h"
+
+#include <charconv>
+
+namespace powerball {
+
+std::optional<int> parseInteger(std::string_view text) {
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+std::string_view trimmed(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::vector<std::string_view> splitFields(std::string_view text, char separator) {
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const auto at = text.find(separator);
+        fields.push_back(text.substr(0, at));
+        if (at == std::string_view::npos)
+            return fields;
+        text.remove_prefix(at + 1);
+    }
+}
+
+} // namespace powerball

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/DrawEntry.h"
+#include "platform/NumberListBoxes.h"
+
+#include <optional>
+#include <string>
+
+namespace powerball {
+
+// The dialogs a command may put in front of the user. The window shows real message boxes;
+// the command line prints; tests pre-answer.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+    virtual void showMessage(const std::string& text) = 0;
+
+    // A text that came from outside the program, such as an update server's answer. It must
+    // be shown exactly as plain text, never read as markup, links or rich text: a face whose
+    // message box interprets markup overrides this.
+    virtual void showPlainText(const std::string& text) { showMessage(text); }
+
+    // The entry dialog "Zahlen der Ziehung eingeben", filled with `prefilled`: the values the
+    // user accepted, or nothing when the dialog was left with the abort button (the answer of
+    // a face without the dialog).
+    virtual std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) {
+        (void)prefilled;
+        return std::nullopt;
+    }
+
+    // The list dialog showing the generator's pool: the boxes come ticked with their
+    // weights; the user may change them in place. A face without the dialog keeps the pool.
+    virtual PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) {
+        (void)boxes;
+        return PoolListAnswer::Keep;
+    }
+
+    // The list dialog choosing the numbers of one tip row, with its random picker. The
+    // boxes come back as the user left them, however the dialog closed; true when it closed
+    // with OK.
+    virtual bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) {
+        (void)caption;
+        (void)boxes;
+        return false;
+    }
+
+    // A single-line input box; cancelling it gives the default back.
+    virtual std::string askText(const std::string& caption, const std::string& prompt,
+                                const std::string& defaultText) {
+        (void)caption;
+        (void)prompt;
+        return defaultText;
+    }
+};
+
+} // namespace powerball

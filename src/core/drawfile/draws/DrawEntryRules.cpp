@@ -1,0 +1,35 @@
+#include "draws/DrawEntryRules.h"
+
+#include "draws/DrawValidation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace powerball {
+
+DrawEntry drawEntryFromRecord(const DrawRecord& record) {
+    const DrawNumbers numbers = record.drawNumbers();
+    DrawEntry entry;
+    // A damaged date opens the picker at its minimum instead of at a day no calendar has.
+    if (std::isfinite(record.date) && record.date >= 1 && record.date <= DrawCalendar::kLatestDate)
+        entry.date = DrawCalendar::roundToDay(record.date);
+    for (int k = 1; k <= 5; ++k)
+        entry.white[static_cast<std::size_t>(k - 1)] =
+            std::clamp(numbers.white(k), DrawEntry::kWhiteMin, DrawEntry::kWhiteMax);
+    entry.powerball =
+        std::clamp(numbers.powerball(), DrawEntry::kPowerballMin, DrawEntry::kPowerballMax);
+    entry.powerPlay =
+        std::clamp(numbers.powerPlay(), DrawEntry::kPowerPlayMin, DrawEntry::kPowerPlayMax);
+    return entry;
+}
+
+std::optional<std::string> drawEntryProblem(const DrawEntry& entry) {
+    if (!entry.inRange())
+        return "white numbers are 1..69, the Powerball 1..39 and the Power Play 0..11";
+    DrawRecord record;
+    record.date = entry.date;
+    record.setNumbers(entry.white, entry.powerball, entry.powerPlay);
+    return DrawValidation::newDrawProblem(record);
+}
+
+} // namespace powerball

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "base/MessageTable.h"
+#include "draws/DrawRecord.h"
+
+#include <string>
+
+namespace powerball {
+
+// How the shown draw is written on the "Datenbank" page and the draw panel. The located
+// draw's place in the file picks the form: the first of several records, one in the
+// middle, or the last (the form the draw browser always uses).
+enum class DrawTextForm { First, Middle, Last };
+
+std::string drawText(double date, const DrawNumbers& numbers, DrawTextForm form);
+DrawTextForm drawTextForm(int index, int recordCount);
+
+// "Quersumme: 101" with the message table's word for cross sum.
+std::string crossSumText(const MessageTable& messages, int sum);
+
+} // namespace powerball

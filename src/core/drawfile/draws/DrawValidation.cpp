@@ -1,0 +1,65 @@
+#include "draws/DrawValidation.h"
+
+#include "base/DrawCalendar.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace powerball {
+
+namespace {
+
+std::optional<std::string> outside(const char* what, int value, int min, int max) {
+    if (value >= min && value <= max)
+        return std::nullopt;
+    return std::string(what) + " " + std::to_string(value) + " lies outside " +
+           std::to_string(min) + ".." + std::to_string(max);
+}
+
+} // namespace
+
+std::optional<std::string> DrawValidation::recordProblem(const DrawRecord& record) {
+    // NaN fails every comparison, so the test is written to let only good dates through.
+    if (!(std::isfinite(record.date) && record.date >= 1 &&
+          record.date <= DrawCalendar::kLatestDate))
+        return "the date is not a day number from 1 to " +
+               std::to_string(DrawCalendar::kLatestDate);
+    return numbersProblem(record.numbers);
+}
+
+std::optional<std::string> DrawValidation::newDrawProblem(const DrawRecord& record) {
+    if (auto problem = recordProblem(record))
+        return problem;
+    return newNumbersProblem(record.numbers);
+}
+
+std::optional<std::string> DrawValidation::numbersProblem(const Numbers& numbers) {
+    for (std::size_t k = 0; k < 5; ++k)
+        if (auto problem = outside("the white number", numbers[k], kWhiteMin, kWhiteMax))
+            return problem;
+    if (numbers[5] != 0)
+        return "the sixth number slot holds " + std::to_string(numbers[5]) + " instead of 0";
+    if (auto problem = outside("the Powerball", numbers[6], kPowerballMin, kPowerballMax))
+        return problem;
+    return outside("the Power Play", numbers[7], kPowerPlayMin, kPowerPlayMax);
+}
+
+std::optional<std::string> DrawValidation::newNumbersProblem(const Numbers& numbers) {
+    if (auto problem = numbersProblem(numbers))
+        return problem;
+    for (std::size_t a = 0; a < 5; ++a)
+        for (std::size_t b = a + 1; b < 5; ++b)
+            if (numbers[a] == numbers[b])
+                return "the white number " + std::to_string(numbers[a]) + " appears twice";
+    return std::nullopt;
+}
+
+bool DrawValidation::sameDraw(const Numbers& a, const Numbers& b) {
+    Numbers left = a;
+    Numbers right = b;
+    std::sort(left.begin(), left.begin() + 5);
+    std::sort(right.begin(), right.begin() + 5);
+    return left == right;
+}
+
+} // namespace powerball
