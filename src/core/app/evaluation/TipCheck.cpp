@@ -1,5 +1,7 @@
 #include "evaluation/TipCheck.h"
 
+#include <algorithm>
+
 #include "draws/DrawText.h"
 
 #include <cstdint>
@@ -48,10 +50,7 @@ void checkRow(AppState& state, int rowIndex, SoundPlayer& sound) {
     }
     row.crossSumText = std::to_string(sum);
 
-    for (std::size_t i = 0; i < 5; ++i)
-        for (std::size_t j = i; j < 5; ++j)
-            if (values[j] < values[i])
-                std::swap(values[i], values[j]);
+    std::sort(values.begin(), values.begin() + 5);
     for (std::size_t k = 0; k < 5; ++k)
         state.tips.setField(rowIndex, static_cast<int>(k), std::to_string(values[k]));
 

@@ -1,34 +1,13 @@
 #include "generator/AcceptanceFilters.h"
 
+#include "base/GameRules.h"
+
 #include <algorithm>
 #include <bit>
 
 namespace powerball {
 
 namespace {
-
-bool isCountedPrime(int n) {
-    switch (n) {
-    case 2:
-    case 3:
-    case 5:
-    case 7:
-    case 11:
-    case 13:
-    case 17:
-    case 19:
-    case 23:
-    case 29:
-    case 31:
-    case 37:
-    case 41:
-    case 43:
-    case 47:
-        return true;
-    default:
-        return false;
-    }
-}
 
 std::array<int, 5> whiteOf(const TipCandidate& candidate) {
     return {candidate.values[0], candidate.values[1], candidate.values[2], candidate.values[3],
@@ -81,7 +60,7 @@ int AcceptanceFilters::shared(const Row& candidate, const Row& other) {
 int AcceptanceFilters::primeCount(const TipCandidate& candidate) {
     int count = 0;
     for (std::size_t i = 0; i < 6; ++i)
-        if (isCountedPrime(candidate.values[i]))
+        if (isListedPrime(candidate.values[i]))
             ++count;
     return count;
 }

@@ -39,7 +39,7 @@ void showCrossSums(AppState& state) {
     int draws = 0;
     std::int64_t total = 0;
     scan.forEachDraw([&](const DrawRecord& record) {
-        const int sum = whiteSum(record);
+        const int sum = record.drawNumbers().crossSum();
         if (sum <= kLargestCrossSum) {
             ++counters[static_cast<std::size_t>(sum)];
             smallest = std::min(smallest, sum);

@@ -53,7 +53,7 @@ void showNumberFrequency(AppState& state) {
     int draws = 0;
     scan.forEachDraw([&](const DrawRecord& record) {
         forEachWhiteNumber(record, [&](std::size_t i) { ++counters[i]; });
-        crossSums += whiteSum(record);
+        crossSums += record.drawNumbers().crossSum();
         ++draws;
     });
     showWhiteCounters(state.chart, counters);

@@ -14,11 +14,4 @@ bool StatisticScan::inWindow(double date) const {
     return afterStart && date <= m_to;
 }
 
-int whiteSum(const DrawRecord& record) {
-    int sum = 0;
-    for (std::size_t k = 0; k < 5; ++k)
-        sum += record.numbers[k];
-    return sum;
-}
-
 } // namespace powerball

@@ -35,7 +35,4 @@ private:
     bool m_fromCounted;
 };
 
-// The sum of a draw's five white numbers.
-int whiteSum(const DrawRecord& record);
-
 } // namespace powerball

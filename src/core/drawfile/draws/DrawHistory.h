@@ -45,11 +45,6 @@ public:
     // Every complete record in file order (the scan of the draw history).
     std::vector<DrawRecord> readAll() const;
 
-    template <class Visitor> void scan(Visitor&& visit) const {
-        for (const DrawRecord& record : readAll())
-            visit(record);
-    }
-
     struct Located {
         std::optional<DrawRecord> record; // empty when the file holds no record
         int index = 0;                    // DrawIndex after the locate

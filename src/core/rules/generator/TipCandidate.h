@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include <array>
 #include <utility>
 
@@ -14,12 +16,7 @@ struct TipCandidate {
     int powerball() const { return values[5]; }
     int crossSum() const { return values[0] + values[1] + values[2] + values[3] + values[4]; }
     // Exchange sort of the five white numbers, ascending.
-    void sortWhite() {
-        for (std::size_t i = 0; i < 5; ++i)
-            for (std::size_t j = i; j < 5; ++j)
-                if (values[j] < values[i])
-                    std::swap(values[i], values[j]);
-    }
+    void sortWhite() { std::sort(values.begin(), values.begin() + 5); }
     void clear() { values = {}; }
 };
 
