@@ -1,11 +1,13 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
+#include "OptionChecks.h"
 
 #include "draws/DrawBrowser.h"
 #include "evaluation/TipCheck.h"
 
 #include <iomanip>
+#include <memory>
 #include <ostream>
 
 namespace powerball::cli {
@@ -40,29 +42,20 @@ void selectDate(AppState& state, int day) {
                          DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
 }
 
-} // namespace
+struct CheckArguments {
+    int date = 0;
+    std::vector<std::string> rows;
+};
 
-int runCheck(const CliOptions& options, std::ostream& out) {
+int runCheck(const CliOptions& options, const CheckArguments& arguments, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
-    ArgumentReader reader(options.arguments);
-    std::optional<int> date;
-    int rows = 0;
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option == "--date")
-            date = reader.dateValue(option);
-        else if (option == "--row") {
-            if (rows == TipSheet::kRowCount)
-                throw UsageError("at most 12 --row");
-            state.tips.setLine(rows++, reader.value(option));
-        } else
-            throw UsageError("check: unknown argument " + option);
-    }
-    if (!date)
-        throw UsageError("check needs --date");
+    if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
+        throw UsageError("at most 12 --row");
+    for (std::size_t r = 0; r < arguments.rows.size(); ++r)
+        state.tips.setLine(static_cast<int>(r), arguments.rows[r]);
 
-    selectDate(state, *date);
+    selectDate(state, arguments.date);
     state.checkEnabled = true;
     evaluateSelectedDate(state, session.ports);
 
@@ -84,33 +77,19 @@ int runCheck(const CliOptions& options, std::ostream& out) {
     return 0;
 }
 
-int runBrowse(const CliOptions& options, std::ostream& out) {
+struct BrowseArguments {
+    int date = 0;
+    std::optional<int> previous;
+    std::optional<int> next;
+};
+
+int runBrowse(const CliOptions& options, const BrowseArguments& arguments, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
-    ArgumentReader reader(options.arguments);
-    std::optional<int> date;
-    int steps = 0;
-    bool forward = true;
-    bool stepsGiven = false;
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option == "--date")
-            date = reader.dateValue(option);
-        else if (option == "--previous" || option == "--next") {
-            if (stepsGiven)
-                throw UsageError("browse takes either --previous or --next");
-            stepsGiven = true;
-            forward = option == "--next";
-            steps = reader.integerValue(option);
-            if (steps < 0)
-                throw UsageError(option + " needs a count of 0 or more");
-        } else
-            throw UsageError("browse: unknown argument " + option);
-    }
-    if (!date || !stepsGiven)
-        throw UsageError("browse needs --date and --previous N or --next N");
+    const bool forward = arguments.next.has_value();
+    const int steps = forward ? *arguments.next : *arguments.previous;
 
-    selectDate(state, *date);
+    selectDate(state, arguments.date);
     evaluateSelectedDate(state, session.ports);
     for (int k = 0; k < steps; ++k)
         forward ? DrawBrowser::next(state, session.ports)
@@ -126,6 +105,44 @@ int runBrowse(const CliOptions& options, std::ostream& out) {
                    {"selected_date", isoDay(state.selectedDate)}};
     out << result.dump() << '\n';
     return 0;
+}
+
+} // namespace
+
+void addCheckCommands(CommandLine& commandLine) {
+    auto check = std::make_shared<CheckArguments>();
+    CLI::App* checkVerb = commandLine.add("check", "check tip lines against the draw of a date",
+                                          [check](const CliOptions& options, std::ostream& out) {
+                                              return runCheck(options, *check, out);
+                                          });
+    checkVerb->add_option("--date", check->date, "the date to check")
+        ->required()
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    checkVerb->add_option("--row", check->rows, "a tip line, once for each row (at most 12)")
+        ->type_name("LINE")
+        ->allow_extra_args(false);
+
+    auto browse = std::make_shared<BrowseArguments>();
+    CLI::App* browseVerb = commandLine.add("browse", "step from the draw of a date",
+                                           [browse](const CliOptions& options, std::ostream& out) {
+                                               return runBrowse(options, *browse, out);
+                                           });
+    browseVerb->add_option("--date", browse->date, "the date to start from")
+        ->required()
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    // One count in one direction: neither option twice, nor both.
+    CLI::Option_group* steps = browseVerb->add_option_group("steps");
+    steps->add_option("--previous", browse->previous, "steps back")
+        ->transform(wholeNumber())
+        ->check(countAtLeast(0))
+        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    steps->add_option("--next", browse->next, "steps forward")
+        ->transform(wholeNumber())
+        ->check(countAtLeast(0))
+        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    steps->require_option(1);
 }
 
 } // namespace powerball::cli

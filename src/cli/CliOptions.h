@@ -23,34 +23,13 @@ struct SettingOverride {
 };
 SettingOverride parseSettingOverride(const std::string& text);
 
-// The common options before the verb, the verb, and the verb's own arguments.
+// The common options before the verb, and --set from before or after it.
 struct CliOptions {
     std::optional<std::filesystem::path> folder;
     std::optional<std::filesystem::path> settings;
     std::optional<int> today; // day number
     bool json = false;
-    std::vector<SettingOverride> overrides; // --set, taken before or after the verb
-    std::string verb;
-    std::vector<std::string> arguments;
-};
-
-CliOptions parseCommandLine(int argc, char** argv);
-
-// Walks a verb's arguments: `--name value` pairs and plain positionals.
-class ArgumentReader {
-public:
-    explicit ArgumentReader(const std::vector<std::string>& arguments);
-
-    bool atEnd() const { return m_next >= m_arguments.size(); }
-    const std::string& peek() const { return m_arguments[m_next]; }
-    std::string take();
-    std::string value(const std::string& option); // the value after an option
-    int integerValue(const std::string& option);
-    int dateValue(const std::string& option); // an ISO date as a day number
-
-private:
-    const std::vector<std::string>& m_arguments;
-    std::size_t m_next = 0;
+    std::vector<SettingOverride> overrides;
 };
 
 int parseDate(const std::string& text, const std::string& what);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "CliOptions.h"
-
-#include <iosfwd>
+#include "CommandLine.h"
 
 namespace powerball::cli {
 
@@ -10,16 +8,14 @@ namespace powerball::cli {
 // status of the server); 1 is a wrong command line, 2 a data or file error.
 constexpr int kUpdateFailed = 3;
 
-// Each verb of the command line: runs the core command and prints its result.
-int runImport(const CliOptions& options, std::ostream& out);
-int runDraws(const CliOptions& options, std::ostream& out);
-int runCheck(const CliOptions& options, std::ostream& out);
-int runBrowse(const CliOptions& options, std::ostream& out);
-int runStats(const CliOptions& options, std::ostream& out);
-int runSettings(const CliOptions& options, std::ostream& out);
-int runUpdate(const CliOptions& options, std::ostream& out);
-int runEnter(const CliOptions& options, std::ostream& out);
-int runDelete(const CliOptions& options, std::ostream& out);
-int runGenerate(const CliOptions& options, std::ostream& out);
+// Each command file adds its verbs with their options: they run the core command and print
+// its result.
+void addDrawCommands(CommandLine& commandLine);        // import, draws
+void addCheckCommands(CommandLine& commandLine);       // check, browse
+void addStatsCommand(CommandLine& commandLine);        // stats
+void addSettingsCommands(CommandLine& commandLine);    // settings show, save, set
+void addUpdateCommand(CommandLine& commandLine);       // update
+void addMaintenanceCommands(CommandLine& commandLine); // enter, delete
+void addGenerateCommand(CommandLine& commandLine);     // generate
 
 } // namespace powerball::cli

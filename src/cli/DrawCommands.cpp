@@ -4,17 +4,17 @@
 
 #include "draws/DrawImport.h"
 
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 
 namespace powerball::cli {
 
-int runImport(const CliOptions& options, std::ostream& out) {
-    if (options.arguments.size() != 1)
-        throw UsageError("import needs exactly one CSV file");
+namespace {
+
+int runImport(const CliOptions& options, const std::filesystem::path& file, std::ostream& out) {
     CliSession session(options);
     const DrawHistory history = session.state.drawHistory();
-    const std::filesystem::path file(options.arguments.front());
     std::vector<DrawRecord> draws = readDrawCsv(file);
     if (draws.empty())
         throw std::runtime_error(file.string() + " holds no draws: nothing was stored");
@@ -30,8 +30,6 @@ int runImport(const CliOptions& options, std::ostream& out) {
 }
 
 int runDraws(const CliOptions& options, std::ostream& out) {
-    if (!options.arguments.empty())
-        throw UsageError("draws takes no arguments");
     CliSession session(options);
     const std::vector<DrawRecord> records = session.state.drawHistory().readAll();
     if (options.json) {
@@ -49,6 +47,20 @@ int runDraws(const CliOptions& options, std::ostream& out) {
         out << " PB " << numbers.powerball() << " PP " << numbers.powerPlay() << '\n';
     }
     return 0;
+}
+
+} // namespace
+
+void addDrawCommands(CommandLine& commandLine) {
+    auto file = std::make_shared<std::filesystem::path>();
+    commandLine
+        .add("import", "store the draws of a CSV file, replacing by date",
+             [file](const CliOptions& options, std::ostream& out) {
+                 return runImport(options, *file, out);
+             })
+        ->add_option("FILE.csv", *file, "date,white1,..,white5,powerball,power_play")
+        ->required();
+    commandLine.add("draws", "list every stored draw", runDraws);
 }
 
 } // namespace powerball::cli

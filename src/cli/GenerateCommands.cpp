@@ -1,12 +1,14 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
+#include "OptionChecks.h"
 
 #include "app/Settings.h"
 #include "generator/GeneratorRun.h"
 #include "generator/TipSheetEditing.h"
 
 #include <iomanip>
+#include <memory>
 #include <ostream>
 
 namespace powerball::cli {
@@ -71,46 +73,49 @@ void printRows(const AppState& state, std::ostream& out) {
     }
 }
 
-} // namespace
+// "ROW=LINE": the row number from 1 to 12, or none.
+std::optional<int> lockedRow(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    const std::optional<int> row =
+        equals == std::string::npos ? std::nullopt : TipSheet::parseInteger(text.substr(0, equals));
+    if (!row || *row < 1 || *row > TipSheet::kRowCount)
+        return std::nullopt;
+    return row;
+}
 
-int runGenerate(const CliOptions& options, std::ostream& out) {
+CLI::Validator rowAndLine() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            return lockedRow(text) ? "" : "needs ROW=LINE with a row from 1 to 12";
+        },
+        "");
+}
+
+struct GenerateArguments {
+    std::optional<int> seed;
+    std::optional<int> rows;
+    std::optional<int> start;
+    std::optional<int> selected;
+    std::vector<std::string> locks;
+    std::optional<int> stopAfter;
+};
+
+int runGenerate(const CliOptions& options, const GenerateArguments& arguments, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
-    ArgumentReader reader(options.arguments);
-    std::optional<std::string> seed;
-    std::optional<int> stopAfter;
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option == "--seed") {
-            seed = std::to_string(reader.integerValue(option));
-        } else if (option == "--rows") {
-            const int rows = reader.integerValue(option);
-            if (rows < 1 || rows > TipSheet::kRowCount)
-                throw UsageError("--rows needs a count from 1 to 12");
-            state.settings.rowCount.setValue(rows);
-        } else if (option == "--start") {
-            state.startDate = reader.dateValue(option);
-        } else if (option == "--selected") {
-            if (!state.setSelectedDate(reader.dateValue(option)))
-                throw UsageError("--selected: the earliest date to select is " +
-                                 DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
-        } else if (option == "--lock") {
-            const std::string value = reader.value(option);
-            const std::size_t equals = value.find('=');
-            const std::optional<int> row = equals == std::string::npos
-                                               ? std::nullopt
-                                               : TipSheet::parseInteger(value.substr(0, equals));
-            if (!row || *row < 1 || *row > TipSheet::kRowCount)
-                throw UsageError("--lock needs ROW=LINE with a row from 1 to 12");
-            state.tips.setLine(*row - 1, value.substr(equals + 1));
-            state.tips.row(*row - 1).locked = true;
-        } else if (option == "--stop-after") {
-            stopAfter = reader.integerValue(option);
-            if (*stopAfter < 0)
-                throw UsageError("--stop-after needs a count of 0 or more");
-        } else {
-            throw UsageError("generate: unknown argument " + option);
-        }
+    const std::optional<std::string> seed =
+        arguments.seed ? std::optional(std::to_string(*arguments.seed)) : std::nullopt;
+    if (arguments.rows)
+        state.settings.rowCount.setValue(*arguments.rows);
+    if (arguments.start)
+        state.startDate = *arguments.start;
+    if (arguments.selected && !state.setSelectedDate(*arguments.selected))
+        throw UsageError("--selected: the earliest date to select is " +
+                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+    for (const std::string& lock : arguments.locks) {
+        const int row = *lockedRow(lock) - 1;
+        state.tips.setLine(row, lock.substr(lock.find('=') + 1));
+        state.tips.row(row).locked = true;
     }
 
     SeedPrompts prompts(seed.value_or(""));
@@ -120,8 +125,8 @@ int runGenerate(const CliOptions& options, std::ostream& out) {
         setLuckyNumber(state, withSeed);
     }
     IdleEventPump idle;
-    StopAfterPump stopper(state, session.ports, stopAfter.value_or(0));
-    session.ports.events = stopAfter ? static_cast<EventPump*>(&stopper) : &idle;
+    StopAfterPump stopper(state, session.ports, arguments.stopAfter.value_or(0));
+    session.ports.events = arguments.stopAfter ? static_cast<EventPump*>(&stopper) : &idle;
 
     pressCalculate(state, session.ports);
 
@@ -152,6 +157,33 @@ int runGenerate(const CliOptions& options, std::ostream& out) {
                    {"current_draw", currentDrawJson(state)}};
     out << result.dump() << '\n';
     return 0;
+}
+
+} // namespace
+
+void addGenerateCommand(CommandLine& commandLine) {
+    auto generate = std::make_shared<GenerateArguments>();
+    CLI::App* verb = commandLine.add("generate", "run the tip generator",
+                                     [generate](const CliOptions& options, std::ostream& out) {
+                                         return runGenerate(options, *generate, out);
+                                     });
+    verb->add_option("--seed", generate->seed, "the lucky number")->transform(wholeNumber());
+    verb->add_option("--rows", generate->rows, "the number of rows to fill")
+        ->transform(wholeNumber())
+        ->check(countFromTo(1, TipSheet::kRowCount));
+    verb->add_option("--start", generate->start, "the first day of the history")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    verb->add_option("--selected", generate->selected, "the selected day")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    verb->add_option("--lock", generate->locks, "fill row ROW with LINE and lock it")
+        ->type_name("ROW=LINE")
+        ->check(rowAndLine())
+        ->allow_extra_args(false);
+    verb->add_option("--stop-after", generate->stopAfter, "stop after N candidates")
+        ->transform(wholeNumber())
+        ->check(countAtLeast(0));
 }
 
 } // namespace powerball::cli

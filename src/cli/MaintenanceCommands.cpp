@@ -1,11 +1,13 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
+#include "OptionChecks.h"
 
 #include "draws/DrawMaintenance.h"
 #include "evaluation/TipCheck.h"
 
 #include <algorithm>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
@@ -47,30 +49,16 @@ void printShown(const AppState& state, std::ostream& out) {
     out << "Shown draw " << state.drawIndex << ": " << state.databaseDrawText << '\n';
 }
 
-} // namespace
+struct EnterArguments {
+    int date = 0;
+    std::string white;
+    int powerball = 0;
+    int powerPlay = 0;
+};
 
-int runEnter(const CliOptions& options, std::ostream& out) {
-    ArgumentReader reader(options.arguments);
-    std::optional<int> date;
-    std::optional<std::array<int, 5>> white;
-    std::optional<int> powerball;
-    std::optional<int> powerPlay;
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option == "--date")
-            date = reader.dateValue(option);
-        else if (option == "--white")
-            white = whiteNumbers(reader.value(option));
-        else if (option == "--pb")
-            powerball = reader.integerValue(option);
-        else if (option == "--pp")
-            powerPlay = reader.integerValue(option);
-        else
-            throw UsageError("enter: unknown argument " + option);
-    }
-    if (!date || !white || !powerball || !powerPlay)
-        throw UsageError("enter needs --date, --white, --pb and --pp");
-    const DrawEntry entry{*date, *white, *powerball, *powerPlay};
+int runEnter(const CliOptions& options, const EnterArguments& arguments, std::ostream& out) {
+    const DrawEntry entry{arguments.date, whiteNumbers(arguments.white), arguments.powerball,
+                          arguments.powerPlay};
     if (const auto problem = drawEntryProblem(entry))
         throw UsageError("enter: " + *problem);
 
@@ -80,7 +68,7 @@ int runEnter(const CliOptions& options, std::ostream& out) {
     session.ports.prompts = &dialog;
     // The dialog opens with the stored draw of the date when there is one, so a corrected
     // draw keeps the digit groups of the draw it replaces.
-    state.setSelectedDate(*date);
+    state.setSelectedDate(arguments.date);
     const DrawRecord stored = *DrawMaintenance::enterDraw(state, session.ports);
 
     if (options.json) {
@@ -95,44 +83,68 @@ int runEnter(const CliOptions& options, std::ostream& out) {
     return 0;
 }
 
-int runDelete(const CliOptions& options, std::ostream& out) {
-    ArgumentReader reader(options.arguments);
-    std::optional<int> date;
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option != "--date")
-            throw UsageError("delete: unknown argument " + option);
-        date = reader.dateValue(option);
-    }
-    if (!date)
-        throw UsageError("delete needs --date");
-
+int runDelete(const CliOptions& options, int date, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
-    if (!state.setSelectedDate(*date))
+    if (!state.setSelectedDate(date))
         throw UsageError("--date: no draw is stored before " +
                          DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
     // "Löschen" removes the shown draw: show the draw of the date first, and refuse when
     // the date has none rather than remove the next later draw.
     evaluateSelectedDate(state, session.ports);
-    if (state.currentDraw.date != *date)
-        throw std::runtime_error("no draw is stored for " + DrawCalendar::isoDate(*date));
+    if (state.currentDraw.date != date)
+        throw std::runtime_error("no draw is stored for " + DrawCalendar::isoDate(date));
     const std::size_t before = state.drawHistory().readAll().size();
     DrawMaintenance::deleteShownDraw(state, session.ports);
     const std::size_t removed = before - state.drawHistory().readAll().size();
 
     if (options.json) {
         // An emptied file leaves the removed draw as the current one: nothing is shown.
-        const bool emptied = state.currentDraw.date == *date;
+        const bool emptied = state.currentDraw.date == date;
         out << Json{{"removed", removed},
                     {"current_draw", emptied ? Json(nullptr) : currentDrawJson(state)}}
                    .dump()
             << '\n';
         return 0;
     }
-    out << "Removed " << removed << " records of " << DrawCalendar::isoDate(*date) << '\n';
+    out << "Removed " << removed << " records of " << DrawCalendar::isoDate(date) << '\n';
     printShown(state, out);
     return 0;
+}
+
+} // namespace
+
+void addMaintenanceCommands(CommandLine& commandLine) {
+    auto enter = std::make_shared<EnterArguments>();
+    CLI::App* enterVerb =
+        commandLine.add("enter", "store a draw by hand (replaces the draw of the date)",
+                        [enter](const CliOptions& options, std::ostream& out) {
+                            return runEnter(options, *enter, out);
+                        });
+    enterVerb->add_option("--date", enter->date, "the day of the draw")
+        ->required()
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    enterVerb->add_option("--white", enter->white, "the five white numbers")
+        ->type_name("A,B,C,D,E")
+        ->required();
+    enterVerb->add_option("--pb", enter->powerball, "the Powerball")
+        ->required()
+        ->transform(wholeNumber());
+    enterVerb->add_option("--pp", enter->powerPlay, "the Power Play")
+        ->required()
+        ->transform(wholeNumber());
+
+    auto date = std::make_shared<int>();
+    commandLine
+        .add("delete", "remove the draw of a date",
+             [date](const CliOptions& options, std::ostream& out) {
+                 return runDelete(options, *date, out);
+             })
+        ->add_option("--date", *date, "the day of the draw")
+        ->required()
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
 }
 
 } // namespace powerball::cli

@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 
 #include <iostream>
+#include <memory>
 #include <ostream>
 
 namespace powerball::cli {
@@ -106,16 +107,20 @@ int setSetting(const CliOptions& options, const std::string& name, const std::st
 
 } // namespace
 
-int runSettings(const CliOptions& options, std::ostream& out) {
-    const std::vector<std::string>& arguments = options.arguments;
-    const std::string action = arguments.empty() ? "" : arguments.front();
-    if (action == "show" && arguments.size() == 1)
-        return showSettings(options, out);
-    if (action == "save" && arguments.size() == 1)
-        return saveSettings(options, out);
-    if (action == "set" && arguments.size() == 3)
-        return setSetting(options, arguments[1], arguments[2], out);
-    throw UsageError("settings needs show, save, or set NAME VALUE");
+void addSettingsCommands(CommandLine& commandLine) {
+    CLI::App* settings = commandLine.addGroup("settings", "the stored settings");
+    commandLine.add(*settings, "show", "every stored setting as the program takes it",
+                    showSettings);
+    commandLine.add(*settings, "save", "store the settings back as the program holds them",
+                    saveSettings);
+    auto setting = std::make_shared<std::pair<std::string, std::string>>();
+    CLI::App* set =
+        commandLine.add(*settings, "set", "store one value (dates as YYYY-MM-DD)",
+                        [setting](const CliOptions& options, std::ostream& out) {
+                            return setSetting(options, setting->first, setting->second, out);
+                        });
+    set->add_option("NAME", setting->first, "a registry value or option control name")->required();
+    set->add_option("VALUE", setting->second, "the value")->required();
 }
 
 } // namespace powerball::cli

@@ -1,12 +1,14 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
+#include "OptionChecks.h"
 
 #include "stats/StatisticCommands.h"
 
 #include <array>
 #include <cstdio>
 #include <iomanip>
+#include <memory>
 #include <ostream>
 #include <utility>
 
@@ -26,23 +28,31 @@ constexpr std::array<std::pair<const char*, StatisticKind>, 9> kKinds{{
     {"tips", StatisticKind::TipDistribution},
 }};
 
-StatisticKind parseKind(const std::string& name) {
+std::optional<StatisticKind> findKind(const std::string& name) {
     for (const auto& [kindName, kind] : kKinds)
         if (name == kindName)
             return kind;
-    throw UsageError("stats: unknown statistic \"" + name +
-                     "\" (frequency, overdue, powerball, powerball-overdue, pairs, triples, "
-                     "quads, cross-sums, tips)");
+    return std::nullopt;
 }
 
-// Both pickers refuse dates before their minimum.
-int pickerDate(ArgumentReader& reader, const std::string& option) {
-    const int day = reader.dateValue(option);
-    if (day < DrawCalendar::kMinimumDate)
-        throw UsageError(option + ": the earliest date is " +
-                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
-    return day;
+CLI::Validator statisticName() {
+    return CLI::Validator(
+        [](std::string& name) -> std::string {
+            if (findKind(name))
+                return {};
+            return "unknown statistic \"" + name +
+                   "\" (frequency, overdue, powerball, powerball-overdue, pairs, triples, "
+                   "quads, cross-sums, tips)";
+        },
+        "");
 }
+
+struct StatsArguments {
+    std::string kind;
+    std::optional<int> start;
+    std::optional<int> selected;
+    std::vector<std::string> rows;
+};
 
 std::string colorText(BarColor color) {
     char text[8];
@@ -72,30 +82,20 @@ void printChart(const StatisticChart& chart, std::ostream& out) {
             << '\n';
 }
 
-} // namespace
-
-int runStats(const CliOptions& options, std::ostream& out) {
-    ArgumentReader reader(options.arguments);
-    if (reader.atEnd())
-        throw UsageError("stats needs a statistic");
-    const StatisticKind kind = parseKind(reader.take());
-
+int runStats(const CliOptions& options, const StatsArguments& arguments, std::ostream& out) {
+    const StatisticKind kind = *findKind(arguments.kind);
     CliSession session(options);
     AppState& state = session.state;
-    int rows = 0;
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option == "--start")
-            state.startDate = pickerDate(reader, option);
-        else if (option == "--selected")
-            state.selectedDate = pickerDate(reader, option);
-        else if (option == "--row" && kind == StatisticKind::TipDistribution) {
-            if (rows == TipSheet::kRowCount)
-                throw UsageError("at most 12 --row");
-            state.tips.setLine(rows++, reader.value(option));
-        } else
-            throw UsageError("stats: unknown argument " + option);
-    }
+    if (arguments.start)
+        state.startDate = *arguments.start;
+    if (arguments.selected)
+        state.selectedDate = *arguments.selected;
+    if (!arguments.rows.empty() && kind != StatisticKind::TipDistribution)
+        throw UsageError("stats: --row goes with tips only");
+    if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
+        throw UsageError("at most 12 --row");
+    for (std::size_t r = 0; r < arguments.rows.size(); ++r)
+        state.tips.setLine(static_cast<int>(r), arguments.rows[r]);
 
     runStatistic(state, kind);
 
@@ -104,6 +104,33 @@ int runStats(const CliOptions& options, std::ostream& out) {
     else
         printChart(state.chart, out);
     return 0;
+}
+
+} // namespace
+
+void addStatsCommand(CommandLine& commandLine) {
+    auto stats = std::make_shared<StatsArguments>();
+    CLI::App* verb = commandLine.add("stats", "draw a statistic chart",
+                                     [stats](const CliOptions& options, std::ostream& out) {
+                                         return runStats(options, *stats, out);
+                                     });
+    verb->add_option("KIND", stats->kind,
+                     "frequency, overdue, powerball, powerball-overdue, pairs, triples, quads, "
+                     "cross-sums or tips (with --row)")
+        ->required()
+        ->check(statisticName());
+    // Both pickers refuse dates before their minimum.
+    verb->add_option("--start", stats->start, "the first day of the statistic")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD")
+        ->check(notBeforeMinimumDate());
+    verb->add_option("--selected", stats->selected, "the selected day")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD")
+        ->check(notBeforeMinimumDate());
+    verb->add_option("--row", stats->rows, "a tip line for tips, once for each row (at most 12)")
+        ->type_name("LINE")
+        ->allow_extra_args(false);
 }
 
 } // namespace powerball::cli

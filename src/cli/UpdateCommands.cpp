@@ -6,6 +6,7 @@
 #include "http/CurlHttpClient.h"
 
 #include <iostream>
+#include <memory>
 #include <ostream>
 
 namespace powerball::cli {
@@ -32,21 +33,18 @@ int exitCode(const DrawUpdate::Result& result) {
     return kUpdateFailed;
 }
 
-} // namespace
+struct UpdateArguments {
+    std::optional<std::string> base;
+    std::optional<std::string> proxy;
+};
 
-int runUpdate(const CliOptions& options, std::ostream& out) {
+int runUpdate(const CliOptions& options, const UpdateArguments& arguments, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
-    ArgumentReader reader(options.arguments);
-    while (!reader.atEnd()) {
-        const std::string option = reader.take();
-        if (option == "--base")
-            state.internet.url = reader.value(option);
-        else if (option == "--proxy")
-            setProxy(state.internet, reader.value(option));
-        else
-            throw UsageError("update: unknown argument " + option);
-    }
+    if (arguments.base)
+        state.internet.url = *arguments.base;
+    if (arguments.proxy)
+        setProxy(state.internet, *arguments.proxy);
     CurlHttpClient http;
     session.ports.http = &http;
 
@@ -85,6 +83,21 @@ int runUpdate(const CliOptions& options, std::ostream& out) {
     if (located)
         out << "Shown draw: " << state.databaseDrawText << '\n';
     return exitCode(result);
+}
+
+} // namespace
+
+void addUpdateCommand(CommandLine& commandLine) {
+    auto update = std::make_shared<UpdateArguments>();
+    CLI::App* verb = commandLine.add("update", "fetch the new draws from the update server",
+                                     [update](const CliOptions& options, std::ostream& out) {
+                                         return runUpdate(options, *update, out);
+                                     });
+    verb->add_option("--base", update->base, "the server's address instead of the stored one")
+        ->type_name("URL");
+    verb->add_option("--proxy", update->proxy,
+                     "a proxy instead of the stored one (port 80 when none is given)")
+        ->type_name("HOST:PORT");
 }
 
 } // namespace powerball::cli

@@ -1,61 +1,50 @@
 #include "ServerOptions.h"
 
+#include "OptionChecks.h"
+
 #include <charconv>
 
 namespace powerball::server {
 
-const char* const kServerUsage =
-    "usage: powerball-server --draws FILE [--bind HOST] [--port N] [--scripts DIR]\n"
-    "                        [--files DIR] [--today YYYY-MM-DD]\n"
-    "  --draws FILE    the draws to serve: a draw file (Powerball.dat) or a CSV file\n"
-    "                  date,white1,..,white5,powerball,power_play\n"
-    "  --bind HOST     address to listen on (default 127.0.0.1)\n"
-    "  --port N        port to listen on (default 8765; 0 picks a free one)\n"
-    "  --scripts DIR   folder of the click-script updates, served as /scripts/NAME.txt\n"
-    "  --files DIR     folder of the downloads, served as /dateien/NAME\n"
-    "  --today DATE    the day taken as today (default: the system's date)\n";
+namespace {
 
-ServerOptions parseServerOptions(int argc, char** argv) {
-    ServerOptions options;
-    bool haveDraws = false;
-    for (int k = 1; k < argc; ++k) {
-        const std::string option = argv[k];
-        if (option == "--help" || option == "-h") {
-            options.help = true;
-            return options;
-        }
-        if (k + 1 >= argc)
-            throw UsageError(option.starts_with("--") ? option + " needs a value"
-                                                      : "unexpected argument " + option);
-        const std::string value = argv[++k];
-        if (option == "--draws") {
-            options.draws = value;
-            haveDraws = true;
-        } else if (option == "--bind") {
-            options.bind = value;
-        } else if (option == "--port") {
+CLI::Validator portNumber() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
             int port = -1;
-            const auto [end, error] =
-                std::from_chars(value.data(), value.data() + value.size(), port);
-            if (error != std::errc{} || end != value.data() + value.size() || port < 0 ||
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+            if (error != std::errc{} || end != text.data() + text.size() || port < 0 ||
                 port > 65535)
-                throw UsageError("--port: \"" + value + "\" is not a port number");
-            options.port = port;
-        } else if (option == "--scripts") {
-            options.scripts = value;
-        } else if (option == "--files") {
-            options.files = value;
-        } else if (option == "--today") {
-            options.today = DrawCalendar::parseIsoDate(value);
-            if (!options.today)
-                throw UsageError("--today: \"" + value + "\" is not a date of the form yyyy-mm-dd");
-        } else {
-            throw UsageError("unknown option " + option);
-        }
-    }
-    if (!haveDraws)
-        throw UsageError("--draws is required");
-    return options;
+                return "\"" + text + "\" is not a port number";
+            return {};
+        },
+        "");
+}
+
+} // namespace
+
+void addServerOptions(CLI::App& app, ServerOptions& options) {
+    // A repeated option takes its last value, as it always has.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("--draws", options.draws,
+                   "the draws to serve: a draw file (Powerball.dat) or a CSV file "
+                   "date,white1,..,white5,powerball,power_play")
+        ->type_name("FILE")
+        ->required();
+    app.add_option("--bind", options.bind, "address to listen on")
+        ->type_name("HOST")
+        ->capture_default_str();
+    app.add_option("--port", options.port, "port to listen on (0 picks a free one)")
+        ->check(portNumber())
+        ->capture_default_str();
+    app.add_option("--scripts", options.scripts,
+                   "folder of the click-script updates, served as /scripts/NAME.txt")
+        ->type_name("DIR");
+    app.add_option("--files", options.files, "folder of the downloads, served as /dateien/NAME")
+        ->type_name("DIR");
+    app.add_option("--today", options.today, "the day taken as today (default: the system's date)")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
 }
 
 } // namespace powerball::server

@@ -2,17 +2,13 @@
 
 #include "base/DrawCalendar.h"
 
+#include <CLI/CLI.hpp>
+
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 namespace powerball::server {
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct ServerOptions {
     std::filesystem::path draws;
@@ -21,11 +17,9 @@ struct ServerOptions {
     std::optional<std::filesystem::path> scripts;
     std::optional<std::filesystem::path> files;
     std::optional<DayNumber> today; // fixed instead of the system clock's
-    bool help = false;
 };
 
-ServerOptions parseServerOptions(int argc, char** argv);
-
-extern const char* const kServerUsage;
+// The options of powerball-server, read into `options`.
+void addServerOptions(CLI::App& app, ServerOptions& options);
 
 } // namespace powerball::server

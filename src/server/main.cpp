@@ -117,15 +117,15 @@ private:
 
 int main(int argc, char** argv) {
     ServerOptions options;
+    CLI::App app("The update server of the program.", "powerball-server");
+    addServerOptions(app, options);
     try {
-        options = parseServerOptions(argc, argv);
-    } catch (const UsageError& error) {
-        std::cerr << "powerball-server: " << error.what() << '\n' << kServerUsage;
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        if (error.get_exit_code() == 0) // --help
+            return app.exit(error);
+        std::cerr << "powerball-server: " << error.what() << '\n' << app.help();
         return 1;
-    }
-    if (options.help) {
-        std::cout << kServerUsage;
-        return 0;
     }
     try {
         DrawSource draws(options.draws);
