@@ -2,12 +2,14 @@
 
 #include "platform/MemoryRegistryStore.h"
 
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace powerball;
 using powerball::testing::draw;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -43,29 +45,23 @@ public:
     std::string notice() const override { return "Die Einstellungsdatei war beschädigt"; }
 };
 
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
 // A notice of the settings store outlives the first hint: it comes once as a box.
 TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
     TempFolder folder;
     writeDrawFile(folder, {draw("2026-08-01", {1, 2, 3, 4, 5}, 6, 2)});
     const FixedClock clock(*DrawCalendar::parseIsoDate("2026-12-10"));
     NoticeStore store;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     Ports ports;
     ports.clock = &clock;
     ports.registry = &store;
     ports.prompts = &prompts;
     AppState state;
     AppShell::startUp(state, ports, folder.path());
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.messages.empty());
     AppShell::activate(state, ports);
     AppShell::activate(state, ports);
-    EXPECT_EQ(prompts.shown, std::vector<std::string>{store.notice()});
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{store.notice()});
 }
 
 TEST(AppShell, RecentStartDateGoesBackToTheMinimum) {

@@ -5,6 +5,8 @@
 #include "draws/DrawMaintenance.h"
 #include "draws/UpdateAnswer.h"
 
+#include "CallbackPump.h"
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +17,10 @@
 #include <thread>
 
 using namespace powerball;
+using powerball::testing::CallbackPump;
 using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -51,25 +55,6 @@ public:
     std::function<void()> onGet;
 };
 
-class CallbackPump : public EventPump {
-public:
-    void processEvents() override {
-        ++calls;
-        if (onPump)
-            onPump();
-    }
-    int calls = 0;
-    std::function<void()> onPump;
-};
-
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showPlainText(const std::string& text) override { plainTexts.push_back(text); }
-    std::vector<std::string> messages;
-    std::vector<std::string> plainTexts;
-};
-
 class DrawUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -96,7 +81,7 @@ protected:
     AppState state;
     ScriptedServer server;
     CallbackPump pump;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     std::unique_ptr<FixedClock> clock;
     Ports ports;
 };

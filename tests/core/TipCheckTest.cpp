@@ -1,11 +1,13 @@
 #include "evaluation/TipCheck.h"
 
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace powerball;
 using powerball::testing::draw;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -19,12 +21,6 @@ public:
     }
     int plays = 0;
     std::filesystem::path last;
-};
-
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
 };
 
 class TipCheckTest : public ::testing::Test {
@@ -45,7 +41,7 @@ protected:
     TempFolder folder;
     AppState state;
     CountingSound sound;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     Ports ports;
 };
 
