@@ -58,10 +58,10 @@ TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
     ports.prompts = &prompts;
     AppState state;
     AppShell::startUp(state, ports, folder.path());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.shown.empty());
     AppShell::activate(state, ports);
     AppShell::activate(state, ports);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{store.notice()});
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{store.notice()});
 }
 
 TEST(AppShell, RecentStartDateGoesBackToTheMinimum) {

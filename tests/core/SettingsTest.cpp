@@ -90,7 +90,7 @@ TEST_F(SettingsTest, NoKeyAtAllKeepsTheDefaultsAndTheFirstCloseWritesEveryValue)
     AppShell::shutDown(state, ports());
     EXPECT_EQ(storedNames(), saveList());
     EXPECT_EQ(registry.flushCount(), 1);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(SettingsTest, AValueOfTheWrongTypeEndsOnlyItsGroup) {
@@ -231,8 +231,8 @@ TEST_F(SettingsTest, ABrokenStoreLosesNothingAndSaysSo) {
     EXPECT_THAT(state.status[1], ::testing::HasSubstr("Einstellungen"));
 
     AppShell::shutDown(state, ports());
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_THAT(prompts.messages[0],
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_THAT(prompts.shown[0],
                 ::testing::StartsWith("Die Einstellungen konnten nicht gespeichert werden"));
 }
 

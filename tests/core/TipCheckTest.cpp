@@ -179,7 +179,7 @@ TEST_F(TipCheckTest, MissingDrawFileIsReportedAndCreated) {
     std::filesystem::remove(folder.file("Powerball.dat"));
     state.tips.setLine(0, "7,19,33,45,60,12,");
     evaluate("2015-10-10");
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{kNoDrawFileMessage});
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{kNoDrawFileMessage});
     EXPECT_TRUE(std::filesystem::exists(folder.file("Powerball.dat")));
     EXPECT_EQ(state.tips.row(0).hitText, "");
 

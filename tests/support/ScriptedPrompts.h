@@ -13,8 +13,14 @@ namespace powerball::testing {
 // unscripted dialog is left as a user leaves it with Cancel or Abort.
 class ScriptedPrompts : public UserPrompts {
 public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showPlainText(const std::string& text) override { plainTexts.push_back(text); }
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        shown.push_back(text);
+    }
+    void showPlainText(const std::string& text) override {
+        plainTexts.push_back(text);
+        shown.push_back(text);
+    }
 
     std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override {
         openedEntries.push_back(prefilled);
@@ -46,8 +52,9 @@ public:
         return textAnswer.value_or(defaultText);
     }
 
-    std::vector<std::string> messages;
-    std::vector<std::string> plainTexts;
+    std::vector<std::string> messages;   // shown with showMessage
+    std::vector<std::string> plainTexts; // shown with showPlainText
+    std::vector<std::string> shown;      // both, in the order they came
 
     std::vector<DrawEntry> openedEntries;
     std::function<void(DrawEntry&)> editEntry; // empty: the abort button
