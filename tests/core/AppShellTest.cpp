@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
@@ -19,7 +20,7 @@ TEST(AppShell, StartUpAndFirstActivationShowTheNewestDraw) {
     TempFolder folder;
     writeDrawFile(folder, {draw("2026-08-01", {1, 2, 3, 4, 5}, 6, 2),
                            draw("2026-08-05", {14, 20, 59, 60, 61}, 25, 2)});
-    const FixedClock clock(*DrawCalendar::parseIsoDate("2026-12-10"));
+    const FixedClock clock(day("2026-12-10"));
     Ports ports;
     ports.clock = &clock;
     AppState state;
@@ -49,7 +50,7 @@ public:
 TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
     TempFolder folder;
     writeDrawFile(folder, {draw("2026-08-01", {1, 2, 3, 4, 5}, 6, 2)});
-    const FixedClock clock(*DrawCalendar::parseIsoDate("2026-12-10"));
+    const FixedClock clock(day("2026-12-10"));
     NoticeStore store;
     ScriptedPrompts prompts;
     Ports ports;
@@ -65,7 +66,7 @@ TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
 }
 
 TEST(AppShell, RecentStartDateGoesBackToTheMinimum) {
-    const DayNumber today = *DrawCalendar::parseIsoDate("2026-12-10");
+    const DayNumber today = day("2026-12-10");
     EXPECT_EQ(AppShell::startDateAfterRestore(today - 1, today), DrawCalendar::kMinimumDate);
     EXPECT_EQ(AppShell::startDateAfterRestore(today - 6.5, today), DrawCalendar::kMinimumDate);
     EXPECT_EQ(AppShell::startDateAfterRestore(today - 7, today), today - 7);

@@ -20,15 +20,12 @@ using namespace powerball;
 using powerball::testing::CallbackPump;
 using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::iso;
 using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
 namespace {
-
-std::string iso(double date) {
-    return DrawCalendar::isoDate(DrawCalendar::roundToDay(date));
-}
 
 HttpResponse answer(std::string body, int code = 200, std::string line = "HTTP/1.1 200 OK") {
     HttpResponse response;

@@ -39,8 +39,6 @@ protected:
         writeDrawFile(folder, records);
     }
 
-    static double day(const std::string& iso) { return *DrawCalendar::parseIsoDate(iso); }
-
     TempFolder folder;
     AppState state;
     ScriptedPrompts prompts;

@@ -5,6 +5,7 @@
 #include "GeneratorFixture.h"
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::GeneratorTest;
 
 namespace {

@@ -4,6 +4,7 @@
 #include "GeneratorFixture.h"
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::GeneratorTest;
 
 namespace {

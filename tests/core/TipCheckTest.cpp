@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
@@ -34,7 +35,7 @@ protected:
     }
 
     void evaluate(const char* isoDate) {
-        state.selectedDate = *DrawCalendar::parseIsoDate(isoDate);
+        state.selectedDate = day(isoDate);
         evaluateSelectedDate(state, ports);
     }
 
@@ -164,7 +165,7 @@ TEST_F(TipCheckTest, DrawTextsFollowThePlaceInTheFile) {
         EXPECT_EQ(state.panelDrawText, c.text);
         EXPECT_EQ(state.drawIndex, c.index);
         EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(state.selectedDate)), c.selectedAfter);
-        EXPECT_EQ(state.scanFromDate, *DrawCalendar::parseIsoDate(c.selected));
+        EXPECT_EQ(state.scanFromDate, day(c.selected));
     }
     EXPECT_EQ(state.panelCrossSumText, "Quersumme: 155");
 }
@@ -185,7 +186,7 @@ TEST_F(TipCheckTest, MissingDrawFileIsReportedAndCreated) {
 
     // Now it is empty: the previous current draw stays and the sheet is checked against it.
     state.currentDraw.numbers.slots = {7, 19, 33, 45, 60, 0, 12, 3};
-    state.currentDraw.date = *DrawCalendar::parseIsoDate("2015-10-10");
+    state.currentDraw.date = day("2015-10-10");
     state.drawIndex = 4;
     evaluate("2016-01-01");
     EXPECT_EQ(state.drawIndex, 0);
