@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "DialogWatch.h"
 #include "DrawEntryDialog.h"
+#include "EmptyUpdateServer.h"
 #include "NumberListDialog.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
@@ -28,8 +29,6 @@
 #include <QStackedBarSeries>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -49,6 +48,7 @@ using namespace Qt::Literals::StringLiterals;
 using powerball::DrawCalendar;
 using powerball::TipSheet;
 using powerball::testing::DialogWatch;
+using powerball::testing::EmptyUpdateServer;
 using powerball::ui::DrawEntryDialog;
 using powerball::ui::MainWindow;
 using powerball::ui::NumberListDialog;
@@ -90,37 +90,6 @@ QString shortDate(QDate date) {
 
 const QColor kLime(0, 255, 0);
 const QColor kRed(255, 0, 0);
-
-// An update server on a loopback port that knows no draw: every request gets a 404.
-class EmptyUpdateServer : public QObject {
-public:
-    EmptyUpdateServer() {
-        if (!m_server.listen(QHostAddress::LocalHost))
-            qFatal("cannot listen");
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
-        });
-    }
-
-    QString base() const { return u"http://127.0.0.1:%1"_s.arg(m_server.serverPort()); }
-    int requests() const { return m_requests; }
-
-private:
-    void answer(QTcpSocket* socket) {
-        QByteArray& pending = m_pending[socket];
-        pending += socket->readAll();
-        for (qsizetype end; (end = pending.indexOf("\r\n\r\n")) >= 0;) {
-            pending.remove(0, end + 4);
-            ++m_requests;
-            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
-        }
-    }
-
-    QTcpServer m_server;
-    std::map<QTcpSocket*, QByteArray> m_pending;
-    int m_requests = 0;
-};
 
 QColor windowColor() {
     return QApplication::palette().color(QPalette::Base);
