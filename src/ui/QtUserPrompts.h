@@ -56,7 +56,6 @@ public:
     // has OK and takes any answer. The list and entry dialogs always show.
     void setNextAnswer(std::optional<QString> answer = std::nullopt);
     const std::vector<Asked>& asked() const { return m_asked; }
-    std::size_t pendingAnswers() const { return m_answers.size(); }
 
 private:
     // The one list dialog of the program run, made when it is first needed. It keeps the
