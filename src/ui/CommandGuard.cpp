@@ -1,7 +1,6 @@
 #include "CommandGuard.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -11,31 +10,26 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A failure may quote a file name or an answer from outside: shown as plain text, never
-// read as markup.
-void showFailure(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
-                    parent);
-    box.setTextFormat(Qt::PlainText);
+void showFailure(UserPrompts& prompts, const std::string& text) {
     // A command that failed under the wait cursor: the box gets the normal one.
     int waiting = 0;
     for (; QApplication::overrideCursor(); ++waiting)
         QApplication::restoreOverrideCursor();
-    box.exec();
+    prompts.showFailure(text);
     for (; waiting > 0; --waiting)
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 } // namespace
 
-bool runGuarded(QWidget* parent, const std::function<void()>& command) {
+bool runGuarded(UserPrompts& prompts, const std::function<void()>& command) {
     try {
         command();
         return true;
     } catch (const std::exception& error) {
-        showFailure(parent, QString::fromLocal8Bit(error.what()));
+        showFailure(prompts, error.what());
     } catch (...) {
-        showFailure(parent, u"Unbekannter Fehler"_s);
+        showFailure(prompts, "Unbekannter Fehler");
     }
     return false;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <functional>
+#include "platform/UserPrompts.h"
 
-class QWidget;
+#include <functional>
 
 namespace powerball::ui {
 
-// The general error handler: runs a command and shows any failure in a message box, so the
+// The general error handler: runs a command and shows any failure as the prompts' failure
+// box, so the
 // window stays usable with what the command had changed until then. Returns whether the
 // command ran through.
-bool runGuarded(QWidget* parent, const std::function<void()>& command);
+bool runGuarded(UserPrompts& prompts, const std::function<void()>& command);
 
 } // namespace powerball::ui

@@ -218,7 +218,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::runCommand(const std::function<void()>& command) {
     ++m_commandDepth;
-    runGuarded(this, command);
+    runGuarded(m_prompts, command);
     --m_commandDepth;
     showState();
     // An activation that came while a dialog of the command was open runs next.

@@ -49,6 +49,8 @@ public:
 
     // What the window shows, for a look from outside (the tests).
     const AppState& state() const { return m_state; }
+    // The window's message boxes and dialogs, for tests to answer in advance.
+    QtUserPrompts& prompts() { return m_prompts; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,10 +5,8 @@
 
 #include <QCheckBox>
 #include <QDate>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -24,15 +22,19 @@ namespace {
 
 constexpr int kColumns = 7;
 
-QString proposedFileName() {
-    return qs(
-        NumberListFile::proposedName(QDate::currentDate().toString(u"yyyyMMdd"_s).toStdString()));
+FileQuestion listFileQuestion(const char* caption) {
+    return {.caption = caption,
+            .filter = "Werteliste (*.vlw)",
+            .defaultExtension = std::string(NumberListFile::kExtension),
+            .proposedName = NumberListFile::proposedName(
+                QDate::currentDate().toString(u"yyyyMMdd"_s).toStdString()),
+            .folder = {}};
 }
 
 } // namespace
 
-NumberListDialog::NumberListDialog(RandomSource& random, QWidget* parent)
-    : QDialog(parent), m_random(random) {
+NumberListDialog::NumberListDialog(RandomSource& random, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_random(random), m_prompts(prompts) {
     setObjectName(u"numberListDialog"_s);
     setWindowTitle(u"Welche Zahlen für die Berechnung"_s);
     setModal(true);
@@ -191,35 +193,28 @@ void NumberListDialog::done(int result) {
 }
 
 void NumberListDialog::saveList() {
-    QFileDialog dialog(this, u"Speichern der Liste"_s, QString(), u"Werteliste (*.vlw)"_s);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(qs(NumberListFile::kExtension));
-    dialog.selectFile(proposedFileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto file = m_prompts.askSaveFile(listFileQuestion("Speichern der Liste"));
+    if (!file)
         return;
     // A list that cannot be written leaves the boxes as they were, weights included.
     NumberListBoxes written = m_boxes;
     try {
-        NumberListFile::save(toPath(dialog.selectedFiles().constFirst()), written);
+        NumberListFile::save(*file, written);
         m_boxes = written;
     } catch (const std::system_error& error) {
-        QMessageBox::warning(this, windowTitle(), qs(error.what()));
+        m_prompts.showWarning(toStd(windowTitle()), error.what());
     }
     showBoxes();
 }
 
 void NumberListDialog::loadList() {
-    QFileDialog dialog(this, u"Laden der Liste"_s, QString(), u"Werteliste (*.vlw)"_s);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(qs(NumberListFile::kExtension));
-    dialog.selectFile(proposedFileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto file = m_prompts.askOpenFile(listFileQuestion("Laden der Liste"));
+    if (!file)
         return;
     try {
-        NumberListFile::load(toPath(dialog.selectedFiles().constFirst()), m_boxes);
+        NumberListFile::load(*file, m_boxes);
     } catch (const std::system_error& error) {
-        QMessageBox::warning(this, windowTitle(), qs(error.what()));
+        m_prompts.showWarning(toStd(windowTitle()), error.what());
     }
     showBoxes();
 }

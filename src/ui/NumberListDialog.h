@@ -3,6 +3,7 @@
 #include "base/RandomSource.h"
 #include "generator/NumberPicker.h"
 #include "platform/NumberListBoxes.h"
+#include "platform/UserPrompts.h"
 
 #include <QDialog>
 
@@ -27,7 +28,8 @@ public:
 
     static constexpr int kPickerIntervalMs = 25;
 
-    explicit NumberListDialog(RandomSource& random, QWidget* parent = nullptr);
+    // The file dialogs and warnings of saving and loading a list go through `prompts`.
+    NumberListDialog(RandomSource& random, UserPrompts& prompts, QWidget* parent = nullptr);
 
     // Each caller sets up the buttons of its use and the boxes it needs before showing it.
     void setUse(Use use);
@@ -54,6 +56,7 @@ private:
 
     NumberListBoxes m_boxes;
     RandomSource& m_random;
+    UserPrompts& m_prompts;
     NumberPicker m_picker;
     PoolListAnswer m_poolAnswer = PoolListAnswer::Abort;
     std::array<QCheckBox*, NumberListBoxes::kHighest> m_checks{};

@@ -4,9 +4,10 @@
 #include "DrawEntryDialog.h"
 #include "NumberListDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
-#include <QMessageBox>
 
 namespace powerball::ui {
 
@@ -17,9 +18,31 @@ void QtUserPrompts::showMessage(const std::string& text) {
 }
 
 void QtUserPrompts::showPlainText(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), qs(text),
-                    QMessageBox::Ok, m_parent);
+    showBox(Asked::Kind::Message, QMessageBox::Information, QApplication::applicationName(),
+            qs(text), m_parent);
+}
+
+void QtUserPrompts::showFailure(const std::string& text) {
+    showBox(Asked::Kind::Failure, QMessageBox::Critical, QApplication::applicationName(),
+            QString::fromLocal8Bit(text), m_parent);
+}
+
+void QtUserPrompts::showWarning(const std::string& caption, const std::string& text) {
+    showBox(Asked::Kind::Warning, QMessageBox::Warning, qs(caption), qs(text), frontParent());
+}
+
+void QtUserPrompts::showBox(Asked::Kind kind, QMessageBox::Icon icon, const QString& caption,
+                            const QString& text, QWidget* parent) {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    Asked asked;
+    asked.kind = kind;
+    asked.caption = box.windowTitle();
+    asked.text = box.text();
+    asked.format = box.textFormat();
+    std::optional<QString> ignored;
+    if (answeredInAdvance(std::move(asked), ignored))
+        return;
     box.exec();
 }
 
@@ -32,7 +55,7 @@ std::optional<DrawEntry> QtUserPrompts::askDrawNumbers(const DrawEntry& prefille
 
 NumberListDialog& QtUserPrompts::listDialog() {
     if (!m_listDialog)
-        m_listDialog = new NumberListDialog(m_random, m_parent);
+        m_listDialog = new NumberListDialog(m_random, *this, m_parent);
     return *m_listDialog;
 }
 
@@ -68,9 +91,80 @@ std::string QtUserPrompts::askText(const std::string& caption, const std::string
     dialog.setWindowTitle(qs(caption));
     dialog.setLabelText(qs(prompt));
     dialog.setTextValue(qs(defaultText));
+    Asked asked;
+    asked.kind = Asked::Kind::Text;
+    asked.caption = dialog.windowTitle();
+    asked.text = dialog.labelText();
+    asked.defaultText = dialog.textValue();
+    std::optional<QString> answer;
+    if (answeredInAdvance(std::move(asked), answer))
+        return answer ? toStd(*answer) : defaultText;
     if (dialog.exec() != QDialog::Accepted)
         return defaultText;
     return toStd(dialog.textValue());
+}
+
+std::optional<std::filesystem::path> QtUserPrompts::askSaveFile(const FileQuestion& question) {
+    return askFile(Asked::Kind::SaveFile, question);
+}
+
+std::optional<std::filesystem::path> QtUserPrompts::askOpenFile(const FileQuestion& question) {
+    return askFile(Asked::Kind::OpenFile, question);
+}
+
+std::optional<std::filesystem::path> QtUserPrompts::askFile(Asked::Kind kind,
+                                                            const FileQuestion& question) {
+    const QString extension = qs(question.defaultExtension);
+    Asked asked;
+    asked.kind = kind;
+    asked.caption = qs(question.caption);
+    asked.text = qs(question.proposedName);
+    asked.defaultText = extension;
+    asked.filter = qs(question.filter);
+    std::optional<QString> answer;
+    if (answeredInAdvance(std::move(asked), answer)) {
+        if (!answer)
+            return std::nullopt;
+        // As the dialog completes a name typed without extension.
+        QString name = *answer;
+        if (!extension.isEmpty() && QFileInfo(name).suffix().isEmpty())
+            name += u"."_s + extension;
+        return toPath(name);
+    }
+
+    QFileDialog dialog(frontParent(), qs(question.caption),
+                       QString::fromStdString(question.folder.string()), qs(question.filter));
+    if (kind == Asked::Kind::SaveFile) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(qs(question.proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return toPath(dialog.selectedFiles().constFirst());
+}
+
+void QtUserPrompts::setNextAnswer(std::optional<QString> answer) {
+    m_answers.push_back(std::move(answer));
+}
+
+bool QtUserPrompts::answeredInAdvance(Asked asked, std::optional<QString>& answer) {
+    if (m_answers.empty())
+        return false;
+    asked.waitCursor = QApplication::overrideCursor() != nullptr;
+    m_asked.push_back(std::move(asked));
+    answer = std::move(m_answers.front());
+    m_answers.pop_front();
+    return true;
+}
+
+QWidget* QtUserPrompts::frontParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_parent;
 }
 
 } // namespace powerball::ui

@@ -4,7 +4,12 @@
 #include "base/RandomSource.h"
 #include "platform/UserPrompts.h"
 
+#include <QMessageBox>
 #include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -16,6 +21,18 @@ class NumberListDialog;
 // box shows its text as plain text: no text, ours or a server's, is read as markup.
 class QtUserPrompts : public UserPrompts {
 public:
+    // A prompt that a queued answer took, as it would have stood in front of the user.
+    struct Asked {
+        enum class Kind { Message, Failure, Warning, Text, SaveFile, OpenFile };
+        Kind kind = Kind::Message;
+        QString caption;
+        QString text;        // the box's text, the input box's label, the proposed file name
+        QString defaultText; // the input box's default, the file dialog's default extension
+        QString filter;      // of a file dialog
+        Qt::TextFormat format = Qt::AutoText; // of a message box
+        bool waitCursor = false;              // whether the wait cursor was up when it was asked
+    };
+
     // The list dialog's random picker draws from `random`.
     // The list dialog's captions come from the message table as it stands when it opens.
     QtUserPrompts(QWidget* parent, RandomSource& random, const MessageTable& messages)
@@ -23,21 +40,41 @@ public:
 
     void showMessage(const std::string& text) override;
     void showPlainText(const std::string& text) override;
+    void showFailure(const std::string& text) override;
+    void showWarning(const std::string& caption, const std::string& text) override;
     std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override;
     PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) override;
     bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) override;
     std::string askText(const std::string& caption, const std::string& prompt,
                         const std::string& defaultText) override;
+    std::optional<std::filesystem::path> askSaveFile(const FileQuestion& question) override;
+    std::optional<std::filesystem::path> askOpenFile(const FileQuestion& question) override;
+
+    // For tests: while answers are queued, the next message box, input box or file dialog
+    // takes the first of them instead of showing itself, and what it asked is recorded. An
+    // answer is the text typed or the file chosen; none stands for Cancel. A message box only
+    // has OK and takes any answer. The list and entry dialogs always show.
+    void setNextAnswer(std::optional<QString> answer = std::nullopt);
+    const std::vector<Asked>& asked() const { return m_asked; }
 
 private:
     // The one list dialog of the program run, made when it is first needed. It keeps the
     // caption its last caller gave it.
     NumberListDialog& listDialog();
+    void showBox(Asked::Kind kind, QMessageBox::Icon icon, const QString& caption,
+                 const QString& text, QWidget* parent);
+    std::optional<std::filesystem::path> askFile(Asked::Kind kind, const FileQuestion& question);
+    // Takes the next queued answer for the prompt, if there is one.
+    bool answeredInAdvance(Asked asked, std::optional<QString>& answer);
+    // A dialog asked from inside another dialog stands over that one.
+    QWidget* frontParent() const;
 
     QWidget* m_parent;
     RandomSource& m_random;
     const MessageTable& m_messages;
     NumberListDialog* m_listDialog = nullptr;
+    std::deque<std::optional<QString>> m_answers;
+    std::vector<Asked> m_asked;
 };
 
 } // namespace powerball::ui

@@ -1,6 +1,5 @@
 // Runs powerball-cli as a user would and reads its JSON back.
 #include "ChildProcess.h"
-#include "CliRunner.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +8,7 @@
 #include <fstream>
 
 using nlohmann::json;
-using powerball::testing::CliRun;
 using powerball::testing::ProgramRun;
-using powerball::testing::runCli;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 
@@ -26,19 +23,25 @@ protected:
                "2015-10-10,7,19,33,45,60,12,3\n"
                "2015-10-14,11,21,31,41,51,8,10\n";
         csv.close();
-        base = "--folder " + folder.path().string() + " --settings " + settings().string() +
-               " --today 2016-01-01 --json ";
-        ASSERT_EQ(runCli(base + "import " + folder.file("draws.csv").string()).exitCode, 0);
+        ASSERT_EQ(cli({"import", folder.file("draws.csv").string()}).exitCode, 0);
+    }
+
+    // powerball-cli on the test's folder and settings, with a fixed day and JSON output.
+    ProgramRun cli(const std::vector<std::string>& more) const {
+        std::vector<std::string> arguments{
+            "--folder", folder.path().string(), "--settings", settings().string(),
+            "--today",  "2016-01-01",           "--json"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return runProgram(POWERBALL_CLI, arguments);
     }
 
     std::filesystem::path settings() const { return folder.file("settings.reg"); }
 
     TempFolder folder;
-    std::string base;
 };
 
 TEST_F(CliTest, ImportAndListDraws) {
-    const CliRun run = runCli(base + "draws");
+    const ProgramRun run = cli({"draws"});
     ASSERT_EQ(run.exitCode, 0);
     const json draws = json::parse(run.out)["draws"];
     ASSERT_EQ(draws.size(), 3u);
@@ -47,7 +50,8 @@ TEST_F(CliTest, ImportAndListDraws) {
 }
 
 TEST_F(CliTest, CheckRowsAgainstTheDrawOfADate) {
-    const CliRun run = runCli(base + "check --date 2015-10-09 --row 40,7,33,2,19,12, --row 1,2");
+    const ProgramRun run =
+        cli({"check", "--date", "2015-10-09", "--row", "40,7,33,2,19,12,", "--row", "1,2"});
     ASSERT_EQ(run.exitCode, 0);
     const json result = json::parse(run.out);
     EXPECT_EQ(result["selected_date"], "2015-10-10");
@@ -70,7 +74,7 @@ TEST_F(CliTest, CheckRowsAgainstTheDrawOfADate) {
 }
 
 TEST_F(CliTest, BrowseStepsFromADate) {
-    const CliRun run = runCli(base + "browse --date 2015-10-14 --previous 5");
+    const ProgramRun run = cli({"browse", "--date", "2015-10-14", "--previous", "5"});
     ASSERT_EQ(run.exitCode, 0);
     const json result = json::parse(run.out);
     EXPECT_EQ(result["current_draw"]["date"], "2015-10-07");
@@ -80,31 +84,38 @@ TEST_F(CliTest, BrowseStepsFromADate) {
 }
 
 TEST_F(CliTest, ExitCodes) {
-    EXPECT_EQ(runCli(base + "check").exitCode, 1);      // no --date
-    EXPECT_EQ(runCli(base + "frobnicate").exitCode, 1); // no such command
-    EXPECT_EQ(runCli(base + "check --date 2015-13-01").exitCode, 1);
-    EXPECT_EQ(runCli(base + "import /nonexistent/x.csv").exitCode, 2);
+    EXPECT_EQ(cli({"check"}).exitCode, 1);      // no --date
+    EXPECT_EQ(cli({"frobnicate"}).exitCode, 1); // no such command
+    EXPECT_EQ(cli({"check", "--date", "2015-13-01"}).exitCode, 1);
+    EXPECT_EQ(cli({"import", "/nonexistent/x.csv"}).exitCode, 2);
     std::ofstream(folder.file("header-only.csv")) << "date,white1\r\n\r\n";
-    EXPECT_EQ(runCli(base + "import " + folder.file("header-only.csv").string()).exitCode, 2);
+    EXPECT_EQ(cli({"import", folder.file("header-only.csv").string()}).exitCode, 2);
     TempFolder empty;
-    EXPECT_EQ(runCli("--folder " + empty.path().string() + " --settings " +
-                     empty.file("s.reg").string() + " draws")
+    EXPECT_EQ(runProgram(POWERBALL_CLI, {"--folder", empty.path().string(), "--settings",
+                                         empty.file("s.reg").string(), "draws"})
                   .exitCode,
               2);
-    EXPECT_EQ(runCli(base + "settings set Nonsense 1").exitCode, 1);
-    EXPECT_EQ(runCli(base + "settings set UpDown1 viele").exitCode, 1);
-    EXPECT_EQ(runCli(base + "settings set DateTimePicker2 10.10.2015").exitCode, 1);
-    EXPECT_EQ(runCli(base + "settings show extra").exitCode, 1);
-    EXPECT_EQ(runCli(base + "--set Sprache=3 settings show").exitCode, 1);
-    EXPECT_EQ(runCli(base + "settings show --set UpDown12").exitCode, 1);
+    EXPECT_EQ(cli({"settings", "set", "Nonsense", "1"}).exitCode, 1);
+    EXPECT_EQ(cli({"settings", "set", "UpDown1", "viele"}).exitCode, 1);
+    EXPECT_EQ(cli({"settings", "set", "DateTimePicker2", "10.10.2015"}).exitCode, 1);
+    EXPECT_EQ(cli({"settings", "show", "extra"}).exitCode, 1);
+    EXPECT_EQ(cli({"--set", "Sprache=3", "settings", "show"}).exitCode, 1);
+    EXPECT_EQ(cli({"settings", "show", "--set", "UpDown12"}).exitCode, 1);
 }
 
 TEST_F(CliTest, SettingsAreStoredAndTakenAsTheControlsTakeThem) {
-    for (const char* set : {"UpDown18 500", "CheckBox31 0", "UpDown6 7", "Edit1 75", "Edit2 07",
-                            "ProxyHostEdit 'Müller \"7\"'", "DateTimePicker2 2015-12-30",
-                            "Sprache 5", "Losnummer 4711"})
-        ASSERT_EQ(runCli(base + "settings set " + set).exitCode, 0) << set;
-    const CliRun run = runCli(base + "settings show");
+    const std::vector<std::pair<std::string, std::string>> sets{{"UpDown18", "500"},
+                                                                {"CheckBox31", "0"},
+                                                                {"UpDown6", "7"},
+                                                                {"Edit1", "75"},
+                                                                {"Edit2", "07"},
+                                                                {"ProxyHostEdit", "Müller \"7\""},
+                                                                {"DateTimePicker2", "2015-12-30"},
+                                                                {"Sprache", "5"},
+                                                                {"Losnummer", "4711"}};
+    for (const auto& [name, value] : sets)
+        ASSERT_EQ(cli({"settings", "set", name, value}).exitCode, 0) << name;
+    const ProgramRun run = cli({"settings", "show"});
     ASSERT_EQ(run.exitCode, 0);
     const json shown = json::parse(run.out);
     EXPECT_EQ(shown["UpDown18"], 128);
@@ -120,10 +131,10 @@ TEST_F(CliTest, SettingsAreStoredAndTakenAsTheControlsTakeThem) {
     EXPECT_EQ(shown["UpDown12"], 30);
 
     // An override holds for one run only, until it is saved.
-    EXPECT_EQ(json::parse(runCli(base + "--set UpDown12=90 settings show").out)["UpDown12"], 75);
-    EXPECT_EQ(json::parse(runCli(base + "settings show").out)["UpDown12"], 30);
-    ASSERT_EQ(runCli(base + "settings save --set RadioButton2=1").exitCode, 0);
-    const json saved = json::parse(runCli(base + "settings show").out);
+    EXPECT_EQ(json::parse(cli({"--set", "UpDown12=90", "settings", "show"}).out)["UpDown12"], 75);
+    EXPECT_EQ(json::parse(cli({"settings", "show"}).out)["UpDown12"], 30);
+    ASSERT_EQ(cli({"settings", "save", "--set", "RadioButton2=1"}).exitCode, 0);
+    const json saved = json::parse(cli({"settings", "show"}).out);
     EXPECT_EQ(saved["RadioButton1"], false);
     EXPECT_EQ(saved["RadioButton2"], true);
     EXPECT_EQ(saved["UpDown18"], 128);
@@ -131,15 +142,15 @@ TEST_F(CliTest, SettingsAreStoredAndTakenAsTheControlsTakeThem) {
 
 TEST_F(CliTest, ADamagedSettingsFileIsKeptAside) {
     std::ofstream(settings()) << "kein Registry-Text";
-    const CliRun run = runCli(base + "settings show");
+    const ProgramRun run = cli({"settings", "show"});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(json::parse(run.out)["Sprache"], 2);
     EXPECT_TRUE(std::filesystem::exists(settings().string() + ".damaged"));
 }
 
 TEST_F(CliTest, ASaveOverValuesThatCouldNotBeReadKeepsTheOldFileOnce) {
-    ASSERT_EQ(runCli(base + "settings set UpDown12 40").exitCode, 0);
-    ASSERT_EQ(runCli(base + "settings save").exitCode, 0);
+    ASSERT_EQ(cli({"settings", "set", "UpDown12", "40"}).exitCode, 0);
+    ASSERT_EQ(cli({"settings", "save"}).exitCode, 0);
     std::ifstream in(settings(), std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const auto height = text.find("\"height\"=");

@@ -1,14 +1,14 @@
 // The generator verb: a run with a lucky number, a locked row and a stop, as JSON.
-#include "CliRunner.h"
+#include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 using nlohmann::json;
-using powerball::testing::CliRun;
 using powerball::testing::draw;
-using powerball::testing::runCli;
+using powerball::testing::ProgramRun;
+using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -20,25 +20,32 @@ protected:
         writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
                                draw("2015-10-10", {10, 20, 30, 40, 50}, 7, 3),
                                draw("2015-10-14", {28, 29, 33, 31, 51}, 8, 4)});
-        base = "--folder " + folder.path().string() + " --settings " +
-               folder.file("settings.reg").string() +
-               " --today 2016-01-01 --json generate --start 2015-10-01 --selected 2015-10-14 ";
     }
 
-    json generate(const std::string& arguments) const {
-        const CliRun run = runCli(base + arguments);
-        EXPECT_EQ(run.exitCode, 0) << arguments;
+    // The generator verb on the test's folder, from a fixed start to a fixed draw.
+    ProgramRun cli(const std::vector<std::string>& more) const {
+        std::vector<std::string> arguments{
+            "--folder", folder.path().string(), "--settings", folder.file("settings.reg").string(),
+            "--today",  "2016-01-01",           "--json",     "generate",
+            "--start",  "2015-10-01",           "--selected", "2015-10-14"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return runProgram(POWERBALL_CLI, arguments);
+    }
+
+    json generate(const std::vector<std::string>& arguments) const {
+        const ProgramRun run = cli(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.exitCode == 0 ? json::parse(run.out) : json();
     }
 
     TempFolder folder;
-    std::string base;
 };
 
 TEST_F(GenerateCliTest, SeededRunWithALockedRow) {
-    const json result =
-        generate("--seed 4711 --rows 4 --lock 2=3,17,22,45,61,9, --set CheckBox8=1");
-    EXPECT_EQ(result, generate("--seed 4711 --rows 4 --lock 2=3,17,22,45,61,9, --set CheckBox8=1"));
+    const json result = generate(
+        {"--seed", "4711", "--rows", "4", "--lock", "2=3,17,22,45,61,9,", "--set", "CheckBox8=1"});
+    EXPECT_EQ(result, generate({"--seed", "4711", "--rows", "4", "--lock", "2=3,17,22,45,61,9,",
+                                "--set", "CheckBox8=1"}));
 
     ASSERT_EQ(result["rows"].size(), 12u);
     EXPECT_EQ(result["rows"][1]["fields"], json::parse(R"(["3","17","22","45","61","9",""])"));
@@ -64,14 +71,14 @@ TEST_F(GenerateCliTest, SeededRunWithALockedRow) {
 }
 
 TEST_F(GenerateCliTest, StopAfterAndUsage) {
-    const json stopped = generate("--stop-after 0");
+    const json stopped = generate({"--stop-after", "0"});
     // Pressed while the pool is built, before the first candidate.
     EXPECT_EQ(stopped["run_counter"], 0);
     EXPECT_EQ(stopped["status"][0], "Stoppen");
     EXPECT_EQ(stopped["rows"][1]["fields"][0], "");
 
-    EXPECT_EQ(runCli(base + "--rows 13").exitCode, 1);
-    EXPECT_EQ(runCli(base + "--lock 2").exitCode, 1);
+    EXPECT_EQ(cli({"--rows", "13"}).exitCode, 1);
+    EXPECT_EQ(cli({"--lock", "2"}).exitCode, 1);
 }
 
 } // namespace

@@ -1,14 +1,14 @@
 // The statistics verb: the chart as JSON.
-#include "CliRunner.h"
+#include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 using nlohmann::json;
-using powerball::testing::CliRun;
 using powerball::testing::draw;
-using powerball::testing::runCli;
+using powerball::testing::ProgramRun;
+using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -20,21 +20,27 @@ protected:
         writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6),
                                draw("2015-10-10", {10, 20, 30, 40, 50}, 7),
                                draw("2015-10-14", {28, 29, 30, 31, 50}, 7)});
-        base = "--folder " + folder.path().string() + " --today 2016-01-01 --json stats ";
     }
 
-    json chart(const std::string& arguments) const {
-        const CliRun run = runCli(base + arguments);
-        EXPECT_EQ(run.exitCode, 0) << arguments;
+    // The statistics verb on the test's folder, on a fixed day.
+    ProgramRun cli(const std::vector<std::string>& more) const {
+        std::vector<std::string> arguments{
+            "--folder", folder.path().string(), "--today", "2016-01-01", "--json", "stats"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return runProgram(POWERBALL_CLI, arguments);
+    }
+
+    json chart(const std::vector<std::string>& arguments) const {
+        const ProgramRun run = cli(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.exitCode == 0 ? json::parse(run.out) : json();
     }
 
     TempFolder folder;
-    std::string base;
 };
 
 TEST_F(StatsCliTest, FrequencyChartAsJson) {
-    const json result = chart("frequency --start 2015-10-07 --selected 2015-10-12");
+    const json result = chart({"frequency", "--start", "2015-10-07", "--selected", "2015-10-12"});
     EXPECT_EQ(result["caption"], "Zahlenverteilung     Ziehungen: 2    Quersumme: 82");
     EXPECT_EQ(result["axis"], json::parse(R"({"automatic": false, "min": 0, "max": 1})"));
     ASSERT_EQ(result["bars"].size(), 69u);
@@ -63,8 +69,7 @@ TEST_F(StatsCliTest, EveryKind) {
         {"cross-sums", 19, "Quersummenverteilung     Ziehungen2    Quersumme: 159", true},
     };
     for (const Case& c : cases) {
-        const json result =
-            chart(std::string(c.kind) + " --start 2015-10-07 --selected 2015-10-14");
+        const json result = chart({c.kind, "--start", "2015-10-07", "--selected", "2015-10-14"});
         EXPECT_EQ(result["bars"].size(), c.bars) << c.kind;
         EXPECT_EQ(result["caption"], c.caption) << c.kind;
         EXPECT_EQ(result["axis"]["automatic"], c.automatic) << c.kind;
@@ -72,7 +77,7 @@ TEST_F(StatsCliTest, EveryKind) {
 }
 
 TEST_F(StatsCliTest, TipDistributionTakesRows) {
-    const json result = chart("tips --row 1,2,3,4,5,6, --row 5,6,7,8,47,1,");
+    const json result = chart({"tips", "--row", "1,2,3,4,5,6,", "--row", "5,6,7,8,47,1,"});
     EXPECT_EQ(result["caption"], "Zahlenverteilung des Tippes");
     EXPECT_EQ(result["bars"][4]["value"], 2);
     EXPECT_EQ(result["bars"][46], json::parse(R"({"x": 47, "value": 1, "color": "#ff0000"})"));
@@ -80,30 +85,33 @@ TEST_F(StatsCliTest, TipDistributionTakesRows) {
 }
 
 TEST_F(StatsCliTest, EmptyWindowLeavesTheCaptionEmpty) {
-    const json result = chart("frequency --start 2015-11-01 --selected 2015-12-01");
+    const json result = chart({"frequency", "--start", "2015-11-01", "--selected", "2015-12-01"});
     EXPECT_EQ(result["caption"], "");
     EXPECT_EQ(result["axis"], json::parse(R"({"automatic": false, "min": 0, "max": 0})"));
-    EXPECT_EQ(chart("cross-sums --start 2015-11-01 --selected 2015-12-01")["bars"], json::array());
+    EXPECT_EQ(chart({"cross-sums", "--start", "2015-11-01", "--selected", "2015-12-01"})["bars"],
+              json::array());
 }
 
 TEST_F(StatsCliTest, ExitCodes) {
     struct Case {
-        const char* arguments;
+        std::vector<std::string> arguments;
         int exitCode;
     };
     const Case cases[] = {
-        {"", 1},
-        {"medians", 1},
-        {"pairs --row 1,2,3,4,5,6,", 1},
-        {"pairs --start 1997-11-04", 1},
-        {"pairs --selected 2015-02-30", 1},
-        {"pairs --start", 1},
+        {{}, 1},
+        {{"medians"}, 1},
+        {{"pairs", "--row", "1,2,3,4,5,6,"}, 1},
+        {{"pairs", "--start", "1997-11-04"}, 1},
+        {{"pairs", "--selected", "2015-02-30"}, 1},
+        {{"pairs", "--start"}, 1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(runCli(base + c.arguments).exitCode, c.exitCode) << c.arguments;
+        EXPECT_EQ(cli(c.arguments).exitCode, c.exitCode) << ::testing::PrintToString(c.arguments);
 
     TempFolder empty;
-    EXPECT_EQ(runCli("--folder " + empty.path().string() + " stats pairs").exitCode, 2);
+    EXPECT_EQ(
+        runProgram(POWERBALL_CLI, {"--folder", empty.path().string(), "stats", "pairs"}).exitCode,
+        2);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::GeneratorTest;
 
 namespace {

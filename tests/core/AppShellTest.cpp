@@ -2,12 +2,15 @@
 
 #include "platform/MemoryRegistryStore.h"
 
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -17,7 +20,7 @@ TEST(AppShell, StartUpAndFirstActivationShowTheNewestDraw) {
     TempFolder folder;
     writeDrawFile(folder, {draw("2026-08-01", {1, 2, 3, 4, 5}, 6, 2),
                            draw("2026-08-05", {14, 20, 59, 60, 61}, 25, 2)});
-    const FixedClock clock(*DrawCalendar::parseIsoDate("2026-12-10"));
+    const FixedClock clock(day("2026-12-10"));
     Ports ports;
     ports.clock = &clock;
     AppState state;
@@ -43,19 +46,13 @@ public:
     std::string notice() const override { return "Die Einstellungsdatei war beschädigt"; }
 };
 
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
 // A notice of the settings store outlives the first hint: it comes once as a box.
 TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
     TempFolder folder;
     writeDrawFile(folder, {draw("2026-08-01", {1, 2, 3, 4, 5}, 6, 2)});
-    const FixedClock clock(*DrawCalendar::parseIsoDate("2026-12-10"));
+    const FixedClock clock(day("2026-12-10"));
     NoticeStore store;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     Ports ports;
     ports.clock = &clock;
     ports.registry = &store;
@@ -69,7 +66,7 @@ TEST(AppShell, SettingsNoticeIsShownOnceAtTheFirstActivation) {
 }
 
 TEST(AppShell, RecentStartDateGoesBackToTheMinimum) {
-    const DayNumber today = *DrawCalendar::parseIsoDate("2026-12-10");
+    const DayNumber today = day("2026-12-10");
     EXPECT_EQ(AppShell::startDateAfterRestore(today - 1, today), DrawCalendar::kMinimumDate);
     EXPECT_EQ(AppShell::startDateAfterRestore(today - 6.5, today), DrawCalendar::kMinimumDate);
     EXPECT_EQ(AppShell::startDateAfterRestore(today - 7, today), today - 7);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
@@ -19,7 +20,7 @@ protected:
         writeDrawFile(folder, powerball::testing::threeOctoberDraws());
         state.programFolder = folder.path();
         state.checkEnabled = true;
-        state.startDate = *DrawCalendar::parseIsoDate("2015-10-01");
+        state.startDate = day("2015-10-01");
     }
     std::string shownDate() const {
         return DrawCalendar::isoDate(DrawCalendar::roundToDay(state.currentDraw.date));

@@ -1,14 +1,13 @@
 #include "base/DrawCalendar.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::day;
 
 namespace {
-
-DayNumber day(const char* iso) {
-    return *DrawCalendar::parseIsoDate(iso);
-}
 
 TEST(DrawCalendar, DayNumbersOfKnownDates) {
     EXPECT_EQ(DrawCalendar::dayNumber(1899, 12, 30), 0);

@@ -4,6 +4,7 @@
 #include "app/AppShell.h"
 #include "evaluation/TipCheck.h"
 
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,26 +14,11 @@
 using namespace powerball;
 using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
 namespace {
-
-// The entry dialog as a user fills it: records what it opened with, then edits or aborts.
-class ScriptedEntryDialog : public UserPrompts {
-public:
-    void showMessage(const std::string&) override {}
-    std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override {
-        opened.push_back(prefilled);
-        if (!edit)
-            return std::nullopt;
-        DrawEntry entry = prefilled;
-        edit(entry);
-        return entry;
-    }
-    std::vector<DrawEntry> opened;
-    std::function<void(DrawEntry&)> edit; // empty: the abort button
-};
 
 class DrawMaintenanceTest : public ::testing::Test {
 protected:
@@ -55,7 +41,7 @@ protected:
     TempFolder folder;
     std::vector<DrawRecord> stored;
     AppState state;
-    ScriptedEntryDialog dialog;
+    ScriptedPrompts dialog;
     Ports ports;
 };
 
@@ -64,9 +50,9 @@ TEST_F(DrawMaintenanceTest, DialogOpensWithTheDrawOfTheSelectedDateElseTheNewest
     DrawMaintenance::enterDraw(state, ports);
     select("2015-10-11");
     DrawMaintenance::enterDraw(state, ports);
-    ASSERT_EQ(dialog.opened.size(), 2u);
-    EXPECT_EQ(dialog.opened[0], (DrawEntry{day("2015-10-10"), {60, 7, 45, 19, 33}, 12, 3}));
-    EXPECT_EQ(dialog.opened[1], (DrawEntry{day("2015-10-14"), {11, 21, 31, 41, 51}, 8, 10}));
+    ASSERT_EQ(dialog.openedEntries.size(), 2u);
+    EXPECT_EQ(dialog.openedEntries[0], (DrawEntry{day("2015-10-10"), {60, 7, 45, 19, 33}, 12, 3}));
+    EXPECT_EQ(dialog.openedEntries[1], (DrawEntry{day("2015-10-14"), {11, 21, 31, 41, 51}, 8, 10}));
     EXPECT_EQ(fileRecords(), stored); // aborted: nothing written
     EXPECT_EQ(state.scanFromDate, day("2015-10-14"));
     EXPECT_EQ(shown(), "2015-10-14"); // the draw the dialog opened with is shown again
@@ -74,7 +60,8 @@ TEST_F(DrawMaintenanceTest, DialogOpensWithTheDrawOfTheSelectedDateElseTheNewest
     // A stored Powerball of the older drum opens as the nearest value the spin allows.
     writeDrawFile(folder, {draw("2015-10-07", {1, 69, 3, 4, 5}, 42, 10)});
     DrawMaintenance::enterDraw(state, ports);
-    EXPECT_EQ(dialog.opened.back(), (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 39, 10}));
+    EXPECT_EQ(dialog.openedEntries.back(),
+              (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 39, 10}));
 
     // A damaged record is reported before the dialog opens.
     writeDrawFile(folder, {draw("2015-10-07", {0, 70, 3, 4, 5}, 0, 200)});
@@ -111,7 +98,7 @@ TEST_F(DrawMaintenanceTest, AcceptedEntryIsStoredInDateOrder) {
         SCOPED_TRACE(c.date);
         writeDrawFile(folder, stored);
         select("2015-10-10");
-        dialog.edit = [&](DrawEntry& entry) {
+        dialog.editEntry = [&](DrawEntry& entry) {
             entry.date = day(c.date);
             entry.white = c.white;
         };
@@ -133,7 +120,7 @@ TEST_F(DrawMaintenanceTest, AcceptedEntryIsStoredInDateOrder) {
 TEST_F(DrawMaintenanceTest, EnteringTheNextDrawAfterTheNewest) {
     select("2016-01-01"); // as after start-up: the newest draw is shown
     evaluateSelectedDate(state, ports);
-    dialog.edit = [](DrawEntry& entry) {
+    dialog.editEntry = [](DrawEntry& entry) {
         entry.date = day("2015-10-17");
         entry.white = {10, 20, 30, 40, 50};
         entry.powerball = 39;
@@ -154,9 +141,9 @@ TEST_F(DrawMaintenanceTest, EmptyOrMissingFileOpensWithTheEarliestDate) {
         writeDrawFile(folder, {});
         if (missing)
             std::filesystem::remove(folder.file("Powerball.dat"));
-        dialog.edit = [](DrawEntry& entry) { entry.white = {1, 2, 3, 4, 5}; };
+        dialog.editEntry = [](DrawEntry& entry) { entry.white = {1, 2, 3, 4, 5}; };
         DrawMaintenance::enterDraw(state, ports);
-        EXPECT_EQ(dialog.opened.back(), DrawEntry{});
+        EXPECT_EQ(dialog.openedEntries.back(), DrawEntry{});
         EXPECT_EQ(DrawEntry{}.date, DrawCalendar::kMinimumDate);
         const std::vector<DrawRecord> records = fileRecords();
         ASSERT_EQ(records.size(), 1u);
@@ -170,7 +157,7 @@ TEST_F(DrawMaintenanceTest, ValuesOutsideTheSpinsAreRefused) {
     for (const auto& edit : std::vector<std::function<void(DrawEntry&)>>{
              [](DrawEntry& e) { e.white[2] = 70; }, [](DrawEntry& e) { e.white[0] = 0; },
              [](DrawEntry& e) { e.powerball = 40; }, [](DrawEntry& e) { e.powerPlay = 12; }}) {
-        dialog.edit = edit;
+        dialog.editEntry = edit;
         EXPECT_THROW(DrawMaintenance::enterDraw(state, ports), std::out_of_range);
         EXPECT_EQ(fileRecords(), stored);
     }

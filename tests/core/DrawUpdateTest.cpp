@@ -5,6 +5,9 @@
 #include "draws/DrawMaintenance.h"
 #include "draws/UpdateAnswer.h"
 
+#include "CallbackPump.h"
+#include "ScriptedHttpClient.h"
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,60 +18,17 @@
 #include <thread>
 
 using namespace powerball;
+using powerball::testing::CallbackPump;
 using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::httpAnswer;
+using powerball::testing::iso;
+using powerball::testing::ScriptedHttpClient;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
 namespace {
-
-std::string iso(double date) {
-    return DrawCalendar::isoDate(DrawCalendar::roundToDay(date));
-}
-
-HttpResponse answer(std::string body, int code = 200, std::string line = "HTTP/1.1 200 OK") {
-    HttpResponse response;
-    response.statusCode = code;
-    response.statusLine = std::move(line);
-    response.body = std::move(body);
-    return response;
-}
-
-// Answers by the requested day (yyyymmdd at the end of the address); 404 for any other day.
-class ScriptedServer : public HttpClient {
-public:
-    HttpResponse get(const HttpRequest& request) override {
-        requests.push_back(request);
-        days.push_back(request.url.substr(request.url.size() - 8));
-        if (onGet)
-            onGet();
-        const auto found = answers.find(days.back());
-        return found != answers.end() ? found->second : answer("", 404, "HTTP/1.1 404 Not Found");
-    }
-    std::map<std::string, HttpResponse> answers;
-    std::vector<HttpRequest> requests;
-    std::vector<std::string> days;
-    std::function<void()> onGet;
-};
-
-class CallbackPump : public EventPump {
-public:
-    void processEvents() override {
-        ++calls;
-        if (onPump)
-            onPump();
-    }
-    int calls = 0;
-    std::function<void()> onPump;
-};
-
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showPlainText(const std::string& text) override { plainTexts.push_back(text); }
-    std::vector<std::string> messages;
-    std::vector<std::string> plainTexts;
-};
 
 class DrawUpdateTest : public ::testing::Test {
 protected:
@@ -94,9 +54,9 @@ protected:
     TempFolder folder;
     std::vector<DrawRecord> stored;
     AppState state;
-    ScriptedServer server;
+    ScriptedHttpClient server;
     CallbackPump pump;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     std::unique_ptr<FixedClock> clock;
     Ports ports;
 };
@@ -170,9 +130,9 @@ TEST_F(DrawUpdateTest, BadProxyPortEndsTheUpdateBeforeAnyRequest) {
 }
 
 TEST_F(DrawUpdateTest, AppendsTheAnsweredDrawsAndShowsTheNewest) {
-    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
-    server.answers["20151017"] = answer("10 , 20 ,30,40,50 , 7 , 3 \r\n");
-    server.answers["20151021"] = answer("11,22,33,44,55,8,4\r\n12,23,34,45,56,9,5");
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n");
+    server.answers["20151017"] = httpAnswer("10 , 20 ,30,40,50 , 7 , 3 \r\n");
+    server.answers["20151021"] = httpAnswer("11,22,33,44,55,8,4\r\n12,23,34,45,56,9,5");
     state.tips.setLine(0, "10,20,30,1,2,7,");
 
     const DrawUpdate::Result result = run();
@@ -204,8 +164,8 @@ TEST_F(DrawUpdateTest, AppendsTheAnsweredDrawsAndShowsTheNewest) {
 }
 
 TEST_F(DrawUpdateTest, DaysTheServerHasNothingForAreSkippedSilently) {
-    server.answers["20151014"] = answer("", 404, "HTTP/1.1 404 Not Found");
-    server.answers["20151017"] = answer("");
+    server.answers["20151014"] = httpAnswer("", 404, "HTTP/1.1 404 Not Found");
+    server.answers["20151017"] = httpAnswer("");
 
     const DrawUpdate::Result result = run();
 
@@ -220,7 +180,7 @@ TEST_F(DrawUpdateTest, DaysTheServerHasNothingForAreSkippedSilently) {
 TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
     HttpResponse timedOut;
     timedOut.error = "Timeout was reached";
-    HttpResponse brokenOff = answer("1,2,3,4,5,6,1"); // was "...,12" when the time ran out
+    HttpResponse brokenOff = httpAnswer("1,2,3,4,5,6,1"); // was "...,12" when the time ran out
     brokenOff.error = "Timeout was reached";
     HttpResponse reset;
     reset.error = "Connection reset by peer";
@@ -228,8 +188,8 @@ TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
         {"time-out", timedOut},
         {"broken off", brokenOff},
         {"reset", reset},
-        {"503", answer("1,2,3,4,5,6,2", 503, "HTTP/1.1 503 Service Unavailable")},
-        {"500", answer("", 500, "HTTP/1.1 500 Oops")},
+        {"503", httpAnswer("1,2,3,4,5,6,2", 503, "HTTP/1.1 503 Service Unavailable")},
+        {"500", httpAnswer("", 500, "HTTP/1.1 500 Oops")},
     };
     for (const auto& [what, failure] : failures) {
         SCOPED_TRACE(what);
@@ -238,7 +198,7 @@ TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
         prompts.plainTexts.clear();
         server.answers.clear();
         server.answers["20151014"] = failure;
-        server.answers["20151017"] = answer("3,4,5,6,7,8,2");
+        server.answers["20151017"] = httpAnswer("3,4,5,6,7,8,2");
 
         // Nothing could be fetched: the update says so in a box of its own.
         DrawUpdate::Result result = run();
@@ -251,7 +211,7 @@ TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
         EXPECT_FALSE(state.updateRunning);
 
         // A later day's draw does not close the gap: the failed day stays the next one asked.
-        server.answers["20151014"] = answer("1,2,3,4,5,6,2");
+        server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2");
         server.answers["20151017"] = failure;
         server.days.clear();
         prompts.plainTexts.clear();
@@ -278,7 +238,7 @@ TEST_F(DrawUpdateTest, AnswersBreakingTheRuleOfADrawStoreNothingOfTheirDay) {
     for (const auto& [body, why] : cases) {
         SCOPED_TRACE(why);
         writeDrawFile(folder, stored);
-        server.answers["20151014"] = answer(body);
+        server.answers["20151014"] = httpAnswer(body);
         const DrawUpdate::Result result = run();
         ASSERT_TRUE(result.message);
         EXPECT_NE(result.message->find(why), std::string::npos) << *result.message;
@@ -289,7 +249,7 @@ TEST_F(DrawUpdateTest, AnswersBreakingTheRuleOfADrawStoreNothingOfTheirDay) {
 
     // A line that repeats a draw of the same day is stored once.
     writeDrawFile(folder, stored);
-    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n5,4,3,2,1,6,2\r\n1,2,3,4,5,7,2\r\n");
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n5,4,3,2,1,6,2\r\n1,2,3,4,5,7,2\r\n");
     EXPECT_EQ(run().appended.size(), 2u);
     EXPECT_EQ(fileRecords().size(), stored.size() + 2);
 }
@@ -309,9 +269,9 @@ TEST_F(DrawUpdateTest, FailedRequestShowsItsReasonInTheStatusBar) {
 TEST_F(DrawUpdateTest, MessageAnswerEndsTheUpdate) {
     state.currentDraw = {stored.back().date, stored.back().drawNumbers()};
     state.databaseDrawText = "shown before";
-    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n");
     server.answers["20151017"] =
-        answer("3,4,5,6,7,8,2\r\nDie Ziehung vom 17.10.2015 liegt <b>noch</b> nicht vor.\r\n");
+        httpAnswer("3,4,5,6,7,8,2\r\nDie Ziehung vom 17.10.2015 liegt <b>noch</b> nicht vor.\r\n");
 
     const DrawUpdate::Result result = run();
 
@@ -337,7 +297,7 @@ TEST_F(DrawUpdateTest, MessageAnswerEndsTheUpdate) {
 
 TEST_F(DrawUpdateTest, StopTakesEffectBeforeTheNextRequest) {
     // Pressed while a day's lines come in: that answer is completed.
-    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n2,3,4,5,6,7,2\r\n");
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n2,3,4,5,6,7,2\r\n");
     pump.onPump = [&] {
         if (state.currentDraw.date == day("2015-10-14"))
             DrawUpdate::stop(state);
@@ -377,7 +337,7 @@ TEST_F(DrawUpdateTest, TheWholeWalkEndsAtItsDeadlineAsIfStopped) {
 }
 
 TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {
-    server.answers["20151014"] = answer("1,2,3,4,5,6,2\r\n");
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n");
     std::optional<DrawUpdate::Result> second;
     bool deleted = true;
     pump.onPump = [&] {

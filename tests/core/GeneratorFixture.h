@@ -3,6 +3,8 @@
 #include "app/AppState.h"
 #include "platform/Ports.h"
 
+#include "CallbackPump.h"
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,53 +15,6 @@
 #include <vector>
 
 namespace powerball::testing {
-
-// Answers the generator's dialogs the way a test scripts them.
-class ScriptedPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) override {
-        shownPool = boxes;
-        if (changePool)
-            changePool(boxes);
-        return poolAnswer;
-    }
-    bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) override {
-        rowCaption = caption;
-        shownRow = boxes;
-        if (!rowAnswer)
-            return false;
-        rowAnswer(boxes);
-        return true;
-    }
-    std::string askText(const std::string& caption, const std::string& prompt,
-                        const std::string& defaultText) override {
-        textCaption = caption;
-        textPrompt = prompt;
-        textDefault = defaultText;
-        return textAnswer.value_or(defaultText);
-    }
-
-    std::vector<std::string> messages;
-    PoolListAnswer poolAnswer = PoolListAnswer::Keep;
-    std::function<void(NumberListBoxes&)> changePool;
-    std::optional<NumberListBoxes> shownPool;
-    std::function<void(NumberListBoxes&)> rowAnswer; // empty: the dialog is aborted
-    std::string rowCaption;
-    NumberListBoxes shownRow;
-    std::optional<std::string> textAnswer;
-    std::string textCaption, textPrompt, textDefault;
-};
-
-// Calls a function once per candidate, as the window's event pump would.
-class CallbackPump : public EventPump {
-public:
-    void processEvents() override {
-        if (onEvents)
-            onEvents();
-    }
-    std::function<void()> onEvents;
-};
 
 // A program folder with a draw file, the window state and ports with scripted answers.
 class GeneratorTest : public ::testing::Test {
@@ -83,8 +38,6 @@ protected:
         }
         writeDrawFile(folder, records);
     }
-
-    static double day(const std::string& iso) { return *DrawCalendar::parseIsoDate(iso); }
 
     TempFolder folder;
     AppState state;

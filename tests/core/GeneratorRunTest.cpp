@@ -5,6 +5,7 @@
 #include "GeneratorFixture.h"
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::GeneratorTest;
 
 namespace {
@@ -123,7 +124,7 @@ TEST_F(GeneratorRunTest, LockedRowIsKeptAndCountsAsEarlierRow) {
 
 TEST_F(GeneratorRunTest, StopEndsTheRunAfterTheCurrentCandidate) {
     std::string captionAfterPress;
-    pump.onEvents = [&] {
+    pump.onPump = [&] {
         if (state.generator.runCounter == 1 && filled(0)) {
             pressCalculate(state, ports); // the second press
             captionAfterPress = calculateCaption(state);
@@ -142,7 +143,7 @@ TEST_F(GeneratorRunTest, StopEndsTheRunAfterTheCurrentCandidate) {
 
 TEST_F(GeneratorRunTest, PressAfterTheStopDoesNotStartARunInsideTheStoppedOne) {
     int presses = 0;
-    pump.onEvents = [&] {
+    pump.onPump = [&] {
         if (presses == 0 && state.generator.runCounter == 1 && filled(0)) {
             presses = 2;
             pressCalculate(state, ports); // stop
@@ -158,14 +159,14 @@ TEST_F(GeneratorRunTest, PressAfterTheStopDoesNotStartARunInsideTheStoppedOne) {
     EXPECT_FALSE(state.generatorRunning);
     EXPECT_FALSE(state.generator.busy);
     // Once the stopped run is over, the next press starts a run again.
-    pump.onEvents = nullptr;
+    pump.onPump = nullptr;
     pressCalculate(state, ports);
     EXPECT_TRUE(filled(4));
 }
 
 TEST_F(GeneratorRunTest, LimitDuringRowThree) {
     state.settings.maxRunsThousands.setValue(1);
-    pump.onEvents = [this] { demandTheImpossibleFromRow3(); };
+    pump.onPump = [this] { demandTheImpossibleFromRow3(); };
     pressCalculate(state, ports);
     EXPECT_EQ(state.generator.runCounter, 1000);
     EXPECT_TRUE(filled(0));
@@ -185,7 +186,7 @@ TEST_F(GeneratorRunTest, RelaxationWithALimitOfTenThousand) {
         int maxLast, maxSecondLast, earlierWinClass;
     };
     std::vector<Seen> seen;
-    pump.onEvents = [&] {
+    pump.onPump = [&] {
         demandTheImpossibleFromRow3();
         const int count = state.generator.runCounter;
         if (count == 4999 || count == 5000 || count == 9999) {
@@ -214,7 +215,7 @@ TEST_F(GeneratorRunTest, AFailureInTheMiddleLeavesNoRunBehind) {
     state.settings.maxRunsThousands.setValue(10);
     state.settings.forcePair = true;
     bool busyDuringRun = false;
-    pump.onEvents = [&] {
+    pump.onPump = [&] {
         busyDuringRun = state.generator.busy;
         if (state.generator.runCounter == 6000) // after the pair option was switched off
             throw std::runtime_error("disk full");

@@ -8,6 +8,7 @@
 #include <numeric>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::StatisticTest;
 

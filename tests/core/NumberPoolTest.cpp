@@ -4,6 +4,7 @@
 #include "GeneratorFixture.h"
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::GeneratorTest;
 
 namespace {
@@ -104,7 +105,7 @@ TEST_F(NumberPoolTest, WorkedExampleOfTheOverdueNumbers) {
     state.settings.preferOverdue = true;
     // Each status text reaches the window's events before the step goes on.
     std::vector<std::string> painted;
-    pump.onEvents = [&] { painted.push_back(state.status[1]); };
+    pump.onPump = [&] { painted.push_back(state.status[1]); };
 
     const NumberPool pool = build();
     EXPECT_EQ(pool.count(5), 4);  // 38 lies in 35..41: 1 + 3

@@ -6,6 +6,7 @@
 #include "StatisticFixture.h"
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
 using powerball::testing::StatisticTest;
 

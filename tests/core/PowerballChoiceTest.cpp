@@ -5,6 +5,7 @@
 #include <set>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::GeneratorTest;
 
 namespace {

@@ -2,20 +2,17 @@
 #include "app/AppShell.h"
 #include "platform/MemoryRegistryStore.h"
 
+#include "ScriptedPrompts.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::ScriptedPrompts;
 
 namespace {
 
 const DayNumber kToday = DrawCalendar::dayNumber(2026, 1, 10);
-
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
 
 // A fresh main window's state started up on the store, as at program start.
 class SettingsTest : public ::testing::Test {
@@ -53,7 +50,7 @@ protected:
 
     FixedClock clock{kToday};
     MemoryRegistryStore registry;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
 };
 
 // Every value that closing the window writes, in the order it has always written them.

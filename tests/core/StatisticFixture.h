@@ -24,8 +24,6 @@ protected:
         state.selectedDate = day(selected);
     }
 
-    static double day(const std::string& isoDate) { return *DrawCalendar::parseIsoDate(isoDate); }
-
     std::vector<int> barValues() const {
         std::vector<int> values;
         for (const ChartBar& bar : state.chart.bars())

@@ -1,11 +1,14 @@
 #include "evaluation/TipCheck.h"
 
+#include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace powerball;
+using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::ScriptedPrompts;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -21,12 +24,6 @@ public:
     std::filesystem::path last;
 };
 
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
 class TipCheckTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -38,14 +35,14 @@ protected:
     }
 
     void evaluate(const char* isoDate) {
-        state.selectedDate = *DrawCalendar::parseIsoDate(isoDate);
+        state.selectedDate = day(isoDate);
         evaluateSelectedDate(state, ports);
     }
 
     TempFolder folder;
     AppState state;
     CountingSound sound;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     Ports ports;
 };
 
@@ -168,7 +165,7 @@ TEST_F(TipCheckTest, DrawTextsFollowThePlaceInTheFile) {
         EXPECT_EQ(state.panelDrawText, c.text);
         EXPECT_EQ(state.drawIndex, c.index);
         EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(state.selectedDate)), c.selectedAfter);
-        EXPECT_EQ(state.scanFromDate, *DrawCalendar::parseIsoDate(c.selected));
+        EXPECT_EQ(state.scanFromDate, day(c.selected));
     }
     EXPECT_EQ(state.panelCrossSumText, "Quersumme: 155");
 }
@@ -183,13 +180,13 @@ TEST_F(TipCheckTest, MissingDrawFileIsReportedAndCreated) {
     std::filesystem::remove(folder.file("Powerball.dat"));
     state.tips.setLine(0, "7,19,33,45,60,12,");
     evaluate("2015-10-10");
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{kNoDrawFileMessage});
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{kNoDrawFileMessage});
     EXPECT_TRUE(std::filesystem::exists(folder.file("Powerball.dat")));
     EXPECT_EQ(state.tips.row(0).hitText, "");
 
     // Now it is empty: the previous current draw stays and the sheet is checked against it.
     state.currentDraw.numbers.slots = {7, 19, 33, 45, 60, 0, 12, 3};
-    state.currentDraw.date = *DrawCalendar::parseIsoDate("2015-10-10");
+    state.currentDraw.date = day("2015-10-10");
     state.drawIndex = 4;
     evaluate("2016-01-01");
     EXPECT_EQ(state.drawIndex, 0);

@@ -14,16 +14,12 @@ using namespace powerball::testing;
 
 namespace {
 
-std::string iso(double date) {
-    return DrawCalendar::isoDate(DrawCalendar::roundToDay(date));
-}
-
 TEST(CliUpdate, EmptyFolderGetsTheWholeHistoryFromNovember1997On) {
     TempFolder serverFolder;
     TempFolder client;
     std::vector<DrawRecord> expected;
     for (const DrawRecord& record : realHistory())
-        if (record.date >= *DrawCalendar::parseIsoDate("1997-11-08"))
+        if (record.date >= day("1997-11-08"))
             expected.push_back(record);
     const std::string newest = iso(expected.back().date);
     const UpdateServerProcess server(serverFolder, realHistoryCsv(), newest);

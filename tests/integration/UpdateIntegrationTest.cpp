@@ -1,6 +1,8 @@
 // The whole update: DrawUpdate with the libcurl client against powerball-server and against
 // servers inside the test, all on loopback ports.
+#include "CallbackPump.h"
 #include "FakeHttpServer.h"
+#include "ScriptedPrompts.h"
 #include "UpdateServerProcess.h"
 
 #include "draws/DrawImport.h"
@@ -35,23 +37,6 @@ std::vector<DrawRecord> historyBetween(const char* from, const char* to) {
     return records;
 }
 
-class RecordingPrompts : public UserPrompts {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showPlainText(const std::string& text) override { plainTexts.push_back(text); }
-    std::vector<std::string> messages;
-    std::vector<std::string> plainTexts;
-};
-
-class CallbackPump : public EventPump {
-public:
-    void processEvents() override {
-        if (onPump)
-            onPump();
-    }
-    std::function<void()> onPump;
-};
-
 class UpdateIntegrationTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -81,7 +66,7 @@ protected:
     std::unique_ptr<UpdateServerProcess> server;
     AppState state;
     CurlHttpClient http;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     CallbackPump pump;
     Ports ports;
 };

@@ -48,6 +48,10 @@ DayNumber day(const std::string& isoDate) {
     return *parsed;
 }
 
+std::string iso(double date) {
+    return DrawCalendar::isoDate(DrawCalendar::roundToDay(date));
+}
+
 std::vector<DrawRecord> threeOctoberDraws() {
     return {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
             draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),

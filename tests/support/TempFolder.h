@@ -30,6 +30,9 @@ private:
 // The day number of an ISO date written into a test.
 DayNumber day(const std::string& isoDate);
 
+// The ISO date of a stored draw date (a day number, maybe with a time of day).
+std::string iso(double date);
+
 // A draw record from an ISO date and its numbers.
 DrawRecord draw(const std::string& isoDate, std::array<int, 5> white, int powerball,
                 int powerPlay = 2);

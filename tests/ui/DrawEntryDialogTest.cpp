@@ -1,5 +1,6 @@
 #include "DrawEntryDialog.h"
 #include "Conversions.h"
+#include "DialogWatch.h"
 #include "QtUserPrompts.h"
 
 #include <QApplication>
@@ -9,8 +10,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
+#include <memory>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,16 +30,16 @@ template <class T> T* child(const QWidget& dialog, const QString& name) {
     return found;
 }
 
-// Answers the next entry dialog that opens: sets the Powerball and presses the button.
-void answerNextDialog(QDialogButtonBox::StandardButton button, int powerball) {
-    QTimer::singleShot(0, [button, powerball] {
-        auto* dialog = qobject_cast<DrawEntryDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no entry dialog");
-        child<QSpinBox>(*dialog, u"powerballSpin"_s)->setValue(powerball);
-        QTest::mouseClick(child<QDialogButtonBox>(*dialog, u"entryButtons"_s)->button(button),
-                          Qt::LeftButton);
-    });
+// While it lives, answers each entry dialog that opens: sets the Powerball and presses the
+// button.
+std::unique_ptr<powerball::testing::DialogWatch<DrawEntryDialog>>
+answerDialogs(QDialogButtonBox::StandardButton button, int powerball) {
+    return std::make_unique<powerball::testing::DialogWatch<DrawEntryDialog>>(
+        [button, powerball](DrawEntryDialog* dialog) {
+            child<QSpinBox>(*dialog, u"powerballSpin"_s)->setValue(powerball);
+            QTest::mouseClick(child<QDialogButtonBox>(*dialog, u"entryButtons"_s)->button(button),
+                              Qt::LeftButton);
+        });
 }
 
 } // namespace
@@ -87,12 +88,12 @@ void DrawEntryDialogTest::okReturnsTheValuesAbortNothing() {
     const powerball::MessageTable messages;
     powerball::ui::QtUserPrompts prompts(&parent, random, messages);
 
-    answerNextDialog(QDialogButtonBox::Ok, 33);
+    auto answer = answerDialogs(QDialogButtonBox::Ok, 33);
     DrawEntry expected = kPrefilled;
     expected.powerball = 33;
     QCOMPARE(prompts.askDrawNumbers(kPrefilled), std::optional<DrawEntry>(expected));
 
-    answerNextDialog(QDialogButtonBox::Abort, 34);
+    answer = answerDialogs(QDialogButtonBox::Abort, 34);
     QCOMPARE(prompts.askDrawNumbers(kPrefilled), std::optional<DrawEntry>());
 }
 

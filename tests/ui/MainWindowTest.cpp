@@ -1,4 +1,7 @@
 #include "MainWindow.h"
+#include "DialogWatch.h"
+#include "DrawEntryDialog.h"
+#include "EmptyUpdateServer.h"
 #include "NumberListDialog.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
@@ -18,7 +21,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEnterEvent>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,8 +29,6 @@
 #include <QStackedBarSeries>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -47,7 +47,12 @@
 using namespace Qt::Literals::StringLiterals;
 using powerball::DrawCalendar;
 using powerball::TipSheet;
+using powerball::testing::DialogWatch;
+using powerball::testing::EmptyUpdateServer;
+using powerball::ui::DrawEntryDialog;
 using powerball::ui::MainWindow;
+using powerball::ui::NumberListDialog;
+using Asked = powerball::ui::QtUserPrompts::Asked;
 
 namespace {
 
@@ -85,37 +90,6 @@ QString shortDate(QDate date) {
 
 const QColor kLime(0, 255, 0);
 const QColor kRed(255, 0, 0);
-
-// An update server on a loopback port that knows no draw: every request gets a 404.
-class EmptyUpdateServer : public QObject {
-public:
-    EmptyUpdateServer() {
-        if (!m_server.listen(QHostAddress::LocalHost))
-            qFatal("cannot listen");
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
-        });
-    }
-
-    QString base() const { return u"http://127.0.0.1:%1"_s.arg(m_server.serverPort()); }
-    int requests() const { return m_requests; }
-
-private:
-    void answer(QTcpSocket* socket) {
-        QByteArray& pending = m_pending[socket];
-        pending += socket->readAll();
-        for (qsizetype end; (end = pending.indexOf("\r\n\r\n")) >= 0;) {
-            pending.remove(0, end + 4);
-            ++m_requests;
-            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
-        }
-    }
-
-    QTcpServer m_server;
-    std::map<QTcpSocket*, QByteArray> m_pending;
-    int m_requests = 0;
-};
 
 QColor windowColor() {
     return QApplication::palette().color(QPalette::Base);
@@ -190,17 +164,13 @@ private:
         QTest::keyClick(field(row, 5), Qt::Key_Tab);
     }
 
-    // Runs `handle` once, as soon as a modal dialog of type T is in front.
-    template <class T> void whenModal(const std::function<void(T*)>& handle) {
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [poll, handle] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                poll->deleteLater();
-                handle(dialog);
-            }
-        });
-        poll->start(10);
+    // Answers the window's next `count` boxes and input boxes with OK (or with `answer`)
+    // without showing them. A test gives one more than it expects: an extra box is then
+    // recorded, not left open.
+    powerball::ui::QtUserPrompts& answerNext(int count, const std::optional<QString>& answer = {}) {
+        for (int k = 0; k < count; ++k)
+            m_window->prompts().setNextAnswer(answer);
+        return m_window->prompts();
     }
 
     // Options under which no candidate is ever accepted: a run goes on until stopped.
@@ -409,21 +379,21 @@ void MainWindowTest::failingCommandIsReportedOnceAndWindowStaysUsable() {
     std::filesystem::remove(drawFile);
     std::filesystem::create_directory(drawFile);
 
+    // A real box: what is checked is that its focus, taken and given back, brings no second
+    // one.
     QStringList reports;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [this, &reports] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            reports << box->text();
-            box->accept();
-            // The window manager gives the focus back to the main window.
-            m_window->activateWindow();
-        }
+    QList<Qt::TextFormat> formats;
+    const DialogWatch<QMessageBox> boxes([this, &reports, &formats](QMessageBox* box) {
+        formats << box->textFormat();
+        reports << box->text();
+        box->accept();
+        // The window manager gives the focus back to the main window.
+        m_window->activateWindow();
     });
-    closer.start(10);
     QTest::mouseClick(child<QToolButton>(u"previousDrawButton"_s), Qt::LeftButton);
     QTest::qWait(200);
-    closer.stop();
+
+    QCOMPARE(formats, QList<Qt::TextFormat>{Qt::PlainText});
 
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports.first().contains(u"Powerball.dat"_s), qPrintable(reports.first()));
@@ -532,7 +502,6 @@ void MainWindowTest::statisticControlsDrawTheChart() {
     child<QTabWidget>(u"pages"_s)->setCurrentIndex(static_cast<int>(powerball::Page::Chart));
     QChart* chart = child<QChartView>(u"statisticChartView"_s)->chart();
     QVERIFY(!chart->legend()->isVisible());
-    QVERIFY(chart->title().isEmpty());
     auto* bars = qobject_cast<QStackedBarSeries*>(chart->series().at(0));
     QVERIFY(bars && bars->isVisible() && !bars->isLabelsVisible());
     QVERIFY(!chart->series().at(1)->isVisible());
@@ -664,10 +633,7 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
 void MainWindowTest::enteredDrawIsStoredShownDrawDeleted() {
     const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
                                          "Powerball.dat");
-    QTimer::singleShot(0, this, [] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no entry dialog");
+    const DialogWatch<DrawEntryDialog> entry([](DrawEntryDialog* dialog) {
         dialog->findChild<QDateEdit*>(u"entryDatePicker"_s)->setDate(QDate(2024, 1, 10));
         const int white[] = {44, 3, 17, 28, 9};
         for (int i = 0; i < 5; ++i)
@@ -714,21 +680,14 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
     address->selectAll();
     QTest::keyClicks(address, QString::fromStdString(server.base()));
 
-    QStringList messages;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&messages] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            messages << box->text();
-            box->accept();
-        }
-    });
-    closer.start(10);
+    const auto& prompts = answerNext(2);
     QTest::mouseClick(child<QToolButton>(u"updateDrawsButton"_s), Qt::LeftButton);
-    closer.stop();
 
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.first().contains(u"15.01.2024"_s), qPrintable(messages.first()));
+    QCOMPARE(prompts.asked().size(), 1u);
+    const Asked& message = prompts.asked().front();
+    QCOMPARE(message.kind, Asked::Kind::Message);
+    QCOMPARE(message.format, Qt::PlainText);
+    QVERIFY2(message.text.contains(u"15.01.2024"_s), qPrintable(message.text));
     const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
                                          "Powerball.dat");
     const std::vector<powerball::DrawRecord> stored = history.readAll();
@@ -743,21 +702,13 @@ void MainWindowTest::updateThatFetchesNothingShowsWhy() {
     address->selectAll();
     QTest::keyClicks(address, u"http://127.0.0.1:1"_s); // nothing listens there
 
-    QStringList boxes;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&boxes] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            boxes.push_back(box->text());
-            box->accept();
-        }
-    });
-    closer.start(10);
+    const auto& prompts = answerNext(2);
     QTest::mouseClick(child<QToolButton>(u"updateDrawsButton"_s), Qt::LeftButton);
-    closer.stop();
 
-    QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.first().contains(u"Cannot fetch the draws"_s), qPrintable(boxes.first()));
+    QCOMPARE(prompts.asked().size(), 1u);
+    const Asked& box = prompts.asked().front();
+    QCOMPARE(box.format, Qt::PlainText);
+    QVERIFY2(box.text.contains(u"Cannot fetch the draws"_s), qPrintable(box.text));
     const QString status = child<QLabel>(u"statusPanel0"_s)->text();
     QVERIFY(!status.isEmpty());
     QVERIFY(status != u"Loading"_s);
@@ -769,19 +720,12 @@ void MainWindowTest::failingStatisticShowsItsBoxWithoutWaitCursor() {
     std::filesystem::remove(drawFile);
     std::filesystem::create_directory(drawFile);
 
-    std::vector<bool> waitCursorOverBox;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&waitCursorOverBox] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            waitCursorOverBox.push_back(QApplication::overrideCursor() != nullptr);
-            box->accept();
-        }
-    });
-    closer.start(10);
+    const auto& prompts = answerNext(2);
     child<QPushButton>(u"pairsButton"_s)->click();
-    closer.stop();
 
-    QCOMPARE(waitCursorOverBox, std::vector<bool>{false});
+    QCOMPARE(prompts.asked().size(), 1u);
+    QCOMPARE(prompts.asked().front().kind, Asked::Kind::Failure);
+    QVERIFY(!prompts.asked().front().waitCursor);
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -820,7 +764,6 @@ void MainWindowTest::secondPressStopsTheRun() {
     QVERIFY(countAtStop > 0);
     QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(m_window->state().generator.runCounter < 30000 * 1000);
     QVERIFY(!m_window->state().generatorRunning);
     QCOMPARE(rowTexts(7), (std::vector<QString>{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s}));
     for (int row : {0, 5, 11})
@@ -872,7 +815,7 @@ void MainWindowTest::poolDialogDecidesHowTheRunGoesOn() {
     bool poolShown = false;
     bool okCovered = false;
     bool cursorOverDialog = true;
-    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+    const DialogWatch<NumberListDialog> list([&](NumberListDialog* dialog) {
         auto* ok = dialog->findChild<QPushButton*>(u"okButton"_s);
         okCovered = ok->parentWidget()->childAt(ok->geometry().center()) ==
                     dialog->findChild<QPushButton*>(u"calculateButton"_s);
@@ -909,21 +852,23 @@ void MainWindowTest::editedRowTakesTheTickedNumbers() {
     std::vector<int> ticked;
     std::vector<int> yellow;
     bool pickerShown = false;
-    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
-        caption = dialog->windowTitle();
-        pickerShown = dialog->findChild<QPushButton*>(u"pickerButton"_s)->isVisible();
-        for (int n = 1; n <= 69; ++n) {
-            auto* box = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n));
-            if (box->isChecked())
-                ticked.push_back(n);
-            if (box->palette().color(QPalette::Window) == QColor(Qt::yellow))
-                yellow.push_back(n);
-        }
-        dialog->findChild<QCheckBox*>(u"CheckBox45"_s)->click();
-        dialog->findChild<QCheckBox*>(u"CheckBox50"_s)->click();
-        dialog->findChild<QPushButton*>(u"okButton"_s)->click();
-    });
-    child<QToolButton>(u"Tipp1Edit"_s)->click();
+    {
+        const DialogWatch<NumberListDialog> list([&](NumberListDialog* dialog) {
+            caption = dialog->windowTitle();
+            pickerShown = dialog->findChild<QPushButton*>(u"pickerButton"_s)->isVisible();
+            for (int n = 1; n <= 69; ++n) {
+                auto* box = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n));
+                if (box->isChecked())
+                    ticked.push_back(n);
+                if (box->palette().color(QPalette::Window) == QColor(Qt::yellow))
+                    yellow.push_back(n);
+            }
+            dialog->findChild<QCheckBox*>(u"CheckBox45"_s)->click();
+            dialog->findChild<QCheckBox*>(u"CheckBox50"_s)->click();
+            dialog->findChild<QPushButton*>(u"okButton"_s)->click();
+        });
+        child<QToolButton>(u"Tipp1Edit"_s)->click();
+    }
 
     QCOMPARE(caption, u"Zahlen für Tipp  1"_s);
     QVERIFY(pickerShown);
@@ -933,7 +878,7 @@ void MainWindowTest::editedRowTakesTheTickedNumbers() {
              (std::vector<QString>{u"3"_s, u"17"_s, u"22"_s, u"50"_s, u"61"_s, u"9"_s}));
 
     // Abort leaves the row as it is.
-    whenModal<powerball::ui::NumberListDialog>([](powerball::ui::NumberListDialog* dialog) {
+    const DialogWatch<NumberListDialog> list([](NumberListDialog* dialog) {
         dialog->findChild<QCheckBox*>(u"CheckBox3"_s)->click();
         dialog->findChild<QPushButton*>(u"abortButton"_s)->click();
     });
@@ -945,10 +890,7 @@ void MainWindowTest::editedRowTakesTheTickedNumbers() {
 // Enter or not shown at all; the row editor then shows the weights the pool left in the list.
 void MainWindowTest::confirmedListChangesNoRowAndKeepsItsWeights() {
     const auto runWithLuckyNumber = [this] {
-        whenModal<QInputDialog>([](QInputDialog* dialog) {
-            dialog->setTextValue(u"4711"_s);
-            dialog->accept();
-        });
+        answerNext(1, u"4711"_s);
         child<QPushButton>(u"luckyNumberButton"_s)->click();
         calculateButton()->click();
         std::vector<std::vector<QString>> rows;
@@ -961,17 +903,19 @@ void MainWindowTest::confirmedListChangesNoRowAndKeepsItsWeights() {
 
     child<QCheckBox>(u"CheckBox20"_s)->click();
     std::map<int, QString> poolWeights;
-    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
-        for (int n = 1; n <= 69; ++n)
-            poolWeights[n] = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n))->toolTip();
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    QCOMPARE(runWithLuckyNumber(), plain);
+    {
+        const DialogWatch<NumberListDialog> list([&](NumberListDialog* dialog) {
+            for (int n = 1; n <= 69; ++n)
+                poolWeights[n] = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n))->toolTip();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(runWithLuckyNumber(), plain);
+    }
     QVERIFY(std::any_of(poolWeights.begin(), poolWeights.end(),
                         [](const auto& entry) { return entry.second.toInt() > 1; }));
 
     std::map<int, QString> rowWeights;
-    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+    const DialogWatch<NumberListDialog> list([&](NumberListDialog* dialog) {
         for (int n = 1; n <= 69; ++n)
             rowWeights[n] = dialog->findChild<QCheckBox*>(u"CheckBox%1"_s.arg(n))->toolTip();
         dialog->findChild<QPushButton*>(u"abortButton"_s)->click();
@@ -984,7 +928,7 @@ void MainWindowTest::confirmedListChangesNoRowAndKeepsItsWeights() {
 void MainWindowTest::randomPickerFillsAnEmptyRow() {
     std::vector<QString> captions;
     bool timerStoppedOnClose = false;
-    whenModal<powerball::ui::NumberListDialog>([&](powerball::ui::NumberListDialog* dialog) {
+    const DialogWatch<NumberListDialog> list([&](NumberListDialog* dialog) {
         auto* picker = dialog->findChild<QPushButton*>(u"pickerButton"_s);
         for (int press = 1; press <= 6; ++press) {
             picker->click();
@@ -1023,17 +967,12 @@ void MainWindowTest::luckyNumberSeedsTheRandomSource() {
     QFETCH(bool, confirmed);
     QFETCH(QString, status);
 
-    QString proposal;
-    whenModal<QInputDialog>([&](QInputDialog* dialog) {
-        proposal = dialog->textValue();
-        dialog->setTextValue(typed);
-        if (confirmed)
-            dialog->accept();
-        else
-            dialog->reject();
-    });
+    const auto& prompts = answerNext(1, confirmed ? std::optional(typed) : std::nullopt);
     const QString before = child<QLabel>(u"statusPanel1"_s)->text();
     child<QPushButton>(u"luckyNumberButton"_s)->click();
+    QCOMPARE(prompts.asked().size(), 1u);
+    QCOMPARE(prompts.asked().front().kind, Asked::Kind::Text);
+    const QString proposal = prompts.asked().front().defaultText;
 
     QVERIFY(proposal.toInt() >= 0 && proposal.toInt() < 99999);
     const QString shown = child<QLabel>(u"statusPanel1"_s)->text();

@@ -1,71 +1,65 @@
 #include "NumberListDialog.h"
+#include "QtUserPrompts.h"
 
 #include <QCheckBox>
 #include <QDate>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using powerball::NumberListBoxes;
 using powerball::RandomSource;
 using powerball::ui::NumberListDialog;
+using powerball::ui::QtUserPrompts;
+using Asked = QtUserPrompts::Asked;
 
 class NumberListDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init();
     void savedListLoadsIntoAnotherDialog();
     void unwritableListLeavesTheBoxes();
     void enterKeepsThePoolUnderCalculate();
 
 private:
-    // Answers the next file dialog with `name` inside the temporary folder, after noting the
-    // name it proposed.
-    void answerFileDialog(const QString& name, QString& proposed) {
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [this, poll, name, &proposed] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                poll->deleteLater();
-                proposed = dialog->selectedFiles().value(0).section(u'/', -1);
-                // Typed as a user does: the open dialog takes a name only once it sees the file.
-                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(m_folder.filePath(name));
-                static_cast<QDialog*>(dialog)->accept();
-            }
-        });
-        poll->start(10);
-    }
-
     static QCheckBox* box(const NumberListDialog& dialog, int number) {
         return dialog.findChild<QCheckBox*>(u"CheckBox%1"_s.arg(number));
     }
 
     QTemporaryDir m_folder;
     RandomSource m_random;
+    powerball::MessageTable m_messages;
+    // The file dialogs and warnings are answered in advance through the prompts.
+    std::unique_ptr<QtUserPrompts> m_prompts;
 };
+
+void NumberListDialogTest::init() {
+    m_prompts = std::make_unique<QtUserPrompts>(nullptr, m_random, m_messages);
+}
 
 void NumberListDialogTest::savedListLoadsIntoAnotherDialog() {
     NumberListBoxes boxes;
     boxes.setTicked(5, true);
     boxes.setWeight(5, "3");
     boxes.setTicked(9, true);
-    NumberListDialog saving(m_random);
+    NumberListDialog saving(m_random, *m_prompts);
     saving.setBoxes(boxes);
     saving.show();
     QCOMPARE(box(saving, 5)->toolTip(), u"3"_s);
 
-    QString proposed;
-    answerFileDialog(u"chosen"_s, proposed);
+    m_prompts->setNextAnswer(m_folder.filePath(u"chosen"_s));
     saving.findChild<QPushButton*>(u"saveListButton"_s)->click();
-    QCOMPARE(proposed, QDate::currentDate().toString(u"yyyyMMdd"_s) + u".vlw"_s);
+    QCOMPARE(m_prompts->asked().size(), 1u);
+    const Asked& save = m_prompts->asked().front();
+    QCOMPARE(save.kind, Asked::Kind::SaveFile);
+    QCOMPARE(save.text, QDate::currentDate().toString(u"yyyyMMdd"_s) + u".vlw"_s);
     // The default suffix completes the name; a ticked box without weight is saved as 1.
+    QCOMPARE(save.defaultText, u"vlw"_s);
     QFile file(m_folder.filePath(u"chosen.vlw"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -73,12 +67,13 @@ void NumberListDialogTest::savedListLoadsIntoAnotherDialog() {
     QVERIFY(bytes.startsWith("\r\n\r\n\r\n\r\n3\r\n\r\n\r\n\r\n1\r\n"));
     QCOMPARE(box(saving, 9)->toolTip(), u"1"_s);
 
-    NumberListDialog loading(m_random);
+    NumberListDialog loading(m_random, *m_prompts);
     loading.setUse(NumberListDialog::Use::Row);
     loading.show();
     box(loading, 40)->click();
-    answerFileDialog(u"chosen.vlw"_s, proposed);
+    m_prompts->setNextAnswer(m_folder.filePath(u"chosen.vlw"_s));
     loading.findChild<QPushButton*>(u"loadListButton"_s)->click();
+    QCOMPARE(m_prompts->asked().back().kind, Asked::Kind::OpenFile);
     QVERIFY(box(loading, 5)->isChecked());
     QVERIFY(box(loading, 9)->isChecked());
     QVERIFY(!box(loading, 40)->isChecked());
@@ -90,7 +85,7 @@ void NumberListDialogTest::savedListLoadsIntoAnotherDialog() {
 void NumberListDialogTest::unwritableListLeavesTheBoxes() {
     NumberListBoxes boxes;
     boxes.setTicked(12, true);
-    NumberListDialog dialog(m_random);
+    NumberListDialog dialog(m_random, *m_prompts);
     dialog.setUse(NumberListDialog::Use::Row);
     dialog.setBoxes(boxes);
     dialog.show();
@@ -99,23 +94,12 @@ void NumberListDialogTest::unwritableListLeavesTheBoxes() {
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     const QString target = m_folder.filePath(u"plain/list.vlw"_s);
-    bool errorShown = false;
-    auto* closer = new QTimer(this);
-    connect(closer, &QTimer::timeout, this, [closer, &errorShown, &target] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            files->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(target);
-            static_cast<QDialog*>(files)->accept();
-        } else if (modal && modal->inherits("QMessageBox")) {
-            errorShown = true;
-            closer->stop();
-            closer->deleteLater();
-            modal->close();
-        }
-    });
-    closer->start(10);
+    m_prompts->setNextAnswer(target);
+    m_prompts->setNextAnswer(); // the error box's OK
     dialog.findChild<QPushButton*>(u"saveListButton"_s)->click();
-    QVERIFY(errorShown);
+    QCOMPARE(m_prompts->asked().size(), 2u);
+    QCOMPARE(m_prompts->asked().back().kind, Asked::Kind::Warning);
+    QCOMPARE(m_prompts->asked().back().format, Qt::PlainText);
     QVERIFY(box(dialog, 12)->isChecked());
     QCOMPARE(dialog.boxes(), boxes);
     QCOMPARE(box(dialog, 12)->toolTip(), QString());
@@ -123,7 +107,7 @@ void NumberListDialogTest::unwritableListLeavesTheBoxes() {
 
 // In the generator's use "&Rechnen" covers OK; Enter still closes with OK, keeping the pool.
 void NumberListDialogTest::enterKeepsThePoolUnderCalculate() {
-    NumberListDialog dialog(m_random);
+    NumberListDialog dialog(m_random, *m_prompts);
     dialog.setBoxes(NumberListBoxes{});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

@@ -11,16 +11,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,11 +44,14 @@ private Q_SLOTS:
     void chartShortcutsRunTheirStatistic();
 
 private:
-    // A new window over the settings file; the previous one is gone by then.
-    void openWindow() {
+    // A new window over the settings file; the previous one is gone by then. `beforeShow`
+    // may answer the boxes its first activation brings.
+    void openWindow(const std::function<void(MainWindow&)>& beforeShow = {}) {
         m_window.reset();
         m_store = std::make_unique<RegistryFileStore>(settingsFile());
         m_window = std::make_unique<MainWindow>(m_folder->path().toStdString(), m_store.get());
+        if (beforeShow)
+            beforeShow(*m_window);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -146,24 +148,16 @@ void SettingsWindowTest::damagedSettingsFileIsKeptAsideWithANote() {
     damaged.close();
 
     // The note comes once as a plain-text box after the window appears, naming the kept file.
-    QString boxText;
-    Qt::TextFormat boxFormat = Qt::AutoText;
-    auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [&boxText, &boxFormat, poll] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            boxText = box->text();
-            boxFormat = box->textFormat();
-            box->accept();
-        }
+    const powerball::ui::QtUserPrompts* prompts = nullptr;
+    openWindow([&prompts](MainWindow& window) {
+        window.prompts().setNextAnswer();
+        prompts = &window.prompts();
     });
-    poll->start(10);
-    openWindow();
-    QTRY_VERIFY(!boxText.isEmpty());
+    QTRY_VERIFY(!prompts->asked().empty());
+    const QString boxText = prompts->asked().front().text;
+    QCOMPARE(prompts->asked().front().format, Qt::PlainText);
     const QString asideName = QString::fromStdString(settingsFile().string()) + u".damaged"_s;
     QVERIFY2(boxText.contains(asideName), qPrintable(boxText));
-    QCOMPARE(boxFormat, Qt::PlainText);
     QVERIFY(statusHint().contains(u"beschädigt"_s));
     QFile aside(asideName);
     QVERIFY(aside.open(QIODevice::ReadOnly));

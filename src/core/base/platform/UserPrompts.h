@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/DrawEntry.h"
+#include "platform/FileQuestion.h"
 #include "platform/NumberListBoxes.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -19,6 +21,27 @@ public:
     // be shown exactly as plain text, never read as markup, links or rich text: a face whose
     // message box interprets markup overrides this.
     virtual void showPlainText(const std::string& text) { showMessage(text); }
+
+    // The error handler's box for a command that failed. The text may quote a file name or
+    // an answer from outside, so it is plain text too.
+    virtual void showFailure(const std::string& text) { showPlainText(text); }
+
+    // A dialog's warning under that dialog's caption, such as a list that cannot be written.
+    virtual void showWarning(const std::string& caption, const std::string& text) {
+        (void)caption;
+        showPlainText(text);
+    }
+
+    // The file dialogs: the chosen file, or nothing when the dialog was cancelled (the answer
+    // of a face without them). A name typed without extension gets the default one.
+    virtual std::optional<std::filesystem::path> askSaveFile(const FileQuestion& question) {
+        (void)question;
+        return std::nullopt;
+    }
+    virtual std::optional<std::filesystem::path> askOpenFile(const FileQuestion& question) {
+        (void)question;
+        return std::nullopt;
+    }
 
     // The entry dialog "Zahlen der Ziehung eingeben", filled with `prefilled`: the values the
     // user accepted, or nothing when the dialog was left with the abort button (the answer of

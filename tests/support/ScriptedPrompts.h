@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/UserPrompts.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace powerball::testing {
+
+// Records what a command shows and answers its dialogs the way a test scripts them. An
+// unscripted dialog is left as a user leaves it with Cancel or Abort.
+class ScriptedPrompts : public UserPrompts {
+public:
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        shown.push_back(text);
+    }
+    void showPlainText(const std::string& text) override {
+        plainTexts.push_back(text);
+        shown.push_back(text);
+    }
+
+    std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override {
+        openedEntries.push_back(prefilled);
+        if (!editEntry)
+            return std::nullopt;
+        DrawEntry entry = prefilled;
+        editEntry(entry);
+        return entry;
+    }
+    PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) override {
+        shownPool = boxes;
+        if (changePool)
+            changePool(boxes);
+        return poolAnswer;
+    }
+    bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) override {
+        rowCaption = caption;
+        shownRow = boxes;
+        if (!rowAnswer)
+            return false;
+        rowAnswer(boxes);
+        return true;
+    }
+    std::string askText(const std::string& caption, const std::string& prompt,
+                        const std::string& defaultText) override {
+        textCaption = caption;
+        textPrompt = prompt;
+        textDefault = defaultText;
+        return textAnswer.value_or(defaultText);
+    }
+
+    std::vector<std::string> messages;   // shown with showMessage
+    std::vector<std::string> plainTexts; // shown with showPlainText
+    std::vector<std::string> shown;      // both, in the order they came
+
+    std::vector<DrawEntry> openedEntries;
+    std::function<void(DrawEntry&)> editEntry; // empty: the abort button
+
+    PoolListAnswer poolAnswer = PoolListAnswer::Keep;
+    std::function<void(NumberListBoxes&)> changePool;
+    std::optional<NumberListBoxes> shownPool;
+
+    std::function<void(NumberListBoxes&)> rowAnswer; // empty: the dialog is aborted
+    std::string rowCaption;
+    NumberListBoxes shownRow;
+
+    std::optional<std::string> textAnswer;
+    std::string textCaption, textPrompt, textDefault;
+};
+
+} // namespace powerball::testing
