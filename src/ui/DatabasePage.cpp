@@ -102,10 +102,10 @@ QPushButton* DatabasePage::statisticButton(const QString& name, const QString& c
 }
 
 void DatabasePage::showState(const AppState& state) {
-    m_update->setEnabled(!state.updateRunning);
-    m_delete->setEnabled(!state.updateRunning);
-    m_enter->setEnabled(!state.updateRunning);
-    m_stop->setVisible(state.stopButtonVisible);
+    m_update->setEnabled(!state.updateRunning());
+    m_delete->setEnabled(!state.updateRunning());
+    m_enter->setEnabled(!state.updateRunning());
+    m_stop->setVisible(state.stopButtonVisible());
     m_drawText->setText(qs(state.databaseDrawText));
     const QSignalBlocker quiet(m_selectedDate);
     m_selectedDate->setDate(dateOfDay(state.selectedDate));

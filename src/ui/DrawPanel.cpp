@@ -101,7 +101,7 @@ void DrawPanel::fitButtonsToFont() {
 }
 
 void DrawPanel::showState(const AppState& state) {
-    m_update->setEnabled(!state.updateRunning);
+    m_update->setEnabled(!state.updateRunning());
     m_drawText->setText(qs(state.panelDrawText));
     m_crossSum->setText(qs(state.panelCrossSumText));
     m_ticketNumber->setText(qs(state.ticketNumber));

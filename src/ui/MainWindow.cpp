@@ -192,7 +192,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The update is inside its walk further down the stack: it must stop and return before
     // the window and its state go.
-    if (m_state.updateRunning) {
+    if (m_state.updateRunning()) {
         m_closeAfterUpdate = true;
         DrawUpdate::stop(m_state);
         event->ignore();
@@ -331,7 +331,7 @@ void MainWindow::startDatePicked(double day) {
 
 void MainWindow::updateDraws() {
     runCommand([this] { DrawUpdate::run(m_state, m_ports); });
-    if (m_closeAfterUpdate && !m_state.updateRunning) {
+    if (m_closeAfterUpdate && !m_state.updateRunning()) {
         m_closeAfterUpdate = false;
         QTimer::singleShot(0, this, &QWidget::close);
     }

@@ -122,8 +122,8 @@ TEST_F(DrawUpdateTest, BadProxyPortEndsTheUpdateBeforeAnyRequest) {
         state.internet.proxyPort = port;
         EXPECT_THROW(run(), ProxyPortError);
         EXPECT_TRUE(server.requests.empty());
-        EXPECT_FALSE(state.updateRunning);
-        EXPECT_FALSE(state.stopButtonVisible);
+        EXPECT_FALSE(state.updateRunning());
+        EXPECT_FALSE(state.stopButtonVisible());
     }
     state.internet.proxyHost.clear(); // without a proxy host the port is not read
     EXPECT_NO_THROW(run());
@@ -159,8 +159,8 @@ TEST_F(DrawUpdateTest, AppendsTheAnsweredDrawsAndShowsTheNewest) {
     EXPECT_EQ(state.currentDraw.numbers.powerball(), 9);
     EXPECT_EQ(state.panelDrawText, state.databaseDrawText);
     EXPECT_EQ(state.databaseDrawText, "Mi 21.10.15    12  23  34  45  56   PB: 9 PP: 5");
-    EXPECT_FALSE(state.updateRunning);
-    EXPECT_FALSE(state.stopButtonVisible);
+    EXPECT_FALSE(state.updateRunning());
+    EXPECT_FALSE(state.stopButtonVisible());
 }
 
 TEST_F(DrawUpdateTest, DaysTheServerHasNothingForAreSkippedSilently) {
@@ -208,7 +208,7 @@ TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
         EXPECT_NE(result.error->find("2015-10-14"), std::string::npos) << *result.error;
         EXPECT_EQ(prompts.plainTexts, std::vector<std::string>{*result.error});
         EXPECT_EQ(fileRecords(), stored);
-        EXPECT_FALSE(state.updateRunning);
+        EXPECT_FALSE(state.updateRunning());
 
         // A later day's draw does not close the gap: the failed day stays the next one asked.
         server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2");
@@ -291,8 +291,8 @@ TEST_F(DrawUpdateTest, MessageAnswerEndsTheUpdate) {
     EXPECT_EQ(state.currentDraw.numbers.powerball(), 8);
     EXPECT_EQ(state.drawIndex, 3);
     EXPECT_EQ(iso(state.selectedDate), "2015-10-17");
-    EXPECT_FALSE(state.updateRunning);
-    EXPECT_FALSE(state.stopButtonVisible);
+    EXPECT_FALSE(state.updateRunning());
+    EXPECT_FALSE(state.stopButtonVisible());
 }
 
 TEST_F(DrawUpdateTest, StopTakesEffectBeforeTheNextRequest) {
@@ -333,7 +333,7 @@ TEST_F(DrawUpdateTest, TheWholeWalkEndsAtItsDeadlineAsIfStopped) {
     EXPECT_LT(server.days.size(), 10u);
     for (const HttpRequest& request : server.requests)
         EXPECT_LE(request.readTimeout, limits.overallDeadline);
-    EXPECT_FALSE(state.updateRunning);
+    EXPECT_FALSE(state.updateRunning());
 }
 
 TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {
@@ -343,8 +343,8 @@ TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {
     pump.onPump = [&] {
         if (second)
             return;
-        EXPECT_TRUE(state.updateRunning);
-        EXPECT_TRUE(state.stopButtonVisible);
+        EXPECT_TRUE(state.updateRunning());
+        EXPECT_TRUE(state.stopButtonVisible());
         second = DrawUpdate::run(state, ports);
         deleted = DrawMaintenance::deleteShownDraw(state, ports);
     };
@@ -374,7 +374,7 @@ TEST_F(DrawUpdateTest, MissingOrDamagedFile) {
     EXPECT_THROW(run(), DrawFileError);
     EXPECT_TRUE(server.days.empty());
     EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
-    EXPECT_FALSE(state.updateRunning);
+    EXPECT_FALSE(state.updateRunning());
 }
 
 TEST(UpdateAnswer, LinesOfSevenNumbers) {

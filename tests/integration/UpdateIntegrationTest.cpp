@@ -97,7 +97,7 @@ TEST_F(UpdateIntegrationTest, FetchesFromTheUpdateServerUntilItsMessage) {
     EXPECT_EQ(state.status[0], "HTTP/1.1 200 OK");
     EXPECT_EQ(state.status[1], "Keine Gewähr für die Richtigkeit der Zahlen!");
     EXPECT_EQ(state.databaseDrawText, "Sa 24.10.15     69  1  40  2  30");
-    EXPECT_FALSE(state.updateRunning);
+    EXPECT_FALSE(state.updateRunning());
     EXPECT_EQ(server->log().find("Datum=20151031"), std::string::npos);
 }
 
@@ -164,7 +164,7 @@ TEST_F(UpdateIntegrationTest, StopEndsTheWalkAfterTheCurrentAnswer) {
     EXPECT_EQ(yyyymmdd(result.requests), std::vector<std::string>{"20151014"});
     EXPECT_EQ(result.appended, historyBetween("2015-10-14", "2015-10-14"));
     EXPECT_EQ(DrawCalendar::isoDate(static_cast<int>(state.selectedDate)), "2015-10-14");
-    EXPECT_FALSE(state.stopButtonVisible);
+    EXPECT_FALSE(state.stopButtonVisible());
 }
 
 TEST_F(UpdateIntegrationTest, ServerThatNeverAnswersCostsOneTimeOutAndIsReported) {

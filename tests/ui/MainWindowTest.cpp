@@ -558,14 +558,14 @@ void MainWindowTest::updateShortcutWinsInEveryField() {
     QTRY_VERIFY(focused->hasFocus());
     QTimer stopper;
     connect(&stopper, &QTimer::timeout, this, [&] {
-        if (m_window->state().updateRunning && server.requests() > 0)
+        if (m_window->state().updateRunning() && server.requests() > 0)
             child<QPushButton>(u"stopUpdateButton"_s)->click();
     });
     stopper.start(5);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
     stopper.stop();
     QVERIFY(server.requests() > 0);
-    QVERIFY(!m_window->state().updateRunning);
+    QVERIFY(!m_window->state().updateRunning());
 }
 
 void MainWindowTest::updateLocksMaintenanceUntilItEnds_data() {
@@ -594,7 +594,7 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
     bool seenRunning = false;
     QTimer watcher;
     connect(&watcher, &QTimer::timeout, this, [&] {
-        if (!m_window->state().updateRunning || seenRunning || server.requests() == 0)
+        if (!m_window->state().updateRunning() || seenRunning || server.requests() == 0)
             return;
         seenRunning = true;
         for (const QString& name : locked)
@@ -617,7 +617,7 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
     watcher.stop();
 
     QVERIFY(seenRunning);
-    QVERIFY(!m_window->state().updateRunning);
+    QVERIFY(!m_window->state().updateRunning());
     // The walk ended before the next request.
     QVERIFY2(server.requests() <= 3, qPrintable(QString::number(server.requests())));
     QVERIFY(stop->isHidden());

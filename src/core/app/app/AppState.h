@@ -4,6 +4,7 @@
 #include "base/DrawCalendar.h"
 #include "base/MessageTable.h"
 #include "base/RandomSource.h"
+#include "base/RunPhase.h"
 #include "draws/DrawHistory.h"
 #include "draws/DrawRecord.h"
 #include "evaluation/MatchClass.h"
@@ -85,9 +86,10 @@ struct AppState {
     StatisticChart chart;
     // The internet update: while it runs both update buttons are disabled (and "Löschen"
     // and "Eingeben" with them, which would rewrite the file under it) and the stop button
-    // "Stoppt das Einlesen" is shown; pressing it hides it, and the update watches that.
-    bool updateRunning = false;
-    bool stopButtonVisible = false;
+    // "Stoppt das Einlesen" is shown; pressing it asks the update to stop and hides it.
+    RunPhase update = RunPhase::Idle;
+    bool updateRunning() const { return update != RunPhase::Idle; }
+    bool stopButtonVisible() const { return update == RunPhase::Running; }
 
     // Carried settings: restored and saved unchanged.
     int neuerSchein = 0;

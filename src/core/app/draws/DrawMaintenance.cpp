@@ -33,7 +33,7 @@ DrawRecord DrawMaintenance::recordFromEntry(const DrawRecord& opened, const Draw
 }
 
 std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Ports& ports) {
-    if (state.updateRunning)
+    if (state.updateRunning())
         return std::nullopt;
     const Opened opened = openEntry(state);
     state.scanFromDate = opened.record.date;
@@ -49,7 +49,7 @@ std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Port
 }
 
 bool DrawMaintenance::deleteShownDraw(AppState& state, const Ports& ports) {
-    if (state.updateRunning)
+    if (state.updateRunning())
         return false;
     state.drawHistory().removeDate(state.currentDraw.date);
     evaluateSelectedDate(state, ports);

@@ -19,8 +19,7 @@ namespace {
 class RunningUpdate {
 public:
     explicit RunningUpdate(AppState& state) : m_state(state) {
-        m_state.updateRunning = true;
-        m_state.stopButtonVisible = true;
+        m_state.update = RunPhase::Running;
         m_state.changed();
     }
     ~RunningUpdate() {
@@ -34,10 +33,9 @@ public:
     RunningUpdate& operator=(const RunningUpdate&) = delete;
 
     void finish() {
-        if (!m_state.updateRunning)
+        if (!m_state.updateRunning())
             return;
-        m_state.updateRunning = false;
-        m_state.stopButtonVisible = false;
+        m_state.update = RunPhase::Idle;
         m_state.panelDrawText = m_state.databaseDrawText;
         m_state.changed();
     }
@@ -112,14 +110,15 @@ void DrawUpdate::applyProxy(const InternetOptions& options, HttpRequest& request
 }
 
 void DrawUpdate::stop(AppState& state) {
-    state.stopButtonVisible = false;
+    if (state.update == RunPhase::Running)
+        state.update = RunPhase::StopRequested;
     state.changed();
 }
 
 DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
                                    const UpdateLimits& limits) {
     Result result;
-    if (state.updateRunning) {
+    if (state.updateRunning()) {
         result.refused = true;
         return result;
     }
@@ -140,7 +139,7 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
         ports.eventPump().processEvents();
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
-        if (!state.stopButtonVisible || left <= std::chrono::milliseconds::zero()) {
+        if (state.update == RunPhase::StopRequested || left <= std::chrono::milliseconds::zero()) {
             result.stopped = true;
             break;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/RunPhase.h"
 #include "draws/DrawRecord.h"
 
 #include <array>
@@ -8,10 +9,6 @@
 #include <vector>
 
 namespace powerball {
-
-// Where the tip generator stands. A press of "Tipps berechnen" while it runs asks it to
-// stop; the run ends after the current candidate and goes back to idle.
-enum class RunPhase { Idle, Running, StopRequested };
 
 // What the window keeps of the tip generator: its phase, the caption of "Tipps berechnen"
 // while idle (it reads "Stoppen" while a run goes on), and what the last run worked with.
