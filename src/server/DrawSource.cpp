@@ -20,8 +20,7 @@ bool isCsv(const std::filesystem::path& file) {
 } // namespace
 
 DrawSource::DrawSource(std::filesystem::path file) : m_file(std::move(file)) {
-    m_writeTime = std::filesystem::last_write_time(m_file);
-    m_size = std::filesystem::file_size(m_file);
+    m_stamp = FileStamp::of(m_file);
     m_draws = read();
 }
 
@@ -35,14 +34,12 @@ DrawSource::Draws DrawSource::read() const {
 
 DrawSource::Draws DrawSource::current() {
     const std::lock_guard lock(m_mutex);
-    std::error_code error;
-    const auto writeTime = std::filesystem::last_write_time(m_file, error);
-    const auto size = error ? m_size : std::filesystem::file_size(m_file, error);
-    if (!error && (writeTime != m_writeTime || size != m_size)) {
+    // A file that cannot be looked at right now keeps the draws read before.
+    const FileStamp stamp = FileStamp::of(m_file);
+    if (stamp.exists && stamp != m_stamp) {
         try {
             m_draws = read();
-            m_writeTime = writeTime;
-            m_size = size;
+            m_stamp = stamp;
         } catch (const std::exception& failure) {
             std::cerr << "powerball-server: keeping the draws read before: " << failure.what()
                       << std::endl;

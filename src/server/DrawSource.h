@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "draws/DrawRecord.h"
 
 #include <filesystem>
@@ -28,8 +29,7 @@ private:
     std::filesystem::path m_file;
     std::mutex m_mutex;
     Draws m_draws;
-    std::filesystem::file_time_type m_writeTime{};
-    std::uintmax_t m_size = 0;
+    FileStamp m_stamp;
 };
 
 } // namespace powerball::server

@@ -8,21 +8,15 @@ namespace powerball {
 
 void HistorySnapshot::refresh() {
     const std::uint64_t writes = DrawHistory::writeCount();
-    std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(m_path, error);
-    const bool exists = !error;
-    const std::uintmax_t size = exists ? fileSize : 0;
-    const auto modified = exists ? std::filesystem::last_write_time(m_path, error)
-                                 : std::filesystem::file_time_type{};
-    if (m_loaded && writes == m_writeCount && size == m_size && modified == m_modified)
+    const FileStamp stamp = FileStamp::of(m_path);
+    if (m_loaded && writes == m_writeCount && stamp == m_stamp)
         return;
     m_loaded = true;
     m_writeCount = writes;
-    m_size = size;
-    m_modified = modified;
+    m_stamp = stamp;
     m_draws.clear();
     m_ascending = true;
-    if (!exists)
+    if (!stamp.exists)
         return;
     for (const DrawRecord& record : DrawHistory(m_path).readAll()) {
         Draw draw;

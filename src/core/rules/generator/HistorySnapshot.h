@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "draws/DrawRecord.h"
 
 #include <array>
@@ -40,8 +41,7 @@ private:
     bool m_ascending = true;
     bool m_loaded = false;
     std::uint64_t m_writeCount = 0;
-    std::uintmax_t m_size = 0;
-    std::filesystem::file_time_type m_modified;
+    FileStamp m_stamp;
 };
 
 } // namespace powerball
