@@ -1,23 +1,18 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "draws/DrawRecord.h"
 
 #include <vector>
 
 namespace powerball {
 
-// The draws one statistic counts: those dated after `ScanFromDate` (or on it, for the
-// statistics that count the start day too) up to and including `SelectedDate`.
-//
-// Opening a scan reads the draw file once, from its first record to its last; a missing or
-// unreadable file stops the command right there, before the chart is touched. Then it
-// copies `StartDate` into `ScanFromDate` and starts a new statistic on the chart.
+// The draws one statistic counts: those dated after `from` (or on it, for the statistics
+// that count the start day too) up to and including `to`, in file order.
 class StatisticScan {
 public:
     enum class StartDay { Counted, NotCounted };
 
-    StatisticScan(AppState& state, StartDay startDay);
+    StatisticScan(std::vector<DrawRecord> records, double from, double to, StartDay startDay);
 
     bool inWindow(double date) const;
 
