@@ -1,32 +1,13 @@
 #include "evaluation/TipCheck.h"
 
-#include <algorithm>
-
 #include "draws/DrawText.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <utility>
 
 namespace powerball {
-
-MatchClass matchTip(const DrawNumbers& draw, const std::array<std::string, 7>& tip) {
-    MatchClass match;
-    for (int d = 1; d <= 5; ++d) {
-        for (std::size_t k = 0; k < 5; ++k) {
-            const auto value = TipSheet::parseInteger(tip[k]);
-            if (!value)
-                return match;
-            if (*value == draw.white(d)) {
-                match.positionHit[k] = true;
-                ++match.hits;
-            }
-        }
-    }
-    const auto powerball = TipSheet::parseInteger(tip[TipRow::kPowerballField]);
-    if (powerball && *powerball == draw.powerball())
-        match.pbHit = true;
-    return match;
-}
 
 namespace {
 

@@ -1,17 +1,10 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "evaluation/MatchClass.h"
+#include "evaluation/TipMatch.h"
 #include "platform/Ports.h"
 
-#include <array>
-#include <string>
-
 namespace powerball {
-
-// Compares one tip (five white numbers, Powerball, hidden field) with a draw. A text that
-// is not a number ends the comparison there; what was counted until then stands.
-MatchClass matchTip(const DrawNumbers& draw, const std::array<std::string, 7>& tip);
 
 // The sheet check: sorts each row, shows its cross sum, compares it with the current draw
 // and shows hits, colours and the sound. Does nothing but clear the histogram while the
