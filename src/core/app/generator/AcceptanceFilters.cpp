@@ -32,10 +32,7 @@ AcceptanceFilters::Row AcceptanceFilters::rowOf(const std::array<int, 5>& white)
         for (std::size_t j = 0; j < i; ++j)
             if (white[j] == n)
                 row.exact = false;
-        if (n <= 63)
-            row.low |= std::uint64_t{1} << n;
-        else
-            row.high |= std::uint64_t{1} << (n - 64);
+        row.numbers.insert(n);
     }
     return row;
 }
@@ -52,8 +49,7 @@ int AcceptanceFilters::sharedNumbers(const std::array<int, 5>& numbers,
 
 int AcceptanceFilters::shared(const Row& candidate, const Row& other) {
     if (candidate.exact && other.exact)
-        return std::popcount(candidate.low & other.low) +
-               std::popcount(candidate.high & other.high);
+        return (candidate.numbers & other.numbers).size();
     return sharedNumbers(candidate.white, other.white);
 }
 

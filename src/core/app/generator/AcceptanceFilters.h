@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "base/NumberMask.h"
 #include "generator/HistorySnapshot.h"
 #include "generator/TipCandidate.h"
 
@@ -50,9 +51,8 @@ public:
 private:
     struct Row {
         std::array<int, 5> white{};
-        std::uint64_t low = 0;
-        std::uint64_t high = 0;
-        bool exact = true; // numbers in 1..69 without repeats: the masks count right
+        NumberMask numbers;
+        bool exact = true; // numbers in 1..69 without repeats: the mask counts right
     };
     static Row rowOf(const std::array<int, 5>& white);
     static int shared(const Row& candidate, const Row& other);
