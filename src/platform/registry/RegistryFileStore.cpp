@@ -1,6 +1,9 @@
 #include "RegistryFileStore.h"
 
 #include "RegistryFileFormat.h"
+#include "base/AtomicFile.h"
+
+#include <atomic>
 
 #include <cerrno>
 #include <cstdlib>
@@ -43,28 +46,6 @@ std::string readBytes(const std::filesystem::path& file) {
     }
     ::close(fd);
     return bytes;
-}
-
-// False with errno set when the bytes could not all be written.
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Makes the rename itself durable; a failure here loses nothing, so it is not reported.
-void syncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 std::string fullKey(const std::string& key) {
@@ -202,27 +183,17 @@ void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {
     if (error)
         throw RegistryError("Cannot create " + quote(folder) + ": " + error.message());
 
-    std::string temporary = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        throw RegistryError("Cannot write " + quote(target) + ": " + systemError());
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    const bool written = writeAll(fd, RegistryFileFormat::format(content)) && ::fsync(fd) == 0;
-    std::string reason = written ? std::string() : systemError();
-    if (::close(fd) != 0 && written)
-        reason = systemError();
-    if (!reason.empty()) {
-        ::unlink(temporary.c_str());
-        throw RegistryError("Cannot write " + quote(target) + ": " + reason);
+    // A name of its own for each save, so that two programs saving at once never share one.
+    static std::atomic<unsigned> saves{0};
+    std::filesystem::path temporary = target;
+    temporary += "." + std::to_string(::getpid()) + "." + std::to_string(++saves) + ".tmp";
+    try {
+        replaceFileAtomically(target, temporary, RegistryFileFormat::format(content));
+    } catch (const AtomicFileError& failure) {
+        const bool renaming = std::string_view(failure.operation) == "replace";
+        throw RegistryError((renaming ? "Cannot replace " : "Cannot write ") + quote(target) +
+                            ": " + failure.code().message());
     }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        reason = systemError();
-        ::unlink(temporary.c_str());
-        throw RegistryError("Cannot replace " + quote(target) + ": " + reason);
-    }
-    syncFolder(folder.empty() ? std::filesystem::path(".") : folder);
 }
 
 } // namespace powerball

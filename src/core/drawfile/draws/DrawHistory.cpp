@@ -1,5 +1,7 @@
 #include "draws/DrawHistory.h"
 
+#include "base/AtomicFile.h"
+
 #include "draws/DrawFileError.h"
 #include "draws/DrawValidation.h"
 
@@ -49,17 +51,6 @@ void flushToDisk(std::FILE* file, const std::filesystem::path& path) {
 #ifdef POWERBALL_HAS_FSYNC
     if (::fsync(::fileno(file)) != 0)
         throw DrawFileError::fromErrno(path, "flush to disk");
-#endif
-}
-
-// Makes the rename itself durable; a failure here loses nothing, so it is not reported.
-void syncFolder([[maybe_unused]] const std::filesystem::path& folder) {
-#ifdef POWERBALL_HAS_FSYNC
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 #endif
 }
 
@@ -286,21 +277,22 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
     // Only a killed writer leaves a temporary file: the caller holds the lock.
     removeTemporariesLocked();
     const std::filesystem::path temporary = uniqueTemporary(m_path.parent_path(), temporaryName);
-    {
-        FilePtr file = openFile(temporary, "wb", "create the temporary file");
-        for (const DrawRecord& record : records)
-            writeRecord(file.get(), record, temporary);
-        flushToDisk(file.get(), temporary);
-        errno = 0;
-        if (std::fclose(file.release()) != 0)
-            throw DrawFileError::fromErrno(temporary, "close");
+    std::string bytes;
+    bytes.reserve(records.size() * DrawRecord::kSize);
+    for (const DrawRecord& record : records) {
+        const auto encoded = record.encode();
+        bytes.append(reinterpret_cast<const char*>(encoded.data()), encoded.size());
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, m_path, error);
-    if (error)
-        throw DrawFileError(m_path, "replace the draw file with \"" + temporary.string() + "\"",
-                            error.message());
-    syncFolder(m_path.parent_path());
+    try {
+        replaceFileAtomically(m_path, temporary, bytes);
+    } catch (const AtomicFileError& failure) {
+        const std::string step = failure.operation;
+        const std::string operation =
+            step == "create"    ? "create the temporary file"
+            : step == "replace" ? "replace the draw file with \"" + temporary.string() + "\""
+                                : step;
+        throw DrawFileError(failure.file, operation, failure.code().message());
+    }
 }
 
 DrawAppender::DrawAppender(std::filesystem::path file, std::chrono::milliseconds lockWait)
