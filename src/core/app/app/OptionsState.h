@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/WindowGeometry.h"
+#include "generator/CalculationSettings.h"
+
+#include <string>
+
+namespace powerball {
+
+// The fields of the "Internet-Optionen" page and the hidden fields persisted with them.
+struct InternetOptions {
+    std::string proxyHost;
+    std::string proxyPort = "80";
+    std::string url = "http://localhost:8765"; // base address of the update server
+    bool browser = false;                      // hidden check box "Linkseite aktivieren"
+    std::string zweiPreis = "0,50";
+    std::string einPreis = "1,00";
+};
+
+// Everything the settings keep: the generator's options, the internet options, the
+// language, the window size and the values carried along unchanged.
+struct OptionsState {
+    CalculationSettings settings;
+    int maxRuns = 100000;
+    InternetOptions internet;
+    int languageIndex = 2;
+    WindowGeometry window;
+
+    // Carried settings: restored and saved unchanged.
+    int neuerSchein = 0;
+    int tippTop = 39;
+    int tippLeft = 47;
+    int land = 1;
+};
+
+} // namespace powerball
