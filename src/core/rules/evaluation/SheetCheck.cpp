@@ -1,0 +1,63 @@
+#include "evaluation/SheetCheck.h"
+
+#include "base/TextParsing.h"
+#include "evaluation/TipMatch.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace powerball {
+
+namespace {
+
+void markRowFailed(TipRow& row) {
+    row.hitText.clear();
+    row.colors = {};
+}
+
+// Whether the row was notable.
+bool checkRow(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw, int rowIndex) {
+    TipRow& row = tips.row(rowIndex);
+    std::array<std::uint8_t, 5> values{};
+    int sum = 0;
+    for (std::size_t k = 0; k < 5; ++k) {
+        const auto value = parseInteger(row.fields[k]);
+        if (!value) {
+            markRowFailed(row);
+            return false;
+        }
+        values[k] = static_cast<std::uint8_t>(*value);
+        sum += values[k];
+    }
+    row.crossSumText = std::to_string(sum);
+
+    std::sort(values.begin(), values.begin() + 5);
+    for (std::size_t k = 0; k < 5; ++k)
+        tips.setField(rowIndex, static_cast<int>(k), std::to_string(values[k]));
+
+    const MatchClass match = matchTip(draw, row.fields);
+    for (std::size_t k = 0; k < 5; ++k)
+        row.colors[k] = match.positionHit[k] ? FieldColor::Lime : FieldColor::Window;
+    row.hitText = std::to_string(match.hits);
+    histogram.add(match);
+    const bool notable = match.hits > 2 || match.pbHit;
+    row.hitColor = notable ? HitColor::Red : HitColor::Black;
+    if (match.pbHit)
+        row.hitText += " + PB";
+    row.colors[TipRow::kPowerballField] = match.pbHit ? FieldColor::Red : FieldColor::Window;
+    return notable;
+}
+
+} // namespace
+
+int checkTipRows(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw) {
+    int notable = 0;
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        if (checkRow(tips, histogram, draw, r))
+            ++notable;
+    return notable;
+}
+
+} // namespace powerball
