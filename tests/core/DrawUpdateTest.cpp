@@ -1,6 +1,7 @@
 #include "draws/DrawUpdate.h"
 #include "draws/DrawValidation.h"
 
+#include "base/TextParsing.h"
 #include "draws/DrawFileError.h"
 #include "draws/DrawMaintenance.h"
 #include "draws/UpdateAnswer.h"
@@ -408,10 +409,10 @@ TEST(UpdateAnswer, LinesOfSevenNumbers) {
 
 TEST(UpdateAnswer, SplitsAtEveryKindOfLineBreak) {
     using Lines = std::vector<std::string_view>;
-    EXPECT_EQ(UpdateAnswer::splitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(UpdateAnswer::splitLines("a\r\n"), Lines{"a"});
-    EXPECT_EQ(UpdateAnswer::splitLines("a\n\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(UpdateAnswer::splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\n\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitLines(""), Lines{});
 
     // An empty line among draws is not a draw: the answer becomes a message.
     const UpdateAnswer answer = UpdateAnswer::parse("1,2,3,4,5,6,2\r\n\r\n2,3,4,5,6,7,2\r\n");

@@ -1,5 +1,7 @@
 #include "RegistryFileFormat.h"
 
+#include "base/TextParsing.h"
+
 #include "base/QuotedExcerpt.h"
 #include "base/TextDecoding.h"
 
@@ -14,14 +16,6 @@ namespace {
 constexpr std::string_view kVersion5Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kHexLineWidth = 76;
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
@@ -39,15 +33,7 @@ std::vector<Line> logicalLines(std::string_view text) {
     std::vector<Line> lines;
     int number = 0;
     bool continues = false;
-    while (!text.empty()) {
-        // Lines end at CR, LF or CR LF.
-        const std::size_t end = text.find_first_of("\r\n");
-        const std::string_view line = text.substr(0, end);
-        const std::size_t next =
-            end == std::string_view::npos                                         ? text.size()
-            : text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2
-                                                                                  : end + 1;
-        text.remove_prefix(next);
+    for (const std::string_view line : splitLines(text)) {
         ++number;
         const std::string_view content = continues ? trimmed(line) : line;
         if (continues)

@@ -52,21 +52,6 @@ std::string decodeAnswerText(std::string_view bytes) {
     return shown;
 }
 
-std::vector<std::string_view> UpdateAnswer::splitLines(std::string_view body) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < body.size()) {
-        const std::size_t end = body.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(body.substr(start));
-            break;
-        }
-        lines.push_back(body.substr(start, end - start));
-        start = end + (body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n' ? 2 : 1);
-    }
-    return lines;
-}
-
 namespace {
 
 // The seven numbers of a line in record order, each fitting its byte; nothing for any other

@@ -32,9 +32,6 @@ struct UpdateAnswer {
     // numbers.
     static std::optional<std::array<std::uint8_t, 8>> parseLine(std::string_view line);
 
-    // Lines split at CR, LF or CR LF; a line break at the very end ends the last line.
-    static std::vector<std::string_view> splitLines(std::string_view body);
-
     // The answer as the user reads it: UTF-8 when it is valid UTF-8, otherwise single-byte
     // Windows text; line breaks at the end dropped; at most kMaxMessageBytes, so that a
     // broken server cannot fill the screen. A body with control characters other than line
