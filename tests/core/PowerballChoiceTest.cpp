@@ -1,4 +1,4 @@
-#include "generator/PowerballChoice.h"
+#include "generator/PowerballStatistics.h"
 
 #include "GeneratorFixture.h"
 
@@ -92,7 +92,7 @@ TEST_F(PowerballStatisticsTest, ReadsBothStatisticsOfTheWindow) {
     state.startDate = day("2015-12-31");
     state.selectedDate = day("2016-01-03");
     state.generatorRunning = true;
-    const PowerballChoice choice = PowerballChoice::fromStatistics(state);
+    const PowerballChoice choice = powerballChoiceFromStatistics(state);
     RandomSource random;
     // Outstanding: 4 is 1, 8 is 2, every other 3; the longest is 26 (the highest of 3).
     EXPECT_EQ(choice.choose(mode(PowerballMode::LongestOutstanding, false), random), 26);

@@ -5,7 +5,7 @@
 #include "generator/AcceptanceFilters.h"
 #include "generator/HistorySnapshot.h"
 #include "generator/PoolBuilder.h"
-#include "generator/PowerballChoice.h"
+#include "generator/PowerballStatistics.h"
 
 #include <charconv>
 
@@ -127,7 +127,7 @@ private:
         if (pool.distinctCount() < 5)
             generator.runCounter = m_state.maxRuns;
 
-        const PowerballChoice powerball = PowerballChoice::fromStatistics(m_state);
+        const PowerballChoice powerball = powerballChoiceFromStatistics(m_state);
         AcceptanceFilters filters(m_state, m_history, generator.lastDraws);
         m_state.pageInFront = Page::TipOverview;
 

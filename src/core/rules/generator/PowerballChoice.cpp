@@ -1,28 +1,8 @@
 #include "generator/PowerballChoice.h"
 
-#include "stats/StatisticCommands.h"
-
 #include <algorithm>
 
 namespace powerball {
-
-namespace {
-
-PowerballChoice::Table readBars(const StatisticChart& chart) {
-    PowerballChoice::Table table{};
-    for (int i = 0; i < chart.barCount() && i < 26; ++i)
-        table[static_cast<std::size_t>(i)] = chart.value(i);
-    return table;
-}
-
-} // namespace
-
-PowerballChoice PowerballChoice::fromStatistics(AppState& state) {
-    runStatistic(state, StatisticKind::OverduePowerballs);
-    const Table outstanding = readBars(state.chart);
-    runStatistic(state, StatisticKind::PowerballFrequency);
-    return PowerballChoice(outstanding, readBars(state.chart));
-}
 
 int PowerballChoice::choose(const CalculationSettings& options, RandomSource& random) const {
     const int longest = *std::max_element(m_outstanding.begin(), m_outstanding.end());
@@ -55,6 +35,7 @@ int PowerballChoice::choose(const CalculationSettings& options, RandomSource& ra
         const auto i = static_cast<std::size_t>(chosen - 1);
         if (!exclude || m_outstanding[i] >= recent)
             return chosen;
+        // Passed over: a count no Powerball reaches takes it out of the search for the lowest.
         frequency[i] = 999999;
         lowest = *std::min_element(frequency.begin(), frequency.end());
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "base/RandomSource.h"
 #include "generator/CalculationSettings.h"
 
@@ -9,14 +8,12 @@
 namespace powerball {
 
 // The Powerball of a generated row, from the outstanding and the frequency statistic of
-// the Powerballs over the statistics window. Both statistics stay the same for the whole
-// run, so they are read once when the run begins.
+// the Powerballs over the statistics window (the bars of those two charts). Both stay the
+// same for the whole run, so they are read once when the run begins.
 class PowerballChoice {
 public:
     using Table = std::array<int, 26>; // index n - 1 for Powerball n
 
-    // Runs the outstanding and then the frequency statistic and reads their bars back.
-    static PowerballChoice fromStatistics(AppState& state);
     PowerballChoice(const Table& outstanding, const Table& frequency)
         : m_outstanding(outstanding), m_frequency(frequency) {}
 
