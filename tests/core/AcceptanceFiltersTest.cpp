@@ -53,7 +53,7 @@ protected:
         const std::array<DrawNumbers, 3> last{DrawNumbers{{14, 20, 59, 60, 61, 0, 25, 2}},
                                               DrawNumbers{{6, 12, 22, 48, 66, 0, 12, 2}},
                                               DrawNumbers{{1, 2, 3, 4, 5, 0, 9, 2}}};
-        AcceptanceFilters filters(state, history, last);
+        AcceptanceFilters filters(state.settings, state, state.chart, history, last);
         for (const Row& row : c.earlier)
             filters.addEarlierRow(row);
         return filters.firstFailing(c.candidate);

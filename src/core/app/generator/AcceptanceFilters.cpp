@@ -16,9 +16,11 @@ std::array<int, 5> whiteOf(const TipCandidate& candidate) {
 
 } // namespace
 
-AcceptanceFilters::AcceptanceFilters(AppState& state, HistorySnapshot& history,
+AcceptanceFilters::AcceptanceFilters(const CalculationSettings& options, DrawView& view,
+                                     StatisticChart& chart, HistorySnapshot& history,
                                      const std::array<DrawNumbers, 3>& lastDraws)
-    : m_state(state), m_history(history), m_lastDraws(lastDraws) {}
+    : m_options(options), m_view(view), m_chart(chart), m_history(history), m_lastDraws(lastDraws) {
+}
 
 AcceptanceFilters::Row AcceptanceFilters::rowOf(const std::array<int, 5>& white) {
     Row row;
@@ -68,7 +70,7 @@ void AcceptanceFilters::addEarlierRow(const std::array<int, 5>& white) {
 bool AcceptanceFilters::overlapFails(const Row& candidate) const {
     if (m_earlier.empty())
         return false;
-    const CalculationSettings& options = m_state.settings;
+    const CalculationSettings& options = m_options;
     const int maxOverlap = options.maxOverlap.value();
     const int minOverlap = options.minOverlap.value();
     int maxShared = 0;
@@ -92,7 +94,7 @@ bool AcceptanceFilters::drawFails(const Row& candidate, const TipCandidate& tip,
     const std::array<int, 5> drawWhite{draw.white(1), draw.white(2), draw.white(3), draw.white(4),
                                        draw.white(5)};
     int count = sharedNumbers(candidate.white, drawWhite);
-    if (m_state.settings.countPowerball && tip.powerball() == draw.powerball())
+    if (m_options.countPowerball && tip.powerball() == draw.powerball())
         ++count;
     return count > maximum;
 }
@@ -109,7 +111,7 @@ bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& t
     for (int n : candidate.white)
         if (n >= 0 && n < 256)
             ++occurrences[static_cast<std::size_t>(n)];
-    const int powerball = m_state.settings.countPowerball ? tip.powerball() : -1;
+    const int powerball = m_options.countPowerball ? tip.powerball() : -1;
     const auto& draws = m_history.draws();
     const auto [first, last] = m_history.window(from, to);
     const HistorySnapshot::Draw* lastRead = nullptr;
@@ -128,12 +130,12 @@ bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& t
         }
     }
     if (lastRead)
-        m_state.currentDraw = {lastRead->date, lastRead->numbers};
+        m_view.currentDraw = {lastRead->date, lastRead->numbers};
     return fails;
 }
 
 AcceptanceFilters::Test AcceptanceFilters::firstFailing(const TipCandidate& tip) {
-    const CalculationSettings& options = m_state.settings;
+    const CalculationSettings& options = m_options;
     const Row candidate = rowOf(whiteOf(tip));
     m_historyFresh = false;
     const auto& w = tip.values;
@@ -165,18 +167,18 @@ AcceptanceFilters::Test AcceptanceFilters::firstFailing(const TipCandidate& tip)
     if (options.minOddOn && 5 - even < options.minOdd.value())
         return OddNumbers;
     if (options.noEarlierWin) {
-        m_state.chart.clearBars();
-        m_state.scanFromDate = m_state.startDate;
-        m_state.scanToDate = m_state.selectedDate;
-        if (historyFails(candidate, tip, m_state.startDate, m_state.selectedDate,
+        m_chart.clearBars();
+        m_view.scanFromDate = m_view.startDate;
+        m_view.scanToDate = m_view.selectedDate;
+        if (historyFails(candidate, tip, m_view.startDate, m_view.selectedDate,
                          options.earlierWinClass.value()))
             return EarlierWin;
     }
     if (options.noRecentWin) {
-        m_state.chart.clearBars();
-        m_state.scanToDate = m_state.selectedDate;
-        if (historyFails(candidate, tip, m_state.selectedDate - 7.0 * options.recentWeeks.value(),
-                         m_state.selectedDate, options.recentWinClass.value()))
+        m_chart.clearBars();
+        m_view.scanToDate = m_view.selectedDate;
+        if (historyFails(candidate, tip, m_view.selectedDate - 7.0 * options.recentWeeks.value(),
+                         m_view.selectedDate, options.recentWinClass.value()))
             return RecentWin;
     }
     if (options.minPrimesOn && primeCount(tip) < options.minPrimes.value())

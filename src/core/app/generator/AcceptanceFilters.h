@@ -1,9 +1,11 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "app/DrawView.h"
 #include "base/NumberMask.h"
+#include "generator/CalculationSettings.h"
 #include "generator/HistorySnapshot.h"
 #include "generator/TipCandidate.h"
+#include "stats/StatisticChart.h"
 
 #include <array>
 #include <cstdint>
@@ -34,8 +36,10 @@ public:
         Primes,
     };
 
-    AcceptanceFilters(AppState& state, HistorySnapshot& history,
-                      const std::array<DrawNumbers, 3>& lastDraws);
+    // The history filters move the shown draw, clear the chart's bars and set the scan dates,
+    // as the run shows them; so they take those parts of the window's state.
+    AcceptanceFilters(const CalculationSettings& options, DrawView& view, StatisticChart& chart,
+                      HistorySnapshot& history, const std::array<DrawNumbers, 3>& lastDraws);
 
     // The white numbers of a row handled before the one being drawn.
     void addEarlierRow(const std::array<int, 5>& white);
@@ -64,7 +68,9 @@ private:
     bool historyFails(const Row& candidate, const TipCandidate& tip, double from, double to,
                       int winClass);
 
-    AppState& m_state;
+    const CalculationSettings& m_options;
+    DrawView& m_view;
+    StatisticChart& m_chart;
     HistorySnapshot& m_history;
     std::array<DrawNumbers, 3> m_lastDraws;
     std::vector<Row> m_earlier;

@@ -128,7 +128,8 @@ private:
             generator.runCounter = m_state.maxRuns;
 
         const PowerballChoice powerball = powerballChoiceFromStatistics(m_state);
-        AcceptanceFilters filters(m_state, m_history, generator.lastDraws);
+        AcceptanceFilters filters(m_state.settings, m_state, m_state.chart, m_history,
+                                  generator.lastDraws);
         m_state.pageInFront = Page::TipOverview;
 
         for (int row = 1; row <= TipSheet::kRowCount; ++row) {
