@@ -1,7 +1,7 @@
 #include "generator/PoolBuilder.h"
 
+#include "generator/PoolBands.h"
 #include "sheet/TipSheet.h"
-#include "stats/Rounding.h"
 #include "stats/StatisticCommands.h"
 
 #include <string>
@@ -10,11 +10,6 @@
 namespace powerball {
 
 namespace {
-
-struct Band {
-    int lo = 0;
-    int hi = 0;
-};
 
 class PoolBuild {
 public:
@@ -42,49 +37,31 @@ public:
                    std::to_string(m_pool.size()));
     }
 
-    Band frequentGroupBand() const {
-        return {roundHalfEven(m_max - (m_max - m_min) * 0.3), roundHalfEven(m_max)};
-    }
-    Band rareGroupBand() const { return {0, roundHalfEven(m_min + (m_max - m_min) * 0.3)}; }
+    Band frequentGroupBand() const { return powerball::frequentGroupBand(m_min, m_max); }
+    Band rareGroupBand() const { return powerball::rareGroupBand(m_min, m_max); }
 
-    // Groups of `size` numbers: bar i stands for i+1 .. i+size; lo < value <= hi appends.
     void appendGroups(int size, Band band) {
-        for (int i = 0; i <= m_state.chart.barCount() - size; ++i) {
-            const int value = m_state.chart.value(i);
-            if (band.lo < value && value <= band.hi)
-                for (int n = i + 1; n <= i + size; ++n)
-                    m_pool.append(n);
-        }
-    }
-
-    // Numbers: bar i stands for i + 1; lo <= value <= hi appends `times`.
-    void appendNumbers(Band band, int times) {
-        for (int i = 0; i < m_state.chart.barCount(); ++i) {
-            const int value = m_state.chart.value(i);
-            if (band.lo <= value && value <= band.hi)
-                m_pool.append(i + 1, times);
-        }
+        powerball::appendGroups(m_pool, m_state.chart, size, band);
     }
 
     // The two passes of the frequent and the outstanding numbers: the top P percent of the
     // range twice, the top P/2 percent once more.
     void appendTopNumbers(int percent, const char* firstMaxLabel) {
-        const int hi = roundHalfEven(m_max);
-        Band band{roundHalfEven(m_max - (m_max - m_min) * percent / 100.0), hi};
+        Band band = topBand(m_min, m_max, percent, 100.0);
         showBand(band, firstMaxLabel);
-        appendNumbers(band, 2);
-        band.lo = roundHalfEven(m_max - (m_max - m_min) * percent / 200.0);
+        appendNumbers(m_pool, m_state.chart, band, 2);
+        band.lo = topBand(m_min, m_max, percent, 200.0).lo;
         showBand(band);
-        appendNumbers(band, 1);
+        appendNumbers(m_pool, m_state.chart, band, 1);
     }
 
     void appendBottomNumbers(int percent) {
-        Band band{roundHalfEven(m_min), roundHalfEven(m_min + (m_max - m_min) * percent / 100.0)};
+        Band band = bottomBand(m_min, m_max, percent, 100.0);
         showBand(band);
-        appendNumbers(band, 2);
-        band.hi = roundHalfEven(m_min + (m_max - m_min) * percent / 200.0);
+        appendNumbers(m_pool, m_state.chart, band, 2);
+        band.hi = bottomBand(m_min, m_max, percent, 200.0).hi;
         showBand(band);
-        appendNumbers(band, 1);
+        appendNumbers(m_pool, m_state.chart, band, 1);
     }
 
 private:
