@@ -1,6 +1,7 @@
 #include "draws/DrawUpdate.h"
 
 #include "base/QuotedExcerpt.h"
+#include "base/TextParsing.h"
 #include "draws/DrawFileError.h"
 #include "draws/UpdateAnswer.h"
 #include "evaluation/TipCheck.h"
@@ -67,11 +68,7 @@ std::string receivedDrawText(DayNumber day, const DrawNumbers& numbers) {
 }
 
 int proxyPortNumber(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    const std::optional<int> port =
-        first == std::string::npos ? std::nullopt
-                                   : TipSheet::parseInteger(text.substr(first, last - first + 1));
+    const std::optional<int> port = parseInteger(trimmed(text, " "));
     if (!port || *port < 1 || *port > 65535)
         throw ProxyPortError(quotedExcerpt(text) +
                              " is not a valid proxy port: a whole number from 1 to 65535");
