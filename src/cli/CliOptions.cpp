@@ -14,7 +14,7 @@ int parseDate(const std::string& text, const std::string& what) {
 }
 
 int parseInteger(const std::string& text, const std::string& what) {
-    const auto value = TipSheet::parseInteger(text);
+    const auto value = powerball::parseInteger(text);
     if (!value)
         throw UsageError(what + ": \"" + text + "\" is not a whole number");
     return *value;

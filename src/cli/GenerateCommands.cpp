@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "OptionChecks.h"
+#include "base/TextParsing.h"
 
 #include "app/Settings.h"
 #include "generator/GeneratorRun.h"
@@ -76,8 +77,9 @@ void printRows(const AppState& state, std::ostream& out) {
 // "ROW=LINE": the row number from 1 to 12, or none.
 std::optional<int> lockedRow(const std::string& text) {
     const std::size_t equals = text.find('=');
-    const std::optional<int> row =
-        equals == std::string::npos ? std::nullopt : TipSheet::parseInteger(text.substr(0, equals));
+    const std::optional<int> row = equals == std::string::npos
+                                       ? std::nullopt
+                                       : powerball::parseInteger(text.substr(0, equals));
     if (!row || *row < 1 || *row > TipSheet::kRowCount)
         return std::nullopt;
     return row;

@@ -9,7 +9,7 @@ namespace {
 
 // Only ever sees a value wholeNumber() or isoDate() has passed.
 int number(const std::string& text) {
-    return TipSheet::parseInteger(text).value_or(0);
+    return parseInteger(text).value_or(0);
 }
 
 } // namespace
@@ -39,7 +39,7 @@ CLI::Validator notBeforeMinimumDate() {
 CLI::Validator wholeNumber() {
     return CLI::Validator(
         [](std::string& text) -> std::string {
-            const auto value = TipSheet::parseInteger(text);
+            const auto value = parseInteger(text);
             if (!value)
                 return "\"" + text + "\" is not a whole number";
             text = std::to_string(*value);

@@ -1,5 +1,6 @@
 #include "generator/GeneratorRun.h"
 
+#include "base/TextParsing.h"
 #include "generator/AcceptanceFilters.h"
 
 #include "GeneratorFixture.h"
@@ -38,7 +39,7 @@ protected:
     static std::array<int, 5> white(const TipRow& row) {
         std::array<int, 5> numbers{};
         for (std::size_t k = 0; k < 5; ++k)
-            numbers[k] = TipSheet::parseInteger(row.fields[k]).value_or(0);
+            numbers[k] = parseInteger(row.fields[k]).value_or(0);
         return numbers;
     }
     bool filled(int rowIndex) const { return !state.tips.field(rowIndex, 0).empty(); }

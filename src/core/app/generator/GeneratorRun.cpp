@@ -1,5 +1,6 @@
 #include "generator/GeneratorRun.h"
 
+#include "base/TextParsing.h"
 #include "draws/DrawBrowser.h"
 #include "evaluation/TipCheck.h"
 #include "generator/AcceptanceFilters.h"
@@ -42,7 +43,7 @@ struct RelaxedOptions {
 TipCandidate readRow(const TipRow& row) {
     TipCandidate candidate;
     for (std::size_t f = 0; f < 7; ++f)
-        candidate.values[f] = TipSheet::parseInteger(row.fields[f]).value_or(0);
+        candidate.values[f] = parseInteger(row.fields[f]).value_or(0);
     return candidate;
 }
 

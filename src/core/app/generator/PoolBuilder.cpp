@@ -197,7 +197,7 @@ NumberPool poolFromBoxes(const NumberListBoxes& boxes) {
     for (int n = 1; n <= NumberListBoxes::kHighest; ++n) {
         if (!boxes.isTicked(n))
             continue;
-        const int weight = TipSheet::parseInteger(boxes.weight(n)).value_or(0);
+        const int weight = parseInteger(boxes.weight(n)).value_or(0);
         if (weight > 0)
             pool.append(n, std::min(weight, kMaxWeight));
         else if (weight == 0)

@@ -21,7 +21,7 @@ void editTipRow(AppState& state, const Ports& ports, int rowIndex) {
     NumberListBoxes& boxes = state.numberList;
     clearTicksAndMarks(boxes);
     for (int f = 0; f < TipRow::kWhiteCount; ++f) {
-        const auto number = TipSheet::parseInteger(state.tips.field(rowIndex, f));
+        const auto number = parseInteger(state.tips.field(rowIndex, f));
         if (!number)
             break;
         if (*number >= 1 && *number <= NumberListBoxes::kHighest) {
@@ -48,7 +48,7 @@ void setLuckyNumber(AppState& state, const Ports& ports) {
     const std::string answer =
         ports.userPrompts().askText(state.messages.text(Msg::LuckyNumberCaption),
                                     state.messages.text(Msg::LuckyNumberPrompt), proposal);
-    if (const auto number = TipSheet::parseInteger(answer)) {
+    if (const auto number = parseInteger(answer)) {
         state.random.setSeed(static_cast<std::uint32_t>(*number));
         state.status[1] = state.messages.text(Msg::LuckyNumberSet) + std::to_string(*number) +
                           state.messages.text(Msg::LuckyNumberSetEnd);

@@ -60,10 +60,6 @@ public:
 
     // The field validation: canonical decimal text of a value in range, else empty.
     static std::string validated(int field, std::string_view text);
-    // The number of a field's text, as every reader of numbers takes it.
-    static std::optional<int> parseInteger(std::string_view text) {
-        return powerball::parseInteger(text);
-    }
 
     // Component names of the controls, which are also the registry value names.
     static std::string fieldName(int rowIndex, int field);
