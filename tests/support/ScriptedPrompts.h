@@ -44,6 +44,25 @@ public:
         rowAnswer(boxes);
         return true;
     }
+    std::optional<std::filesystem::path> askSaveFile(const FileQuestion& question) override {
+        fileQuestions.push_back(question);
+        return fileAnswer;
+    }
+    std::optional<std::filesystem::path> askOpenFile(const FileQuestion& question) override {
+        fileQuestions.push_back(question);
+        return fileAnswer;
+    }
+    bool askYesNo(const std::string& caption, const std::string& text) override {
+        questions.push_back(caption + " / " + text);
+        return yesAnswer;
+    }
+    bool askClickScript(ClickScriptChoice& choice) override {
+        shownClickScript = choice;
+        if (!clickScriptAnswer)
+            return false;
+        clickScriptAnswer(choice);
+        return true;
+    }
     std::string askText(const std::string& caption, const std::string& prompt,
                         const std::string& defaultText) override {
         textCaption = caption;
@@ -66,6 +85,15 @@ public:
     std::function<void(NumberListBoxes&)> rowAnswer; // empty: the dialog is aborted
     std::string rowCaption;
     NumberListBoxes shownRow;
+
+    std::vector<FileQuestion> fileQuestions;
+    std::optional<std::filesystem::path> fileAnswer; // empty: the dialog is cancelled
+
+    std::vector<std::string> questions; // "caption / text" of each Yes/No box
+    bool yesAnswer = false;
+
+    std::optional<ClickScriptChoice> shownClickScript;
+    std::function<void(ClickScriptChoice&)> clickScriptAnswer; // empty: Cancel
 
     std::optional<std::string> textAnswer;
     std::string textCaption, textPrompt, textDefault;

@@ -188,7 +188,8 @@ void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {
     std::filesystem::path temporary = target;
     temporary += "." + std::to_string(::getpid()) + "." + std::to_string(++saves) + ".tmp";
     try {
-        replaceFileAtomically(target, temporary, RegistryFileFormat::format(content));
+        // The click tool's values may hold a password: only the owner reads the file.
+        replaceFileAtomically(target, temporary, RegistryFileFormat::format(content), 0600);
     } catch (const AtomicFileError& failure) {
         const bool renaming = std::string_view(failure.operation) == "replace";
         throw RegistryError((renaming ? "Cannot replace " : "Cannot write ") + quote(target) +

@@ -4,6 +4,7 @@
 #include "generator/CalculationSettings.h"
 
 #include <string>
+#include <string_view>
 
 namespace powerball {
 
@@ -15,6 +16,14 @@ struct InternetOptions {
     bool browser = false;                      // hidden check box "Linkseite aktivieren"
     std::string zweiPreis = "0,50";
     std::string einPreis = "1,00";
+
+    // The address of `path` ("/scripts/...") on the update server.
+    std::string serverAddress(std::string_view path) const {
+        std::string base = url;
+        while (!base.empty() && base.back() == '/')
+            base.pop_back();
+        return base + std::string(path);
+    }
 };
 
 // Everything the settings keep: the generator's options, the internet options, the

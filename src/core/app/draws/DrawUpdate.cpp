@@ -93,11 +93,8 @@ std::optional<std::string> failureOf(const HttpResponse& response, DayNumber day
 
 } // namespace
 
-std::string DrawUpdate::requestUrl(const std::string& baseAddress, DayNumber day) {
-    std::string base = baseAddress;
-    while (!base.empty() && base.back() == '/')
-        base.pop_back();
-    return base + kRequestPath + DrawCalendar::yyyymmdd(day);
+std::string DrawUpdate::requestUrl(const InternetOptions& options, DayNumber day) {
+    return options.serverAddress(kRequestPath + DrawCalendar::yyyymmdd(day));
 }
 
 void DrawUpdate::applyProxy(const InternetOptions& options, HttpRequest& request) {
@@ -141,7 +138,7 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
             break;
         }
         HttpRequest request;
-        request.url = requestUrl(state.internet.url, day);
+        request.url = requestUrl(state.internet, day);
         applyProxy(state.internet, request);
         request.connectTimeout = std::min(limits.connectTimeout, left);
         request.readTimeout = std::min(limits.readTimeout, left);

@@ -59,7 +59,7 @@ public:
     // request.
     static void stop(AppState& state);
 
-    static std::string requestUrl(const std::string& baseAddress, DayNumber day);
+    static std::string requestUrl(const InternetOptions& options, DayNumber day);
 
     // The proxy of the "Internet-Optionen" page: no proxy when the host is empty.
     static void applyProxy(const InternetOptions& options, HttpRequest& request);

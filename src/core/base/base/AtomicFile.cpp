@@ -1,5 +1,6 @@
 #include "base/AtomicFile.h"
 
+#include <atomic>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -39,13 +40,17 @@ void syncFolder(const std::filesystem::path& folder) {
 } // namespace
 
 void replaceFileAtomically(const std::filesystem::path& target,
-                           const std::filesystem::path& temporary, std::string_view bytes) {
+                           const std::filesystem::path& temporary, std::string_view bytes,
+                           unsigned mode) {
     errno = 0;
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                          mode == 0 ? 0666 : mode);
     if (fd < 0)
         throw AtomicFileError(lastError(), temporary, "create");
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
+    if (mode != 0)
+        ::fchmod(fd, mode);
+    else if (::stat(target.c_str(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
     const auto fail = [&](const char* step) {
         const std::error_code code = lastError();
@@ -68,6 +73,22 @@ void replaceFileAtomically(const std::filesystem::path& target,
         throw AtomicFileError(code, target, "replace");
     }
     syncFolder(target.parent_path());
+}
+
+FileSaveError::FileSaveError(const std::filesystem::path& failedFile, const std::string& reason)
+    : std::runtime_error("Cannot write \"" + failedFile.string() + "\": " + reason),
+      file(failedFile) {}
+
+void saveFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                        unsigned mode) {
+    static std::atomic<unsigned> saves{0};
+    std::filesystem::path temporary = target;
+    temporary += "." + std::to_string(::getpid()) + "." + std::to_string(++saves) + ".tmp";
+    try {
+        replaceFileAtomically(target, temporary, bytes, mode);
+    } catch (const AtomicFileError& failure) {
+        throw FileSaveError(target, failure.code().message());
+    }
 }
 
 } // namespace powerball

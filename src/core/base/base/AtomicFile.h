@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -18,7 +20,23 @@ struct AtomicFileError : std::system_error {
     const char* operation;      // "create", "write", "flush to disk", "close", "replace"
 };
 
+// `mode`: 0 keeps the bits of an existing target and gives a new one the usual 0666 less the
+// umask; any other value is set on the file whatever it had, for files only its owner may read.
 void replaceFileAtomically(const std::filesystem::path& target,
-                           const std::filesystem::path& temporary, std::string_view bytes);
+                           const std::filesystem::path& temporary, std::string_view bytes,
+                           unsigned mode = 0);
+
+// A file the program writes whole (a tip file, a listing, a filled script) that could not be
+// written; the message names the file and the system's reason, and the old file is intact.
+class FileSaveError : public std::runtime_error {
+public:
+    FileSaveError(const std::filesystem::path& file, const std::string& reason);
+    std::filesystem::path file;
+};
+
+// replaceFileAtomically with a temporary name of its own beside the target, so that two
+// saves at once never share one; a failure becomes a FileSaveError.
+void saveFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                        unsigned mode = 0);
 
 } // namespace powerball

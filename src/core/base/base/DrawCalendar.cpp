@@ -63,6 +63,10 @@ int DrawCalendar::weekday(DayNumber day) {
     return static_cast<int>(std::chrono::weekday{sysDays(day)}.c_encoding());
 }
 
+DayNumber DrawCalendar::datePart(double date) {
+    return static_cast<DayNumber>(std::floor(date));
+}
+
 DayNumber DrawCalendar::roundToDay(double date) {
     return static_cast<DayNumber>(std::nearbyint(date));
 }
@@ -107,6 +111,13 @@ std::optional<DayNumber> DrawCalendar::parseYyyymmdd(std::string_view text) {
         return std::nullopt;
     return validDate(parseDigits(text.substr(0, 4)), parseDigits(text.substr(4, 2)),
                      parseDigits(text.substr(6, 2)));
+}
+
+DayNumber DrawCalendar::drawDayAfter(DayNumber day) {
+    DayNumber next = day + 1;
+    while (!isDrawDay(next))
+        ++next;
+    return next;
 }
 
 bool DrawCalendar::isDrawDay(DayNumber day) {

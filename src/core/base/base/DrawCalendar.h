@@ -39,6 +39,8 @@ public:
 
     // A picker date with a time of day, rounded to the nearest day; a half goes to the even day.
     static DayNumber roundToDay(double date);
+    // The day a date with a time of day falls on: its date part.
+    static DayNumber datePart(double date);
 
     static std::string yyyymmdd(DayNumber day);
     static std::string isoDate(DayNumber day);      // yyyy-mm-dd
@@ -51,6 +53,9 @@ public:
     // other day + 4); since 23 August 2021 they are on Mondays, Wednesdays and Saturdays.
     static DayNumber nextDrawDay(DayNumber day);
     static bool isDrawDay(DayNumber day);
+    // The first real draw day strictly after `day`, whatever weekday `day` is: the date a
+    // tip made on that day plays for.
+    static DayNumber drawDayAfter(DayNumber day);
 
     // Abbreviated weekday names, Sunday first. German as built; the window may set the
     // names of the user's locale.

@@ -33,6 +33,7 @@ inline constexpr int LuckyNumberSet = 22;
 inline constexpr int LuckyNumberSetEnd = 23;
 inline constexpr int TipDistribution = 25;
 inline constexpr int OverdueCaption = 26;
+inline constexpr int TipTitle = 28; // "Velmars Dediv-Tipp für ", title of the printed tips
 inline constexpr int Tip = 29;
 // Status texts of the generator run, from the pool to the end.
 inline constexpr int PairsStatus = 35;

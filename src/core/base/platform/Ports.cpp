@@ -38,4 +38,9 @@ EventPump& Ports::eventPump() const {
     return events ? *events : idle;
 }
 
+Shell& Ports::desktopShell() const {
+    static NoShell none;
+    return shell ? *shell : none;
+}
+
 } // namespace powerball

@@ -4,6 +4,7 @@
 #include "platform/EventPump.h"
 #include "platform/HttpClient.h"
 #include "platform/RegistryStore.h"
+#include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UserPrompts.h"
 
@@ -42,6 +43,7 @@ struct Ports {
     RegistryStore* registry = nullptr;
     HttpClient* http = nullptr;
     EventPump* events = nullptr;
+    Shell* shell = nullptr;
 
     SoundPlayer& soundPlayer() const;
     UserPrompts& userPrompts() const;
@@ -49,6 +51,7 @@ struct Ports {
     RegistryStore& registryStore() const;
     HttpClient& httpClient() const;
     EventPump& eventPump() const;
+    Shell& desktopShell() const;
 };
 
 } // namespace powerball

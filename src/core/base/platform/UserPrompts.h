@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ClickScriptChoice.h"
 #include "platform/DrawEntry.h"
 #include "platform/FileQuestion.h"
 #include "platform/NumberListBoxes.h"
@@ -64,6 +65,21 @@ public:
     virtual bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) {
         (void)caption;
         (void)boxes;
+        return false;
+    }
+
+    // A question box with the buttons Yes and No; true for Yes. A face that cannot ask
+    // answers No.
+    virtual bool askYesNo(const std::string& caption, const std::string& text) {
+        (void)caption;
+        (void)text;
+        return false;
+    }
+
+    // The dialog choosing the click script and its parameters, filled with `choice`; the
+    // values come back as the user left them. True when it closed with OK.
+    virtual bool askClickScript(ClickScriptChoice& choice) {
+        (void)choice;
         return false;
     }
 

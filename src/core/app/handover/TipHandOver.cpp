@@ -1,0 +1,24 @@
+#include "handover/TipHandOver.h"
+
+#include "base/AtomicFile.h"
+#include "output/TipFile.h"
+#include "output/TipFileCommands.h"
+
+namespace powerball {
+
+HandOverResult handOverTips(AppState& state, const Ports& ports, ClickStart mode) {
+    const std::filesystem::path folder = state.tipFolder();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw FileSaveError(folder, error.message());
+
+    HandOverResult result;
+    result.handOverFile = folder / TipFile::handOverName(state.selectedDate);
+    writeTipFile(state.tips, result.handOverFile);
+    state.handOverPath = result.handOverFile;
+    result.start = startClickScript(state, ports, mode);
+    return result;
+}
+
+} // namespace powerball

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "platform/Ports.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace powerball {
+
+// Writes the sheet's tip file in place of `file`: the old file stays whole when the write
+// fails, and the FileSaveError names the file and the reason.
+void writeTipFile(const TipSheet& sheet, const std::filesystem::path& file);
+
+// "Speichern des Tipps": asks for the file in the program folder with the proposed name of
+// the next draw and writes it. Returns the file written, nothing when the dialog was
+// cancelled.
+std::optional<std::filesystem::path> saveTips(AppState& state, const Ports& ports);
+
+// Saves to `file` without a dialog, as the command line does.
+void saveTipsTo(const AppState& state, const std::filesystem::path& file);
+
+// "Tipp laden aus Datei": asks for a tip file, clears the unlocked rows and fills all 12
+// rows from it, then checks the sheet against the draw of the selected date; the check runs
+// also when the dialog was cancelled. A file that cannot be read changes nothing. Returns
+// the file loaded.
+std::optional<std::filesystem::path> loadTips(AppState& state, const Ports& ports);
+
+// Loads `file` into the sheet and checks it, as the command line does.
+void loadTipsFrom(AppState& state, const Ports& ports, const std::filesystem::path& file);
+
+} // namespace powerball

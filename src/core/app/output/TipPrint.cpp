@@ -1,0 +1,24 @@
+#include "output/TipPrint.h"
+
+#include "base/AtomicFile.h"
+#include "output/TipListing.h"
+
+namespace powerball {
+
+std::string tipListing(const AppState& state) {
+    return TipListing::text(state.tips, state.messages.text(Msg::TipTitle),
+                            TipListing::titleDay(state.currentDraw.date));
+}
+
+void writeTipListing(const AppState& state, const std::filesystem::path& file) {
+    saveFileAtomically(file, tipListing(state));
+}
+
+std::filesystem::path printTips(AppState& state, const Ports& ports) {
+    const std::filesystem::path file = state.programFolder / TipListing::kFileName;
+    writeTipListing(state, file);
+    ports.desktopShell().open(file.string());
+    return file;
+}
+
+} // namespace powerball

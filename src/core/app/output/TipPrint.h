@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "platform/Ports.h"
+
+#include <filesystem>
+#include <string>
+
+namespace powerball {
+
+// The listing of the sheet as "Tipp ausdrucken" prints it, titled with the draw after the
+// shown draw. A counting row that is not all whole numbers raises a TipListingError.
+std::string tipListing(const AppState& state);
+
+// Writes the listing to `file` (atomically) without showing it.
+void writeTipListing(const AppState& state, const std::filesystem::path& file);
+
+// "Tipp ausdrucken": writes "Tipp.txt" in the program folder and has the desktop show it.
+// When a row cannot be printed nothing is written and nothing shown. Returns the file.
+std::filesystem::path printTips(AppState& state, const Ports& ports);
+
+} // namespace powerball
