@@ -1,0 +1,245 @@
+#include "output/TipFile.h"
+#include "output/TipFileCommands.h"
+
+#include "base/AtomicFile.h"
+#include "base/FileReading.h"
+#include "ScriptedPrompts.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
+
+using namespace powerball;
+using powerball::testing::day;
+using powerball::testing::ScriptedPrompts;
+using powerball::testing::TempFolder;
+
+namespace {
+
+std::string fileText(const std::filesystem::path& file) {
+    return readFileBytes(file, 1 << 20);
+}
+
+void writeText(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::array<std::string, TipRow::kFieldCount> fieldsOf(const TipSheet& sheet, int row) {
+    return sheet.row(row).fields;
+}
+
+struct LineCase {
+    const char* line;
+    std::array<std::string, TipRow::kFieldCount> fields;
+};
+
+class TipFileLine : public ::testing::TestWithParam<LineCase> {};
+
+// Each visible field takes the text before the next comma; once no comma is left the
+// visible fields are empty and the hidden field takes the rest. Values outside the ranges
+// (1..69 white, 1..26 Powerball and hidden field) and non-numbers leave their field empty.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TipFileLine,
+    ::testing::Values(LineCase{"3,17,22,45,61,9,", {"3", "17", "22", "45", "61", "9", ""}},
+                      LineCase{"1,2,3", {"1", "2", "", "", "", "", "3"}},
+                      LineCase{"5,70,12,44,8,30,", {"5", "", "12", "44", "8", "", ""}},
+                      LineCase{"3,17,22,45,61,9,26", {"3", "17", "22", "45", "61", "9", "26"}},
+                      LineCase{"3,17,22,45,61,9,4,5", {"3", "17", "22", "45", "61", "9", ""}},
+                      LineCase{"07,8,x,,-1,0,", {"7", "8", "", "", "", "", ""}},
+                      LineCase{"", {"", "", "", "", "", "", ""}}));
+
+TEST_P(TipFileLine, FillsTheFieldsAsTheReaderCutsTheLine) {
+    TipSheet sheet;
+    TipFile::fill(sheet, std::string(GetParam().line) + "\r\n");
+    EXPECT_EQ(fieldsOf(sheet, 0), GetParam().fields);
+}
+
+TEST(TipFile, WritesTheCountingRowsInSheetOrderWithoutGaps) {
+    TipSheet sheet;
+    sheet.setLine(0, "3,17,22,45,61,9");
+    sheet.setLine(2, "1,2,3,4,5,6,7");
+    sheet.setLine(4, ",2,3,4,5,6"); // no first white number: the row does not count
+    EXPECT_EQ(TipFile::text(sheet), "3,17,22,45,61,9,\r\n1,2,3,4,5,6,7\r\n");
+    EXPECT_EQ(TipFile::text(TipSheet{}), "");
+
+    // Read back, the former row 3 is row 2 and rows 3..12 are empty.
+    TipSheet loaded;
+    TipFile::fill(loaded, TipFile::text(sheet));
+    EXPECT_EQ(loaded.line(1), "1,2,3,4,5,6,7");
+    for (int r = 2; r < TipSheet::kRowCount; ++r)
+        EXPECT_EQ(loaded.line(r), ",,,,,,") << r;
+}
+
+TEST(TipFile, AFullSheetComesBackFieldForField) {
+    TipSheet sheet;
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        for (int f = 0; f < TipRow::kFieldCount; ++f)
+            sheet.setField(r, f, std::to_string(1 + (r * 7 + f * 3) % 26));
+    TipSheet loaded;
+    TipFile::fill(loaded, TipFile::text(sheet));
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        EXPECT_EQ(fieldsOf(loaded, r), fieldsOf(sheet, r)) << r;
+}
+
+TEST(TipFile, LinuxLineEndsLoadTheSame) {
+    TipSheet crlf, lf;
+    TipFile::fill(crlf, "1,2,3,4,5,6,\r\n7,8,9,10,11,12,13\r\n");
+    TipFile::fill(lf, "1,2,3,4,5,6,\n7,8,9,10,11,12,13\n");
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        EXPECT_EQ(crlf.line(r), lf.line(r)) << r;
+    EXPECT_EQ(lf.line(1), "7,8,9,10,11,12,13");
+}
+
+TEST(TipFile, ReadsOnlyTheFirstTwelveLines) {
+    std::string bytes;
+    for (int n = 1; n <= 13; ++n)
+        bytes += std::to_string(n) + ",1,1,1,1,1,\r\n";
+    TipSheet sheet;
+    TipFile::fill(sheet, bytes);
+    EXPECT_EQ(sheet.field(11, 0), "12");
+}
+
+struct NameCase {
+    const char* selected;
+    const char* proposed;
+};
+
+class ProposedTipFileName : public ::testing::TestWithParam<NameCase> {};
+
+// The name is that of the draw the tips play for: the first draw day after the selected
+// date, Mondays included since 23 August 2021.
+INSTANTIATE_TEST_SUITE_P(Cases, ProposedTipFileName,
+                         ::testing::Values(NameCase{"2015-10-10", "20151014.vlt"}, // Saturday
+                                           NameCase{"2015-10-14", "20151017.vlt"}, // Wednesday
+                                           NameCase{"2015-10-16", "20151017.vlt"}, // Friday
+                                           NameCase{"2015-10-12", "20151014.vlt"}, // Monday
+                                           NameCase{"2021-08-21", "20210823.vlt"},
+                                           NameCase{"2026-12-07", "20261209.vlt"},
+                                           NameCase{"2026-12-05", "20261207.vlt"}));
+
+TEST_P(ProposedTipFileName, IsTheNextDrawDay) {
+    EXPECT_EQ(TipFile::proposedName(day(GetParam().selected)), GetParam().proposed);
+    // A picker date with a time of day falls on its date part.
+    EXPECT_EQ(TipFile::proposedName(day(GetParam().selected) + 0.75), GetParam().proposed);
+}
+
+TEST(TipFile, HandOverNameIsTheSelectedDatePlusAWeek) {
+    EXPECT_EQ(TipFile::handOverName(day("2015-10-10")), "20151017.vlt");
+    EXPECT_EQ(TipFile::handOverName(day("2015-10-14")), "20151021.vlt");
+}
+
+class TipFileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+        state.programFolder = folder.path();
+        state.selectedDate = day("2015-10-10");
+        state.checkEnabled = true;
+        ports.prompts = &prompts;
+    }
+
+    TempFolder folder;
+    AppState state;
+    ScriptedPrompts prompts;
+    Ports ports;
+};
+
+TEST_F(TipFileCommands, SaveAsksInTheProgramFolderWithTheProposedName) {
+    state.tips.setLine(0, "3,17,22,45,61,9");
+    prompts.fileAnswer = folder.file("mine.vlt");
+    ASSERT_EQ(saveTips(state, ports), folder.file("mine.vlt"));
+
+    ASSERT_EQ(prompts.fileQuestions.size(), 1u);
+    const FileQuestion& asked = prompts.fileQuestions[0];
+    EXPECT_EQ(asked.filter, "Tippdatei (*.vlt)");
+    EXPECT_EQ(asked.defaultExtension, "vlt");
+    EXPECT_EQ(asked.folder, folder.path());
+    EXPECT_EQ(asked.proposedName, "20151014.vlt");
+    EXPECT_EQ(fileText(folder.file("mine.vlt")), "3,17,22,45,61,9,\r\n");
+
+    prompts.fileAnswer.reset();
+    state.tips.setLine(0, "1,2,3,4,5,6");
+    EXPECT_EQ(saveTips(state, ports), std::nullopt);
+    EXPECT_EQ(fileText(folder.file("mine.vlt")), "3,17,22,45,61,9,\r\n");
+}
+
+TEST_F(TipFileCommands, LoadOverwritesLockedRowsAndChecksTheSheet) {
+    writeText(folder.file("two.vlt"), "1,2,7,19,33,12,\r\n4,5,6,8,9,10,\r\n");
+    for (int r = 0; r < 4; ++r)
+        state.tips.setLine(r, "11,12,13,14,15,16");
+    state.tips.toggleLock(0);
+    state.tips.toggleLock(3);
+    prompts.fileAnswer = folder.file("two.vlt");
+
+    ASSERT_EQ(loadTips(state, ports), folder.file("two.vlt"));
+    EXPECT_EQ(state.tips.line(0), "1,2,7,19,33,12,");
+    EXPECT_EQ(state.tips.line(1), "4,5,6,8,9,10,");
+    EXPECT_EQ(state.tips.line(3), ",,,,,,") << "a locked row beyond the file's end is emptied";
+    EXPECT_TRUE(state.tips.row(0).locked);
+    EXPECT_TRUE(state.tips.row(3).locked);
+    EXPECT_FALSE(state.tips.row(1).locked);
+    // Checked against the draw of 10 October 2015 (7 19 33 45 60, Powerball 12).
+    EXPECT_EQ(DrawCalendar::isoDate(DrawCalendar::roundToDay(state.currentDraw.date)),
+              "2015-10-10");
+    EXPECT_FALSE(state.tips.row(0).hitText.empty());
+}
+
+TEST_F(TipFileCommands, AnEmptyFileEmptiesEveryRowLockedOnesToo) {
+    writeText(folder.file("empty.vlt"), "");
+    state.tips.setLine(5, "1,2,3,4,5,6");
+    state.tips.toggleLock(5);
+    loadTipsFrom(state, ports, folder.file("empty.vlt"));
+    EXPECT_EQ(state.tips.line(5), ",,,,,,");
+}
+
+TEST_F(TipFileCommands, CancelledLoadStillChecksAndAnUnreadableFileChangesNothing) {
+    state.tips.setLine(0, "7,19,33,45,60,12");
+    EXPECT_EQ(loadTips(state, ports), std::nullopt);
+    EXPECT_EQ(state.tips.line(0), "7,19,33,45,60,12,");
+    EXPECT_NE(state.currentDraw.date, 0.0) << "the check ran";
+
+    state.currentDraw = {};
+    prompts.fileAnswer = folder.file("missing.vlt");
+    EXPECT_THROW(loadTips(state, ports), FileReadError);
+    EXPECT_EQ(state.tips.line(0), "7,19,33,45,60,12,");
+    EXPECT_EQ(state.currentDraw.date, 0.0) << "no check after a failed load";
+
+    prompts.fileAnswer = folder.path(); // a folder is no file
+    EXPECT_THROW(loadTips(state, ports), FileReadError);
+}
+
+// A file limit makes the write stop part-way, as a full disk does.
+TEST_F(TipFileCommands, ASaveThatFailsPartWayLeavesTheOldFileWhole) {
+    const std::filesystem::path file = folder.file("keep.vlt");
+    writeText(file, "1,2,3,4,5,6,\r\n");
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        state.tips.setLine(r, "61,62,63,64,65,26,26");
+
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+    rlimit small = oldLimit;
+    small.rlim_cur = 40;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    std::string message;
+    try {
+        saveTipsTo(state, file);
+    } catch (const FileSaveError& failure) {
+        message = failure.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("too large"), std::string::npos) << message;
+    EXPECT_EQ(fileText(file), "1,2,3,4,5,6,\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator{}),
+              2)
+        << "only the draw file and the tip file: no temporary left";
+}
+
+} // namespace
