@@ -60,6 +60,26 @@ TEST_F(RegistryFileStoreTest, ReadingLeavesNoTraceAndSavingCreatesTheFile) {
         << "no temporary file is left behind";
 }
 
+// The click tool's values may hold a password: the file is the owner's alone, also when an
+// older one was readable by others.
+TEST_F(RegistryFileStoreTest, OnlyItsOwnerCanReadTheFile) {
+    namespace fs = std::filesystem;
+    constexpr auto others = fs::perms::group_all | fs::perms::others_all;
+    RegistryFileStore store(file);
+    store.setValue("SOFTWARE\\Velmar\\Klickwerk\\Settings", "ZudarAvodaText2",
+                   {static_cast<std::uint32_t>(RegistryType::String), {'p', 'w'}});
+    store.flush();
+    EXPECT_EQ(fs::status(file).permissions() & others, fs::perms::none);
+
+    fs::permissions(file, fs::perms::group_read | fs::perms::others_read, fs::perm_options::add);
+    store.setValue("SOFTWARE\\Velmar\\Klickwerk\\Settings", "ZudarAvodaText1",
+                   {static_cast<std::uint32_t>(RegistryType::String), {'x'}});
+    store.flush();
+    EXPECT_EQ(fs::status(file).permissions() & others, fs::perms::none);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(RegistryFileStoreTest, UmlautsAndEveryValueSurviveARestart) {
     AppState state;
     {
