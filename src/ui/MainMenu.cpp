@@ -47,6 +47,11 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     m_handOver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_handOver->setVisible(false);
 
+    // The platform's print dialog with a preview of the tip listing, beside the listing file
+    // that "Tipp ausdrucken" hands to the desktop.
+    m_print = menuAction(bar, u"actionPrint"_s, u"&Drucken…"_s);
+    m_print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+
     m_close = menuAction(bar, u"actionClose"_s, u"&Schließen"_s);
 }
 

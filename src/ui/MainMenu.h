@@ -11,8 +11,8 @@ class QMenuBar;
 
 namespace powerball::ui {
 
-// The main menu: the update, the calculation, the language, the hidden hand-over and
-// closing the window. Every action carries an object name.
+// The main menu: the update, the calculation, the language, the hidden hand-over, printing
+// and closing the window. Every action carries an object name.
 class MainMenu : public QObject {
     Q_OBJECT
 
@@ -22,8 +22,12 @@ public:
     QAction* closeAction() const { return m_close; }
     QAction* loadDrawsAction() const { return m_loadDraws; }
     QAction* calculateAction() const { return m_calculate; }
+    QAction* handOverAction() const { return m_handOver; }
+    QAction* printAction() const { return m_print; }
     // Every action with a keyboard shortcut.
-    QList<QAction*> shortcutActions() const { return {m_loadDraws, m_calculate, m_handOver}; }
+    QList<QAction*> shortcutActions() const {
+        return {m_loadDraws, m_calculate, m_handOver, m_print};
+    }
 
     // Puts the check mark on the language of the index (1 deutsch .. 9 हिंदी); any other
     // index checks none.
@@ -41,6 +45,7 @@ private:
     QAction* m_loadDraws = nullptr;
     QAction* m_calculate = nullptr;
     QAction* m_handOver = nullptr;
+    QAction* m_print = nullptr;
     QActionGroup* m_languages = nullptr;
     std::vector<LanguageEntry> m_languageEntries;
 };

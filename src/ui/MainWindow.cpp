@@ -14,6 +14,7 @@
 #include "MessagePage.h"
 #include "OptionControls.h"
 #include "TipOverviewPage.h"
+#include "TipPrintPreview.h"
 #include "TipSheetView.h"
 #include "app/AppShell.h"
 #include "app/Settings.h"
@@ -23,6 +24,9 @@
 #include "evaluation/TipCheck.h"
 #include "generator/GeneratorRun.h"
 #include "generator/TipSheetEditing.h"
+#include "handover/TipHandOver.h"
+#include "output/TipFileCommands.h"
+#include "output/TipPrint.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +55,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
     m_menu = new MainMenu(menuBar());
     new MenuShortcutPriority(this, m_menu->shortcutActions());
     m_status = std::make_unique<StatusPanels>(statusBar());
+    m_ports.shell = &m_shell;
     connectCommands();
 
     m_state.onChanged = [this] { showState(); };
@@ -122,6 +127,12 @@ void MainWindow::connectCommands() {
     connect(sheet, &TipSheetView::editRequested, this, &MainWindow::editRow);
     connect(m_overview, &TipOverviewPage::luckyNumberRequested, this, &MainWindow::luckyNumber);
     connect(m_menu->calculateAction(), &QAction::triggered, this, &MainWindow::calculateTips);
+    connect(m_overview, &TipOverviewPage::saveRequested, this, &MainWindow::saveTips);
+    connect(m_overview, &TipOverviewPage::loadRequested, this, &MainWindow::loadTips);
+    connect(m_overview, &TipOverviewPage::printRequested, this, &MainWindow::printTips);
+    connect(m_menu->printAction(), &QAction::triggered, this, &MainWindow::previewPrint);
+    connect(m_overview, &TipOverviewPage::handOverRequested, this, &MainWindow::handOverTips);
+    connect(m_menu->handOverAction(), &QAction::triggered, this, &MainWindow::handOverTips);
     connect(m_overview, &TipOverviewPage::tipDistributionRequested, this,
             [this] { runStatisticCommand(StatisticKind::TipDistribution); });
 
@@ -407,6 +418,26 @@ void MainWindow::statisticRequested(StatisticKind kind, bool onChartPage) {
         else
             runStatistic(m_state, kind);
     });
+}
+
+void MainWindow::saveTips() {
+    runCommand([this] { powerball::saveTips(m_state, m_ports); });
+}
+
+void MainWindow::loadTips() {
+    runCommand([this] { powerball::loadTips(m_state, m_ports); });
+}
+
+void MainWindow::printTips() {
+    runCommand([this] { powerball::printTips(m_state, m_ports); });
+}
+
+void MainWindow::previewPrint() {
+    runCommand([this] { showTipPrintPreview(qs(tipListing(m_state)), this); });
+}
+
+void MainWindow::handOverTips() {
+    runCommand([this] { powerball::handOverTips(m_state, m_ports); });
 }
 
 } // namespace powerball::ui

@@ -3,6 +3,7 @@
 #include "PageScaler.h"
 #include "QtEventPump.h"
 #include "QtHttpClient.h"
+#include "QtShell.h"
 #include "QtSoundPlayer.h"
 #include "QtUserPrompts.h"
 #include "StatusPanels.h"
@@ -51,6 +52,8 @@ public:
     const AppState& state() const { return m_state; }
     // The window's message boxes and dialogs, for tests to answer in advance.
     QtUserPrompts& prompts() { return m_prompts; }
+    // The desktop's hands, for tests to watch what is shown and started.
+    void setShell(Shell& shell) { m_ports.shell = &shell; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,6 +99,11 @@ private:
     void optionSet(const QString& control, int value);
     void spinTouched(const QString& control, bool pressed);
     void statisticRequested(StatisticKind kind, bool onChartPage);
+    void saveTips();
+    void loadTips();
+    void printTips();
+    void previewPrint();
+    void handOverTips();
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -103,6 +111,7 @@ private:
     SystemClock m_clock;
     QtHttpClient m_http;
     QtEventPump m_events;
+    QtShell m_shell;
     Ports m_ports;
 
     QTabWidget* m_pages = nullptr;

@@ -1,5 +1,6 @@
 #include "QtUserPrompts.h"
 
+#include "ClickScriptDialog.h"
 #include "Conversions.h"
 #include "DrawEntryDialog.h"
 #include "NumberListDialog.h"
@@ -145,6 +146,30 @@ std::optional<std::filesystem::path> QtUserPrompts::askFile(Asked::Kind kind,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return toPath(dialog.selectedFiles().constFirst());
+}
+
+bool QtUserPrompts::askYesNo(const std::string& caption, const std::string& text) {
+    Asked asked;
+    asked.kind = Asked::Kind::Question;
+    asked.caption = qs(caption);
+    asked.text = qs(text);
+    asked.format = Qt::PlainText;
+    std::optional<QString> answer;
+    if (answeredInAdvance(asked, answer))
+        return answer.has_value();
+    QMessageBox box(QMessageBox::Question, asked.caption, asked.text,
+                    QMessageBox::Yes | QMessageBox::No, frontParent());
+    box.setObjectName(u"questionBox"_s);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtUserPrompts::askClickScript(ClickScriptChoice& choice) {
+    ClickScriptDialog dialog(choice, *this, frontParent());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    choice = dialog.choice();
+    return accepted;
 }
 
 void QtUserPrompts::setNextAnswer(std::optional<QString> answer) {

@@ -23,7 +23,7 @@ class QtUserPrompts : public UserPrompts {
 public:
     // A prompt that a queued answer took, as it would have stood in front of the user.
     struct Asked {
-        enum class Kind { Message, Failure, Warning, Text, SaveFile, OpenFile };
+        enum class Kind { Message, Failure, Warning, Text, SaveFile, OpenFile, Question };
         Kind kind = Kind::Message;
         QString caption;
         QString text;        // the box's text, the input box's label, the proposed file name
@@ -49,11 +49,14 @@ public:
                         const std::string& defaultText) override;
     std::optional<std::filesystem::path> askSaveFile(const FileQuestion& question) override;
     std::optional<std::filesystem::path> askOpenFile(const FileQuestion& question) override;
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    bool askClickScript(ClickScriptChoice& choice) override;
 
     // For tests: while answers are queued, the next message box, input box or file dialog
     // takes the first of them instead of showing itself, and what it asked is recorded. An
-    // answer is the text typed or the file chosen; none stands for Cancel. A message box only
-    // has OK and takes any answer. The list and entry dialogs always show.
+    // answer is the text typed or the file chosen; none stands for Cancel (No in a question
+    // box, where any text stands for Yes). A message box only has OK and takes any answer.
+    // The list, entry and click-script dialogs always show.
     void setNextAnswer(std::optional<QString> answer = std::nullopt);
     const std::vector<Asked>& asked() const { return m_asked; }
 

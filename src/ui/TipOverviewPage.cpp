@@ -73,15 +73,22 @@ QWidget* TipOverviewPage::buildCommandColumn() {
     QPushButton* clearAll = commandButton(u"clearAllTipsButton"_s, u"Löschen aller Tipps"_s, true);
     connect(clearAll, &QPushButton::clicked, this, &TipOverviewPage::clearAllRequested);
     layout->addWidget(clearAll);
-    layout->addWidget(commandButton(u"saveTipsButton"_s, u"Speichern des Tipps"_s, false));
-    layout->addWidget(commandButton(u"loadTipsButton"_s, u"Tipp laden aus Datei"_s, false));
+    QPushButton* save = commandButton(u"saveTipsButton"_s, u"Speichern des Tipps"_s, true);
+    connect(save, &QPushButton::clicked, this, &TipOverviewPage::saveRequested);
+    layout->addWidget(save);
+    QPushButton* load = commandButton(u"loadTipsButton"_s, u"Tipp laden aus Datei"_s, true);
+    connect(load, &QPushButton::clicked, this, &TipOverviewPage::loadRequested);
+    layout->addWidget(load);
     layout->addWidget(commandButton(u"searchTipsButton"_s, u"Tipps in DB suchen"_s, false));
     QPushButton* distribution =
         commandButton(u"tipDistributionButton"_s, u"Verteilung der Tipps"_s, true);
     distribution->setToolTip(u"Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"_s);
     connect(distribution, &QPushButton::clicked, this, &TipOverviewPage::tipDistributionRequested);
     layout->addWidget(distribution);
-    layout->addWidget(commandButton(u"printTipsButton"_s, u"Tipp ausdrucken"_s, false));
+    QPushButton* print = commandButton(u"printTipsButton"_s, u"Tipp ausdrucken"_s, true);
+    print->setToolTip(u"Drucken SIe hier die berechneten Tipps aus"_s);
+    connect(print, &QPushButton::clicked, this, &TipOverviewPage::printRequested);
+    layout->addWidget(print);
     layout->addStretch(1);
     layout->addWidget(banner(u"makerBanner"_s, u"w w w . v e l m a r . d e"_s, column));
     layout->addWidget(banner(u"productBanner"_s, u"L u m e r o   V 2 . 0"_s, column));
@@ -111,7 +118,10 @@ QWidget* TipOverviewPage::buildBottomPanel() {
     luck->setToolTip(
         u"Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"_s);
     layout->addWidget(luck);
-    layout->addWidget(commandButton(u"handOverButton"_s, u"Tipp &abgeben"_s, false));
+    QPushButton* handOver = commandButton(u"handOverButton"_s, u"Tipp &abgeben"_s, true);
+    handOver->setToolTip(u"Hier können Sie den Tipp Online abgeben"_s);
+    connect(handOver, &QPushButton::clicked, this, &TipOverviewPage::handOverRequested);
+    layout->addWidget(handOver);
     return panel;
 }
 

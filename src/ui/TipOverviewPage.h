@@ -30,6 +30,10 @@ Q_SIGNALS:
     void rowCountChanged(int rows);
     void calculateRequested();
     void luckyNumberRequested();
+    void saveRequested();
+    void loadRequested();
+    void printRequested();
+    void handOverRequested();
 
 private:
     QWidget* buildCommandColumn();

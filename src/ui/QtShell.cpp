@@ -1,0 +1,28 @@
+#include "QtShell.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+namespace powerball::ui {
+
+void QtShell::open(const std::string& target) {
+    const QString text = QString::fromStdString(target);
+    const QUrl url = text.startsWith(QLatin1String("http://")) ||
+                             text.startsWith(QLatin1String("https://"))
+                         ? QUrl(text)
+                         : QUrl::fromLocalFile(text);
+    // Without an associated program nothing happens; there is nothing to tell the user.
+    QDesktopServices::openUrl(url);
+}
+
+void QtShell::startDetached(const std::filesystem::path& program,
+                            const std::vector<std::string>& arguments) {
+    QStringList list;
+    for (const std::string& argument : arguments)
+        list << QString::fromStdString(argument);
+    QProcess::startDetached(QString::fromStdString(program.string()), list);
+}
+
+} // namespace powerball::ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace powerball::ui {
+
+// The platform's print dialog with a preview of the tip listing, set in a fixed-width font so
+// the columns stand as in "Tipp.txt". The dialog also prints to PDF.
+void showTipPrintPreview(const QString& listing, QWidget* parent);
+
+} // namespace powerball::ui
