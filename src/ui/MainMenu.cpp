@@ -43,9 +43,11 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 
     buildLanguageMenu(bar);
 
-    m_handOver = menuAction(bar, u"actionHandOver"_s, u"&Abgeben"_s);
+    // The entry "&Abgeben" is never shown but its Ctrl+G works: it belongs to the window
+    // instead of the bar, as Qt switches off the shortcut of an action that is hidden.
+    m_handOver = menuAction(bar->parentWidget() ? bar->parentWidget() : bar, u"actionHandOver"_s,
+                            u"&Abgeben"_s);
     m_handOver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_handOver->setVisible(false);
 
     // The platform's print dialog with a preview of the tip listing, beside the listing file
     // that "Tipp ausdrucken" hands to the desktop.

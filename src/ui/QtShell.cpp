@@ -9,10 +9,10 @@ namespace powerball::ui {
 
 void QtShell::open(const std::string& target) {
     const QString text = QString::fromStdString(target);
-    const QUrl url = text.startsWith(QLatin1String("http://")) ||
-                             text.startsWith(QLatin1String("https://"))
-                         ? QUrl(text)
-                         : QUrl::fromLocalFile(text);
+    const QUrl url =
+        text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://"))
+            ? QUrl(text)
+            : QUrl::fromLocalFile(text);
     // Without an associated program nothing happens; there is nothing to tell the user.
     QDesktopServices::openUrl(url);
 }

@@ -2,13 +2,13 @@
 #include "handover/ClickScriptStart.h"
 #include "handover/TipHandOver.h"
 
+#include "RecordingShell.h"
+#include "ScriptedPrompts.h"
+#include "TempFolder.h"
 #include "base/AtomicFile.h"
 #include "base/FileReading.h"
 #include "platform/MemoryRegistryStore.h"
 #include "platform/RegistryKey.h"
-#include "RecordingShell.h"
-#include "ScriptedPrompts.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -64,12 +64,11 @@ struct FlagCase {
 
 class ClickScriptFlagsTest : public ::testing::TestWithParam<FlagCase> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ClickScriptFlagsTest,
-    ::testing::Values(FlagCase{{false, false, false}, "NEIN NEIN NEIN NEIN"},
-                      FlagCase{{false, false, true}, "NEIN NEIN JA NEIN"},
-                      FlagCase{{false, true, true}, "NEIN JA JA JA"},
-                      FlagCase{{true, true, false}, "JA JA NEIN NEIN"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ClickScriptFlagsTest,
+                         ::testing::Values(FlagCase{{false, false, false}, "NEIN NEIN NEIN NEIN"},
+                                           FlagCase{{false, false, true}, "NEIN NEIN JA NEIN"},
+                                           FlagCase{{false, true, true}, "NEIN JA JA JA"},
+                                           FlagCase{{true, true, false}, "JA JA NEIN NEIN"}));
 
 TEST_P(ClickScriptFlagsTest, OptionPlaceholders) {
     EXPECT_EQ(fill("[DAUER] [FR] [DI] [DIFR]", {}, GetParam().flags), GetParam().expected);
@@ -77,9 +76,12 @@ TEST_P(ClickScriptFlagsTest, OptionPlaceholders) {
 
 TEST(ClickScript, BytesOutsideThePlaceholdersPassUnchanged) {
     // Latin-1 umlauts, a NUL, CR LF and brackets that open no placeholder.
-    const std::string script("Gr\xfc\xdf" "e\r\n[\0[[Z1_1]] [DI [MELDUNG]\xff", 28);
-    EXPECT_EQ(fill(script, {"8,1,1,1,1,1,"}),
-              std::string("Gr\xfc\xdf" "e\r\n[\0[8] [DI [MELDUNG]\xff", 23));
+    const std::string script("Gr\xfc\xdf"
+                             "e\r\n[\0[[Z1_1]] [DI [MELDUNG]\xff",
+                             28);
+    EXPECT_EQ(fill(script, {"8,1,1,1,1,1,"}), std::string("Gr\xfc\xdf"
+                                                          "e\r\n[\0[8] [DI [MELDUNG]\xff",
+                                                          23));
 }
 
 TEST(ClickScript, AValueThatLooksLikeAPlaceholderStaysAsItIs) {
@@ -170,8 +172,7 @@ TEST_F(ClickScriptStartTest, FillsTheScriptBesideTheHandOverAndStartsTheTool) {
 
     const std::filesystem::path copy = tipFolder / "20151012.vks";
     EXPECT_EQ(result.start.filledCopy, copy);
-    EXPECT_EQ(readFileBytes(copy, 4096),
-              "3,9,1|JA|" + result.handOverFile.string() + "\r\n");
+    EXPECT_EQ(readFileBytes(copy, 4096), "3,9,1|JA|" + result.handOverFile.string() + "\r\n");
     ASSERT_EQ(shell.started.size(), 1u);
     EXPECT_EQ(shell.started[0].program, toolFolder / "Pilotex.exe");
     EXPECT_EQ(shell.started[0].arguments,
@@ -219,7 +220,8 @@ TEST_F(ClickScriptStartTest, AMissingToolOffersItsDownload) {
     tool().writeString("Path", ""); // an empty path is no tool either
     const HandOverResult result = handOverTips(state, ports);
     EXPECT_EQ(result.start.outcome, ClickStartResult::Outcome::ToolMissing);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"http://updates.example/dateien/pilotexp.exe"});
+    EXPECT_EQ(shell.opened,
+              std::vector<std::string>{"http://updates.example/dateien/pilotexp.exe"});
 }
 
 TEST_F(ClickScriptStartTest, AMissingScriptKeepsTheValuesAndStopsSilently) {
@@ -238,9 +240,9 @@ TEST_F(ClickScriptStartTest, TheScriptListHoldsOnlyClickScripts) {
     writeScript("another.VKS", "x");
     writeScript("notes.txt", "x");
     std::filesystem::create_directories(state.scriptFolder() / "folder.vks");
-    EXPECT_EQ(listClickScripts(state.scriptFolder()),
-              (std::vector<std::string>{script("another.VKS").string(),
-                                        script("portal.vks").string()}));
+    EXPECT_EQ(
+        listClickScripts(state.scriptFolder()),
+        (std::vector<std::string>{script("another.VKS").string(), script("portal.vks").string()}));
     EXPECT_TRUE(listClickScripts(folder.file("none")).empty());
 }
 

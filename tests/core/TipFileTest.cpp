@@ -1,10 +1,10 @@
 #include "output/TipFile.h"
 #include "output/TipFileCommands.h"
 
-#include "base/AtomicFile.h"
-#include "base/FileReading.h"
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
+#include "base/AtomicFile.h"
+#include "base/FileReading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "output/TipListing.h"
 #include "output/TipPrint.h"
 
-#include "base/FileReading.h"
 #include "RecordingShell.h"
 #include "TempFolder.h"
+#include "base/FileReading.h"
 
 #include <gtest/gtest.h>
 
@@ -29,15 +29,16 @@ TEST(TipListing, RowsKeepTheirNumbersAndColumns) {
     sheet.setLine(2, "10,20,30,40,50,26");
     sheet.setLine(9, "11,12,13,14,15,16");
     const std::string listing = TipListing::text(sheet, kTitle, day("2015-10-14"));
-    EXPECT_EQ(listing, "Velmars Dediv-Tipp für  14.10.2015\r\n" + kRule + "\r\n\r\n" +
-                           " 1. Velmars Dediv-Tipp für :  3   17   22   45   61   PowerBall:  9\r\n"
-                           " 2. Velmars Dediv-Tipp für :  1    2    3    4    5   PowerBall:  6\r\n"
-                           " 3.Velmars Dediv-Tipp für : 10   20   30   40   50   PowerBall: 26\r\n"
-                           "10. Velmars Dediv-Tipp für : 11   12   13   14   15   PowerBall: 16\r\n");
+    EXPECT_EQ(listing,
+              "Velmars Dediv-Tipp für  14.10.2015\r\n" + kRule + "\r\n\r\n" +
+                  " 1. Velmars Dediv-Tipp für :  3   17   22   45   61   PowerBall:  9\r\n"
+                  " 2. Velmars Dediv-Tipp für :  1    2    3    4    5   PowerBall:  6\r\n"
+                  " 3.Velmars Dediv-Tipp für : 10   20   30   40   50   PowerBall: 26\r\n"
+                  "10. Velmars Dediv-Tipp für : 11   12   13   14   15   PowerBall: 16\r\n");
 }
 
 TEST(TipListing, RowPrefixes) {
-    const std::vector<std::string> expected{" 1. ", " 2. ", " 3.",  " 4. ",  " 5. ",  " 6. ",
+    const std::vector<std::string> expected{" 1. ", " 2. ", " 3.",  " 4. ", " 5. ", " 6. ",
                                             " 7. ", " 8. ", " 9. ", "10. ", "11. ", "12. "};
     for (int r = 0; r < TipSheet::kRowCount; ++r)
         EXPECT_EQ(TipListing::rowPrefix(r), expected[static_cast<std::size_t>(r)]);

@@ -174,9 +174,9 @@ ClickStartResult startClickScript(AppState& state, const Ports& ports, ClickStar
     }
 
     const std::string filled = filledScript(state, result.script);
-    result.filledCopy = state.handOverPath.parent_path() /
-                        (DrawCalendar::yyyymmdd(ports.systemClock().today()) + "." +
-                         ClickScript::kExtension);
+    result.filledCopy =
+        state.handOverPath.parent_path() /
+        (DrawCalendar::yyyymmdd(ports.systemClock().today()) + "." + ClickScript::kExtension);
     saveFileAtomically(result.filledCopy, filled);
     result.arguments = ClickScript::toolArguments(result.filledCopy, choice);
     result.outcome = ClickStartResult::Outcome::Filled;

@@ -5,7 +5,6 @@
 #include "evaluation/TipCheck.h"
 #include "output/TipFile.h"
 
-
 namespace powerball {
 
 namespace {

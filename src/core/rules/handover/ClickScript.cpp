@@ -118,8 +118,7 @@ std::string fill(std::string_view script, const std::vector<std::string_view>& h
 
 std::vector<std::string> toolArguments(const std::filesystem::path& filledCopy,
                                        const ClickScriptChoice& choice) {
-    return {"START",      filledCopy.string(), choice.zahl1,
-            choice.text1, choice.zahl2,        choice.text2};
+    return {"START", filledCopy.string(), choice.zahl1, choice.text1, choice.zahl2, choice.text2};
 }
 
 } // namespace powerball::ClickScript
