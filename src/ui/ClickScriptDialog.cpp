@@ -67,6 +67,10 @@ ClickScriptDialog::ClickScriptDialog(const ClickScriptChoice& choice, UserPrompt
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+
+    // With a script at hand the parameters are what the user comes to change.
+    if (!choice.script.empty())
+        m_zahl1->setFocus();
 }
 
 QLineEdit* ClickScriptDialog::parameterField(const QString& name, const std::string& text) {

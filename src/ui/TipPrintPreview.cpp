@@ -24,6 +24,8 @@ void showTipPrintPreview(const QString& listing, QWidget* parent) {
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(u"printPreview"_s);
     dialog.setWindowTitle(u"Drucken"_s);
+    // Large enough to read the page without zooming first.
+    dialog.resize(780, 860);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&document](QPrinter* target) { document.print(target); });
     dialog.exec();
