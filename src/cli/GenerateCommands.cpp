@@ -20,7 +20,8 @@ namespace {
 class SeedPrompts : public StderrPrompts {
 public:
     explicit SeedPrompts(std::string seed) : m_seed(std::move(seed)) {}
-    std::string askText(const std::string&, const std::string&, const std::string&) override {
+    std::optional<std::string> askText(const std::string&, const std::string&,
+                                       const std::string&) override {
         return m_seed;
     }
 

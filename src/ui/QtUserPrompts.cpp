@@ -85,8 +85,9 @@ bool QtUserPrompts::askRowNumbers(const std::string& caption, NumberListBoxes& b
     return result == QDialog::Accepted;
 }
 
-std::string QtUserPrompts::askText(const std::string& caption, const std::string& prompt,
-                                   const std::string& defaultText) {
+std::optional<std::string> QtUserPrompts::askText(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string& defaultText) {
     QInputDialog dialog(m_parent);
     dialog.setObjectName(u"textInputDialog"_s);
     dialog.setWindowTitle(qs(caption));
@@ -99,9 +100,9 @@ std::string QtUserPrompts::askText(const std::string& caption, const std::string
     asked.defaultText = dialog.textValue();
     std::optional<QString> answer;
     if (answeredInAdvance(std::move(asked), answer))
-        return answer ? toStd(*answer) : defaultText;
+        return answer ? std::optional(toStd(*answer)) : std::nullopt;
     if (dialog.exec() != QDialog::Accepted)
-        return defaultText;
+        return std::nullopt;
     return toStd(dialog.textValue());
 }
 

@@ -45,8 +45,8 @@ public:
     std::optional<DrawEntry> askDrawNumbers(const DrawEntry& prefilled) override;
     PoolListAnswer askPoolNumbers(NumberListBoxes& boxes) override;
     bool askRowNumbers(const std::string& caption, NumberListBoxes& boxes) override;
-    std::string askText(const std::string& caption, const std::string& prompt,
-                        const std::string& defaultText) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override;
     std::optional<std::filesystem::path> askSaveFile(const FileQuestion& question) override;
     std::optional<std::filesystem::path> askOpenFile(const FileQuestion& question) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;

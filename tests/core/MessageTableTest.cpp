@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 62);
+    EXPECT_EQ(table.size(), 70);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
@@ -16,7 +16,9 @@ TEST(MessageTable, BuiltInEntries) {
     EXPECT_EQ(table.text(61), "Stop");
     for (int reserved : {13, 14, 15, 27, 44})
         EXPECT_EQ(table.text(reserved), "");
-    EXPECT_EQ(table.text(62), "");
+    // The texts set beside the analyses' results follow the original 62.
+    EXPECT_EQ(table.text(68), "Schritt ");
+    EXPECT_EQ(table.text(70), "");
     EXPECT_EQ(table.text(-1), "");
 }
 

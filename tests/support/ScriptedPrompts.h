@@ -63,11 +63,14 @@ public:
         clickScriptAnswer(choice);
         return true;
     }
-    std::string askText(const std::string& caption, const std::string& prompt,
-                        const std::string& defaultText) override {
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override {
         textCaption = caption;
         textPrompt = prompt;
         textDefault = defaultText;
+        ++textAsked;
+        if (textCancelled)
+            return std::nullopt;
         return textAnswer.value_or(defaultText);
     }
 
@@ -95,7 +98,9 @@ public:
     std::optional<ClickScriptChoice> shownClickScript;
     std::function<void(ClickScriptChoice&)> clickScriptAnswer; // empty: Cancel
 
-    std::optional<std::string> textAnswer;
+    std::optional<std::string> textAnswer; // empty: OK on the default
+    bool textCancelled = false;
+    int textAsked = 0;
     std::string textCaption, textPrompt, textDefault;
 };
 

@@ -11,6 +11,9 @@ struct RunState {
     RandomSource random;
     GeneratorState generator;
     bool generatorRunning = false;
+    // The settings analysis, which runs the generator once per week of history: the
+    // calculate button and Esc stop it after the current step.
+    RunPhase analysis = RunPhase::Idle;
     // The list dialog lives as long as the program: its ticks and weights stay between
     // uses, and each caller sets up only what it needs.
     NumberListBoxes numberList;

@@ -3,6 +3,8 @@
 #include "draws/DrawText.h"
 #include "evaluation/TipCheck.h"
 
+#include <algorithm>
+
 namespace powerball {
 
 void DrawBrowser::previous(AppState& state, const Ports& ports) {
@@ -19,6 +21,17 @@ void DrawBrowser::next(AppState& state, const Ports& ports) {
     const DrawHistory::Located located = state.drawHistory().locateByIndex(state.drawIndex + 1);
     state.drawIndex = located.index;
     show(state, ports, *located.record);
+}
+
+void DrawBrowser::next(AppState& state, const Ports& ports,
+                       const std::vector<DrawRecord>& records) {
+    if (records.empty()) {
+        next(state, ports);
+        return;
+    }
+    state.scanFromDate = state.startDate;
+    state.drawIndex = std::clamp(state.drawIndex + 1, 0, static_cast<int>(records.size()) - 1);
+    show(state, ports, records[static_cast<std::size_t>(state.drawIndex)]);
 }
 
 void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& record) {

@@ -248,11 +248,22 @@ std::string candidateStatus(const MessageTable& messages, int row, const TipCand
 }
 
 const std::string& calculateCaption(const AppState& state) {
+    if (state.analysis == RunPhase::Running)
+        return state.messages.text(Msg::Stop);
     return state.generator.caption(state.messages.text(Msg::Stop));
 }
 
 void pressCalculate(AppState& state, const Ports& ports) {
     GeneratorState& generator = state.generator;
+    // During an analysis the button only stops: the analysis and its current run.
+    if (state.analysis != RunPhase::Idle) {
+        if (state.analysis == RunPhase::Running)
+            state.analysis = RunPhase::StopRequested;
+        if (generator.phase == RunPhase::Running)
+            generator.phase = RunPhase::StopRequested;
+        state.changed();
+        return;
+    }
     if (generator.phase == RunPhase::Running) {
         generator.phase = RunPhase::StopRequested;
         state.changed();
@@ -261,6 +272,13 @@ void pressCalculate(AppState& state, const Ports& ports) {
     // A press that comes after the stop but before the stopped run has wound down would
     // start a second run inside the first, whose end then empties the new rows.
     if (state.generatorRunning || generator.busy)
+        return;
+    Run(state, ports).execute();
+}
+
+void runTipGenerator(AppState& state, const Ports& ports) {
+    if (state.generatorRunning || state.generator.busy ||
+        state.generator.phase != RunPhase::Idle)
         return;
     Run(state, ports).execute();
 }

@@ -15,7 +15,12 @@ namespace powerball {
 // once, and the running loop ends after the current candidate. Stop requests arrive
 // through the event pump, which the run calls once per candidate. A press after the stop,
 // while the stopped run still winds down, is ignored.
+// While an analysis runs the button stops the analysis and its current run instead.
 void pressCalculate(AppState& state, const Ports& ports);
+
+// One whole run as the analyses start it, whatever an analysis in progress says; nothing
+// happens while a run is going on.
+void runTipGenerator(AppState& state, const Ports& ports);
 
 // The caption of "Tipps berechnen" as the window shows it now.
 const std::string& calculateCaption(const AppState& state);

@@ -68,6 +68,14 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Tipps wurden neu berechnet",                                                    // 59
         "Zufall",                                                                        // 60
         "Stop",                                                                          // 61
+        "Zum Vergleich: so viele Reihen brächten reine Zufallstipps (erwartet)",         // 62
+        "Reihen mit mindestens 3 Richtigen: ",                                           // 63
+        " erzielt, bei reinem Zufall erwartet: ",                                        // 64
+        "Wahrscheinlichkeit, dass Zufallstipps mindestens so gut abschneiden: ",         // 65
+        "Zum Vergleich: so oft wäre es bei zufälligen Ziehungen zu erwarten",            // 66
+        "Angehalten nach der Ziehung vom ",                                              // 67
+        "Schritt ",                                                                      // 68
+        " von ",                                                                         // 69
     };
     return entries;
 }

@@ -24,6 +24,42 @@ private:
 
 // Indexes of the entries that the program reads by name.
 namespace Msg {
+// The draw analysis and the questions of a found hit.
+inline constexpr int DrawAnalysisAsk = 0;
+inline constexpr int DrawAnalysisAskEnd = 1;
+inline constexpr int DrawAnalysisCaption = 2;
+inline constexpr int DrawThresholdCaption = 3;
+inline constexpr int DrawThresholdPrompt = 4;
+inline constexpr int HitFoundAt = 5;
+inline constexpr int HitFoundGoOn = 6;
+inline constexpr int HitFoundCaption = 7;
+inline constexpr int EarlierDrawHits = 8;
+inline constexpr int NextDrawHits = 9;
+// The settings analysis.
+inline constexpr int LuckyNumberError = 16;
+inline constexpr int SettingsAnalysisAsk = 17;
+inline constexpr int SettingsAnalysisAskEnd = 18;
+inline constexpr int SettingsAnalysisCaption = 19;
+inline constexpr int SettingsReportTitle = 24;
+inline constexpr int PowerballWord = 30;
+inline constexpr int CountWithout = 31;
+inline constexpr int WithEach = 33;
+inline constexpr int RowsWord = 34;
+// The history search.
+inline constexpr int SearchThresholdCaption = 48;
+inline constexpr int SearchThresholdPrompt = 49;
+inline constexpr int SearchHitFirstRow = 50;
+inline constexpr int SearchGoOn = 51;
+inline constexpr int SearchHitCaption = 52;
+// What chance would have given, beside both analyses' results.
+inline constexpr int ChanceHeading = 62;
+inline constexpr int VerdictRows = 63;
+inline constexpr int VerdictExpected = 64;
+inline constexpr int VerdictChance = 65;
+inline constexpr int DrawChanceHeading = 66;
+inline constexpr int StoppedAfter = 67;
+inline constexpr int StepWord = 68;
+inline constexpr int StepOf = 69;
 inline constexpr int OverduePowerballCaption = 10;
 inline constexpr int EditRowCaption = 11;
 inline constexpr int ListDialogCaption = 12;

@@ -83,12 +83,15 @@ public:
         return false;
     }
 
-    // A single-line input box; cancelling it gives the default back.
-    virtual std::string askText(const std::string& caption, const std::string& prompt,
-                                const std::string& defaultText) {
+    // A single-line input box filled with `defaultText`: the text the user accepted, or
+    // nothing when the box was cancelled (the answer of a face without it).
+    virtual std::optional<std::string> askText(const std::string& caption,
+                                               const std::string& prompt,
+                                               const std::string& defaultText) {
         (void)caption;
         (void)prompt;
-        return defaultText;
+        (void)defaultText;
+        return std::nullopt;
     }
 };
 

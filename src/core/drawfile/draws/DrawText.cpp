@@ -11,7 +11,9 @@ std::string drawText(double date, const DrawNumbers& numbers, DrawTextForm form)
         text += "  " + std::to_string(numbers.white(k));
     const std::string pb = std::to_string(numbers.powerball());
     const std::string pp = std::to_string(numbers.powerPlay());
-    if (form == DrawTextForm::Last)
+    if (form == DrawTextForm::Search)
+        text += "  PB: " + pb + "     PP: " + pp;
+    else if (form == DrawTextForm::Last)
         text += "   PB: " + pb + " PP: " + pp;
     else
         text += " PB:" + pb + " PP:" + pp;

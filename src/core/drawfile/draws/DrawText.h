@@ -9,8 +9,9 @@ namespace powerball {
 
 // How the shown draw is written on the "Datenbank" page and the draw panel. The located
 // draw's place in the file picks the form: the first of several records, one in the
-// middle, or the last (the form the draw browser always uses).
-enum class DrawTextForm { First, Middle, Last };
+// middle, or the last (the form the draw browser always uses). The history search writes
+// each draw it replays in a form of its own.
+enum class DrawTextForm { First, Middle, Last, Search };
 
 std::string drawText(double date, const DrawNumbers& numbers, DrawTextForm form);
 DrawTextForm drawTextForm(int index, int recordCount);

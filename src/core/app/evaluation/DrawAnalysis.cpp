@@ -1,0 +1,183 @@
+#include "evaluation/DrawAnalysis.h"
+
+#include "base/NumberMask.h"
+#include "base/TextParsing.h"
+#include "draws/DrawBrowser.h"
+#include "evaluation/AnalysisReport.h"
+#include "evaluation/ChanceBaseline.h"
+#include "evaluation/TipCheck.h"
+#include "evaluation/TipMatch.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace powerball {
+
+namespace {
+
+// A draw's white numbers as a mask, so that a comparison with row 1 is one popcount. A draw
+// with a number twice is compared the long way, as the field check counts it.
+struct DrawMaskEntry {
+    NumberMask white;
+    bool distinct = false;
+};
+
+DrawMaskEntry maskOf(const DrawNumbers& numbers) {
+    DrawMaskEntry entry;
+    for (int k = 1; k <= 5; ++k)
+        entry.white.insert(numbers.white(k));
+    entry.distinct = entry.white.size() == 5;
+    return entry;
+}
+
+// Row 1 as the check reads it: a mask when its five white fields are five different numbers.
+std::optional<NumberMask> rowMask(const TipRow& row) {
+    NumberMask mask;
+    for (int f = 0; f < TipRow::kWhiteCount; ++f) {
+        const std::optional<int> value = parseInteger(row.fields[static_cast<std::size_t>(f)]);
+        if (!value)
+            return std::nullopt;
+        mask.insert(*value);
+    }
+    if (mask.size() != TipRow::kWhiteCount)
+        return std::nullopt;
+    return mask;
+}
+
+std::size_t tableIndex(int hits) {
+    return static_cast<std::size_t>(std::clamp(hits, 0, 6));
+}
+
+void putDrawIntoFirstRow(AppState& state) {
+    const DrawNumbers& numbers = state.currentDraw.numbers;
+    for (int k = 1; k <= 5; ++k)
+        state.tips.setField(0, k - 1, std::to_string(numbers.white(k)));
+    state.tips.setField(0, TipRow::kPowerballField, std::to_string(numbers.powerball()));
+    state.tips.setField(0, TipRow::kHiddenField, std::to_string(numbers.powerPlay()));
+}
+
+// The hits that the check after a step left behind: those of the last row it could compare.
+int hitsLeftByCheck(const AppState& state) {
+    for (int r = TipSheet::kRowCount - 1; r >= 0; --r) {
+        const TipRow& row = state.tips.row(r);
+        const bool comparable = std::all_of(row.fields.begin(), row.fields.begin() + 5,
+                                            [](const std::string& f) { return parseInteger(f); });
+        if (comparable)
+            return matchTip(state.currentDraw.numbers, row.fields).hits;
+    }
+    return 0;
+}
+
+std::vector<std::string> reportLines(const AppState& state, const DrawAnalysisResult& r) {
+    const MessageTable& m = state.messages;
+    std::vector<std::string> lines;
+    lines.push_back(m.text(Msg::EarlierDrawHits));
+    for (std::size_t k = 0; k <= 5; ++k)
+        lines.push_back(std::to_string(k) + "    =>" + std::to_string(r.earlier[k]));
+    lines.emplace_back(" ");
+    lines.push_back(m.text(Msg::NextDrawHits));
+    for (std::size_t k = 0; k <= 5; ++k)
+        lines.push_back(std::to_string(k) + "    =>" + std::to_string(r.next[k]));
+
+    lines.emplace_back();
+    lines.push_back(m.text(Msg::DrawChanceHeading));
+    lines.push_back(m.text(Msg::EarlierDrawHits));
+    for (std::size_t k = 0; k <= 5; ++k)
+        lines.push_back(std::to_string(k) + "    =>" + std::to_string(r.earlier[k]) + "\t(" +
+                        AnalysisReport::decimal(r.expectedEarlier[k]) + ")");
+    lines.push_back(m.text(Msg::NextDrawHits));
+    for (std::size_t k = 0; k <= 5; ++k)
+        lines.push_back(std::to_string(k) + "    =>" + std::to_string(r.next[k]) + "\t(" +
+                        AnalysisReport::decimal(r.expectedNext[k]) + ")");
+    return lines;
+}
+
+} // namespace
+
+DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
+    DrawAnalysisResult result;
+    const MessageTable& m = state.messages;
+    UserPrompts& prompts = ports.userPrompts();
+    const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.selectedDate));
+    if (!prompts.askYesNo(m.text(Msg::DrawAnalysisCaption),
+                          m.text(Msg::DrawAnalysisAsk) + day + m.text(Msg::DrawAnalysisAskEnd)))
+        return result;
+
+    evaluateSelectedDate(state, ports);
+    state.pageInFront = Page::TipOverview;
+    double limit = state.selectedDate + 10;
+
+    const std::optional<std::string> answer = prompts.askText(
+        m.text(Msg::DrawThresholdCaption), m.text(Msg::DrawThresholdPrompt), "5");
+    if (!answer)
+        return result;
+    const std::optional<int> threshold = parseInteger(*answer);
+    if (!threshold)
+        throw std::invalid_argument("\"" + *answer + "\" is not a whole number");
+    result.threshold = *threshold;
+    result.ran = true;
+
+    // One read for the whole analysis: every pass walks the same records.
+    const std::vector<DrawRecord> records = state.drawHistory().readAll();
+    std::vector<DrawMaskEntry> masks;
+    masks.reserve(records.size());
+    for (const DrawRecord& record : records)
+        masks.push_back(maskOf(record.drawNumbers()));
+
+    // Without draws no step would ever reach the limit.
+    while (!records.empty() && state.currentDraw.date < limit) {
+        state.tips.clearUnlocked();
+        putDrawIntoFirstRow(state);
+        state.status[0] = DrawCalendar::shortDate(DrawCalendar::roundToDay(limit));
+        state.status[1] = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.currentDraw.date));
+        state.changed();
+        ports.eventPump().processEvents();
+
+        const double rowDrawDate = state.currentDraw.date;
+        const TipRow& first = state.tips.row(0);
+        const std::optional<NumberMask> row = rowMask(first);
+        const DrawRecord* lastCounted = nullptr;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const DrawRecord& record = records[i];
+            limit = record.date;
+            if (record.date < state.scanFromDate || record.date >= state.selectedDate)
+                continue;
+            lastCounted = &record;
+            const int hits = row && masks[i].distinct
+                                 ? (*row & masks[i].white).size()
+                                 : matchTip(record.drawNumbers(), first.fields).hits;
+            ++result.earlier[tableIndex(hits)];
+            ++result.earlierComparisons;
+            if (hits >= result.threshold) {
+                result.hits.push_back({record.date, rowDrawDate, hits});
+                state.currentDraw = {record.date, record.drawNumbers()};
+                if (!prompts.askYesNo(m.text(Msg::HitFoundCaption),
+                                      m.text(Msg::HitFoundAt) +
+                                          DrawCalendar::shortDate(
+                                              DrawCalendar::roundToDay(record.date)) +
+                                          m.text(Msg::HitFoundGoOn))) {
+                    result.endedByUser = true;
+                    state.changed();
+                    return result;
+                }
+            }
+        }
+        if (lastCounted)
+            state.currentDraw = {lastCounted->date, lastCounted->drawNumbers()};
+
+        DrawBrowser::next(state, ports, records);
+        ++result.next[tableIndex(hitsLeftByCheck(state))];
+        ++result.passes;
+    }
+
+    for (std::size_t k = 0; k <= 5; ++k) {
+        const double chance = ChanceBaseline::whiteHitChance(static_cast<int>(k));
+        result.expectedEarlier[k] = static_cast<double>(result.earlierComparisons) * chance;
+        result.expectedNext[k] = result.passes * chance;
+    }
+    result.report = reportLines(state, result);
+    result.reportFile = AnalysisReport::write(state, ports, result.report);
+    return result;
+}
+
+} // namespace powerball

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "evaluation/ChanceBaseline.h"
+#include "platform/Ports.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace powerball {
+
+// What the settings analysis did, for the command line and the tests.
+struct SettingsAnalysisResult {
+    bool ran = false;     // both questions were answered and the steps began
+    bool stopped = false; // the calculate button or Esc ended it early
+    int plannedSteps = 0;
+    int steps = 0;
+    // Rows by white hits 0..5, without and with the Powerball, summed over the steps.
+    std::array<std::array<long long, 2>, 6> sums{};
+    std::vector<double> checkedDraws; // the date each step checked its tips against
+    ChanceBaseline::ExpectedTable expected{};
+    long long observedThreeOrMore = 0;
+    double expectedThreeOrMore = 0.0;
+    double chanceAtLeastAsGood = 1.0;
+    std::vector<std::string> report;
+    std::filesystem::path reportFile;
+};
+
+// "Historische Analyse der Parameter …": from the selected date on, runs the tip generator
+// with the current settings once per week as if it were that day, checks its tips against
+// the draw a week later, and sums up the rows by hits, beside what random tips would have
+// reached. The list dialog stays off meanwhile. Cancelling a question ends it at once.
+SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports);
+
+// The steps the analysis will take from the selected date: one per week up to the newest
+// draw, and one more that checks the newest draw again; none when the selected date is
+// today or there are no draws.
+int plannedSettingsSteps(const std::vector<DrawRecord>& records, double selectedDate,
+                         DayNumber today);
+
+} // namespace powerball
