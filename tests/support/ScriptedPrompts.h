@@ -54,7 +54,7 @@ public:
     }
     bool askYesNo(const std::string& caption, const std::string& text) override {
         questions.push_back(caption + " / " + text);
-        return yesAnswer;
+        return answerQuestion ? answerQuestion(questions.size()) : yesAnswer;
     }
     bool askClickScript(ClickScriptChoice& choice) override {
         shownClickScript = choice;
@@ -94,6 +94,7 @@ public:
 
     std::vector<std::string> questions; // "caption / text" of each Yes/No box
     bool yesAnswer = false;
+    std::function<bool(std::size_t)> answerQuestion; // by the question's number from 1
 
     std::optional<ClickScriptChoice> shownClickScript;
     std::function<void(ClickScriptChoice&)> clickScriptAnswer; // empty: Cancel
