@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -6,33 +7,12 @@
 #include "draws/DrawBrowser.h"
 #include "evaluation/TipCheck.h"
 
-#include <iomanip>
 #include <memory>
 #include <ostream>
 
 namespace powerball::cli {
 
 namespace {
-
-void printRows(const AppState& state, std::ostream& out) {
-    for (int r = 0; r < TipSheet::kRowCount; ++r) {
-        const TipRow& row = state.tips.row(r);
-        out << std::setw(9) << TipSheet::caption(r);
-        for (int f = 0; f < TipRow::kHiddenField; ++f) {
-            out << (f == TipRow::kPowerballField ? "  PB " : " ") << std::setw(2)
-                << row.fields[static_cast<std::size_t>(f)];
-            if (row.colors[static_cast<std::size_t>(f)] != FieldColor::Window)
-                out << '*';
-        }
-        out << "  hits: " << row.hitText << "  cross sum: " << row.crossSumText << '\n';
-    }
-}
-
-void printShownDraw(const AppState& state, std::ostream& out) {
-    out << "Selected date: " << isoDay(state.selectedDate) << '\n'
-        << "Draw " << state.drawIndex << ": " << state.databaseDrawText << '\n'
-        << state.panelCrossSumText << '\n';
-}
 
 // The date goes into the picker of the "Datenbank" page, which refuses dates before its
 // minimum.
@@ -59,21 +39,10 @@ int runCheck(const CliOptions& options, const CheckArguments& arguments, std::os
     state.checkEnabled = true;
     evaluateSelectedDate(state, session.ports);
 
-    if (!options.json) {
-        printShownDraw(state, out);
-        printRows(state, out);
-        out << "Sounds played: " << session.sound.played.size() << '\n';
-        return 0;
-    }
-    Json result = {{"selected_date", isoDay(state.selectedDate)},
-                   {"current_draw", currentDrawJson(state)},
-                   {"draw_text", state.databaseDrawText},
-                   {"panel_draw_text", state.panelDrawText},
-                   {"cross_sum_text", state.panelCrossSumText},
-                   {"rows", tipRowsJson(state)},
-                   {"histogram", histogramJson(state.histogram)},
-                   {"sounds_played", session.sound.played.size()}};
-    out << result.dump() << '\n';
+    if (options.json)
+        out << checkJson(state, session.sound.played.size()).dump() << '\n';
+    else
+        printCheck(state, session.sound.played.size(), out);
     return 0;
 }
 

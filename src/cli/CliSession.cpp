@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 
 #include <iostream>
+#include <stdexcept>
 
 namespace powerball::cli {
 
@@ -30,6 +31,13 @@ CliSession::CliSession(const CliOptions& options) {
     AppShell::startUp(state, ports, options.folder.value_or(executableFolder()));
     for (const SettingOverride& option : options.overrides)
         Settings::setOption(state, option.name, option.value);
+}
+
+void CliSession::saveSettings() {
+    if (const auto failure = Settings::save(state, *m_settings))
+        throw std::runtime_error(*failure);
+    if (const std::string note = m_settings->takeSaveNotice(); !note.empty())
+        std::cerr << note << '\n';
 }
 
 std::unique_ptr<RegistryFileStore> openSettingsStore(const CliOptions& options) {

@@ -36,6 +36,10 @@ public:
     RecordingSoundPlayer sound;
     RegistryFileStore& settingsStore() { return *m_settings; }
 
+    // Writes every setting back, as the window does when it closes; a store that cannot
+    // keep them is a data error. A note about a copy kept of the old file goes to stderr.
+    void saveSettings();
+
 private:
     StderrPrompts m_prompts;
     std::unique_ptr<Clock> m_clock;

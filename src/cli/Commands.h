@@ -4,8 +4,10 @@
 
 namespace powerball::cli {
 
+// A data or file error; 1 is a wrong command line.
+constexpr int kDataError = 2;
 // Exit code of an update whose request for a day failed (no connection, time-out, an error
-// status of the server); 1 is a wrong command line, 2 a data or file error.
+// status of the server).
 constexpr int kUpdateFailed = 3;
 
 // Each command file adds its verbs with their options: they run the core command and print
@@ -17,5 +19,6 @@ void addSettingsCommands(CommandLine& commandLine);    // settings show, save, s
 void addUpdateCommand(CommandLine& commandLine);       // update
 void addMaintenanceCommands(CommandLine& commandLine); // enter, delete
 void addGenerateCommand(CommandLine& commandLine);     // generate
+void addTipCommands(CommandLine& commandLine);         // tips save, tips load, print, handover
 
 } // namespace powerball::cli

@@ -4,7 +4,6 @@
 
 #include "app/Settings.h"
 
-#include <iostream>
 #include <memory>
 #include <ostream>
 
@@ -81,10 +80,7 @@ int showSettings(const CliOptions& options, std::ostream& out) {
 
 int saveSettings(const CliOptions& options, std::ostream& out) {
     CliSession session(options);
-    if (const auto failure = Settings::save(session.state, session.settingsStore()))
-        throw std::runtime_error(*failure);
-    if (const std::string note = session.settingsStore().takeSaveNotice(); !note.empty())
-        std::cerr << note << '\n';
+    session.saveSettings();
     const std::string file = session.settingsStore().path().string();
     if (options.json)
         out << Json{{"saved", file}}.dump() << '\n';

@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     addUpdateCommand(commandLine);
     addMaintenanceCommands(commandLine);
     addGenerateCommand(commandLine);
+    addTipCommands(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }

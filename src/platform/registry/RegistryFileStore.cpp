@@ -177,10 +177,10 @@ void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {
         if (error)
             throw RegistryError("Cannot resolve " + quote(m_path) + ": " + error.message());
     }
+    // A bare file name lies in the current folder, which is there. The error of the link
+    // test above (a file not yet there) is no reason to stop.
     const std::filesystem::path folder = target.parent_path();
-    if (!folder.empty())
-        std::filesystem::create_directories(folder, error);
-    if (error)
+    if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error)
         throw RegistryError("Cannot create " + quote(folder) + ": " + error.message());
 
     // A name of its own for each save, so that two programs saving at once never share one.

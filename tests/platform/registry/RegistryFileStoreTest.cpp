@@ -147,6 +147,17 @@ TEST_F(RegistryFileStoreTest, KeysOtherProgramsWroteMeanwhileSurvive) {
     EXPECT_THAT(text, HasSubstr("\"Sprache\"=dword:00000002\r\n"));
 }
 
+TEST_F(RegistryFileStoreTest, ANewFileNamedWithoutAFolderIsCreatedInTheCurrentOne) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    RegistryFileStore store("registry.reg");
+    RegistryKey key(store, Settings::kKey);
+    key.writeString("URLEdit", "http://127.0.0.1:8765");
+    EXPECT_NO_THROW(key.close());
+    std::filesystem::current_path(before);
+    EXPECT_THAT(readText(folder.file("registry.reg")), HasSubstr("\"URLEdit\"="));
+}
+
 TEST_F(RegistryFileStoreTest, ALinkedFileStaysALink) {
     const std::filesystem::path real = folder.file("dotfiles.reg");
     writeText(real, "REGEDIT4\n");
