@@ -28,7 +28,10 @@ CliSession::CliSession(const CliOptions& options) {
     ports.prompts = &m_prompts;
     m_settings = openSettingsStore(options);
     ports.registry = m_settings.get();
-    AppShell::startUp(state, ports, options.folder.value_or(executableFolder()));
+    // Absolute, as the paths the commands hand to other programs (the click tool) must not
+    // depend on their working folder.
+    AppShell::startUp(state, ports,
+                      std::filesystem::absolute(options.folder.value_or(executableFolder())));
     for (const SettingOverride& option : options.overrides)
         Settings::setOption(state, option.name, option.value);
 }

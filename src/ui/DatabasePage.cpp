@@ -81,7 +81,40 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
                                             StatisticKind::OverduePowerballs),
                             1, 1, 1, 2);
     page->addWidget(groups);
+    page->addWidget(buildAnalyses());
     page->addStretch(1);
+}
+
+QWidget* DatabasePage::buildAnalyses() {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->setSpacing(3);
+    const QString hint = u"Berechnung und Erfolg beginnend mit dem oben gewählten Datum"_s;
+
+    auto* settingsLabel = new QLabel(
+        u"Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet"_s, box);
+    settingsLabel->setObjectName(u"settingsAnalysisLabel"_s);
+    settingsLabel->setWordWrap(true);
+    layout->addWidget(settingsLabel);
+    QPushButton* settings =
+        button(u"settingsAnalysisButton"_s,
+               u"Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"_s, true);
+    settings->setToolTip(hint);
+    connect(settings, &QPushButton::clicked, this, &DatabasePage::settingsAnalysisRequested);
+    layout->addWidget(settings);
+
+    auto* drawsLabel = new QLabel(u"War eine Ziehung schon ein 4er oder 5er?"_s, box);
+    drawsLabel->setObjectName(u"drawAnalysisLabel"_s);
+    layout->addSpacing(4);
+    layout->addWidget(drawsLabel);
+    QPushButton* draws =
+        button(u"drawAnalysisButton"_s,
+               u"Historische Analyse beginnend mit dem oben gewähltem Datum"_s, true);
+    draws->setToolTip(hint);
+    connect(draws, &QPushButton::clicked, this, &DatabasePage::drawAnalysisRequested);
+    layout->addWidget(draws);
+    return box;
 }
 
 QPushButton* DatabasePage::button(const QString& name, const QString& caption, bool enabled) {

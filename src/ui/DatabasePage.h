@@ -31,10 +31,13 @@ Q_SIGNALS:
     void deleteRequested();
     void enterRequested();
     void statisticRequested(powerball::StatisticKind kind);
+    void settingsAnalysisRequested();
+    void drawAnalysisRequested();
 
 private:
     QPushButton* button(const QString& name, const QString& caption, bool enabled);
     QPushButton* statisticButton(const QString& name, const QString& caption, StatisticKind kind);
+    QWidget* buildAnalyses();
 
     QPushButton* m_update = nullptr;
     QPushButton* m_stop = nullptr;

@@ -21,6 +21,9 @@
 #include "draws/DrawBrowser.h"
 #include "draws/DrawMaintenance.h"
 #include "draws/DrawUpdate.h"
+#include "evaluation/DrawAnalysis.h"
+#include "evaluation/HistorySearch.h"
+#include "evaluation/SettingsAnalysis.h"
 #include "evaluation/TipCheck.h"
 #include "generator/GeneratorRun.h"
 #include "generator/TipSheetEditing.h"
@@ -32,6 +35,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -133,6 +137,14 @@ void MainWindow::connectCommands() {
     connect(m_menu->printAction(), &QAction::triggered, this, &MainWindow::previewPrint);
     connect(m_overview, &TipOverviewPage::handOverRequested, this, &MainWindow::handOverTips);
     connect(m_menu->handOverAction(), &QAction::triggered, this, &MainWindow::handOverTips);
+    connect(m_overview, &TipOverviewPage::searchRequested, this, &MainWindow::searchTips);
+    connect(m_database, &DatabasePage::settingsAnalysisRequested, this,
+            &MainWindow::analyseSettings);
+    connect(m_database, &DatabasePage::drawAnalysisRequested, this, &MainWindow::analyseDraws);
+    // Esc stops a run of the generator or an analysis, as the calculate button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(u"stopShortcut"_s);
+    connect(escape, &QShortcut::activated, this, &MainWindow::stopRun);
     connect(m_overview, &TipOverviewPage::tipDistributionRequested, this,
             [this] { runStatisticCommand(StatisticKind::TipDistribution); });
 
@@ -209,9 +221,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_state.generatorRunning || m_state.generator.busy) {
+    if (m_state.generatorRunning || m_state.generator.busy || m_state.analysis != RunPhase::Idle) {
         m_closeAfterRun = true;
-        if (m_state.generator.phase == RunPhase::Running)
+        if (m_state.generator.phase == RunPhase::Running || m_state.analysis == RunPhase::Running)
             runCommand([this] { pressCalculate(m_state, m_ports); });
         event->ignore();
         return;
@@ -438,6 +450,28 @@ void MainWindow::previewPrint() {
 
 void MainWindow::handOverTips() {
     runCommand([this] { powerball::handOverTips(m_state, m_ports); });
+}
+
+void MainWindow::searchTips() {
+    runCommand([this] { searchTipsInHistory(m_state, m_ports); });
+}
+
+void MainWindow::analyseSettings() {
+    runCommand([this] { powerball::analyseSettings(m_state, m_ports); });
+    // Closing the window during the analysis stopped it; now it can close.
+    if (m_closeAfterRun && m_commandDepth == 0) {
+        m_closeAfterRun = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void MainWindow::analyseDraws() {
+    runCommand([this] { powerball::analyseDraws(m_state, m_ports); });
+}
+
+void MainWindow::stopRun() {
+    if (m_state.generator.phase == RunPhase::Running || m_state.analysis == RunPhase::Running)
+        calculateTips();
 }
 
 } // namespace powerball::ui

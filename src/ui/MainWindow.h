@@ -104,6 +104,10 @@ private:
     void printTips();
     void previewPrint();
     void handOverTips();
+    void searchTips();
+    void analyseSettings();
+    void analyseDraws();
+    void stopRun();
 
     AppState m_state;
     QtSoundPlayer m_sound;

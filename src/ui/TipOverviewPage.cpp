@@ -79,7 +79,10 @@ QWidget* TipOverviewPage::buildCommandColumn() {
     QPushButton* load = commandButton(u"loadTipsButton"_s, u"Tipp laden aus Datei"_s, true);
     connect(load, &QPushButton::clicked, this, &TipOverviewPage::loadRequested);
     layout->addWidget(load);
-    layout->addWidget(commandButton(u"searchTipsButton"_s, u"Tipps in DB suchen"_s, false));
+    QPushButton* search = commandButton(u"searchTipsButton"_s, u"Tipps in DB suchen"_s, true);
+    search->setToolTip(u"Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"_s);
+    connect(search, &QPushButton::clicked, this, &TipOverviewPage::searchRequested);
+    layout->addWidget(search);
     QPushButton* distribution =
         commandButton(u"tipDistributionButton"_s, u"Verteilung der Tipps"_s, true);
     distribution->setToolTip(u"Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"_s);

@@ -31,6 +31,7 @@ Q_SIGNALS:
     void calculateRequested();
     void luckyNumberRequested();
     void saveRequested();
+    void searchRequested();
     void loadRequested();
     void printRequested();
     void handOverRequested();

@@ -1,11 +1,11 @@
 #include "evaluation/DrawAnalysis.h"
 #include "evaluation/SettingsAnalysis.h"
 
-#include "base/FileReading.h"
-#include "generator/GeneratorRun.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
+#include "base/FileReading.h"
+#include "generator/GeneratorRun.h"
 
 #include <gtest/gtest.h>
 
@@ -183,8 +183,8 @@ TEST_F(AnalysisTest, DrawAnalysisAfterTheNewestDrawComparesItWithItself) {
               (std::vector<std::string>{
                   "Treffer von Ziehungen in der Datenbank", "0    =>0", "1    =>0", "2    =>0",
                   "3    =>0", "4    =>0", "5    =>0", " ",
-                  "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen", "0    =>0",
-                  "1    =>0", "2    =>0", "3    =>0", "4    =>0", "5    =>1"}));
+                  "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen", "0    =>0", "1    =>0",
+                  "2    =>0", "3    =>0", "4    =>0", "5    =>1"}));
     EXPECT_EQ(state.pageInFront, Page::TipOverview);
     EXPECT_EQ(state.tips.line(0), "11,21,31,41,51,8,10");
 }

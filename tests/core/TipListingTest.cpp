@@ -52,7 +52,7 @@ TEST(TipListing, ARowThatIsNotAllNumbersNamesTheField) {
         TipListing::text(sheet, kTitle, 0);
         FAIL() << "printed a row without a Powerball";
     } catch (const TipListingError& failure) {
-        EXPECT_STREQ(failure.what(), "Tipp.txt was not written: the Powerball of row 5 is "
+        EXPECT_STREQ(failure.what(), "The tips cannot be printed: the Powerball of row 5 is "
                                      "empty, not a whole number");
     }
 }

@@ -107,8 +107,8 @@ DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
     state.pageInFront = Page::TipOverview;
     double limit = state.selectedDate + 10;
 
-    const std::optional<std::string> answer = prompts.askText(
-        m.text(Msg::DrawThresholdCaption), m.text(Msg::DrawThresholdPrompt), "5");
+    const std::optional<std::string> answer =
+        prompts.askText(m.text(Msg::DrawThresholdCaption), m.text(Msg::DrawThresholdPrompt), "5");
     if (!answer)
         return result;
     const std::optional<int> threshold = parseInteger(*answer);
@@ -151,11 +151,11 @@ DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
             if (hits >= result.threshold) {
                 result.hits.push_back({record.date, rowDrawDate, hits});
                 state.currentDraw = {record.date, record.drawNumbers()};
-                if (!prompts.askYesNo(m.text(Msg::HitFoundCaption),
-                                      m.text(Msg::HitFoundAt) +
-                                          DrawCalendar::shortDate(
-                                              DrawCalendar::roundToDay(record.date)) +
-                                          m.text(Msg::HitFoundGoOn))) {
+                if (!prompts.askYesNo(
+                        m.text(Msg::HitFoundCaption),
+                        m.text(Msg::HitFoundAt) +
+                            DrawCalendar::shortDate(DrawCalendar::roundToDay(record.date)) +
+                            m.text(Msg::HitFoundGoOn))) {
                     result.endedByUser = true;
                     state.changed();
                     return result;

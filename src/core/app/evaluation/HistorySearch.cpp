@@ -16,16 +16,15 @@ bool askToGoOn(const AppState& state, const Ports& ports, int row, double date) 
     const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(date));
     if (row == 1)
         return ports.userPrompts().askYesNo(m.text(Msg::SearchHitCaption),
-                                            m.text(Msg::SearchHitFirstRow) + "  " + day +
-                                                " . " + m.text(Msg::SearchGoOn));
+                                            m.text(Msg::SearchHitFirstRow) + "  " + day + " . " +
+                                                m.text(Msg::SearchGoOn));
     return ports.userPrompts().askYesNo(m.text(Msg::HitFoundCaption),
                                         m.text(Msg::HitFoundAt) + day + m.text(Msg::HitFoundGoOn));
 }
 
 void showDraw(AppState& state, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
-    state.databaseDrawText =
-        drawText(record.date, state.currentDraw.numbers, DrawTextForm::Search);
+    state.databaseDrawText = drawText(record.date, state.currentDraw.numbers, DrawTextForm::Search);
     state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
     state.panelDrawText = state.databaseDrawText;
 }

@@ -136,8 +136,8 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
     }
     const auto seed = static_cast<std::uint32_t>(*lucky);
     state.random.setSeed(seed);
-    state.status[1] = m.text(Msg::LuckyNumberSet) + std::to_string(*lucky) +
-                      m.text(Msg::LuckyNumberSetEnd);
+    state.status[1] =
+        m.text(Msg::LuckyNumberSet) + std::to_string(*lucky) + m.text(Msg::LuckyNumberSetEnd);
     result.ran = true;
 
     const std::vector<DrawRecord> records = state.drawHistory().readAll();

@@ -277,8 +277,7 @@ void pressCalculate(AppState& state, const Ports& ports) {
 }
 
 void runTipGenerator(AppState& state, const Ports& ports) {
-    if (state.generatorRunning || state.generator.busy ||
-        state.generator.phase != RunPhase::Idle)
+    if (state.generatorRunning || state.generator.busy || state.generator.phase != RunPhase::Idle)
         return;
     Run(state, ports).execute();
 }

@@ -46,11 +46,10 @@ void editTipRow(AppState& state, const Ports& ports, int rowIndex) {
 void setLuckyNumber(AppState& state, const Ports& ports) {
     const std::string proposal = std::to_string(state.random.below(99999));
     // A cancelled box keeps the proposal, as the lucky number always has.
-    const std::string answer =
-        ports.userPrompts()
-            .askText(state.messages.text(Msg::LuckyNumberCaption),
-                     state.messages.text(Msg::LuckyNumberPrompt), proposal)
-            .value_or(proposal);
+    const std::string answer = ports.userPrompts()
+                                   .askText(state.messages.text(Msg::LuckyNumberCaption),
+                                            state.messages.text(Msg::LuckyNumberPrompt), proposal)
+                                   .value_or(proposal);
     if (const auto number = parseInteger(answer)) {
         state.random.setSeed(static_cast<std::uint32_t>(*number));
         state.status[1] = state.messages.text(Msg::LuckyNumberSet) + std::to_string(*number) +

@@ -85,9 +85,8 @@ public:
 
     // A single-line input box filled with `defaultText`: the text the user accepted, or
     // nothing when the box was cancelled (the answer of a face without it).
-    virtual std::optional<std::string> askText(const std::string& caption,
-                                               const std::string& prompt,
-                                               const std::string& defaultText) {
+    virtual std::optional<std::string>
+    askText(const std::string& caption, const std::string& prompt, const std::string& defaultText) {
         (void)caption;
         (void)prompt;
         (void)defaultText;

@@ -26,9 +26,9 @@ int wholeNumber(const TipSheet& sheet, int rowIndex, int field) {
     const std::string& text = sheet.field(rowIndex, field);
     const std::optional<int> value = parseInteger(text);
     if (!value)
-        throw TipListingError(TipListing::kFileName + std::string(" was not written: ") +
-                              fieldLabel(field) + " of row " + std::to_string(rowIndex + 1) +
-                              " is " + (text.empty() ? "empty" : "\"" + text + "\"") +
+        throw TipListingError("The tips cannot be printed: " + fieldLabel(field) + " of row " +
+                              std::to_string(rowIndex + 1) + " is " +
+                              (text.empty() ? "empty" : "\"" + text + "\"") +
                               ", not a whole number");
     return *value;
 }
