@@ -144,6 +144,17 @@ TEST_F(AnalysisTest, SettingsAnalysisStoppedWritesTheStepsDone) {
     EXPECT_EQ(state.generator.phase, RunPhase::Idle);
 }
 
+TEST_F(AnalysisTest, SettingsAnalysisTakesTheOfferedSeedWhateverItIs) {
+    useDraws(powerball::testing::threeOctoberDraws());
+    state.selectedDate = clock.today();
+    state.random.setSeed(2784782873u); // above 2^31
+    const SettingsAnalysisResult result = analyseSettings(state, ports);
+    EXPECT_EQ(prompts.textDefault, "-1510184423");
+    EXPECT_TRUE(result.ran);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(state.random.seed(), 2784782873u);
+}
+
 TEST_F(AnalysisTest, SettingsAnalysisCancelOrAWrongNumberRunsNothing) {
     useDraws(powerball::testing::threeOctoberDraws());
     state.selectedDate = day("2015-10-07");

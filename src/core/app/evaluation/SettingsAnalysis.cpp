@@ -124,9 +124,11 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
     double current = state.selectedDate;
     evaluateSelectedDate(state, ports);
 
-    const std::optional<std::string> answer =
-        prompts.askText(m.text(Msg::LuckyNumberCaption), m.text(Msg::LuckyNumberPrompt),
-                        std::to_string(state.random.seed()));
+    // The seed as a signed number, as the box reads numbers back: a seed above 2^31 would
+    // otherwise come back as no whole number at all.
+    const std::optional<std::string> answer = prompts.askText(
+        m.text(Msg::LuckyNumberCaption), m.text(Msg::LuckyNumberPrompt),
+        std::to_string(static_cast<std::int32_t>(state.random.seed())));
     if (!answer)
         return result;
     const std::optional<int> lucky = parseInteger(*answer);
