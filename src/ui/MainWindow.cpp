@@ -8,6 +8,7 @@
 #include "DatabasePage.h"
 #include "DrawPanel.h"
 #include "HintRelay.h"
+#include "LanguagePass.h"
 #include "InternetOptionsPage.h"
 #include "MainMenu.h"
 #include "MenuShortcutPriority.h"
@@ -60,6 +61,10 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
     new MenuShortcutPriority(this, m_menu->shortcutActions());
     m_status = std::make_unique<StatusPanels>(statusBar());
     m_ports.shell = &m_shell;
+    m_prompts.setDialogPreparation([this](QWidget* dialog) {
+        if (m_captionTexts)
+            LanguagePass::applyToWindow(*m_captionTexts, dialog);
+    });
     connectCommands();
 
     m_state.onChanged = [this] { showState(); };
@@ -95,6 +100,12 @@ void MainWindow::buildPages() {
     m_database = new DatabasePage(m_pages);
     m_internet = new InternetOptionsPage(m_pages);
     m_messages = new MessagePage(m_pages);
+    m_overview->setObjectName(u"TabSheet1"_s);
+    m_calculation->setObjectName(u"TabSheet2"_s);
+    m_chart->setObjectName(u"TabSheet3"_s);
+    m_database->setObjectName(u"TabSheet4"_s);
+    m_internet->setObjectName(u"TabSheet5"_s);
+    m_messages->setObjectName(u"TabSheet6"_s);
     m_pages->addTab(m_overview, u"Tipp-Übersicht"_s);
     m_pages->addTab(m_calculation, u"Berechnung"_s);
     m_pages->addTab(m_chart, u"Diagramm"_s);
@@ -106,6 +117,7 @@ void MainWindow::buildPages() {
 }
 
 void MainWindow::connectCommands() {
+    connect(m_menu, &MainMenu::languageChosen, this, &MainWindow::chooseLanguage);
     TipSheetView* sheet = m_overview->sheet();
     connect(sheet, &TipSheetView::fieldEdited, this, &MainWindow::fieldEdited);
     connect(sheet, &TipSheetView::fieldLeft, this, &MainWindow::fieldLeft);
@@ -256,6 +268,8 @@ void MainWindow::activate() {
         m_activationPending = true;
         return;
     }
+    // The language first, so that everything the activation shows speaks it.
+    chooseLanguage(m_state.languageIndex);
     runCommand([this] { AppShell::activate(m_state, m_ports); });
 }
 
@@ -472,6 +486,20 @@ void MainWindow::analyseDraws() {
 void MainWindow::stopRun() {
     if (m_state.generator.phase == RunPhase::Running || m_state.analysis == RunPhase::Running)
         calculateTips();
+}
+
+void MainWindow::chooseLanguage(int code) {
+    if (!LanguageFiles::language(code))
+        return;
+    runCommand([this, code] {
+        if (std::optional<CaptionTexts> texts = loadLanguage(m_state, code)) {
+            if (const auto caption = LanguagePass::apply(*texts, {this}))
+                m_state.generator.idleCaption = toStd(*caption);
+            m_captionTexts = std::move(texts);
+        }
+        // Only a language that was applied, or found missing, becomes the chosen one.
+        m_state.languageIndex = code;
+    });
 }
 
 } // namespace powerball::ui

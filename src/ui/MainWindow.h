@@ -8,6 +8,7 @@
 #include "QtUserPrompts.h"
 #include "StatusPanels.h"
 #include "app/AppState.h"
+#include "language/LanguageChoice.h"
 #include "platform/Clock.h"
 #include "platform/Ports.h"
 #include "stats/StatisticCommands.h"
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QTabWidget;
 
@@ -108,6 +110,7 @@ private:
     void analyseSettings();
     void analyseDraws();
     void stopRun();
+    void chooseLanguage(int code);
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -131,6 +134,8 @@ private:
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<PageScaler> m_scaler;
 
+    // The texts of the language applied last, for the dialogs made after the pass.
+    std::optional<CaptionTexts> m_captionTexts;
     Page m_pageShown = Page::TipOverview;
     int m_commandDepth = 0;
     bool m_activationPending = false;
