@@ -20,5 +20,6 @@ void addUpdateCommand(CommandLine& commandLine);       // update
 void addMaintenanceCommands(CommandLine& commandLine); // enter, delete
 void addGenerateCommand(CommandLine& commandLine);     // generate
 void addTipCommands(CommandLine& commandLine);         // tips save, tips load, print, handover
+void addAnalysisCommands(CommandLine& commandLine);    // search, analyse settings, analyse draws
 
 } // namespace powerball::cli

@@ -16,5 +16,6 @@ int main(int argc, char** argv) {
     addMaintenanceCommands(commandLine);
     addGenerateCommand(commandLine);
     addTipCommands(commandLine);
+    addAnalysisCommands(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }
