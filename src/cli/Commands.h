@@ -21,5 +21,6 @@ void addMaintenanceCommands(CommandLine& commandLine); // enter, delete
 void addGenerateCommand(CommandLine& commandLine);     // generate
 void addLanguageCommands(CommandLine& commandLine);    // messages
 void addTipCommands(CommandLine& commandLine);         // tips save, tips load, print, handover
+void addAnalysisCommands(CommandLine& commandLine);    // search, analyse settings, analyse draws
 
 } // namespace powerball::cli

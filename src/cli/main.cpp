@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     addGenerateCommand(commandLine);
     addLanguageCommands(commandLine);
     addTipCommands(commandLine);
+    addAnalysisCommands(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }
