@@ -6,6 +6,11 @@
 #include "MainWindow.h"
 #include "NumberListDialog.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolButton>
+
 namespace powerball::ui {
 
 namespace {
@@ -31,6 +36,27 @@ QStringList languageFileLines(QWidget* window) {
     for (const LanguagePass::Control& control : LanguagePass::controls(window))
         lines << oneLine(LanguagePass::caption(control)) << oneLine(LanguagePass::hint(control));
     return lines;
+}
+
+QStringList unnamedTexts(QWidget* window) {
+    QStringList found;
+    const auto report = [&](QWidget* widget, const QString& text) {
+        if (widget->objectName().isEmpty() && !text.trimmed().isEmpty())
+            found << widget->window()->objectName() + QStringLiteral(": ") + text;
+    };
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->property(LanguagePass::kTagProperty).toInt() != 0)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            report(label, label->text());
+        else if (auto* tool = qobject_cast<QToolButton*>(widget); tool && tool->defaultAction())
+            continue; // shows its action's text
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            report(button, button->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            report(group, group->title());
+    }
+    return found;
 }
 
 void addProgramDialogs(MainWindow& window) {

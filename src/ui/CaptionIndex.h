@@ -18,6 +18,10 @@ QStringList captionIndexLines(QWidget* window);
 // a hint per record.
 QStringList languageFileLines(QWidget* window);
 
+// The texts of controls that no language can reach because they have no object name:
+// "window: caption" for each label, button, check box or group box that shows text.
+QStringList unnamedTexts(QWidget* window);
+
 class MainWindow;
 
 // Makes every dialog of the program as the window's own, the way the index lists them: the

@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
     MainWindow window(programFolder.path().toStdString());
     addProgramDialogs(window);
 
+    for (const QString& text : unnamedTexts(&window))
+        std::cerr << "no name, so no translation: " << text.toStdString() << '\n';
     write(folder + QStringLiteral("/powerball.txt"), languageFileBytes(captionIndexLines(&window)));
     write(folder + QStringLiteral("/Power_de.txt"), languageFileBytes(languageFileLines(&window)));
     QStringList messages;

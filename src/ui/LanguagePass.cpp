@@ -46,8 +46,8 @@ std::optional<LanguagePass::Kind> kindOf(const QObject* object) {
         return Kind::Button;
     if (qobject_cast<const QLineEdit*>(object))
         return Kind::LineEdit;
-    if (const auto* group = qobject_cast<const QGroupBox*>(object))
-        return group->findChild<QRadioButton*>() ? std::optional(Kind::RadioGroup) : std::nullopt;
+    if (qobject_cast<const QGroupBox*>(object))
+        return Kind::GroupTitle;
     if (const auto* widget = qobject_cast<const QWidget*>(object)) {
         if (widget->isWindow() && qobject_cast<const QDialog*>(object))
             return Kind::Dialog;
@@ -111,7 +111,7 @@ QString LanguagePass::caption(const Control& control) {
         const auto [tabs, index] = tabOf(object);
         return tabs ? tabs->tabText(index) : QString();
     }
-    case Kind::RadioGroup:
+    case Kind::GroupTitle:
         return static_cast<QGroupBox*>(object)->title();
     case Kind::LineEdit:
         return {};
@@ -160,7 +160,7 @@ void LanguagePass::setCaption(const Control& control, const QString& text) {
             tabs->setTabText(index, text);
         break;
     }
-    case Kind::RadioGroup:
+    case Kind::GroupTitle:
         static_cast<QGroupBox*>(object)->setTitle(text);
         break;
     case Kind::LineEdit:

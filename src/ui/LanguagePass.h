@@ -17,8 +17,10 @@ namespace powerball::ui {
 // files' notions meet Qt:
 // - a window is a top-level widget or dialog, known by its object name;
 // - a control is an object below it with an object name: an action (menu entry), label,
-//   button, check box, radio button, tab page, a group box of radio buttons (its title),
-//   a line edit (its hint only), or a dialog owned by the window (its title);
+//   button, check box, radio button, tab page, a group box (its title: radio groups and
+//   the plain frames with a heading alike, so no heading stays German), a line edit (its
+//   hint only), or a dialog owned by the window (its title); buttons that show an action
+//   follow the action;
 // - the controls come in one fixed order: depth first through the children, in the order
 //   they were made, the window's own dialogs after it;
 // - the hint is the text the status bar shows for a control: its tooltip (an action's
@@ -26,7 +28,7 @@ namespace powerball::ui {
 // - a control whose property "tag" is not 0 is never translated.
 class LanguagePass {
 public:
-    enum class Kind { MenuEntry, Label, Button, CheckBox, TabPage, RadioGroup, LineEdit, Dialog };
+    enum class Kind { MenuEntry, Label, Button, CheckBox, TabPage, GroupTitle, LineEdit, Dialog };
 
     struct Control {
         QString window;

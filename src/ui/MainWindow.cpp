@@ -35,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -500,6 +501,19 @@ void MainWindow::chooseLanguage(int code) {
         // Only a language that was applied, or found missing, becomes the chosen one.
         m_state.languageIndex = code;
     });
+    if (m_state.languageIndex == code)
+        useQtTexts(code);
+}
+
+void MainWindow::useQtTexts(int code) {
+    if (code == m_qtTextsLanguage)
+        return;
+    static const char* const kLocales[] = {"", "de", "en", "fr", "es", "it", "ru", "pt", "zh_CN", "hi"};
+    QCoreApplication::removeTranslator(&m_qtTexts);
+    if (m_qtTexts.load(u"qtbase_"_s + QString::fromLatin1(kLocales[code]),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTexts);
+    m_qtTextsLanguage = code;
 }
 
 } // namespace powerball::ui

@@ -14,6 +14,7 @@
 #include "stats/StatisticCommands.h"
 
 #include <QMainWindow>
+#include <QTranslator>
 
 #include <filesystem>
 #include <functional>
@@ -111,6 +112,7 @@ private:
     void analyseDraws();
     void stopRun();
     void chooseLanguage(int code);
+    void useQtTexts(int code);
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -136,6 +138,9 @@ private:
 
     // The texts of the language applied last, for the dialogs made after the pass.
     std::optional<CaptionTexts> m_captionTexts;
+    // Qt's own texts (Yes, No, Cancel, the file dialog) in the language in use.
+    QTranslator m_qtTexts;
+    int m_qtTextsLanguage = 0;
     Page m_pageShown = Page::TipOverview;
     int m_commandDepth = 0;
     bool m_activationPending = false;

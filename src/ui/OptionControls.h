@@ -55,8 +55,8 @@ public:
     // spin's hint.
     QLabel* captionPart(const QString& name, const QString& text, QWidget* owner, QWidget* parent);
 
-    static QLabel* heading(const QString& text, QWidget* parent);
-    static QLabel* note(const QString& text, QWidget* parent);
+    static QLabel* heading(const QString& name, const QString& text, QWidget* parent);
+    static QLabel* note(const QString& name, const QString& text, QWidget* parent);
     // The widgets side by side, flush left.
     static QHBoxLayout* line(std::initializer_list<QWidget*> widgets);
 

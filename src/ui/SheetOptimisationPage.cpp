@@ -30,10 +30,11 @@ SheetOptimisationPage::SheetOptimisationPage(OptionControls& controls, QWidget* 
         ++row;
     };
     const auto wideRow = [&](QWidget* widget) { grid->addWidget(widget, row++, 0, 1, 3); };
+    int headings = 0;
     const auto headingRow = [&](const QString& text) {
         if (row > 0)
             grid->setRowMinimumHeight(row++, 4);
-        wideRow(OptionControls::heading(text, this));
+        wideRow(OptionControls::heading(u"sheetHeading%1"_s.arg(++headings), text, this));
     };
 
     headingRow(u"Optimierung der einzelnen Tipps miteinander im Schein "_s);
