@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 #include "TempFolder.h"
+#include "WindowControls.h"
 #include "base/FileReading.h"
 #include "sheet/TipSheet.h"
 
@@ -45,10 +46,7 @@ private Q_SLOTS:
 
 private:
     template <class T> T* child(const QString& name) const {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return powerball::testing::control<T>(m_window.get(), name);
     }
     void start(const std::vector<powerball::DrawRecord>& records) {
         powerball::testing::writeDrawFile(*m_folder, records);
@@ -63,11 +61,9 @@ private:
     }
     void typeRow(int row, const QString& line) {
         const QStringList fields = line.split(u',');
-        for (int f = 0; f < fields.size(); ++f) {
-            auto* edit = child<QLineEdit>(QString::fromStdString(TipSheet::fieldName(row, f)));
-            edit->setFocus();
-            QTest::keyClicks(edit, fields[f]);
-        }
+        powerball::testing::typeTipRow(
+            m_window.get(), row,
+            {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
     }
     void click(const QString& name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     std::string report() const {
@@ -139,9 +135,11 @@ void HistoryAnalysisTest::settingsAnalysisStopsOnEscape() {
 
     bool sawStep = false;
     QTimer probe;
-    // Esc once the second step is under way: the window runs its events meanwhile.
+    // Esc once a step is done and the analysis still runs: the window runs its events
+    // meanwhile.
     connect(&probe, &QTimer::timeout, this, [&] {
-        if (!sawStep && m_window->state().status[0].rfind("Schritt 2 von ", 0) == 0) {
+        if (!sawStep && m_window->state().analysis == powerball::RunPhase::Running &&
+            m_window->state().status[0].rfind("Schritt ", 0) == 0) {
             sawStep = true;
             QTest::keyClick(m_window.get(), Qt::Key_Escape);
         }

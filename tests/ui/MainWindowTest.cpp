@@ -5,6 +5,7 @@
 #include "NumberListDialog.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
+#include "WindowControls.h"
 #include "base/DrawCalendar.h"
 #include "draws/DrawHistory.h"
 #include "sheet/TipSheet.h"
@@ -140,13 +141,10 @@ private Q_SLOTS:
 
 private:
     template <class T> T* child(const QString& name) const {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return powerball::testing::control<T>(m_window.get(), name);
     }
     QLineEdit* field(int row, int f) const {
-        return child<QLineEdit>(QString::fromStdString(TipSheet::fieldName(row, f)));
+        return powerball::testing::tipField(m_window.get(), row, f);
     }
     QLabel* label(const std::string& name) const {
         return child<QLabel>(QString::fromStdString(name));
@@ -154,14 +152,8 @@ private:
     QString panelText() const { return child<QLabel>(u"panelDrawLabel"_s)->text(); }
     QDate pickedDate() const { return child<QDateEdit>(u"selectedDatePicker"_s)->date(); }
 
-    // Types a row the way a user does, field by field, and leaves it with Tab.
     void typeRow(int row, const std::array<QString, 6>& texts) {
-        for (int f = 0; f < 6; ++f) {
-            QLineEdit* edit = field(row, f);
-            edit->setFocus();
-            QTest::keyClicks(edit, texts[static_cast<std::size_t>(f)]);
-        }
-        QTest::keyClick(field(row, 5), Qt::Key_Tab);
+        powerball::testing::typeTipRow(m_window.get(), row, texts);
     }
 
     // Answers the window's next `count` boxes and input boxes with OK (or with `answer`)

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "QtShell.h"
 #include "TempFolder.h"
+#include "WindowControls.h"
 #include "base/FileReading.h"
 #include "handover/ClickScript.h"
 #include "output/TipFile.h"
@@ -70,21 +71,13 @@ private Q_SLOTS:
 
 private:
     template <class T> T* child(const QString& name) const {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return powerball::testing::control<T>(m_window.get(), name);
     }
     QLineEdit* field(int row, int f) const {
-        return child<QLineEdit>(QString::fromStdString(TipSheet::fieldName(row, f)));
+        return powerball::testing::tipField(m_window.get(), row, f);
     }
     void typeRow(int row, const std::array<QString, 6>& texts) {
-        for (int f = 0; f < 6; ++f) {
-            QLineEdit* edit = field(row, f);
-            edit->setFocus();
-            QTest::keyClicks(edit, texts[static_cast<std::size_t>(f)]);
-        }
-        QTest::keyClick(field(row, 5), Qt::Key_Tab);
+        powerball::testing::typeTipRow(m_window.get(), row, texts);
     }
     void click(const QString& button) {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);

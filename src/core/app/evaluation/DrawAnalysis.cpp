@@ -5,11 +5,11 @@
 #include "draws/DrawBrowser.h"
 #include "evaluation/AnalysisReport.h"
 #include "evaluation/ChanceBaseline.h"
+#include "evaluation/HitQuestions.h"
 #include "evaluation/TipCheck.h"
 #include "evaluation/TipMatch.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace powerball {
 
@@ -107,13 +107,10 @@ DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
     state.pageInFront = Page::TipOverview;
     double limit = state.selectedDate + 10;
 
-    const std::optional<std::string> answer =
-        prompts.askText(m.text(Msg::DrawThresholdCaption), m.text(Msg::DrawThresholdPrompt), "5");
-    if (!answer)
-        return result;
-    const std::optional<int> threshold = parseInteger(*answer);
+    const std::optional<int> threshold = askHitThreshold(prompts, m.text(Msg::DrawThresholdCaption),
+                                                         m.text(Msg::DrawThresholdPrompt), "5");
     if (!threshold)
-        throw std::invalid_argument("\"" + *answer + "\" is not a whole number");
+        return result;
     result.threshold = *threshold;
     result.ran = true;
 

@@ -1,10 +1,8 @@
 #include "evaluation/HistorySearch.h"
 
-#include "base/TextParsing.h"
 #include "draws/DrawText.h"
+#include "evaluation/HitQuestions.h"
 #include "evaluation/TipMatch.h"
-
-#include <stdexcept>
 
 namespace powerball {
 
@@ -34,14 +32,11 @@ void showDraw(AppState& state, const DrawRecord& record) {
 HistorySearchResult searchTipsInHistory(AppState& state, const Ports& ports) {
     HistorySearchResult result;
     const bool countPowerball = state.settings.countPowerball;
-    const std::optional<std::string> answer = ports.userPrompts().askText(
-        state.messages.text(Msg::SearchThresholdCaption),
+    const std::optional<int> threshold = askHitThreshold(
+        ports.userPrompts(), state.messages.text(Msg::SearchThresholdCaption),
         state.messages.text(Msg::SearchThresholdPrompt), countPowerball ? "7" : "5");
-    if (!answer)
-        return result;
-    const std::optional<int> threshold = parseInteger(*answer);
     if (!threshold)
-        throw std::invalid_argument("\"" + *answer + "\" is not a whole number");
+        return result;
     result.threshold = *threshold;
 
     const std::vector<DrawRecord> records = state.drawHistory().readAll();

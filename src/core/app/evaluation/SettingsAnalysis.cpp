@@ -126,9 +126,9 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
 
     // The seed as a signed number, as the box reads numbers back: a seed above 2^31 would
     // otherwise come back as no whole number at all.
-    const std::optional<std::string> answer = prompts.askText(
-        m.text(Msg::LuckyNumberCaption), m.text(Msg::LuckyNumberPrompt),
-        std::to_string(static_cast<std::int32_t>(state.random.seed())));
+    const std::optional<std::string> answer =
+        prompts.askText(m.text(Msg::LuckyNumberCaption), m.text(Msg::LuckyNumberPrompt),
+                        std::to_string(static_cast<std::int32_t>(state.random.seed())));
     if (!answer)
         return result;
     const std::optional<int> lucky = parseInteger(*answer);
