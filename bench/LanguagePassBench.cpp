@@ -45,6 +45,16 @@ void SwitchLanguage(benchmark::State& state) {
 }
 BENCHMARK(SwitchLanguage)->Unit(benchmark::kMillisecond);
 
+// The whole activation's share: reading the index, the language and the message file, then
+// the pass.
+void ReadFilesAndApply(benchmark::State& state) {
+    AppState app;
+    app.programFolder = std::filesystem::path(POWERBALL_SOURCE_DIR) / "data";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LanguagePass::apply(*loadLanguage(app, 2), {g_window}));
+}
+BENCHMARK(ReadFilesAndApply)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -26,10 +26,9 @@ int runMessages(const CliOptions& options, std::ostream& out) {
 } // namespace
 
 void addLanguageCommands(CommandLine& commandLine) {
-    commandLine.add("messages", "print the message table in use (see --lang)",
-                    [](const CliOptions& options, std::ostream& out) {
-                        return runMessages(options, out);
-                    });
+    commandLine.add(
+        "messages", "print the message table in use (see --lang)",
+        [](const CliOptions& options, std::ostream& out) { return runMessages(options, out); });
 }
 
 } // namespace powerball::cli

@@ -4,9 +4,9 @@
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
 #include "InternetOptionsPage.h"
-#include "NamedLabel.h"
 #include "LanguagePass.h"
+#include "NamedLabel.h"
 
 #include "Conversions.h"
 #include "Links.h"

@@ -1,14 +1,18 @@
 #include "LanguagePass.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace powerball::ui {
@@ -62,18 +66,44 @@ bool isWindow(const QObject* object) {
     return widget && widget->isWindow();
 }
 
+// Widgets that build their own inner controls (spin boxes, tab bars, combo boxes) are
+// controls as a whole; what Qt puts inside them is none of the program's.
+bool hasOwnInnerControls(const QObject* object) {
+    return qobject_cast<const QAbstractSpinBox*>(object) || qobject_cast<const QTabBar*>(object) ||
+           qobject_cast<const QComboBox*>(object);
+}
+
+// The children in the order they were made. A stack of pages reorders its children each
+// time a page is raised to the top, so its pages come in their index order instead.
+QObjectList childrenInOrder(QObject* parent) {
+    QObjectList children = parent->children();
+    if (auto* stack = qobject_cast<QStackedWidget*>(parent)) {
+        QObjectList pages;
+        for (int i = 0; i < stack->count(); ++i)
+            pages << stack->widget(i);
+        QObjectList others;
+        for (QObject* child : children)
+            if (!pages.contains(child))
+                others << child;
+        children = pages + others;
+    }
+    return children;
+}
+
 void collect(const QString& window, QObject* parent, std::vector<LanguagePass::Control>& out,
              std::vector<QWidget*>& dialogs) {
-    for (QObject* child : parent->children()) {
+    for (QObject* child : childrenInOrder(parent)) {
         if (isWindow(child)) {
             if (qobject_cast<QDialog*>(child) && !child->objectName().isEmpty())
                 dialogs.push_back(static_cast<QWidget*>(child));
             continue;
         }
+        const QString name = child->objectName();
         const std::optional<LanguagePass::Kind> kind = kindOf(child);
-        if (kind && !child->objectName().isEmpty() && !tagged(child))
-            out.push_back({window, child->objectName(), *kind, child});
-        collect(window, child, out, dialogs);
+        if (kind && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !tagged(child))
+            out.push_back({window, name, *kind, child});
+        if (!hasOwnInnerControls(child))
+            collect(window, child, out, dialogs);
     }
 }
 

@@ -47,8 +47,7 @@ public:
 
     // One pass over the windows in order; returns the caption the calculate button got, if
     // the pass reached it.
-    static std::optional<QString> apply(const CaptionTexts& texts,
-                                        const QList<QWidget*>& windows);
+    static std::optional<QString> apply(const CaptionTexts& texts, const QList<QWidget*>& windows);
     // A window that did not exist at the last pass (a dialog made for one use), from its own
     // first record on.
     static void applyToWindow(const CaptionTexts& texts, QWidget* window);

@@ -8,8 +8,8 @@
 #include "DatabasePage.h"
 #include "DrawPanel.h"
 #include "HintRelay.h"
-#include "LanguagePass.h"
 #include "InternetOptionsPage.h"
+#include "LanguagePass.h"
 #include "MainMenu.h"
 #include "MenuShortcutPriority.h"
 #include "MessagePage.h"
@@ -508,7 +508,8 @@ void MainWindow::chooseLanguage(int code) {
 void MainWindow::useQtTexts(int code) {
     if (code == m_qtTextsLanguage)
         return;
-    static const char* const kLocales[] = {"", "de", "en", "fr", "es", "it", "ru", "pt", "zh_CN", "hi"};
+    static const char* const kLocales[] = {"",   "de", "en", "fr",    "es",
+                                           "it", "ru", "pt", "zh_CN", "hi"};
     QCoreApplication::removeTranslator(&m_qtTexts);
     if (m_qtTexts.load(u"qtbase_"_s + QString::fromLatin1(kLocales[code]),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

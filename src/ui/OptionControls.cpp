@@ -144,9 +144,10 @@ QLabel* OptionControls::statisticTexts(const QString& name,
     return label;
 }
 
-ClickableLabel* OptionControls::captionTail(const QString& text, QCheckBox* box, QWidget* parent) {
+ClickableLabel* OptionControls::captionTail(const QString& text, QCheckBox* box, QWidget* parent,
+                                            const QString& nameSuffix) {
     auto* label = new ClickableLabel(text, parent);
-    label->setObjectName(box->objectName() + u"Tail"_s);
+    label->setObjectName(box->objectName() + nameSuffix);
     shareHint(label, box);
     connect(label, &ClickableLabel::clicked, box, &QCheckBox::click);
     return label;

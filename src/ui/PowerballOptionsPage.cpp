@@ -20,7 +20,8 @@ PowerballOptionsPage::PowerballOptionsPage(OptionControls& controls, QWidget* pa
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(6);
-    page->addWidget(OptionControls::heading(u"powerballHeading1"_s, u"Berechnungsoptionen für  den Powerball"_s, this));
+    page->addWidget(OptionControls::heading(u"powerballHeading1"_s,
+                                            u"Berechnungsoptionen für  den Powerball"_s, this));
 
     auto* group = new QGroupBox(u"Powerball Option"_s, this);
     group->setObjectName(u"powerballOptionGroup"_s);

@@ -66,7 +66,7 @@ SheetOptimisationPage::SheetOptimisationPage(OptionControls& controls, QWidget* 
         OptionControls::line({recent, controls.spin("UpDown17", "Edit91", this),
                               controls.captionTail(u"er aus den letzten"_s, recent, this),
                               controls.spin("UpDown18", "Edit92", this),
-                              controls.captionTail(u"Ziehungen sein"_s, recent, this)}),
+                              controls.captionTail(u"Ziehungen sein"_s, recent, this, u"Tail2"_s)}),
         row++, 0, 1, 3);
 
     headingRow(u"Für höherer Quoten können verschiedene Zahlen  \"benachteiligt\" werden"_s);

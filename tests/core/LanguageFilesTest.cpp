@@ -1,17 +1,17 @@
-#include "language/LanguageChoice.h"
 #include "language/LanguageFiles.h"
+#include "language/LanguageChoice.h"
 
-#include "base/FileReading.h"
 #include "TempFolder.h"
+#include "base/FileReading.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 using namespace powerball;
-using powerball::testing::TempFolder;
 using LanguageFiles::CaptionMatcher;
 using LanguageFiles::CaptionRecord;
+using powerball::testing::TempFolder;
 
 namespace {
 
@@ -54,8 +54,8 @@ TEST(CaptionMatcher, AControlNameMatchesOnlyWithItsOwnWindow) {
 }
 
 TEST(LanguageFiles, RecordsAreTrimmedAndAShortLastRecordReadsEmpty) {
-    const auto records = LanguageFiles::captionRecords({" mainWindow\t", "Button1 ", "x", "y",
-                                                        "0", "dialog", "Label2"});
+    const auto records = LanguageFiles::captionRecords(
+        {" mainWindow\t", "Button1 ", "x", "y", "0", "dialog", "Label2"});
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].window, "mainWindow");
     EXPECT_EQ(records[0].control, "Button1");
@@ -73,7 +73,8 @@ TEST(LanguageFiles, LinesAreDecodedAndCutTo4096Characters) {
     EXPECT_EQ(lines[2], "русский");
 
     // Without a byte-order mark and not UTF-8: Windows-1252.
-    std::ofstream(folder.file("ansi.txt"), std::ios::binary) << "\xDC" "bersicht\r\n";
+    std::ofstream(folder.file("ansi.txt"), std::ios::binary) << "\xDC"
+                                                                "bersicht\r\n";
     EXPECT_EQ(LanguageFiles::readLines(folder.file("ansi.txt")),
               std::vector<std::string>{"Übersicht"});
 }
@@ -127,8 +128,7 @@ TEST_F(LanguageChoiceTest, AShortMessageFileEmptiesTheRest) {
     std::filesystem::create_directories(folder.file("Land"));
     writeLines(folder.file("Land") / "powerball.txt", indexLines({{"w", "c"}}));
     landName = "Land";
-    writeLanguage("Power_en.txt", {"Play", ""},
-                  std::vector<std::string>(30, "thirty"));
+    writeLanguage("Power_en.txt", {"Play", ""}, std::vector<std::string>(30, "thirty"));
     ASSERT_TRUE(loadLanguage(state, 2));
     EXPECT_EQ(state.messages.text(28), "thirty");
     EXPECT_EQ(state.messages.text(30), "");

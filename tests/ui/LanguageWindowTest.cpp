@@ -72,14 +72,16 @@ void LanguageWindowTest::everyLanguageHasALineForEachRecordAndMessage() {
         const QStringList messages = shippedLines(std::string(language.fileName) + ".meld");
         QVERIFY2(messages.size() == static_cast<qsizetype>(builtIn.size()), language.fileName);
         for (std::size_t k = 0; k < builtIn.size(); ++k)
-            QVERIFY2(builtIn[k].empty() == messages[static_cast<qsizetype>(k)].isEmpty(),
-                     qPrintable(u"%1 entry %2"_s.arg(QString::fromLatin1(language.fileName)).arg(k)));
+            QVERIFY2(
+                builtIn[k].empty() == messages[static_cast<qsizetype>(k)].isEmpty(),
+                qPrintable(u"%1 entry %2"_s.arg(QString::fromLatin1(language.fileName)).arg(k)));
     }
 }
 
 void LanguageWindowTest::freshSettingsComeUpInEnglish() {
     TempFolder folder;
     std::filesystem::copy(shippedLand(), folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
     MemoryRegistryStore store;
     MainWindow window(folder.path(), &store);
     window.show();
@@ -104,9 +106,11 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
 void LanguageWindowTest::aTaggedTipFieldKeepsItsText() {
     TempFolder folder;
     std::filesystem::create_directories(folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
     const std::string field = TipSheet::fieldName(0, 0);
     std::ofstream(folder.file("Land") / "powerball.txt", std::ios::binary)
-        << "mainWindow\r\n" << field << "\r\n\r\n\r\n0\r\nmainWindow\r\nclearAllTipsButton\r\n"
+        << "mainWindow\r\n"
+        << field << "\r\n\r\n\r\n0\r\nmainWindow\r\nclearAllTipsButton\r\n"
         << "Löschen aller Tipps\r\n\r\n0\r\n";
     std::ofstream(folder.file("Land") / "Power_en.txt", std::ios::binary)
         << "X\r\nhint X\r\nClear all plays\r\nEmpties every play that is not locked\r\n";
@@ -141,7 +145,8 @@ void collectTooNarrow(QWidget* window, const QString& language, QStringList& fou
             continue;
         }
         if (widget->sizeHint().width() > widget->width() + 1)
-            found << u"%1: %2 \"%3\" needs %4 px, has %5"_s.arg(language, widget->objectName(), text)
+            found << u"%1: %2 \"%3\" needs %4 px, has %5"_s
+                         .arg(language, widget->objectName(), text)
                          .arg(widget->sizeHint().width())
                          .arg(widget->width());
     }
@@ -150,6 +155,7 @@ void collectTooNarrow(QWidget* window, const QString& language, QStringList& fou
 void LanguageWindowTest::everyTextFitsInEveryLanguage() {
     TempFolder folder;
     std::filesystem::copy(shippedLand(), folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
     MemoryRegistryStore store;
     MainWindow window(folder.path(), &store);
     window.show();
@@ -176,7 +182,11 @@ void LanguageWindowTest::everyTextFitsInEveryLanguage() {
             for (int sub = 0; sub < subPages; ++sub) {
                 if (subPages > 1)
                     calculationPages->setCurrentIndex(sub);
-                QCoreApplication::processEvents();
+                // Nested layouts settle one level per round of posted layout requests.
+                for (int round = 0; round < 5; ++round) {
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                    QCoreApplication::processEvents();
+                }
                 collectTooNarrow(&window, name, tooNarrow);
             }
         }

@@ -75,8 +75,7 @@ std::filesystem::path folder(const std::filesystem::path& programFolder) {
     std::error_code error;
     for (std::filesystem::directory_iterator it(programFolder, error), end; !error && it != end;
          it.increment(error)) {
-        if (equalIgnoringCase(it->path().filename().string(), kFolder) &&
-            it->is_directory(error))
+        if (equalIgnoringCase(it->path().filename().string(), kFolder) && it->is_directory(error))
             return it->path();
     }
     return programFolder / kFolder;
