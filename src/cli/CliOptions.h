@@ -29,6 +29,9 @@ struct CliOptions {
     std::optional<std::filesystem::path> settings;
     std::optional<int> today; // day number
     bool json = false;
+    // --lang: the language whose message file the commands speak; without it the built-in
+    // German texts, the same on every machine.
+    std::optional<int> language;
     std::vector<SettingOverride> overrides;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/AppShell.h"
 #include "app/Settings.h"
+#include "language/LanguageChoice.h"
 
 #include <iostream>
 #include <stdexcept>
@@ -32,6 +33,8 @@ CliSession::CliSession(const CliOptions& options) {
     // depend on their working folder.
     AppShell::startUp(state, ports,
                       std::filesystem::absolute(options.folder.value_or(executableFolder())));
+    if (options.language)
+        loadLanguage(state, *options.language);
     for (const SettingOverride& option : options.overrides)
         Settings::setOption(state, option.name, option.value);
 }

@@ -22,6 +22,12 @@ CommandLine::CommandLine() : m_app("The program's commands without a window.", "
         ->transform(isoDate())
         ->type_name("YYYY-MM-DD");
     m_app.add_flag("--json", m_options.json, "print the result as JSON");
+    m_app
+        .add_option("--lang", m_options.language,
+                    "speak the message file of a language: 1 deutsch, 2 english, 3 français, "
+                    "4 español, 5 italiano, 6 русский, 7 português, 8 中国的, 9 हिंदी")
+        ->check(CLI::Range(1, 9))
+        ->type_name("N");
     addSetOption(m_app);
 }
 

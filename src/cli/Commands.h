@@ -19,6 +19,7 @@ void addSettingsCommands(CommandLine& commandLine);    // settings show, save, s
 void addUpdateCommand(CommandLine& commandLine);       // update
 void addMaintenanceCommands(CommandLine& commandLine); // enter, delete
 void addGenerateCommand(CommandLine& commandLine);     // generate
+void addLanguageCommands(CommandLine& commandLine);    // messages
 void addTipCommands(CommandLine& commandLine);         // tips save, tips load, print, handover
 void addAnalysisCommands(CommandLine& commandLine);    // search, analyse settings, analyse draws
 

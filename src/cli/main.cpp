@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     addUpdateCommand(commandLine);
     addMaintenanceCommands(commandLine);
     addGenerateCommand(commandLine);
+    addLanguageCommands(commandLine);
     addTipCommands(commandLine);
     addAnalysisCommands(commandLine);
     return commandLine.run(argc, argv, std::cout);

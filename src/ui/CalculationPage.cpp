@@ -20,11 +20,17 @@ CalculationPage::CalculationPage(QWidget* parent) : QWidget(parent) {
     m_controls = new OptionControls(this);
     m_subPages = new QTabWidget(this);
     m_subPages->setObjectName(u"calculationPages"_s);
-    m_subPages->addTab(new StatisticOptionsPage(*m_controls, m_subPages), u"Statistisch"_s);
-    m_subPages->addTab(new SheetOptimisationPage(*m_controls, m_subPages), u"Schein Optimierung"_s);
-    m_subPages->addTab(new MathematicalOptionsPage(*m_controls, m_subPages), u"Mathematisch"_s);
-    m_subPages->addTab(new PowerballOptionsPage(*m_controls, m_subPages), u"Powerball"_s);
-    m_subPages->addTab(new GeneralOptionsPage(*m_controls, m_subPages), u"Allgemein"_s);
+    const auto addPage = [this](QWidget* page, const QString& name, const QString& caption) {
+        page->setObjectName(name);
+        m_subPages->addTab(page, caption);
+    };
+    addPage(new StatisticOptionsPage(*m_controls, m_subPages), u"TabSheet7"_s, u"Statistisch"_s);
+    addPage(new SheetOptimisationPage(*m_controls, m_subPages), u"TabSheet8"_s,
+            u"Schein Optimierung"_s);
+    addPage(new MathematicalOptionsPage(*m_controls, m_subPages), u"TabSheet9"_s,
+            u"Mathematisch"_s);
+    addPage(new PowerballOptionsPage(*m_controls, m_subPages), u"TabSheet10"_s, u"Powerball"_s);
+    addPage(new GeneralOptionsPage(*m_controls, m_subPages), u"TabSheet11"_s, u"Allgemein"_s);
     layout->addWidget(m_subPages);
 }
 

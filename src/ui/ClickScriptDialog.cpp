@@ -1,4 +1,5 @@
 #include "ClickScriptDialog.h"
+#include "NamedLabel.h"
 
 #include "Conversions.h"
 #include "handover/ClickScript.h"
@@ -25,7 +26,7 @@ ClickScriptDialog::ClickScriptDialog(const ClickScriptChoice& choice, UserPrompt
     setWindowTitle(u"Script für Zahlenübergabe auswählen!"_s);
     auto* layout = new QVBoxLayout(this);
 
-    auto* scriptLabel = new QLabel(u"Velmars Click-Script &File"_s, this);
+    QLabel* scriptLabel = namedLabel(u"scriptLabel"_s, u"Velmars Click-Script &File"_s, this);
     layout->addWidget(scriptLabel);
     auto* scriptRow = new QHBoxLayout;
     m_script = new QComboBox(this);
@@ -54,10 +55,10 @@ ClickScriptDialog::ClickScriptDialog(const ClickScriptChoice& choice, UserPrompt
     m_zahl2 = parameterField(u"ZAHL2"_s, choice.zahl2);
     m_text1 = parameterField(u"TEXT1"_s, choice.text1);
     m_text2 = parameterField(u"TEXT2"_s, choice.text2);
-    form->addRow(u"ZAHL&1"_s, m_zahl1);
-    form->addRow(u"ZAHL&2"_s, m_zahl2);
-    form->addRow(u"TEXT1"_s, m_text1);
-    form->addRow(u"TEXT2"_s, m_text2);
+    form->addRow(namedLabel(u"zahl1Label"_s, u"ZAHL&1"_s, group), m_zahl1);
+    form->addRow(namedLabel(u"zahl2Label"_s, u"ZAHL&2"_s, group), m_zahl2);
+    form->addRow(namedLabel(u"text1Label"_s, u"TEXT1"_s, group), m_text1);
+    form->addRow(namedLabel(u"text2Label"_s, u"TEXT2"_s, group), m_text2);
     layout->addWidget(group);
 
     auto* buttons = new QDialogButtonBox(this);

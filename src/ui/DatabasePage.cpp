@@ -1,4 +1,5 @@
 #include "DatabasePage.h"
+#include "LanguagePass.h"
 
 #include "Conversions.h"
 #include "SizedLabel.h"
@@ -43,6 +44,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
 
     m_drawText = new SizedLabel(u"Mi 00.00.00   00  00  00  00  00   PB: 00 PP: 00"_s, this);
     m_drawText->setObjectName(u"databaseDrawLabel"_s);
+    LanguagePass::keepText(m_drawText);
     m_drawText->setTextFormat(Qt::PlainText);
     m_drawText->setFrameShape(QFrame::StyledPanel);
     page->addWidget(m_drawText);

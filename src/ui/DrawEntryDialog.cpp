@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -59,6 +60,8 @@ DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, QWidget* parent) : 
     layout->addLayout(row);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Abort | QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"okButton"_s);
+    buttons->button(QDialogButtonBox::Abort)->setObjectName(u"abortButton"_s);
     buttons->setObjectName(u"entryButtons"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

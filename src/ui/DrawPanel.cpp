@@ -1,4 +1,5 @@
 #include "DrawPanel.h"
+#include "LanguagePass.h"
 
 #include "Conversions.h"
 #include "SizedLabel.h"
@@ -67,6 +68,8 @@ DrawPanel::DrawPanel(QWidget* parent) : QWidget(parent) {
 
     m_drawText = new SizedLabel(u"Mi 00.00.00  00  00  00  00  00   PB: 00 PP: 00"_s, this);
     m_drawText->setObjectName(u"panelDrawLabel"_s);
+    // The shown draw is a value, not a caption.
+    LanguagePass::keepText(m_drawText);
     m_drawText->setTextFormat(Qt::PlainText);
     m_drawText->setAlignment(Qt::AlignCenter);
     row->addWidget(m_drawText);
@@ -77,12 +80,14 @@ DrawPanel::DrawPanel(QWidget* parent) : QWidget(parent) {
 
     m_crossSum = new QLabel(this);
     m_crossSum->setObjectName(u"panelCrossSumLabel"_s);
+    LanguagePass::keepText(m_crossSum);
     row->addWidget(m_crossSum);
 
     row->addStretch(1);
 
     m_ticketNumber = new QLabel(this);
     m_ticketNumber->setObjectName(u"ticketNumberLabel"_s);
+    LanguagePass::keepText(m_ticketNumber);
     row->addWidget(m_ticketNumber);
     fitButtonsToFont();
 }

@@ -1,4 +1,5 @@
 #include "GeneralOptionsPage.h"
+#include "NamedLabel.h"
 
 #include "OptionControls.h"
 #include "OptionSpinBox.h"
@@ -16,7 +17,8 @@ GeneralOptionsPage::GeneralOptionsPage(OptionControls& controls, QWidget* parent
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(6);
-    page->addWidget(OptionControls::heading(u"Allgemeine Berechnungsoptionen"_s, this));
+    page->addWidget(
+        OptionControls::heading(u"generalHeading1"_s, u"Allgemeine Berechnungsoptionen"_s, this));
     page->addWidget(
         controls.checkBox("CheckBox15", u"für den Tipp nur bevorzugte Zahlen verwenden!"_s, this));
     page->addWidget(controls.checkBox(
@@ -26,9 +28,11 @@ GeneralOptionsPage::GeneralOptionsPage(OptionControls& controls, QWidget* parent
     OptionSpinBox* runs = controls.spin("UpDown7", "Edit55", this);
     runs->setGroupSeparatorShown(false);
     runs->setMinimumWidth(runs->fontMetrics().horizontalAdvance(u"300000"_s) + 30);
-    page->addLayout(OptionControls::line(
-        {new QLabel(u"Maximale Berechnungsläufe"_s, this), runs, new QLabel(u"Tausend"_s, this)}));
+    page->addLayout(
+        OptionControls::line({namedLabel(u"maxRunsLabel"_s, u"Maximale Berechnungsläufe"_s, this),
+                              runs, namedLabel(u"thousandLabel"_s, u"Tausend"_s, this)}));
     page->addWidget(OptionControls::note(
+        u"generalNote1"_s,
         u"Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. "_s,
         this));
     page->addStretch(1);

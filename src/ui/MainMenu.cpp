@@ -1,5 +1,7 @@
 #include "MainMenu.h"
 
+#include "LanguagePass.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -60,6 +62,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 void MainMenu::buildLanguageMenu(QMenuBar* bar) {
     auto* menu = new QMenu(u"Sprache/&Language"_s, bar);
     menu->setObjectName(u"languageMenu"_s);
+    // The menu and the languages' own names read the same in every language.
+    LanguagePass::keepText(menu);
     bar->addMenu(menu);
 
     m_languages = new QActionGroup(this);
@@ -68,7 +72,9 @@ void MainMenu::buildLanguageMenu(QMenuBar* bar) {
         QAction* action = menuAction(menu, QString::fromUtf16(language.name),
                                      QString::fromUtf16(language.caption));
         action->setCheckable(true);
-        action->setEnabled(false);
+        LanguagePass::keepText(action);
+        const int code = language.index;
+        connect(action, &QAction::triggered, this, [this, code] { Q_EMIT languageChosen(code); });
         m_languages->addAction(action);
         m_languageEntries.push_back({language.index, action});
     }

@@ -33,6 +33,10 @@ public:
     // index checks none.
     void showLanguage(int languageIndex);
 
+Q_SIGNALS:
+    // A language entry was chosen: its code 1..9.
+    void languageChosen(int code);
+
 private:
     struct LanguageEntry {
         int index;

@@ -9,6 +9,7 @@
 #include "DrawPanel.h"
 #include "HintRelay.h"
 #include "InternetOptionsPage.h"
+#include "LanguagePass.h"
 #include "MainMenu.h"
 #include "MenuShortcutPriority.h"
 #include "MessagePage.h"
@@ -34,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -60,6 +62,10 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
     new MenuShortcutPriority(this, m_menu->shortcutActions());
     m_status = std::make_unique<StatusPanels>(statusBar());
     m_ports.shell = &m_shell;
+    m_prompts.setDialogPreparation([this](QWidget* dialog) {
+        if (m_captionTexts)
+            LanguagePass::applyToWindow(*m_captionTexts, dialog);
+    });
     connectCommands();
 
     m_state.onChanged = [this] { showState(); };
@@ -95,6 +101,12 @@ void MainWindow::buildPages() {
     m_database = new DatabasePage(m_pages);
     m_internet = new InternetOptionsPage(m_pages);
     m_messages = new MessagePage(m_pages);
+    m_overview->setObjectName(u"TabSheet1"_s);
+    m_calculation->setObjectName(u"TabSheet2"_s);
+    m_chart->setObjectName(u"TabSheet3"_s);
+    m_database->setObjectName(u"TabSheet4"_s);
+    m_internet->setObjectName(u"TabSheet5"_s);
+    m_messages->setObjectName(u"TabSheet6"_s);
     m_pages->addTab(m_overview, u"Tipp-Übersicht"_s);
     m_pages->addTab(m_calculation, u"Berechnung"_s);
     m_pages->addTab(m_chart, u"Diagramm"_s);
@@ -106,6 +118,7 @@ void MainWindow::buildPages() {
 }
 
 void MainWindow::connectCommands() {
+    connect(m_menu, &MainMenu::languageChosen, this, &MainWindow::chooseLanguage);
     TipSheetView* sheet = m_overview->sheet();
     connect(sheet, &TipSheetView::fieldEdited, this, &MainWindow::fieldEdited);
     connect(sheet, &TipSheetView::fieldLeft, this, &MainWindow::fieldLeft);
@@ -256,6 +269,8 @@ void MainWindow::activate() {
         m_activationPending = true;
         return;
     }
+    // The language first, so that everything the activation shows speaks it.
+    chooseLanguage(m_state.languageIndex);
     runCommand([this] { AppShell::activate(m_state, m_ports); });
 }
 
@@ -472,6 +487,34 @@ void MainWindow::analyseDraws() {
 void MainWindow::stopRun() {
     if (m_state.generator.phase == RunPhase::Running || m_state.analysis == RunPhase::Running)
         calculateTips();
+}
+
+void MainWindow::chooseLanguage(int code) {
+    if (!LanguageFiles::language(code))
+        return;
+    runCommand([this, code] {
+        if (std::optional<CaptionTexts> texts = loadLanguage(m_state, code)) {
+            if (const auto caption = LanguagePass::apply(*texts, {this}))
+                m_state.generator.idleCaption = toStd(*caption);
+            m_captionTexts = std::move(texts);
+        }
+        // Only a language that was applied, or found missing, becomes the chosen one.
+        m_state.languageIndex = code;
+    });
+    if (m_state.languageIndex == code)
+        useQtTexts(code);
+}
+
+void MainWindow::useQtTexts(int code) {
+    if (code == m_qtTextsLanguage)
+        return;
+    static const char* const kLocales[] = {"",   "de", "en", "fr",    "es",
+                                           "it", "ru", "pt", "zh_CN", "hi"};
+    QCoreApplication::removeTranslator(&m_qtTexts);
+    if (m_qtTexts.load(u"qtbase_"_s + QString::fromLatin1(kLocales[code]),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTexts);
+    m_qtTextsLanguage = code;
 }
 
 } // namespace powerball::ui

@@ -8,15 +8,18 @@
 #include "QtUserPrompts.h"
 #include "StatusPanels.h"
 #include "app/AppState.h"
+#include "language/LanguageChoice.h"
 #include "platform/Clock.h"
 #include "platform/Ports.h"
 #include "stats/StatisticCommands.h"
 
 #include <QMainWindow>
+#include <QTranslator>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QTabWidget;
 
@@ -108,6 +111,8 @@ private:
     void analyseSettings();
     void analyseDraws();
     void stopRun();
+    void chooseLanguage(int code);
+    void useQtTexts(int code);
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -131,6 +136,11 @@ private:
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<PageScaler> m_scaler;
 
+    // The texts of the language applied last, for the dialogs made after the pass.
+    std::optional<CaptionTexts> m_captionTexts;
+    // Qt's own texts (Yes, No, Cancel, the file dialog) in the language in use.
+    QTranslator m_qtTexts;
+    int m_qtTextsLanguage = 0;
     Page m_pageShown = Page::TipOverview;
     int m_commandDepth = 0;
     bool m_activationPending = false;

@@ -19,8 +19,10 @@ MathematicalOptionsPage::MathematicalOptionsPage(OptionControls& controls, QWidg
     page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(2);
     page->addWidget(OptionControls::heading(
-        u"Diese Bedingungen werden in jeder Tippreihe berücksichtigt"_s, this));
+        u"mathematicalHeading1"_s, u"Diese Bedingungen werden in jeder Tippreihe berücksichtigt"_s,
+        this));
     page->addWidget(OptionControls::note(
+        u"mathematicalNote1"_s,
         u"Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49"_s,
         this));
     OptionSpinBox* lowest = controls.spin("UpDown1", "Edit37", this);
@@ -30,6 +32,7 @@ MathematicalOptionsPage::MathematicalOptionsPage(OptionControls& controls, QWidg
          controls.captionPart(u"crossSumToLabel"_s, u"bis"_s, highest, this), highest,
          controls.captionPart(u"crossSumAllowLabel"_s, u"im Tipp zulassen"_s, highest, this)}));
     page->addWidget(OptionControls::note(
+        u"mathematicalNote2"_s,
         u"Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)"_s,
         this));
     page->addWidget(controls.statisticText(

@@ -144,9 +144,10 @@ QLabel* OptionControls::statisticTexts(const QString& name,
     return label;
 }
 
-ClickableLabel* OptionControls::captionTail(const QString& text, QCheckBox* box, QWidget* parent) {
+ClickableLabel* OptionControls::captionTail(const QString& text, QCheckBox* box, QWidget* parent,
+                                            const QString& nameSuffix) {
     auto* label = new ClickableLabel(text, parent);
-    label->setObjectName(box->objectName() + u"Tail"_s);
+    label->setObjectName(box->objectName() + nameSuffix);
     shareHint(label, box);
     connect(label, &ClickableLabel::clicked, box, &QCheckBox::click);
     return label;
@@ -168,8 +169,9 @@ void OptionControls::shareHint(QWidget* part, const QWidget* owner) {
         part->setToolTip(owner->toolTip());
 }
 
-QLabel* OptionControls::heading(const QString& text, QWidget* parent) {
+QLabel* OptionControls::heading(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -177,8 +179,9 @@ QLabel* OptionControls::heading(const QString& text, QWidget* parent) {
     return label;
 }
 
-QLabel* OptionControls::note(const QString& text, QWidget* parent) {
+QLabel* OptionControls::note(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
     label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));

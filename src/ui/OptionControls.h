@@ -50,13 +50,14 @@ public:
                            QWidget* parent);
     // The rest of a caption behind a spin in its gap; clicking it clicks the check box, and
     // pointing at it shows the box's hint.
-    ClickableLabel* captionTail(const QString& text, QCheckBox* box, QWidget* parent);
+    ClickableLabel* captionTail(const QString& text, QCheckBox* box, QWidget* parent,
+                                const QString& nameSuffix = QStringLiteral("Tail"));
     // A text around a spin field that is part of its caption; pointing at it shows the
     // spin's hint.
     QLabel* captionPart(const QString& name, const QString& text, QWidget* owner, QWidget* parent);
 
-    static QLabel* heading(const QString& text, QWidget* parent);
-    static QLabel* note(const QString& text, QWidget* parent);
+    static QLabel* heading(const QString& name, const QString& text, QWidget* parent);
+    static QLabel* note(const QString& name, const QString& text, QWidget* parent);
     // The widgets side by side, flush left.
     static QHBoxLayout* line(std::initializer_list<QWidget*> widgets);
 

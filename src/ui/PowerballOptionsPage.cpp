@@ -20,9 +20,11 @@ PowerballOptionsPage::PowerballOptionsPage(OptionControls& controls, QWidget* pa
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(6);
-    page->addWidget(OptionControls::heading(u"Berechnungsoptionen für  den Powerball"_s, this));
+    page->addWidget(OptionControls::heading(u"powerballHeading1"_s,
+                                            u"Berechnungsoptionen für  den Powerball"_s, this));
 
     auto* group = new QGroupBox(u"Powerball Option"_s, this);
+    group->setObjectName(u"powerballOptionGroup"_s);
     auto* choices = new QVBoxLayout(group);
     choices->addWidget(
         controls.radioButton("RadioButton1", u"einfach per Zufall bestimmen"_s, group));

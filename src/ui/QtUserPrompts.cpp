@@ -49,14 +49,17 @@ void QtUserPrompts::showBox(Asked::Kind kind, QMessageBox::Icon icon, const QStr
 
 std::optional<DrawEntry> QtUserPrompts::askDrawNumbers(const DrawEntry& prefilled) {
     DrawEntryDialog dialog(prefilled, m_parent);
+    prepare(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.entry();
 }
 
 NumberListDialog& QtUserPrompts::listDialog() {
-    if (!m_listDialog)
+    if (!m_listDialog) {
         m_listDialog = new NumberListDialog(m_random, *this, m_parent);
+        prepare(*m_listDialog);
+    }
     return *m_listDialog;
 }
 
@@ -168,9 +171,15 @@ bool QtUserPrompts::askYesNo(const std::string& caption, const std::string& text
 
 bool QtUserPrompts::askClickScript(ClickScriptChoice& choice) {
     ClickScriptDialog dialog(choice, *this, frontParent());
+    prepare(dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     choice = dialog.choice();
     return accepted;
+}
+
+void QtUserPrompts::prepare(QWidget& dialog) {
+    if (m_prepareDialog)
+        m_prepareDialog(&dialog);
 }
 
 void QtUserPrompts::setNextAnswer(std::optional<QString> answer) {

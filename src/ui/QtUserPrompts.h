@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -58,6 +59,12 @@ public:
     // box, where any text stands for Yes). A message box only has OK and takes any answer.
     // The list, entry and click-script dialogs always show.
     void setNextAnswer(std::optional<QString> answer = std::nullopt);
+
+    // Runs for each of the program's own dialogs once it is made, before it shows: the
+    // window puts it into the language in use.
+    void setDialogPreparation(std::function<void(QWidget*)> prepare) {
+        m_prepareDialog = std::move(prepare);
+    }
     const std::vector<Asked>& asked() const { return m_asked; }
 
 private:
@@ -67,6 +74,7 @@ private:
     void showBox(Asked::Kind kind, QMessageBox::Icon icon, const QString& caption,
                  const QString& text, QWidget* parent);
     std::optional<std::filesystem::path> askFile(Asked::Kind kind, const FileQuestion& question);
+    void prepare(QWidget& dialog);
     // Takes the next queued answer for the prompt, if there is one.
     bool answeredInAdvance(Asked asked, std::optional<QString>& answer);
     // A dialog asked from inside another dialog stands over that one.
@@ -78,6 +86,7 @@ private:
     NumberListDialog* m_listDialog = nullptr;
     std::deque<std::optional<QString>> m_answers;
     std::vector<Asked> m_asked;
+    std::function<void(QWidget*)> m_prepareDialog;
 };
 
 } // namespace powerball::ui

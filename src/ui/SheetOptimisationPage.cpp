@@ -30,10 +30,11 @@ SheetOptimisationPage::SheetOptimisationPage(OptionControls& controls, QWidget* 
         ++row;
     };
     const auto wideRow = [&](QWidget* widget) { grid->addWidget(widget, row++, 0, 1, 3); };
+    int headings = 0;
     const auto headingRow = [&](const QString& text) {
         if (row > 0)
             grid->setRowMinimumHeight(row++, 4);
-        wideRow(OptionControls::heading(text, this));
+        wideRow(OptionControls::heading(u"sheetHeading%1"_s.arg(++headings), text, this));
     };
 
     headingRow(u"Optimierung der einzelnen Tipps miteinander im Schein "_s);
@@ -65,7 +66,7 @@ SheetOptimisationPage::SheetOptimisationPage(OptionControls& controls, QWidget* 
         OptionControls::line({recent, controls.spin("UpDown17", "Edit91", this),
                               controls.captionTail(u"er aus den letzten"_s, recent, this),
                               controls.spin("UpDown18", "Edit92", this),
-                              controls.captionTail(u"Ziehungen sein"_s, recent, this)}),
+                              controls.captionTail(u"Ziehungen sein"_s, recent, this, u"Tail2"_s)}),
         row++, 0, 1, 3);
 
     headingRow(u"Für höherer Quoten können verschiedene Zahlen  \"benachteiligt\" werden"_s);

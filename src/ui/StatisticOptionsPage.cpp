@@ -18,8 +18,8 @@ StatisticOptionsPage::StatisticOptionsPage(OptionControls& controls, QWidget* pa
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 6, 4, 4);
     page->setSpacing(4);
-    page->addWidget(
-        OptionControls::heading(u"Zahlen für die Tipps über Statistik bevorzugen"_s, this));
+    page->addWidget(OptionControls::heading(
+        u"statisticHeading1"_s, u"Zahlen für die Tipps über Statistik bevorzugen"_s, this));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
@@ -61,9 +61,11 @@ StatisticOptionsPage::StatisticOptionsPage(OptionControls& controls, QWidget* pa
 
     page->addSpacing(6);
     page->addWidget(OptionControls::note(
+        u"statisticNote1"_s,
         u"Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden"_s,
         this));
     page->addWidget(OptionControls::note(
+        u"statisticNote2"_s,
         u"Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)"_s,
         this));
     page->addStretch(1);

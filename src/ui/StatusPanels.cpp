@@ -1,4 +1,5 @@
 #include "StatusPanels.h"
+#include "LanguagePass.h"
 
 #include "Conversions.h"
 
@@ -13,6 +14,7 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(u"statusPanel%1"_s.arg(i));
+        LanguagePass::keepText(panel);
         panel->setTextFormat(Qt::PlainText);
         m_panels[i] = panel;
     }

@@ -1,4 +1,5 @@
 #include "TipOverviewPage.h"
+#include "LanguagePass.h"
 
 #include "ClickableLabel.h"
 #include "Conversions.h"
@@ -24,6 +25,8 @@ namespace {
 ClickableLabel* banner(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new ClickableLabel(text, parent);
     label->setObjectName(name);
+    // The maker's address and the product banner read the same in every language.
+    LanguagePass::keepText(label);
     label->setAlignment(Qt::AlignCenter);
     label->setCursor(Qt::PointingHandCursor);
     QPalette palette = label->palette();

@@ -1,4 +1,5 @@
 #include "TipSheetView.h"
+#include "LanguagePass.h"
 
 #include "ClickableLabel.h"
 #include "Conversions.h"
@@ -93,6 +94,7 @@ void TipSheetView::buildRow(int r) {
     for (int f = 0; f < TipRow::kFieldCount; ++f) {
         auto* field = new TipFieldEdit(this);
         field->setObjectName(qs(TipSheet::fieldName(r, f)));
+        LanguagePass::keepText(field);
         connect(field, &QLineEdit::textEdited, this,
                 [this, r, f](const QString& text) { Q_EMIT fieldEdited(r, f, text); });
         connect(field, &TipFieldEdit::left, this, &TipSheetView::fieldLeft);
@@ -116,10 +118,13 @@ void TipSheetView::buildRow(int r) {
 
     row.hits = new SizedLabel(u"0 + PB"_s, this);
     row.hits->setObjectName(qs(TipSheet::hitsLabelName(r)));
+    // The results of the check are values, not captions.
+    LanguagePass::keepText(row.hits);
     grid->addWidget(row.hits, r, Hits);
 
     row.crossSum = new SizedLabel(u"000"_s, this);
     row.crossSum->setObjectName(qs(TipSheet::crossSumLabelName(r)));
+    LanguagePass::keepText(row.crossSum);
     row.crossSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(row.crossSum, r, CrossSum);
 }

@@ -1,0 +1,26 @@
+#include "language/LanguageChoice.h"
+
+namespace powerball {
+
+std::optional<CaptionTexts> loadLanguage(AppState& state, int code) {
+    const std::optional<LanguageFiles::Language> language = LanguageFiles::language(code);
+    if (!language)
+        return std::nullopt;
+    const std::filesystem::path folder = LanguageFiles::folder(state.programFolder);
+    const std::filesystem::path index = folder / LanguageFiles::kCaptionIndex;
+    const std::filesystem::path file = folder / language->fileName;
+    std::error_code error;
+    if (!std::filesystem::exists(index, error) || !std::filesystem::exists(file, error))
+        return std::nullopt;
+
+    CaptionTexts texts;
+    texts.records = LanguageFiles::captionRecords(LanguageFiles::readLines(index));
+    texts.lines = LanguageFiles::readLines(file);
+    std::filesystem::path messages = file;
+    messages += LanguageFiles::kMessageSuffix;
+    if (std::filesystem::exists(messages, error))
+        state.messages.replaceAll(LanguageFiles::readLines(messages));
+    return texts;
+}
+
+} // namespace powerball

@@ -1,0 +1,199 @@
+#include "CaptionIndex.h"
+#include "LanguagePass.h"
+#include "MainWindow.h"
+#include "TempFolder.h"
+#include "base/MessageTable.h"
+#include "language/LanguageFiles.h"
+#include "platform/MemoryRegistryStore.h"
+#include "sheet/TipSheet.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+using powerball::MemoryRegistryStore;
+using powerball::TipSheet;
+using powerball::testing::TempFolder;
+using powerball::ui::MainWindow;
+namespace LanguageFiles = powerball::LanguageFiles;
+
+namespace {
+
+std::filesystem::path shippedLand() {
+    return std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land";
+}
+
+QStringList shippedLines(const std::string& name) {
+    QStringList lines;
+    for (const std::string& line : LanguageFiles::readLines(shippedLand() / name))
+        lines << QString::fromStdString(line);
+    return lines;
+}
+
+} // namespace
+
+class LanguageWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shippedIndexIsTheWindowsIndex();
+    void everyLanguageHasALineForEachRecordAndMessage();
+    void freshSettingsComeUpInEnglish();
+    void aTaggedTipFieldKeepsItsText();
+    void everyTextFitsInEveryLanguage();
+};
+
+void LanguageWindowTest::shippedIndexIsTheWindowsIndex() {
+    TempFolder folder;
+    MainWindow window(folder.path());
+    powerball::ui::addProgramDialogs(window);
+    QCOMPARE(powerball::ui::unnamedTexts(&window), QStringList());
+    // On a difference: build powerball-caption-index and run it on data/Land.
+    QCOMPARE(powerball::ui::captionIndexLines(&window), shippedLines("powerball.txt"));
+    QCOMPARE(powerball::ui::languageFileLines(&window), shippedLines("Power_de.txt"));
+}
+
+void LanguageWindowTest::everyLanguageHasALineForEachRecordAndMessage() {
+    const qsizetype records = shippedLines("powerball.txt").size() / 5;
+    const auto& builtIn = powerball::MessageTable::builtIn();
+    for (const auto& language : LanguageFiles::languages()) {
+        const QStringList lines = shippedLines(language.fileName);
+        QVERIFY2(lines.size() == 2 * records, language.fileName);
+        const QStringList messages = shippedLines(std::string(language.fileName) + ".meld");
+        QVERIFY2(messages.size() == static_cast<qsizetype>(builtIn.size()), language.fileName);
+        for (std::size_t k = 0; k < builtIn.size(); ++k)
+            QVERIFY2(
+                builtIn[k].empty() == messages[static_cast<qsizetype>(k)].isEmpty(),
+                qPrintable(u"%1 entry %2"_s.arg(QString::fromLatin1(language.fileName)).arg(k)));
+    }
+}
+
+void LanguageWindowTest::freshSettingsComeUpInEnglish() {
+    TempFolder folder;
+    std::filesystem::copy(shippedLand(), folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+    MemoryRegistryStore store;
+    MainWindow window(folder.path(), &store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(window.state().languageIndex, 2);
+    QVERIFY(window.findChild<QAction*>(u"actionLanguageEnglish"_s)->isChecked());
+    const QStringList english = shippedLines("Power_en.txt");
+    const QStringList index = shippedLines("powerball.txt");
+    const qsizetype record = index.indexOf(u"calculateTipsButton"_s) / 5;
+    auto* calculate = window.findChild<QPushButton*>(u"calculateTipsButton"_s);
+    QCOMPARE(calculate->text(), english[2 * record]);
+    QCOMPARE(QString::fromStdString(window.state().generator.idleCaption), english[2 * record]);
+    QCOMPARE(QString::fromStdString(window.state().messages.text(powerball::Msg::Stop)),
+             shippedLines("Power_en.txt.meld")[powerball::Msg::Stop]);
+
+    // Back to German from the menu.
+    window.findChild<QAction*>(u"actionLanguageGerman"_s)->trigger();
+    QCOMPARE(calculate->text(), u"Tipps berechnen"_s);
+    QCOMPARE(window.state().languageIndex, 1);
+}
+
+void LanguageWindowTest::aTaggedTipFieldKeepsItsText() {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+    const std::string field = TipSheet::fieldName(0, 0);
+    std::ofstream(folder.file("Land") / "powerball.txt", std::ios::binary)
+        << "mainWindow\r\n"
+        << field << "\r\n\r\n\r\n0\r\nmainWindow\r\nclearAllTipsButton\r\n"
+        << "Löschen aller Tipps\r\n\r\n0\r\n";
+    std::ofstream(folder.file("Land") / "Power_en.txt", std::ios::binary)
+        << "X\r\nhint X\r\nClear all plays\r\nEmpties every play that is not locked\r\n";
+    MemoryRegistryStore store;
+    MainWindow window(folder.path(), &store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* clear = window.findChild<QPushButton*>(u"clearAllTipsButton"_s);
+    QTRY_COMPARE(clear->text(), u"Clear all plays"_s);
+    QCOMPARE(clear->toolTip(), u"Empties every play that is not locked"_s);
+    auto* tipField = window.findChild<QLineEdit*>(QString::fromStdString(field));
+    QCOMPARE(tipField->toolTip(), QString());
+    // The messages stay German without a message file.
+    QCOMPARE(QString::fromStdString(window.state().messages.text(powerball::Msg::Stop)),
+             u"Stoppen"_s);
+}
+
+// A text that needs more room than its control has is cut off on the screen.
+void collectTooNarrow(QWidget* window, const QString& language, QStringList& found) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->objectName().isEmpty() ||
+            widget->property(powerball::ui::LanguagePass::kTagProperty).toInt() != 0)
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->wordWrap())
+                continue;
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+        } else {
+            continue;
+        }
+        if (widget->sizeHint().width() > widget->width() + 1)
+            found << u"%1: %2 \"%3\" needs %4 px, has %5"_s
+                         .arg(language, widget->objectName(), text)
+                         .arg(widget->sizeHint().width())
+                         .arg(widget->width());
+    }
+}
+
+void LanguageWindowTest::everyTextFitsInEveryLanguage() {
+    TempFolder folder;
+    std::filesystem::copy(shippedLand(), folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+    MemoryRegistryStore store;
+    MainWindow window(folder.path(), &store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList tooNarrow;
+    auto* pages = window.findChild<QTabWidget*>(u"pages"_s);
+    auto* calculationPages = window.findChild<QTabWidget*>(u"calculationPages"_s);
+    for (const auto& language : LanguageFiles::languages()) {
+        const QString name = QString::fromUtf8(language.menuName);
+        QAction* choice = nullptr;
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == name)
+                choice = action;
+        QVERIFY2(choice, qPrintable(name));
+        choice->trigger();
+        QCOMPARE(window.state().languageIndex, language.code);
+        for (int page = 0; page < pages->count(); ++page) {
+            if (!pages->isTabVisible(page))
+                continue;
+            pages->setCurrentIndex(page);
+            const int subPages = pages->currentWidget()->isAncestorOf(calculationPages)
+                                     ? calculationPages->count()
+                                     : 1;
+            for (int sub = 0; sub < subPages; ++sub) {
+                if (subPages > 1)
+                    calculationPages->setCurrentIndex(sub);
+                // Nested layouts settle one level per round of posted layout requests.
+                for (int round = 0; round < 5; ++round) {
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                    QCoreApplication::processEvents();
+                }
+                collectTooNarrow(&window, name, tooNarrow);
+            }
+        }
+    }
+    tooNarrow.removeDuplicates();
+    QVERIFY2(tooNarrow.isEmpty(), qPrintable(tooNarrow.join(u'\n')));
+}
+
+QTEST_MAIN(LanguageWindowTest)
+#include "LanguageWindowTest.moc"
