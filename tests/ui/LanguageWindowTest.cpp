@@ -40,6 +40,20 @@ QStringList shippedLines(const std::string& name) {
     return lines;
 }
 
+// A program folder with the shipped language files and a few draws, and the window on it
+// with fresh settings.
+struct ShippedProgram {
+    ShippedProgram() {
+        std::filesystem::copy(shippedLand(), folder.file("Land"));
+        powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+        window = std::make_unique<MainWindow>(folder.path(), &store);
+        window->show();
+    }
+    TempFolder folder;
+    MemoryRegistryStore store;
+    std::unique_ptr<MainWindow> window;
+};
+
 } // namespace
 
 class LanguageWindowTest : public QObject {
@@ -79,12 +93,8 @@ void LanguageWindowTest::everyLanguageHasALineForEachRecordAndMessage() {
 }
 
 void LanguageWindowTest::freshSettingsComeUpInEnglish() {
-    TempFolder folder;
-    std::filesystem::copy(shippedLand(), folder.file("Land"));
-    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
-    MemoryRegistryStore store;
-    MainWindow window(folder.path(), &store);
-    window.show();
+    const ShippedProgram program;
+    MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTRY_COMPARE(window.state().languageIndex, 2);
     QVERIFY(window.findChild<QAction*>(u"actionLanguageEnglish"_s)->isChecked());
@@ -153,12 +163,8 @@ void collectTooNarrow(QWidget* window, const QString& language, QStringList& fou
 }
 
 void LanguageWindowTest::everyTextFitsInEveryLanguage() {
-    TempFolder folder;
-    std::filesystem::copy(shippedLand(), folder.file("Land"));
-    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
-    MemoryRegistryStore store;
-    MainWindow window(folder.path(), &store);
-    window.show();
+    const ShippedProgram program;
+    MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QStringList tooNarrow;
     auto* pages = window.findChild<QTabWidget*>(u"pages"_s);
