@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -28,19 +27,32 @@ inline std::string_view bytes(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// A folder of this process alone, made once: parallel runs never share a scratch file.
+// A folder of this process alone, made once and removed at a normal exit: parallel runs
+// never share a scratch file. libFuzzer ends without running exit handlers, so scripts/fuzz
+// points TMPDIR into its build folder.
+class ScratchFolder {
+public:
+    ScratchFolder()
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("powerball-fuzz-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
 inline const std::filesystem::path& scratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("powerball-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratchFolder(), ignored);
-        });
-        return path;
-    }();
-    return folder;
+    static const ScratchFolder folder;
+    return folder.path();
 }
 
 inline std::filesystem::path writeScratch(const std::string& name, std::string_view content) {
