@@ -20,3 +20,16 @@ if(SANITIZE)
     add_compile_definitions(_GLIBCXX_ASSERTIONS)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The fuzzing build (scripts/fuzz): clang's libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Every library gets the coverage that guides the fuzzer; the
+# harnesses in fuzz/ link libFuzzer's main.
+option(FUZZ "Build the libFuzzer harnesses of fuzz/ (needs clang)" OFF)
+if(FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "FUZZ=ON needs clang: -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

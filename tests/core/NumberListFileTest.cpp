@@ -46,6 +46,20 @@ TEST(NumberListFileTest, SavesSixtyNineLinesAndReadsThemBack) {
     EXPECT_FALSE(loaded.isTicked(60));
 }
 
+TEST(NumberListFileTest, AFirstWeightStartingWithAByteOrderMarkComesBack) {
+    TempFolder folder;
+    NumberListBoxes boxes;
+    boxes.setTicked(1, true);
+    boxes.setWeight(1, "\xEF\xBB\xBF"
+                       "2");
+    NumberListFile::save(folder.file("list.vlw"), boxes);
+    NumberListBoxes loaded;
+    NumberListFile::load(folder.file("list.vlw"), loaded);
+    EXPECT_TRUE(loaded.isTicked(1));
+    EXPECT_EQ(loaded.weight(1), "\xEF\xBB\xBF"
+                                "2");
+}
+
 TEST(NumberListFileTest, ReadsShortFilesAndEveryEncoding) {
     TempFolder folder;
     struct Case {

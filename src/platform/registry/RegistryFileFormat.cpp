@@ -132,8 +132,10 @@ void parseValueLine(MemoryRegistryStore& content, const std::string* key, std::s
     std::string name;
     if (text.starts_with('@'))
         text.remove_prefix(1);
-    else
+    else if (text.starts_with('"'))
         name = quoted(text, line);
+    else // read as a quote, its first byte would be lost, maybe half a UTF-8 character
+        throw RegistryFormatError(line, "a value name must be quoted or @");
     text = trimmed(text);
     if (!text.starts_with('='))
         throw RegistryFormatError(line, "a value name must be followed by =");

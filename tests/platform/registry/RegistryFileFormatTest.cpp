@@ -84,6 +84,9 @@ TEST(RegistryFileFormat, RefusesWhatItCannotRead) {
         {withHeader("\"a\"=-\n"), 4},
         {withHeader("\"a\"=42\n"), 4},
         {withHeader("\"a\"\n"), 4},
+        // An unquoted name: its first byte must not be taken for a quote.
+        {withHeader("a\"=\"b\"\n"), 4},
+        {withHeader("\xC3\x88\"=\"b\"\n"), 4},
         {withHeader("[-HKEY_CURRENT_USER\\X]\n"), 4},
         {withHeader("[HKEY_CURRENT_USER\\X\n"), 4},
         {withHeader("\"x\"=\"1\"\n\n\"a\"=dword:zz\n"), 6},

@@ -20,7 +20,7 @@ class DrawAppender;
 // The draw file "Powerball.dat": a plain sequence of 32-byte records in ascending date
 // order, no header. Every operation opens the file, works, and closes it again, so each
 // one sees the file exactly as the last writer left it. A trailing fragment shorter than a
-// record is never read and disappears with the next rewrite.
+// record is never read, and no writer changes such a file: it would drop those bytes.
 //
 // Rewrites go to a temporary file of a name of their own beside the draw file, which is
 // flushed to disk and then renamed over the original: the original is never deleted first,

@@ -32,6 +32,10 @@ void NumberListFile::save(const std::filesystem::path& file, NumberListBoxes& bo
         }
         text += "\r\n";
     }
+    // A first weight that begins with U+FEFF would read back as a byte-order mark and be
+    // lost; a mark in front keeps it.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.insert(0, "\xEF\xBB\xBF");
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
     if (!out)
