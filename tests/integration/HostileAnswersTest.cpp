@@ -35,7 +35,7 @@ using Answer = std::function<void(const httplib::Request&, httplib::Response&)>;
 enum class DrawOutcome { Failed, Message, FailedAfterAGoodDay };
 
 struct Hostile {
-    const char* name;
+    std::string name;
     Answer answer;
     DrawOutcome draws;
     bool scriptReplaced; // the answer is plain text, so the click script may take it
@@ -93,7 +93,7 @@ const std::string kGoodDraw = "1,2,3,4,5,6,2\r\n";
 
 std::vector<Hostile> hostileAnswers(const std::string& base) {
     const std::string bomb = gzipBomb();
-    return {
+    std::vector<Hostile> cases{
         {"an endless body", endless(std::string(64 * 1024, '1'), 0ms), DrawOutcome::Failed, false},
         {"a slow drip", endless(",", 300ms), DrawOutcome::Failed, false},
         {"a body of 50 MB",
@@ -137,13 +137,6 @@ std::vector<Hostile> hostileAnswers(const std::string& base) {
              sendText(response, "\x1b[2J\x1b]0;owned\x07" + kGoodDraw);
          },
          DrawOutcome::Message, false},
-        {"fields out of range",
-         [](const httplib::Request&, httplib::Response& response) {
-             sendText(response, kGoodDraw + "70,2,3,4,5,6,2\r\n1,2,3,4,5,43,2\r\n1,2,3,4,5,6,12\r\n"
-                                            "-1,2,3,4,5,6,2\r\n1,1,2,3,4,6,2\r\n"
-                                            "99999999999999999999,2,3,4,5,6,2\r\n");
-         },
-         DrawOutcome::Message, true},
         {"a flood of lines",
          [](const httplib::Request&, httplib::Response& response) {
              sendText(response, floodOfLines());
@@ -159,6 +152,19 @@ std::vector<Hostile> hostileAnswers(const std::string& base) {
          },
          DrawOutcome::FailedAfterAGoodDay, false},
     };
+    // One row per field out of its range, the bad line first: a good line before a bad one
+    // would be stored, as the server may put a message after the day's draws.
+    for (const char* line : {"70,2,3,4,5,6,2", "0,2,3,4,5,6,2", "1,2,3,4,5,43,2", "1,2,3,4,5,6,12",
+                             "-1,2,3,4,5,6,2", "1,1,2,3,4,6,2", "99999999999999999999,2,3,4,5,6,2",
+                             "257,2,3,4,5,6,2", "1,2,3,4,5,6", "1,2,3,4,5,6,2,9"}) {
+        const std::string body = line + std::string("\r\n") + kGoodDraw;
+        cases.push_back({line,
+                         [body](const httplib::Request&, httplib::Response& response) {
+                             sendText(response, body);
+                         },
+                         DrawOutcome::Message, true});
+    }
+    return cases;
 }
 
 std::string readText(const fs::path& file) {
