@@ -125,7 +125,7 @@ void ConnectionWatch::checkConnections() {
             connection.bytesBefore = bytes;
         }
         if (!connection.cut && (now - connection.since > m_limit ||
-                                bytes - connection.bytesBefore > kMaxRequestBytes)) {
+                                bytes > connection.bytesBefore + kMaxRequestBytes)) {
             ::shutdown(fd, SHUT_RDWR); // the worker's next read ends the connection
             connection.cut = true;
         }
