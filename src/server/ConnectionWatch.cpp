@@ -1,9 +1,12 @@
 #include "ConnectionWatch.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <set>
 
 #include <arpa/inet.h>
+#include <linux/tcp.h> // tcp_info with the bytes received; glibc's copy lacks them
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -13,6 +16,19 @@ namespace powerball::server {
 namespace {
 
 constexpr std::chrono::milliseconds kCheckInterval{100};
+// What a connection may send towards one request. The program's requests are a few hundred
+// bytes; the library keeps every header line it reads, so a request whose header never ends
+// would otherwise fill the memory until its time runs out.
+constexpr std::uint64_t kMaxRequestBytes = 1024 * 1024;
+
+std::uint64_t bytesReceived(int fd) {
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    if (::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0 ||
+        size < offsetof(tcp_info, tcpi_bytes_received) + sizeof info.tcpi_bytes_received)
+        return 0;
+    return info.tcpi_bytes_received;
+}
 
 std::string peerKey(const std::string& address, int port) {
     return address + ' ' + std::to_string(port);
@@ -100,12 +116,16 @@ void ConnectionWatch::checkConnections() {
             continue;
         open.insert(status.st_ino);
         peers.insert(peer);
+        const std::uint64_t bytes = bytesReceived(fd);
         Connection& connection =
             m_connections.try_emplace(status.st_ino, Connection{now}).first->second;
         if (const auto received = m_received.find(peer);
-            received != m_received.end() && received->second > connection.since)
+            received != m_received.end() && received->second > connection.since) {
             connection.since = received->second;
-        if (!connection.cut && now - connection.since > m_limit) {
+            connection.bytesBefore = bytes;
+        }
+        if (!connection.cut && (now - connection.since > m_limit ||
+                                bytes > connection.bytesBefore + kMaxRequestBytes)) {
             ::shutdown(fd, SHUT_RDWR); // the worker's next read ends the connection
             connection.cut = true;
         }

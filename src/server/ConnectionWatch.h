@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <string>
@@ -15,7 +16,8 @@ namespace powerball::server {
 // request. The HTTP library restarts its read time-out with every byte, so a client that
 // drips its request a byte at a time would otherwise hold a worker for as long as it likes.
 // A connection's clock starts when it is first seen and again with each complete request
-// on it, so an idle keep-alive connection is cut after the limit as well.
+// on it, so an idle keep-alive connection is cut after the limit as well. A connection that
+// sends more than a mebibyte towards one request (a header without end) is cut as well.
 class ConnectionWatch {
 public:
     ConnectionWatch(int port, std::chrono::milliseconds limit);
@@ -30,6 +32,7 @@ private:
     using Clock = std::chrono::steady_clock;
     struct Connection {
         Clock::time_point since;
+        std::uint64_t bytesBefore = 0; // received up to the last complete request
         bool cut = false;
     };
 

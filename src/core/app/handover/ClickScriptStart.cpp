@@ -89,6 +89,15 @@ std::string filledScript(const AppState& state, const std::filesystem::path& scr
     return ClickScript::fill(source, lines, flags, state.handOverPath.string());
 }
 
+// A click script is text: a body with NUL bytes or control characters other than line
+// breaks and tabs (a compressed or binary answer, terminal escapes) is no script.
+bool isScriptText(const std::string& body) {
+    return std::none_of(body.begin(), body.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F;
+    });
+}
+
 } // namespace
 
 std::vector<std::string> listClickScripts(const std::filesystem::path& folder) {
@@ -123,7 +132,8 @@ bool updateClickScript(const InternetOptions& internet, HttpClient& http,
         return false;
     }
     const HttpResponse response = http.get(request);
-    if (response.failed() || response.statusCode != 200 || !response.lastModified)
+    if (response.failed() || response.statusCode != 200 || !response.lastModified ||
+        !isScriptText(response.body))
         return false;
     const auto local = std::chrono::time_point_cast<std::chrono::seconds>(
         std::chrono::file_clock::to_sys(localTime));

@@ -38,7 +38,8 @@ ClickStartResult startClickScript(AppState& state, const Ports& ports,
 std::vector<std::string> listClickScripts(const std::filesystem::path& folder);
 
 // Replaces `script` with the update server's copy when that is newer than the local file.
-// Every failure leaves the local script as it is, silently. True when it was replaced.
+// Every failure, and an answer that is not text, leaves the local script as it is, silently. True
+// when it was replaced.
 bool updateClickScript(const InternetOptions& internet, HttpClient& http,
                        const std::filesystem::path& script, const UpdateLimits& limits = {});
 
