@@ -286,12 +286,14 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
     try {
         replaceFileAtomically(m_path, temporary, bytes);
     } catch (const AtomicFileError& failure) {
+        // The message names the draw file: the temporary is gone again when it is read.
         const std::string step = failure.operation;
-        const std::string operation =
-            step == "create"    ? "create the temporary file"
-            : step == "replace" ? "replace the draw file with \"" + temporary.string() + "\""
-                                : step;
-        throw DrawFileError(failure.file, operation, failure.code().message());
+        if (step == "replace")
+            throw DrawFileError(failure.file,
+                                "replace the draw file with \"" + temporary.string() + "\"",
+                                failure.code().message());
+        throw DrawFileError(m_path, step == "create" ? "create a temporary file beside" : step,
+                            failure.code().message() + "; the draw file is unchanged");
     }
 }
 
