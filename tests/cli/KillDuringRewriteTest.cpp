@@ -12,6 +12,7 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <thread>
 
@@ -37,6 +38,11 @@ struct Rewrite {
     // A file a killed writer may leave, which the next start or save removes.
     bool (*isLeftover)(const std::string& name);
 };
+
+// Names the case in test listings, which would otherwise show the pointers it holds.
+void PrintTo(const Rewrite& rewrite, std::ostream* out) {
+    *out << rewrite.name;
+}
 
 bool drawTemporary(const std::string& name) {
     return name.starts_with(DrawHistory::kInsertTemporary) ||
