@@ -229,6 +229,28 @@ TEST_F(DrawHistoryTest, FailedRewriteLeavesTheDrawFileIntact) {
     EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
 }
 
+// A disk that fills up in the middle of an appended record: the part that went out is cut
+// off again, so the file keeps only whole records and the next writer can change it.
+TEST_F(DrawHistoryTest, AnAppendThatFailsHalfwayLeavesNoPartOfItsRecord) {
+    const auto before = folder.readBytes("Powerball.dat");
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_IGN);
+    {
+        DrawAppender appender = history().openForAppend();
+        rlimit small = limit;
+        small.rlim_cur = before.size() + 10; // room for a third of a record
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_THROW(appender.append(day("2015-10-17"), {1, 2, 3, 4, 5, 0, 6, 2}), DrawFileError);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_THROW(appender.append(day("2015-10-21"), {1, 2, 3, 4, 5, 0, 6, 2}), DrawFileError);
+        EXPECT_NO_THROW(appender.close());
+    }
+    EXPECT_EQ(folder.readBytes("Powerball.dat"), before);
+    EXPECT_NO_THROW(history().insertOrReplace(draw("2015-10-17", {1, 2, 3, 4, 5}, 6)));
+    EXPECT_EQ(history().readAll().size(), 4u);
+}
+
 TEST_F(DrawHistoryTest, AWriterThatDoesNotGetTheLockChangesNothing) {
     const auto before = folder.readBytes("Powerball.dat");
     const DrawFileLock held(history().path());

@@ -23,8 +23,17 @@ std::string readText(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The test's own environment with `extra` ("NAME=VALUE") added in front, so it wins.
+std::vector<std::string> environmentWith(const std::vector<std::string>& extra) {
+    std::vector<std::string> entries = extra;
+    for (char** entry = environ; *entry; ++entry)
+        entries.emplace_back(*entry);
+    return entries;
+}
+
 pid_t spawn(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-            const std::filesystem::path& out, const std::filesystem::path& err) {
+            const std::filesystem::path& out, const std::filesystem::path& err,
+            const std::vector<std::string>& extraEnvironment = {}) {
     std::vector<std::string> words{program.string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -42,8 +51,14 @@ pid_t spawn(const std::filesystem::path& program, const std::vector<std::string>
     else
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> environment = environmentWith(extraEnvironment);
+    std::vector<char*> envp;
+    for (std::string& entry : environment)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
     pid_t pid = -1;
-    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int failed =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed != 0)
         throw std::runtime_error("cannot start " + program.string());
@@ -64,16 +79,27 @@ std::filesystem::path scratchFile(const char* what) {
 } // namespace
 
 ProgramRun runProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>& arguments) {
+                      const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& extraEnvironment) {
     const auto out = scratchFile("out");
     const auto err = scratchFile("err");
-    const pid_t pid = spawn(program, arguments, out, err);
+    const pid_t pid = spawn(program, arguments, out, err, extraEnvironment);
     int status = 0;
     ::waitpid(pid, &status, 0);
     ProgramRun run{exitCodeOf(status), readText(out), readText(err)};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
+}
+
+bool runAndKill(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                std::chrono::microseconds after) {
+    const pid_t pid = spawn(program, arguments, "/dev/null", "/dev/null");
+    std::this_thread::sleep_for(after);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
 std::vector<ProgramRun> runTogether(const std::filesystem::path& program,

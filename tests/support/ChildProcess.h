@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,9 +16,15 @@ struct ProgramRun {
 };
 
 // Runs a program to its end with the given arguments (no shell in between) and collects
-// what it printed.
+// what it printed. `extraEnvironment` ("NAME=VALUE") is laid over the test's environment.
 ProgramRun runProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>& arguments);
+                      const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& extraEnvironment = {});
+
+// Starts the program, kills it with SIGKILL `after` the start and waits for it; true when
+// the kill ended it, false when it had ended on its own before.
+bool runAndKill(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                std::chrono::microseconds after);
 
 // Starts the program once for each argument list, all at the same time, and waits for
 // every run to end.

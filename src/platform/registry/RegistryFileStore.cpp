@@ -4,12 +4,15 @@
 #include "base/AtomicFile.h"
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +53,68 @@ std::string readBytes(const std::filesystem::path& file) {
 
 std::string fullKey(const std::string& key) {
     return std::string(RegistryFileStore::kRoot) + key;
+}
+
+// Held for a save's read-merge-write, so that two programs saving at once each lay their
+// values over the other's file instead of the last rename dropping the first one's values.
+class SaveLock {
+public:
+    SaveLock(const std::filesystem::path& settingsFile, std::chrono::milliseconds wait) {
+        std::filesystem::path file = settingsFile;
+        file += ".lock";
+        std::error_code error;
+        if (!file.parent_path().empty())
+            std::filesystem::create_directories(file.parent_path(), error);
+        m_descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_descriptor < 0)
+            throw RegistryError("Cannot open the lock file " + quote(file) + ": " + systemError());
+        const auto deadline = std::chrono::steady_clock::now() + wait;
+        while (::flock(m_descriptor, LOCK_EX | LOCK_NB) != 0) {
+            const int reason = errno;
+            if (reason != EWOULDBLOCK && reason != EINTR) {
+                ::close(m_descriptor);
+                throw RegistryError("Cannot lock " + quote(file) + ": " + std::strerror(reason));
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                ::close(m_descriptor);
+                throw RegistryError("Cannot save the settings to " + quote(settingsFile) +
+                                    ": it is busy, another program is saving it; nothing was "
+                                    "saved, try again");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    ~SaveLock() { ::close(m_descriptor); } // closing releases the lock
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+private:
+    int m_descriptor = -1;
+};
+
+// "registry.reg.PID.N.tmp": the temporary of a save that was killed before its rename.
+bool isSaveTemporary(const std::string& name, const std::string& fileName) {
+    if (!name.starts_with(fileName + ".") || !name.ends_with(".tmp"))
+        return false;
+    const std::string middle =
+        name.substr(fileName.size() + 1, name.size() - fileName.size() - 1 - 4);
+    const auto dot = middle.find('.');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return dot != std::string::npos && digits(std::string_view(middle).substr(0, dot)) &&
+           digits(std::string_view(middle).substr(dot + 1));
+}
+
+// Only called under the save lock: no other save is between its write and its rename then.
+void removeLeftoverTemporaries(const std::filesystem::path& target) {
+    const std::filesystem::path folder =
+        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const std::string fileName = target.filename().string();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (isSaveTemporary(entry.path().filename().string(), fileName))
+            std::filesystem::remove(entry.path(), error);
 }
 
 } // namespace
@@ -134,6 +199,7 @@ void RegistryFileStore::flush() {
         return;
     if (!m_unwritable.empty())
         throw RegistryError(m_unwritable);
+    const SaveLock lock(m_path, kSaveLockWait);
     if (m_keepCopy)
         keepCopy();
     MemoryRegistryStore merged = readFile();
@@ -183,6 +249,7 @@ void RegistryFileStore::writeFile(const MemoryRegistryStore& content) const {
     if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error)
         throw RegistryError("Cannot create " + quote(folder) + ": " + error.message());
 
+    removeLeftoverTemporaries(target);
     // A name of its own for each save, so that two programs saving at once never share one.
     static std::atomic<unsigned> saves{0};
     std::filesystem::path temporary = target;

@@ -3,6 +3,7 @@
 #include "platform/MemoryRegistryStore.h"
 #include "platform/RegistryStore.h"
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,8 +16,10 @@ namespace powerball {
 // The current user's registry as a REGEDIT4 text file, by default
 // $XDG_CONFIG_HOME/Velmar/registry.reg. Keys are held in memory; closing them writes the
 // file again: the values written since, laid over the file as it is then, so that keys
-// another program changed meanwhile survive. The file is replaced in one rename and is never
-// left half-written.
+// another program changed meanwhile survive. A save holds an flock on "registry.reg.lock"
+// beside the file for its read-merge-write, waiting kSaveLockWait at most, so two programs
+// saving at once never lose each other's values. The file is replaced in one rename and is
+// never left half-written.
 //
 // A file that cannot be read as a registry file is kept aside under another name and the
 // store starts empty; a file that cannot be read at all is left alone and never replaced.
@@ -24,6 +27,7 @@ namespace powerball {
 class RegistryFileStore : public RegistryStore {
 public:
     static constexpr std::string_view kRoot = "HKEY_CURRENT_USER\\";
+    static constexpr std::chrono::milliseconds kSaveLockWait{3000};
 
     explicit RegistryFileStore(std::filesystem::path file);
 

@@ -4,13 +4,21 @@
 #include "TempFolder.h"
 #include "app/AppShell.h"
 #include "app/Settings.h"
+#include "platform/RegistryKey.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace powerball;
 using powerball::testing::TempFolder;
@@ -56,8 +64,67 @@ TEST_F(RegistryFileStoreTest, ReadingLeavesNoTraceAndSavingCreatesTheFile) {
     const std::string text = readText(file);
     EXPECT_THAT(text, HasSubstr("[HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\PowerBall]\r\n"));
     EXPECT_THAT(text, HasSubstr("\"Chekcbox2\"=dword:00000001\r\n"));
-    EXPECT_EQ(std::filesystem::directory_iterator(file.parent_path())->path(), file)
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"registry.reg", "registry.reg.lock"}))
         << "no temporary file is left behind";
+}
+
+// Saves take turns: one that finds the lock held waits for it, and gives up with a clear
+// message when it is not let go in time, leaving the file as it was.
+TEST_F(RegistryFileStoreTest, ASaveWaitsForTheOneBeforeAndGivesUpWhenItDoesNotEnd) {
+    std::filesystem::create_directories(file.parent_path());
+    writeText(file, "REGEDIT4\r\n");
+    std::filesystem::path lockFile = file;
+    lockFile += ".lock";
+    for (const bool released : {true, false}) {
+        SCOPED_TRACE(released ? "released" : "held");
+        const int other = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_EQ(::flock(other, LOCK_EX), 0);
+        std::thread letGo([&] {
+            if (released) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                ::close(other);
+            }
+        });
+        RegistryFileStore store(file);
+        RegistryKey key(store, "SOFTWARE\\Velmar\\PowerBall");
+        key.writeString("URLEdit", released ? "http://after" : "http://never");
+        if (released) {
+            EXPECT_NO_THROW(key.close());
+            EXPECT_THAT(readText(file), HasSubstr("http://after"));
+        } else {
+            try {
+                key.close();
+                ADD_FAILURE() << "a save went on while another held the lock";
+            } catch (const RegistryError& error) {
+                EXPECT_THAT(error.what(), HasSubstr("busy"));
+                EXPECT_THAT(error.what(), HasSubstr(file.string()));
+            }
+            EXPECT_THAT(readText(file), ::testing::Not(HasSubstr("http://never")));
+            ::close(other);
+        }
+        letGo.join();
+    }
+}
+
+// A save that was killed between writing its temporary and the rename leaves the temporary;
+// the next save clears it, and only names of that form.
+TEST_F(RegistryFileStoreTest, TheNextSaveRemovesTemporariesOfAKilledOne) {
+    std::filesystem::create_directories(file.parent_path());
+    const std::vector<std::pair<std::string, bool>> names{
+        {"registry.reg.4711.3.tmp", true},
+        {"registry.reg.notes.tmp", false},
+        {"registry.reg.4711.tmp", false},
+        {"other.reg.4711.3.tmp", false},
+    };
+    for (const auto& [name, removed] : names)
+        writeText(file.parent_path() / name, "left");
+    RegistryFileStore store(file);
+    ASSERT_EQ(Settings::save(startUp(store), store), std::nullopt);
+    for (const auto& [name, removed] : names)
+        EXPECT_EQ(std::filesystem::exists(file.parent_path() / name), !removed) << name;
 }
 
 // The click tool's values may hold a password: the file is the owner's alone, also when an

@@ -12,6 +12,8 @@
 
 #if __has_include(<unistd.h>)
 #include <fcntl.h>
+#include <stdio_ext.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define POWERBALL_HAS_FSYNC 1
 #endif
@@ -286,12 +288,14 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
     try {
         replaceFileAtomically(m_path, temporary, bytes);
     } catch (const AtomicFileError& failure) {
+        // The message names the draw file: the temporary is gone again when it is read.
         const std::string step = failure.operation;
-        const std::string operation =
-            step == "create"    ? "create the temporary file"
-            : step == "replace" ? "replace the draw file with \"" + temporary.string() + "\""
-                                : step;
-        throw DrawFileError(failure.file, operation, failure.code().message());
+        if (step == "replace")
+            throw DrawFileError(failure.file,
+                                "replace the draw file with \"" + temporary.string() + "\"",
+                                failure.code().message());
+        throw DrawFileError(m_path, step == "create" ? "create a temporary file beside" : step,
+                            failure.code().message() + "; the draw file is unchanged");
     }
 }
 
@@ -326,13 +330,27 @@ void DrawAppender::append(double date, const std::array<std::uint8_t, 8>& number
     record.date = date;
     record.numbers = numbers;
     const CountedWrite counted;
-    writeRecord(m_file, record, m_path);
-    // Every record reaches the system at once, so other commands read it while the update
-    // goes on; the disk is synced once when the file is closed. A record lost to a power
-    // failure is asked for again by the next update, which starts after the newest record.
-    errno = 0;
-    if (std::fflush(m_file) != 0)
-        throw DrawFileError::fromErrno(m_path, "write");
+    struct stat before {};
+    if (::fstat(::fileno(m_file), &before) != 0)
+        throw DrawFileError::fromErrno(m_path, "append to the draw file");
+    try {
+        writeRecord(m_file, record, m_path);
+        // Every record reaches the system at once, so other commands read it while the update
+        // goes on; the disk is synced once when the file is closed. A record lost to a power
+        // failure is asked for again by the next update, which starts after the newest record.
+        errno = 0;
+        if (std::fflush(m_file) != 0)
+            throw DrawFileError::fromErrno(m_path, "write");
+    } catch (...) {
+        // A full disk may have taken part of the record: cut it off again, or every later
+        // writer would refuse the file for its incomplete last record. The bytes stdio still
+        // holds must not follow at the close either.
+        ::__fpurge(m_file);
+        (void)::ftruncate(::fileno(m_file), before.st_size);
+        std::fclose(m_file);
+        m_file = nullptr;
+        throw;
+    }
     m_buffer = record;
 }
 
