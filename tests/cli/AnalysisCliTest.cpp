@@ -12,6 +12,7 @@
 using nlohmann::json;
 using powerball::testing::draw;
 using powerball::testing::ProgramRun;
+using powerball::testing::readText;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
@@ -19,11 +20,6 @@ using powerball::testing::writeDrawFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class AnalysisCliTest : public ::testing::Test {
 protected:

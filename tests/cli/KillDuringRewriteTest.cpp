@@ -22,15 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeText(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
 struct Rewrite {
     const char* name;
     std::vector<std::string> arguments;

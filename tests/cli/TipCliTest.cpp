@@ -22,23 +22,15 @@ using nlohmann::json;
 using powerball::ClickScript::kToolKey;
 using powerball::testing::draw;
 using powerball::testing::ProgramRun;
+using powerball::testing::readText;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
+using powerball::testing::writeText;
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeText(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
 
 // The stand-in click tool records its arguments in one rename; nothing after a generous
 // wait means it was never started.

@@ -23,16 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeText(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
 // Every file below the folder with its bytes; lock files come and stay by design.
 std::map<std::string, std::string> contents(const fs::path& folder) {
     std::map<std::string, std::string> files;

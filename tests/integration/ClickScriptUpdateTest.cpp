@@ -1,5 +1,6 @@
 // The click-script update against powerball-server: the server dates its scripts with the
 // file's time, and the program replaces only a local script older than that.
+#include "TempFolder.h"
 #include "UpdateServerProcess.h"
 
 #include "handover/ClickScriptStart.h"
@@ -25,11 +26,6 @@ const std::chrono::sys_seconds kServerTime{std::chrono::seconds(1580560496)};
 void writeFile(const fs::path& file, const std::string& bytes, std::chrono::sys_seconds time) {
     std::ofstream(file, std::ios::binary) << bytes;
     fs::last_write_time(file, std::chrono::file_clock::from_sys(time));
-}
-
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class ClickScriptUpdateTest : public ::testing::Test {

@@ -167,11 +167,6 @@ std::vector<Hostile> hostileAnswers(const std::string& base) {
     return cases;
 }
 
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class HostileAnswersTest : public ::testing::Test {
 protected:
     void SetUp() override {

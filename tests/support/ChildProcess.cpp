@@ -1,4 +1,5 @@
 #include "ChildProcess.h"
+#include "TempFolder.h"
 
 #include <chrono>
 #include <csignal>
@@ -17,11 +18,6 @@ extern char** environ;
 namespace powerball::testing {
 
 namespace {
-
-std::string readText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The test's own environment with `extra` ("NAME=VALUE") added in front, so it wins.
 std::vector<std::string> environmentWith(const std::vector<std::string>& extra) {

@@ -27,6 +27,11 @@ private:
     std::filesystem::path m_path;
 };
 
+// A file's whole content, empty when it cannot be read.
+std::string readText(const std::filesystem::path& file);
+// Writes the bytes as the file's whole content, making its folder when needed.
+void writeText(const std::filesystem::path& file, const std::string& bytes);
+
 // The day number of an ISO date written into a test.
 DayNumber day(const std::string& isoDate);
 
