@@ -31,8 +31,11 @@ CliSession::CliSession(const CliOptions& options) {
     ports.registry = m_settings.get();
     // Absolute, as the paths the commands hand to other programs (the click tool) must not
     // depend on their working folder.
-    AppShell::startUp(state, ports,
-                      std::filesystem::absolute(options.folder.value_or(executableFolder())));
+    programFolder = ProgramFolder::choose(options.folder, executableFolder(),
+                                          ProgramFolder::Environment::ofProcess());
+    if (const auto failure = programFolder.prepare())
+        std::cerr << *failure << '\n';
+    AppShell::startUp(state, ports, programFolder.folder);
     if (options.language)
         loadLanguage(state, *options.language);
     for (const SettingOverride& option : options.overrides)

@@ -4,6 +4,7 @@
 
 #include "RegistryFileStore.h"
 #include "app/AppState.h"
+#include "app/ProgramFolder.h"
 #include "platform/Ports.h"
 
 #include <memory>
@@ -31,6 +32,7 @@ class CliSession {
 public:
     explicit CliSession(const CliOptions& options);
 
+    ProgramFolder programFolder;
     AppState state;
     Ports ports;
     RecordingSoundPlayer sound;

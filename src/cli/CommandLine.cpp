@@ -10,9 +10,12 @@ CommandLine::CommandLine() : m_app("The program's commands without a window.", "
     // A repeated option takes its last value, as it always has; lists collect them all.
     m_app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     m_app.require_subcommand(1);
+    m_app.set_version_flag("--version", "powerball-cli " POWERBALL_VERSION);
     m_app
-        .add_option("--folder", m_options.folder,
-                    "the program folder (default: the folder of the executable)")
+        .add_option(
+            "--folder", m_options.folder,
+            "the program folder (default: the executable's folder when it holds Powerball.dat, "
+            "else $XDG_DATA_HOME/Velmar/PowerBall)")
         ->type_name("DIR");
     m_app
         .add_option("--settings", m_options.settings,

@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
     addLanguageCommands(commandLine);
     addTipCommands(commandLine);
     addAnalysisCommands(commandLine);
+    addFolderCommands(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }

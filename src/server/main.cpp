@@ -118,6 +118,7 @@ private:
 int main(int argc, char** argv) {
     ServerOptions options;
     CLI::App app("The update server of the program.", "powerball-server");
+    app.set_version_flag("--version", "powerball-server " POWERBALL_VERSION);
     addServerOptions(app, options);
     try {
         app.parse(argc, argv);

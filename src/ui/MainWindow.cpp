@@ -78,6 +78,11 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
     restoreSize();
 }
 
+void MainWindow::addStartupNotice(const std::string& notice) {
+    std::string& notices = m_state.startupNotice;
+    notices += (notices.empty() ? "" : "\n\n") + notice;
+}
+
 MainWindow::~MainWindow() {
     m_events.setBeforeEvents(nullptr);
     showBusy(false);

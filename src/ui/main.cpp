@@ -3,10 +3,12 @@
 #include "MainWindow.h"
 #include "RegistryFileStore.h"
 #include "SettingsStoreOpening.h"
+#include "app/ProgramFolder.h"
 #include "base/DrawCalendar.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLocale>
 
 #include <array>
@@ -34,28 +36,55 @@ void fixFormats() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Velmars Ziredidir"_s);
-    QApplication::setApplicationVersion(u"2.0"_s);
+    QApplication::setApplicationVersion(QStringLiteral(POWERBALL_VERSION));
+    // The desktop entry's name and icon; a build tree has the rendered icon beside bin/ too.
+    QGuiApplication::setDesktopFileName(u"de.velmar.powerball"_s);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(u"de.velmar.powerball"_s,
+                         QIcon(QCoreApplication::applicationDirPath() +
+                               u"/../share/icons/hicolor/256x256/apps/de.velmar.powerball.png"_s)));
 
     QCommandLineParser options;
     options.setApplicationDescription(u"Velmars Lumero for PowerBall®"_s);
     options.addHelpOption();
-    const QCommandLineOption folder(u"folder"_s, u"Program folder with the draw file."_s, u"DIR"_s);
+    options.addVersionOption();
+    const QCommandLineOption folder(
+        u"folder"_s,
+        u"Program folder with the draw file (default: the program's folder when it holds "
+        u"Powerball.dat, else $XDG_DATA_HOME/Velmar/PowerBall)."_s,
+        u"DIR"_s);
     options.addOption(folder);
     const QCommandLineOption settings(
         u"settings"_s, u"Settings file to use instead of the user's registry file."_s, u"FILE"_s);
     options.addOption(settings);
     options.process(app);
 
-    const QString programFolder =
-        options.isSet(folder) ? options.value(folder) : QCoreApplication::applicationDirPath();
     fixFormats();
+    // The same folder the command line would use: --folder, a draw file beside the program,
+    // else the user's own data folder, seeded from the installed data on its first start.
+    std::optional<std::string> folderNotice;
+    powerball::ProgramFolder programFolder;
+    try {
+        programFolder = powerball::ProgramFolder::choose(
+            options.isSet(folder) ? std::optional(powerball::ui::toPath(options.value(folder)))
+                                  : std::nullopt,
+            powerball::ui::toPath(QCoreApplication::applicationDirPath()),
+            powerball::ProgramFolder::Environment::ofProcess());
+        folderNotice = programFolder.prepare();
+    } catch (const std::exception& failure) {
+        // Without a home folder the window still opens beside the program and says why.
+        programFolder.folder = powerball::ui::toPath(QCoreApplication::applicationDirPath());
+        folderNotice = failure.what();
+    }
 
     // Without a place for the settings the window still opens; the store's notice says why.
     const auto store = powerball::openSettingsStore(
         options.isSet(settings) ? std::optional(powerball::ui::toPath(options.value(settings)))
                                 : std::nullopt,
         powerball::RegistryFileStore::defaultPath);
-    powerball::ui::MainWindow window(powerball::ui::toPath(programFolder), store.get());
+    powerball::ui::MainWindow window(programFolder.folder, store.get());
+    if (folderNotice)
+        window.addStartupNotice(*folderNotice);
     powerball::ui::FirstPaintReport::watchIfAsked(&window);
     window.show();
     return QApplication::exec();

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace powerball {
 
@@ -150,6 +151,28 @@ void importDraws(const DrawHistory& history, std::vector<DrawRecord> draws) {
         }
         stored = mergedByDate(stored, draws);
     });
+}
+
+std::size_t addMissingDraws(const DrawHistory& history, std::vector<DrawRecord> draws) {
+    std::size_t added = 0;
+    history.modify([&draws, &added](std::vector<DrawRecord>& stored) {
+        std::unordered_set<double> storedDates;
+        for (const DrawRecord& record : stored)
+            storedDates.insert(record.date);
+        const DrawRecord lastStored = stored.empty() ? DrawRecord{} : stored.back();
+        std::vector<DrawRecord> missing;
+        for (DrawRecord& draw : draws) {
+            // A list naming one date twice adds it once.
+            if (!storedDates.insert(draw.date).second)
+                continue;
+            draw.tail = lastStored.tail;
+            missing.push_back(draw);
+        }
+        added = missing.size();
+        if (!missing.empty())
+            stored = mergedByDate(stored, missing);
+    });
+    return added;
 }
 
 } // namespace powerball

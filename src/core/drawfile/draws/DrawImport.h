@@ -21,4 +21,9 @@ std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file);
 // record carries the digit groups of the record it replaces, else of the file's last record.
 void importDraws(const DrawHistory& history, std::vector<DrawRecord> draws);
 
+// Stores only the draws of dates the file does not hold yet, in one rewrite under the lock;
+// every stored draw stays as it is, the ones the user entered or changed included. New
+// records carry the digit groups of the file's last record. Returns how many were added.
+std::size_t addMissingDraws(const DrawHistory& history, std::vector<DrawRecord> draws);
+
 } // namespace powerball
