@@ -22,5 +22,6 @@ void addGenerateCommand(CommandLine& commandLine);     // generate
 void addLanguageCommands(CommandLine& commandLine);    // messages
 void addTipCommands(CommandLine& commandLine);         // tips save, tips load, print, handover
 void addAnalysisCommands(CommandLine& commandLine);    // search, analyse settings, analyse draws
+void addFilterCommand(CommandLine& commandLine);       // filters
 
 } // namespace powerball::cli

@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
     addLanguageCommands(commandLine);
     addTipCommands(commandLine);
     addAnalysisCommands(commandLine);
+    addFilterCommand(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }
