@@ -48,6 +48,8 @@ void FilterCostLine::showState(const AppState& state) {
         return;
     m_inputs = inputs;
     ++m_generation; // a measurement under way no longer counts
+    // The pages above keep their place while the line is shorter.
+    setMinimumHeight(height());
     setText(qs(state.messages.text(Msg::FilterCostWorking)));
     m_pause.start();
 }
@@ -62,6 +64,7 @@ void FilterCostLine::measure() {
     try {
         input = filterCostInput(*m_state);
     } catch (const std::exception& error) {
+        setMinimumHeight(0);
         setText(qs(fillPlaceholders(messages.text(Msg::FilterCostFailed), {error.what()})));
         setToolTip({});
         return;
@@ -80,6 +83,7 @@ void FilterCostLine::showCost(std::uint64_t generation, const FilterCost& cost,
                               const MessageTable& messages, double startDate) {
     if (generation != m_generation)
         return;
+    setMinimumHeight(0);
     setText(qs(filterCostLine(messages, cost, startDate)));
     setToolTip(qs(filterCostHint(messages, cost)));
     Q_EMIT shown();
