@@ -1,4 +1,5 @@
 #include "generator/FilterCost.h"
+#include "generator/AcceptanceFilters.h"
 #include "generator/FilterCostText.h"
 
 #include "TempFolder.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <string>
@@ -13,6 +15,7 @@
 using namespace powerball;
 using powerball::testing::day;
 using powerball::testing::draw;
+using powerball::testing::TempFolder;
 
 namespace {
 
@@ -194,6 +197,74 @@ TEST(FilterCost, DrawsJudgedAsOfTheDayBefore) {
         {"no_groups", 1}, {"cross_sum", 1}, {"last_draw", 2}, {"earlier_win", 1}, {"recent_win", 3},
     };
     EXPECT_EQ(rejected, expected);
+}
+
+// The draws kept must be the ones the generator's own filter chain accepts as a first row
+// on the day before each draw, over the real history and several sets of options.
+TEST(FilterCost, DrawsKeptAgreeWithTheGeneratorsFilters) {
+    const std::vector<DrawRecord> records = powerball::testing::realHistory();
+    TempFolder folder;
+    powerball::testing::writeDrawFile(folder, records);
+    const std::vector<std::pair<std::string, std::function<void(CalculationSettings&)>>> cases{
+        {"defaults", [](CalculationSettings&) {}},
+        {"last draws with their Powerballs",
+         [](CalculationSettings& o) {
+             o.maxLastDraw.setValue(1);
+             o.maxSecondLastDraw.setValue(1);
+             o.maxThirdLastDraw.setValue(2);
+         }},
+        {"numbers' properties, three of the whole history",
+         [](CalculationSettings& o) {
+             o.minPrimesOn = o.minEvenOn = o.minOddOn = o.forcePair = true;
+             o.noGroups = o.countPowerball = false;
+             o.earlierWinClass.setValue(3);
+         }},
+        {"two of the last eight weeks",
+         [](CalculationSettings& o) {
+             o.noEarlierWin = false;
+             o.recentWinClass.setValue(2);
+             o.recentWeeks.setValue(8);
+         }},
+    };
+    for (const auto& [name, options] : cases) {
+        SCOPED_TRACE(name);
+        FilterCostInput input;
+        options(input.settings);
+        input.startDate = day("2019-01-01");
+        input.selectedDate = day("2026-01-01");
+        input.draws = records;
+        const FilterCost cost = measureFilterCost(input);
+
+        int accepted = 0;
+        int judged = 0;
+        HistorySnapshot history(folder.file("Powerball.dat"));
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (records[i].date < input.startDate)
+                continue;
+            DrawView view;
+            view.startDate = input.startDate;
+            view.selectedDate = std::floor(records[i].date) - 1;
+            std::size_t before = i;
+            while (before > 0 && records[before - 1].date > view.selectedDate)
+                --before;
+            ASSERT_GE(before, 3u);
+            const std::array<DrawNumbers, 3> last{records[before - 1].drawNumbers(),
+                                                  records[before - 2].drawNumbers(),
+                                                  records[before - 3].drawNumbers()};
+            StatisticChart chart;
+            AcceptanceFilters filters(input.settings, view, chart, history, last);
+            const DrawNumbers drawn = records[i].drawNumbers();
+            TipCandidate row{{drawn.white(1), drawn.white(2), drawn.white(3), drawn.white(4),
+                              drawn.white(5), drawn.powerball(), 0}};
+            row.sortWhite();
+            ++judged;
+            accepted += filters.firstFailing(row) == AcceptanceFilters::Accepted ? 1 : 0;
+        }
+        EXPECT_EQ(cost.drawsJudged, judged);
+        EXPECT_EQ(cost.drawsKept, accepted);
+        EXPECT_GT(accepted, 0);
+        EXPECT_LT(accepted, judged);
+    }
 }
 
 TEST(FilterCost, LineInGermanNumbersAndDates) {
