@@ -40,8 +40,9 @@ FilterCostLine::Inputs FilterCostLine::inputsOf(const AppState& state) {
 
 void FilterCostLine::showState(const AppState& state) {
     m_state = &state;
-    // A generator run moves options for a while and puts them back at its end.
-    if (state.generatorRunning)
+    // A generator run moves options for a while and puts them back at its end; the
+    // settings analysis moves the selected date week by week. The line waits for the end.
+    if (state.generatorRunning || state.analysis != RunPhase::Idle)
         return;
     const Inputs inputs = inputsOf(state);
     if (m_inputs == inputs)
