@@ -23,5 +23,6 @@ void addLanguageCommands(CommandLine& commandLine);    // messages
 void addTipCommands(CommandLine& commandLine);         // tips save, tips load, print, handover
 void addAnalysisCommands(CommandLine& commandLine);    // search, analyse settings, analyse draws
 void addFolderCommands(CommandLine& commandLine);      // paths
+void addFilterCommand(CommandLine& commandLine);       // filters
 
 } // namespace powerball::cli

@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
     addTipCommands(commandLine);
     addAnalysisCommands(commandLine);
     addFolderCommands(commandLine);
+    addFilterCommand(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }

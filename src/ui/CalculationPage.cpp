@@ -1,5 +1,6 @@
 #include "CalculationPage.h"
 
+#include "FilterCostLine.h"
 #include "GeneralOptionsPage.h"
 #include "MathematicalOptionsPage.h"
 #include "OptionControls.h"
@@ -32,10 +33,15 @@ CalculationPage::CalculationPage(QWidget* parent) : QWidget(parent) {
     addPage(new PowerballOptionsPage(*m_controls, m_subPages), u"TabSheet10"_s, u"Powerball"_s);
     addPage(new GeneralOptionsPage(*m_controls, m_subPages), u"TabSheet11"_s, u"Allgemein"_s);
     layout->addWidget(m_subPages);
+    // Below the pages, so that it stays in sight whichever page is open.
+    m_cost = new FilterCostLine(this);
+    m_cost->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(m_cost);
 }
 
 void CalculationPage::showState(const AppState& state) {
     m_controls->showSettings(state.settings);
+    m_cost->showState(state);
 }
 
 } // namespace powerball::ui

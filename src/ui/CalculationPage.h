@@ -8,9 +8,11 @@ class QTabWidget;
 
 namespace powerball::ui {
 
+class FilterCostLine;
 class OptionControls;
 
-// The page "Berechnung": the calculation options on five sub-pages.
+// The page "Berechnung": the calculation options on five sub-pages, and below them the line
+// that says what the acceptance filters cost.
 class CalculationPage : public QWidget {
     Q_OBJECT
 
@@ -25,6 +27,7 @@ public:
 private:
     OptionControls* m_controls = nullptr;
     QTabWidget* m_subPages = nullptr;
+    FilterCostLine* m_cost = nullptr;
 };
 
 } // namespace powerball::ui

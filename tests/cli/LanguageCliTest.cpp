@@ -29,7 +29,7 @@ TEST(LanguageCli, MessagesComeInTheChosenLanguage) {
     EXPECT_EQ(messages(folder, {})[42], "Stoppen");
     EXPECT_EQ(messages(folder, {"--lang", "2"})[42], "Stop");
     EXPECT_EQ(messages(folder, {"--lang", "1"})[42], "Stoppen");
-    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 70u);
+    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 80u);
 
     const auto wrong = runProgram(POWERBALL_CLI, {"--lang", "10", "messages"});
     EXPECT_EQ(wrong.exitCode, 1);

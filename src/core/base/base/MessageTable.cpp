@@ -76,6 +76,22 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Angehalten nach der Ziehung vom ",                                              // 67
         "Schritt ",                                                                      // 68
         " von ",                                                                         // 69
+        // What the filters cost, the line under the calculation pages and its tooltip.
+        "Diese Filter lassen %1 aller Reihen zu und hätten %2 der %3 Ziehungen seit %4 "
+        "zugelassen (%5)",     // 70
+        "etwa %1 (%2 bis %3)", // 71
+        "Diese Filter lassen %1 aller Reihen zu; seit %2 gibt es keine Ziehung, an der sie sich "
+        "messen lassen", // 72
+        "…",             // 73
+        "Genau gezählt über alle %1 möglichen Reihen. Jede Ziehung ist so beurteilt, als wäre "
+        "der Tipp am Tag davor berechnet worden.", // 74
+        "Geschätzt aus %1 zufälligen Reihen; in Klammern der Bereich, in dem der Anteil mit "
+        "95 % Sicherheit liegt. Jede Ziehung ist so beurteilt, als wäre der Tipp am Tag davor "
+        "berechnet worden.",                                     // 75
+        "Was die Filter kosten, lässt sich nicht berechnen: %1", // 76
+        "",                                                      // 77
+        "",                                                      // 78
+        "",                                                      // 79
     };
     return entries;
 }

@@ -60,6 +60,14 @@ inline constexpr int DrawChanceHeading = 66;
 inline constexpr int StoppedAfter = 67;
 inline constexpr int StepWord = 68;
 inline constexpr int StepOf = 69;
+// What the filters cost (70..76); 77..79 are kept free.
+inline constexpr int FilterCostLine = 70;
+inline constexpr int FilterCostEstimate = 71;
+inline constexpr int FilterCostNoDraws = 72;
+inline constexpr int FilterCostWorking = 73;
+inline constexpr int FilterCostExactHint = 74;
+inline constexpr int FilterCostSampleHint = 75;
+inline constexpr int FilterCostFailed = 76;
 inline constexpr int OverduePowerballCaption = 10;
 inline constexpr int EditRowCaption = 11;
 inline constexpr int ListDialogCaption = 12;

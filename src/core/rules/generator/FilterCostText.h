@@ -1,0 +1,25 @@
+#pragma once
+
+#include "base/MessageTable.h"
+#include "generator/FilterCost.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace powerball {
+
+// The line under the calculation pages that says what the filters cost, and its tooltip,
+// from the message table: numbers with a decimal comma and a thousands point, dates
+// dd.mm.yyyy.
+std::string filterCostLine(const MessageTable& messages, const FilterCost& cost, double startDate);
+std::string filterCostHint(const MessageTable& messages, const FilterCost& cost);
+
+// "%1".."%9" in `pattern` replaced by the arguments; any other "%" stays as it is.
+std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& arguments);
+// 1205 -> "1.205"
+std::string groupedNumber(long long value);
+// 0.124 -> "12,4 %": one decimal, more for small shares so that two digits show.
+std::string percentText(double share);
+
+} // namespace powerball
