@@ -8,17 +8,19 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 70);
+    EXPECT_EQ(table.size(), 103);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
     EXPECT_EQ(table.text(58), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
     EXPECT_EQ(table.text(61), "Stop");
-    for (int reserved : {13, 14, 15, 27, 44})
+    for (int reserved : {13, 14, 15, 27, 44, 70, 79})
         EXPECT_EQ(table.text(reserved), "");
     // The texts set beside the analyses' results follow the original 62.
     EXPECT_EQ(table.text(68), "Schritt ");
-    EXPECT_EQ(table.text(70), "");
+    EXPECT_EQ(table.text(Msg::PrizeTierWord), "Gewinnklasse: ");
+    EXPECT_EQ(table.text(102), "Die Datei ändert keine Ziehung.");
+    EXPECT_EQ(table.text(103), "");
     EXPECT_EQ(table.text(-1), "");
 }
 
