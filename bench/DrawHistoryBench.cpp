@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -102,6 +103,30 @@ BENCHMARK(ImportNewRows)
     ->Arg(20000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
+
+// What the import button does before it asks: the whole history as the public results file
+// (newest first) read and compared with the stored draws.
+void PlanPublicResultsImport(benchmark::State& bench) {
+    const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-bench"));
+    const std::vector<DrawRecord> stored = history.readAll();
+    std::string csv = "Draw Date,Winning Numbers,Multiplier\r\n";
+    for (auto record = stored.rbegin(); record != stored.rend(); ++record) {
+        const CivilDate date = DrawCalendar::civil(static_cast<DayNumber>(record->date));
+        const DrawNumbers numbers = record->drawNumbers();
+        char line[64];
+        std::snprintf(line, sizeof line, "%02d/%02d/%04d,%02d %02d %02d %02d %02d %02d,%d\r\n",
+                      date.month, date.day, date.year, numbers.white(1), numbers.white(2),
+                      numbers.white(3), numbers.white(4), numbers.white(5), numbers.powerball(),
+                      numbers.powerPlay());
+        csv += line;
+    }
+    for (auto _ : bench) {
+        std::istringstream input(csv);
+        const DrawCsvContent content = readAnyDrawCsv(input, "results.csv");
+        benchmark::DoNotOptimize(planImport(history.readAll(), content.draws));
+    }
+}
+BENCHMARK(PlanPublicResultsImport)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
-// The CSV import: a file either fails whole with an error, or every draw it yields keeps
-// the rule of a new draw and of a stored record.
+// The CSV import, in both forms: the strict read either fails whole with an error or yields
+// only draws that keep the rule of a new draw and of a stored record; the lenient read yields
+// such draws too, and names each line it skips once, in order.
 
 #include "FuzzSupport.h"
 
@@ -9,18 +10,37 @@
 #include <sstream>
 #include <stdexcept>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace powerball;
-    std::istringstream input{std::string(fuzz::bytes(data, size))};
-    std::vector<DrawRecord> records;
-    try {
-        records = readDrawCsv(input, "fuzz.csv");
-    } catch (const std::runtime_error&) {
-        return 0;
-    }
-    for (const DrawRecord& record : records) {
+namespace {
+
+void checkDraws(const std::vector<powerball::DrawRecord>& records) {
+    using powerball::DrawValidation;
+    for (const powerball::DrawRecord& record : records) {
         FUZZ_CHECK(!DrawValidation::recordProblem(record));
         FUZZ_CHECK(!DrawValidation::newDrawProblem(record));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace powerball;
+    const std::string text(fuzz::bytes(data, size));
+    try {
+        std::istringstream input(text);
+        checkDraws(readDrawCsv(input, "fuzz.csv"));
+    } catch (const std::runtime_error&) {
+    }
+    try {
+        std::istringstream input(text);
+        const DrawCsvContent content = readAnyDrawCsv(input, "fuzz.csv");
+        checkDraws(content.draws);
+        int previous = 0;
+        for (const SkippedLine& skipped : content.skipped) {
+            FUZZ_CHECK(skipped.line > previous);
+            FUZZ_CHECK(!skipped.reason.empty());
+            previous = skipped.line;
+        }
+    } catch (const std::runtime_error&) {
     }
     return 0;
 }

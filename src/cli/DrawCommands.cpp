@@ -4,6 +4,7 @@
 
 #include "draws/DrawImport.h"
 
+#include <iostream>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -15,17 +16,37 @@ namespace {
 int runImport(const CliOptions& options, const std::filesystem::path& file, std::ostream& out) {
     CliSession session(options);
     const DrawHistory history = session.state.drawHistory();
-    std::vector<DrawRecord> draws = readDrawCsv(file);
-    if (draws.empty())
+    DrawCsvContent content = readAnyDrawCsv(file);
+    // Skipped lines go to stderr, so that the JSON on stdout stays one document.
+    for (const SkippedLine& skipped : content.skipped)
+        std::cerr << file.string() << ", line " << skipped.line << " skipped: " << skipped.reason
+                  << '\n';
+    if (content.draws.empty())
         throw std::runtime_error(file.string() + " holds no draws: nothing was stored");
-    const std::size_t imported = draws.size();
-    importDraws(history, std::move(draws));
+    const ImportPlan plan =
+        planImport(history.exists() ? history.readAll() : std::vector<DrawRecord>{}, content.draws);
+    const std::size_t imported = content.draws.size();
+    importDraws(history, std::move(content.draws));
     const auto count = history.readAll().size();
-    if (options.json)
-        out << Json{{"imported", imported}, {"records", count}}.dump() << '\n';
-    else
-        out << imported << " draws imported, " << count << " records in " << history.path().string()
+    if (options.json) {
+        Json skipped = Json::array();
+        for (const SkippedLine& line : content.skipped)
+            skipped.push_back(Json{{"line", line.line}, {"reason", line.reason}});
+        out << Json{{"imported", imported},
+                    {"records", count},
+                    {"form", content.form == DrawCsvForm::PublicResults ? "public" : "own"},
+                    {"new", plan.added.size()},
+                    {"changed", plan.changed.size()},
+                    {"unchanged", plan.unchanged},
+                    {"skipped", skipped}}
+                   .dump()
             << '\n';
+    } else {
+        out << imported << " draws imported (" << plan.added.size() << " new, "
+            << plan.changed.size() << " changed, " << plan.unchanged << " unchanged), "
+            << content.skipped.size() << " lines skipped, " << count << " records in "
+            << history.path().string() << '\n';
+    }
     return 0;
 }
 
@@ -58,7 +79,9 @@ void addDrawCommands(CommandLine& commandLine) {
              [file](const CliOptions& options, std::ostream& out) {
                  return runImport(options, *file, out);
              })
-        ->add_option("FILE.csv", *file, "date,white1,..,white5,powerball,power_play")
+        ->add_option("FILE.csv", *file,
+                     "date,white1,..,white5,powerball,power_play, or the public results: "
+                     "Draw Date,Winning Numbers,Multiplier")
         ->required();
     commandLine.add("draws", "list every stored draw", runDraws);
 }

@@ -39,6 +39,11 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
     m_enter->setToolTip(u"manuelle eingaben der Ziehungsdaten."_s);
     connect(m_enter, &QPushButton::clicked, this, &DatabasePage::enterRequested);
     maintenance->addWidget(m_enter);
+    m_import = button(u"importDrawsButton"_s, u"Importieren…"_s, true);
+    m_import->setToolTip(u"Ziehungen aus einer CSV-Datei einlesen, auch aus der öffentlichen "
+                         u"Ergebnisliste"_s);
+    connect(m_import, &QPushButton::clicked, this, &DatabasePage::importRequested);
+    maintenance->addWidget(m_import);
     maintenance->addStretch(1);
     page->addLayout(maintenance);
 
@@ -140,6 +145,7 @@ void DatabasePage::showState(const AppState& state) {
     m_update->setEnabled(!state.updateRunning());
     m_delete->setEnabled(!state.updateRunning());
     m_enter->setEnabled(!state.updateRunning());
+    m_import->setEnabled(!state.updateRunning());
     m_stop->setVisible(state.stopButtonVisible());
     m_drawText->setText(qs(state.databaseDrawText));
     const QSignalBlocker quiet(m_selectedDate);

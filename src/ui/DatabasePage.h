@@ -30,6 +30,7 @@ Q_SIGNALS:
     void stopRequested();
     void deleteRequested();
     void enterRequested();
+    void importRequested();
     void statisticRequested(powerball::StatisticKind kind);
     void settingsAnalysisRequested();
     void drawAnalysisRequested();
@@ -43,6 +44,7 @@ private:
     QPushButton* m_stop = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_enter = nullptr;
+    QPushButton* m_import = nullptr;
     QLabel* m_drawText = nullptr;
     QDateEdit* m_selectedDate = nullptr;
 };

@@ -175,6 +175,7 @@ void MainWindow::connectCommands() {
     connect(m_database, &DatabasePage::updateRequested, this, &MainWindow::updateDraws);
     connect(m_database, &DatabasePage::stopRequested, this, &MainWindow::stopUpdate);
     connect(m_database, &DatabasePage::enterRequested, this, &MainWindow::enterDraw);
+    connect(m_database, &DatabasePage::importRequested, this, &MainWindow::importDraws);
     connect(m_database, &DatabasePage::deleteRequested, this, &MainWindow::deleteShownDraw);
 
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
@@ -416,6 +417,10 @@ void MainWindow::showBusy(bool busy) {
 
 void MainWindow::enterDraw() {
     runCommand([this] { DrawMaintenance::enterDraw(m_state, m_ports); });
+}
+
+void MainWindow::importDraws() {
+    runCommand([this] { DrawMaintenance::importDrawFile(m_state, m_ports); });
 }
 
 void MainWindow::deleteShownDraw() {

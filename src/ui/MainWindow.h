@@ -101,6 +101,7 @@ private:
     void luckyNumber();
     void showBusy(bool busy);
     void enterDraw();
+    void importDraws();
     void deleteShownDraw();
     void optionSet(const QString& control, int value);
     void spinTouched(const QString& control, bool pressed);

@@ -147,6 +147,8 @@ void TipSheetView::showRow(const RowWidgets& widgets, const TipRow& row) {
                     row.locked ? QColor(Qt::red)
                                : QApplication::palette().color(QPalette::WindowText));
     setTextIfChanged(widgets.hits, qs(row.hitText));
+    if (const QString hint = qs(row.hitHint); widgets.hits->toolTip() != hint)
+        widgets.hits->setToolTip(hint);
     // A plain hit count takes the theme's text colour, so it stays readable on a dark one.
     setPaletteColor(widgets.hits, QPalette::WindowText,
                     row.hitColor == HitColor::Red

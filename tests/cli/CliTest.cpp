@@ -73,6 +73,55 @@ TEST_F(CliTest, CheckRowsAgainstTheDrawOfADate) {
     EXPECT_EQ(result["sounds_played"], 1);
 }
 
+TEST_F(CliTest, CheckNamesEachRowsPrizeAndTheTotal) {
+    // Against 10 October 2015, Power Play 3.
+    const ProgramRun run =
+        cli({"check", "--date", "2015-10-10", "--row", "7,19,33,45,1,12,", "--row",
+             "7,19,33,45,60,1,", "--row", "1,2,3,4,5,6,", "--row", "1,2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json result = json::parse(run.out);
+    const json& rows = result["rows"];
+    const auto prize = [&rows](std::size_t row) {
+        return json{rows[row]["tier"], rows[row]["prize_usd"], rows[row]["prize_power_play_usd"]};
+    };
+    EXPECT_EQ(prize(0), json::parse(R"(["4 + PB", 50000, 150000])"));
+    EXPECT_EQ(prize(1), json::parse(R"(["5", 1000000, 2000000])"));
+    EXPECT_EQ(prize(2), json::parse(R"(["none", 0, 0])"));
+    EXPECT_EQ(prize(3), json::parse("[null, null, null]")); // not a checkable row
+    EXPECT_EQ(rows[0]["hit_text"], "4 + PB");               // the fields of before stay
+    EXPECT_EQ(result["total"], json::parse(R"({"prize_usd": 1050000,
+                                               "prize_power_play_usd": 2150000, "jackpots": 0})"));
+
+    // Before 7 October 2015 only the tier is known.
+    std::ofstream(folder.file("old.csv")) << "date,white1,white2,white3,white4,white5,powerball,"
+                                             "power_play\n2015-10-03,1,2,3,4,5,6,2\n";
+    ASSERT_EQ(cli({"import", folder.file("old.csv").string()}).exitCode, 0);
+    const json old =
+        json::parse(cli({"check", "--date", "2015-10-03", "--row", "1,2,3,4,9,6,"}).out);
+    EXPECT_EQ(old["rows"][0]["tier"], "4 + PB");
+    EXPECT_EQ(old["rows"][0]["prize_usd"], nullptr);
+    EXPECT_EQ(old["total"]["prize_usd"], 0);
+}
+
+TEST_F(CliTest, ImportReadsThePublicResultsAndListsTheLinesItSkips) {
+    std::ofstream(folder.file("results.csv")) << "Draw Date,Winning Numbers,Multiplier\r\n"
+                                                 "10/17/2015,05 10 15 20 25 26,\r\n"
+                                                 "10/14/2015,11 21 31 41 51 08,10\r\n"
+                                                 "10/10/2015,7 19 33 45 60 12,4\r\n"
+                                                 "10/11/2015,7 19 33 45 60\r\n";
+    const ProgramRun run = cli({"import", folder.file("results.csv").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(json::parse(run.out), json::parse(R"({"imported": 3, "records": 4, "form": "public",
+        "new": 1, "changed": 1, "unchanged": 1,
+        "skipped": [{"line": 5, "reason":
+            "expected a date, six numbers and a multiplier, not \"10/11/2015,7 19 33 45 60\""}]})"));
+    EXPECT_NE(run.err.find("results.csv, line 5 skipped"), std::string::npos) << run.err;
+    const json draws = json::parse(cli({"draws"}).out)["draws"];
+    EXPECT_EQ(draws[1]["power_play"], 4);
+    EXPECT_EQ(draws[3], json::parse(R"({"index":3,"date":"2015-10-17","white":[5,10,15,20,25],
+                                        "powerball":26,"power_play":0})"));
+}
+
 TEST_F(CliTest, BrowseStepsFromADate) {
     const ProgramRun run = cli({"browse", "--date", "2015-10-14", "--previous", "5"});
     ASSERT_EQ(run.exitCode, 0);

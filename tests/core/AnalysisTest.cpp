@@ -5,6 +5,7 @@
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
 #include "base/FileReading.h"
+#include "evaluation/PrizeTiers.h"
 #include "generator/GeneratorRun.h"
 
 #include <gtest/gtest.h>
@@ -120,14 +121,65 @@ TEST_F(AnalysisTest, SettingsAnalysisAWeekBeforeTheNewestDrawRunsTwoSteps) {
     for (const auto& cell : result.expected)
         expected += cell[0] + cell[1];
     EXPECT_NEAR(expected, 10.0, 1e-9);
-    EXPECT_EQ(result.report[12],
+    EXPECT_EQ(result.report[14],
               "Zum Vergleich: so viele Reihen brächten reine Zufallstipps (erwartet)");
+
+    // What the rows cost and won: the prizes of the rows summed by tier must agree with the
+    // hit table, at the newest draw's Power Play value.
+    const PrizeBalance& balance = result.balance;
+    EXPECT_EQ(balance.steps, 2);
+    EXPECT_EQ(balance.rows, 10);
+    EXPECT_EQ(balance.costUsd, 20);
+    EXPECT_EQ(balance.costPowerPlayUsd, 30);
+    const int powerPlay = powerball::testing::realHistory().back().drawNumbers().powerPlay();
+    std::int64_t won = 0;
+    std::int64_t wonPowerPlay = 0;
+    for (int hits = 0; hits <= 5; ++hits) {
+        for (const bool pbHit : {false, true}) {
+            MatchClass match;
+            match.hits = hits;
+            match.pbHit = pbHit;
+            const RowPrize prize = PrizeTiers::prizeOf(match, newest, powerPlay);
+            won += result.sums[static_cast<std::size_t>(hits)][pbHit] * prize.usd;
+            wonPowerPlay += result.sums[static_cast<std::size_t>(hits)][pbHit] * prize.powerPlayUsd;
+        }
+    }
+    EXPECT_EQ(balance.wonUsd, won);
+    EXPECT_EQ(balance.wonPowerPlayUsd, wonPowerPlay);
+    EXPECT_NEAR(balance.expectedUsd, 10 * PrizeTiers::expectedWinUsd(), 1e-9);
+    EXPECT_NEAR(balance.expectedPowerPlayUsd, 10 * PrizeTiers::expectedPowerPlayWinUsd(powerPlay),
+                1e-9);
+    EXPECT_EQ(result.report[11].rfind("Ziehungen seit 07.10.2015: 2, Einsatz $20, gewonnen $", 0),
+              0u)
+        << result.report[11];
+    EXPECT_NE(result.report[11].find(", Zufallsreihen erwartet (ohne Jackpot) $3,20"),
+              std::string::npos)
+        << result.report[11];
+    EXPECT_EQ(
+        result.report[12].rfind("Mit Power Play ($1 mehr je Reihe): Einsatz $30, gewonnen $", 0),
+        0u)
+        << result.report[12];
     EXPECT_EQ(result.report.back().rfind("Reihen mit mindestens 3 Richtigen: ", 0), 0u);
 
     // Every step starts from the lucky number: the same seed gives the same report.
     state.selectedDate = newest - 7;
     const SettingsAnalysisResult again = analyseSettings(state, ports);
     EXPECT_EQ(again.report, result.report);
+}
+
+TEST_F(AnalysisTest, SettingsAnalysisBalanceCountsOnlyTheStepsOfTodaysPrizeTable) {
+    std::vector<DrawRecord> records = powerball::testing::realHistory();
+    std::erase_if(records, [](const DrawRecord& r) { return r.date > day("2015-10-10"); });
+    useDraws(records);
+    state.selectedDate = day("2015-09-26");
+    prompts.textAnswer = "4711";
+    const SettingsAnalysisResult result = analyseSettings(state, ports);
+    // The first step checks the draw of 3 October 2015, the other two that of the 10th.
+    ASSERT_EQ(result.checkedDraws,
+              (std::vector<double>{day("2015-10-03"), day("2015-10-10"), day("2015-10-10")}));
+    EXPECT_EQ(result.balance.steps, 2);
+    EXPECT_EQ(result.balance.rows, 10);
+    EXPECT_EQ(result.balance.costUsd, 20);
 }
 
 TEST_F(AnalysisTest, SettingsAnalysisStoppedWritesTheStepsDone) {

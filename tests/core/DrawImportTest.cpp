@@ -130,4 +130,69 @@ TEST(DrawImport, ReplacesByDateInOneRewrite) {
     EXPECT_EQ(records[2].tail[3], 5); // from the last stored record
 }
 
+TEST(DrawImport, PublicResultsWithAnEmptyMultiplierAndAMalformedLine) {
+    std::istringstream input("\xEF\xBB\xBF"
+                             "Draw Date,Winning Numbers,Multiplier\r\n"
+                             "09/26/2020,11 21 27 36 62 24,3\r\n"
+                             "10/03/2020,18 31 36 43 47 20,\r\n"
+                             "\"2/4/2012\",\"08 13 17 20 36 36\",\"\"\r\n"
+                             "10/07/2020,15 21 22 48 67\r\n"
+                             "13/01/2020,1 2 3 4 5 6,2\r\n"
+                             "10/10/2020,5 18 23 40 50 18\r\n"
+                             "10/14/2020,1 2 3 4 4 20,2\r\n"
+                             "\r\n");
+    const DrawCsvContent content = readAnyDrawCsv(input, "results.csv");
+    EXPECT_EQ(content.form, DrawCsvForm::PublicResults);
+    // The Powerball is the last of the six; an empty multiplier is stored as 0; quotes go.
+    EXPECT_EQ(content.draws, (std::vector<DrawRecord>{
+                                 draw("2020-09-26", {11, 21, 27, 36, 62}, 24, 3),
+                                 draw("2020-10-03", {18, 31, 36, 43, 47}, 20, 0),
+                                 draw("2012-02-04", {8, 13, 17, 20, 36}, 36, 0),
+                             }));
+    ASSERT_EQ(content.skipped.size(), 4u);
+    EXPECT_EQ(content.skipped[0].line, 5); // five numbers only
+    EXPECT_EQ(content.skipped[1].line, 6); // no 13th month
+    EXPECT_NE(content.skipped[1].reason.find("mm/dd/yyyy"), std::string::npos);
+    EXPECT_EQ(content.skipped[2].line, 7); // no multiplier column
+    EXPECT_EQ(content.skipped[3].line, 8); // a white number twice
+    EXPECT_NE(content.skipped[3].reason.find("not a valid draw"), std::string::npos);
+
+    // The strict read of the program's own files refuses the same text whole.
+    input.clear();
+    input.seekg(0);
+    EXPECT_THROW(readDrawCsv(input, "results.csv"), std::runtime_error);
+}
+
+TEST(DrawImport, OwnFormReadLenientlyListsItsBadLines) {
+    std::istringstream input("date,white1,white2,white3,white4,white5,powerball,power_play\n"
+                             "2015-10-07,1,2,3,4,5,6,2\n"
+                             "2015-10-10,1,2,x,4,5,6,2\n"
+                             "2015-10-14,11,21,31,41,51,8,10\n");
+    const DrawCsvContent content = readAnyDrawCsv(input, "draws.csv");
+    EXPECT_EQ(content.form, DrawCsvForm::Own);
+    EXPECT_EQ(content.draws.size(), 2u);
+    ASSERT_EQ(content.skipped.size(), 1u);
+    EXPECT_EQ(content.skipped[0].line, 3);
+}
+
+TEST(DrawImport, PlanCountsNewChangedAndUnchangedDraws) {
+    const std::vector<DrawRecord> stored{draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
+                                         draw("2015-10-10", {60, 7, 45, 19, 33}, 12, 3),
+                                         draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)};
+    const ImportPlan plan =
+        planImport(stored, {
+                               draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),      // the same
+                               draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3), // the same, sorted
+                               draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 4), // another Power Play
+                               draw("2015-10-17", {1, 2, 3, 4, 6}, 7, 2), // new, twice in the file:
+                               draw("2015-10-17", {1, 2, 3, 4, 9}, 7, 2), // the later one counts
+                           });
+    EXPECT_EQ(plan.added, (std::vector<DrawRecord>{draw("2015-10-17", {1, 2, 3, 4, 9}, 7, 2)}));
+    EXPECT_EQ(plan.changed,
+              (std::vector<DrawRecord>{draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 4)}));
+    EXPECT_EQ(plan.unchanged, 2);
+    EXPECT_FALSE(plan.changesNothing());
+    EXPECT_TRUE(planImport(stored, {stored[2]}).changesNothing());
+}
+
 } // namespace

@@ -189,4 +189,69 @@ TEST_F(DrawMaintenanceTest, DeleteRemovesTheShownDrawAndShowsTheNext) {
     EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[2]}));
 }
 
+// The public results: the draw of the 14th as stored, that of the 10th with another Power
+// Play, one new draw and a line that is no draw.
+const char* const kPublicResults = "Draw Date,Winning Numbers,Multiplier\r\n"
+                                   "10/17/2015,5 10 15 20 25 26,2\r\n"
+                                   "10/14/2015,11 21 31 41 51 08,10\r\n"
+                                   "10/10/2015,07 19 33 45 60 12,4\r\n"
+                                   "10/07/2015,1 2 3 4 5 6\r\n";
+
+TEST_F(DrawMaintenanceTest, ImportShowsWhatItWouldDoAndStoresOnlyWhenAgreed) {
+    powerball::testing::writeText(folder.file("results.csv"), kPublicResults);
+    const std::string original = powerball::testing::readText(folder.file("Powerball.dat"));
+    const std::string question = "Ziehungen importieren / 1 neue Ziehungen, 1 geänderte, "
+                                 "1 unverändert\n\nÜbersprungene Zeilen: 1\nZeile 5: ";
+    select("2015-10-10");
+
+    // No file chosen, and No to the question: nothing is written.
+    DrawMaintenance::ImportOutcome outcome = DrawMaintenance::importDrawFile(state, ports);
+    EXPECT_FALSE(outcome.chosen);
+    ASSERT_EQ(dialog.fileQuestions.size(), 1u);
+    EXPECT_EQ(dialog.fileQuestions[0].filter, "Ziehungen (*.csv)");
+    dialog.fileAnswer = folder.file("results.csv");
+    outcome = DrawMaintenance::importDrawFile(state, ports);
+    EXPECT_TRUE(outcome.chosen);
+    EXPECT_FALSE(outcome.stored);
+    ASSERT_EQ(dialog.questions.size(), 1u);
+    EXPECT_EQ(dialog.questions[0].rfind(question, 0), 0u) << dialog.questions[0];
+    EXPECT_NE(dialog.questions[0].find("Die geänderten Ziehungen ersetzen die gespeicherten."),
+              std::string::npos);
+    EXPECT_EQ(powerball::testing::readText(folder.file("Powerball.dat")), original);
+
+    // Yes: the new and the changed draw are stored, the changed one keeping its digit groups.
+    dialog.yesAnswer = true;
+    outcome = DrawMaintenance::importDrawFile(state, ports);
+    EXPECT_TRUE(outcome.stored);
+    ASSERT_EQ(outcome.skipped.size(), 1u);
+    EXPECT_EQ(outcome.skipped[0].line, 5);
+    DrawRecord changed = draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 4);
+    changed.tail = stored[1].tail;
+    const DrawRecord added = draw("2015-10-17", {5, 10, 15, 20, 25}, 26, 2);
+    EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], changed, stored[2], added}));
+    EXPECT_EQ(shown(), "2015-10-10");
+
+    // Again: nothing would change, so nothing is asked and nothing written.
+    dialog.questions.clear();
+    const std::string imported = powerball::testing::readText(folder.file("Powerball.dat"));
+    outcome = DrawMaintenance::importDrawFile(state, ports);
+    EXPECT_FALSE(outcome.stored);
+    EXPECT_TRUE(dialog.questions.empty());
+    ASSERT_FALSE(dialog.plainTexts.empty());
+    EXPECT_EQ(dialog.plainTexts.back().rfind("0 neue Ziehungen, 0 geänderte, 3 unverändert", 0),
+              0u);
+    EXPECT_EQ(powerball::testing::readText(folder.file("Powerball.dat")), imported);
+}
+
+TEST_F(DrawMaintenanceTest, ImportWithoutAChangedDrawAsksWithoutTheReplaceNote) {
+    powerball::testing::writeText(folder.file("new.csv"), "Draw Date,Winning Numbers,Multiplier\n"
+                                                          "10/17/2015,5 10 15 20 25 26,\n");
+    dialog.fileAnswer = folder.file("new.csv");
+    DrawMaintenance::importDrawFile(state, ports);
+    ASSERT_EQ(dialog.questions.size(), 1u);
+    EXPECT_EQ(dialog.questions[0], "Ziehungen importieren / 1 neue Ziehungen, 0 geänderte, "
+                                   "0 unverändert\n\nJetzt importieren?");
+    EXPECT_EQ(fileRecords(), stored);
+}
+
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 80);
+    EXPECT_EQ(table.size(), 103);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
@@ -19,7 +19,9 @@ TEST(MessageTable, BuiltInEntries) {
     // The texts set beside the analyses' results follow the original 62.
     EXPECT_EQ(table.text(68), "Schritt ");
     EXPECT_EQ(table.text(73), "…");
-    EXPECT_EQ(table.text(80), "");
+    EXPECT_EQ(table.text(Msg::PrizeTierWord), "Gewinnklasse: ");
+    EXPECT_EQ(table.text(102), "Die Datei ändert keine Ziehung.");
+    EXPECT_EQ(table.text(103), "");
     EXPECT_EQ(table.text(-1), "");
 }
 

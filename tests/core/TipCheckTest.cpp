@@ -133,6 +133,37 @@ TEST_F(TipCheckTest, EmptiedRowKeepsItsCrossSum) {
     EXPECT_EQ(state.tips.row(0).colors, (std::array<FieldColor, 7>{}));
 }
 
+TEST_F(TipCheckTest, PrizesOfTheRowsAndTheirTotalInTheStatusBar) {
+    state.tips.setLine(0, "7,19,33,45,61,12,"); // 4 + PB
+    state.tips.setLine(1, "7,19,33,1,2,12,");   // 3 + PB
+    state.tips.setLine(2, "1,2,3,4,5,6,");      // nothing
+    evaluate("2015-10-10");                     // Power Play 3
+    ASSERT_TRUE(state.prizes.rows[0] && state.prizes.rows[1] && state.prizes.rows[2]);
+    EXPECT_FALSE(state.prizes.rows[3]); // an empty row is not checked
+    EXPECT_EQ(state.prizes.rows[0]->tier, PrizeTier::FourPlusPowerball);
+    EXPECT_EQ(state.prizes.rows[2]->tier, PrizeTier::None);
+    EXPECT_EQ(state.prizes.totalUsd, 50'100);
+    EXPECT_EQ(state.prizes.totalPowerPlayUsd, 150'300);
+    EXPECT_EQ(state.status[1], "Gewinn des Tipps: $50.100 (mit Power Play: $150.300)");
+    EXPECT_EQ(state.tips.row(1).hitHint,
+              "Gewinnklasse: 3 + PB\nGewinn: $100\nmit Power Play: $300\nChance: 1 zu 14.494,11");
+    EXPECT_EQ(state.tips.row(2).hitHint, "keine Gewinnklasse");
+    EXPECT_EQ(state.tips.row(3).hitHint, "");
+
+    // Nothing won any more: the note goes, and a row that lost a number loses its hint.
+    state.tips.setField(0, 0, "");
+    state.tips.setLine(1, "1,2,3,4,5,6,");
+    checkSheet(state, sound);
+    EXPECT_EQ(state.tips.row(0).hitHint, "");
+    EXPECT_EQ(state.prizes.totalUsd, 0);
+    EXPECT_EQ(state.status[1], "");
+
+    // A note of another command stays when the sheet wins nothing.
+    state.status[1] = "Glückszahl 7 gesetzt";
+    checkSheet(state, sound);
+    EXPECT_EQ(state.status[1], "Glückszahl 7 gesetzt");
+}
+
 TEST_F(TipCheckTest, EmptySheetAndSwitchedOffCheck) {
     evaluate("2015-10-10");
     for (int r = 0; r < TipSheet::kRowCount; ++r)

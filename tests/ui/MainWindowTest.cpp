@@ -40,6 +40,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -108,6 +109,7 @@ private Q_SLOTS:
     void typedTextIsValidated_data();
     void typedTextIsValidated();
     void leavingAFieldChecksTheSheet();
+    void hitTextHintNamesThePrize();
     void lockedRowSurvivesClearing();
     void browsingStopsAtBothEnds();
     void checkButtonLocatesThePickedDate_data();
@@ -122,6 +124,7 @@ private Q_SLOTS:
     void updateLocksMaintenanceUntilItEnds_data();
     void updateLocksMaintenanceUntilItEnds();
     void enteredDrawIsStoredShownDrawDeleted();
+    void importButtonStoresTheChosenFileOnlyWhenAgreed();
     void updateShortcutWinsInEveryField_data();
     void updateShortcutWinsInEveryField();
     void updateFromTheServerAppendsItsDraws();
@@ -272,6 +275,25 @@ void MainWindowTest::leavingAFieldChecksTheSheet() {
     QCOMPARE(hits->text(), QString());
     QCOMPARE(label(TipSheet::crossSumLabelName(0))->text(), u"101"_s);
     QCOMPARE(field(0, 1)->palette().color(QPalette::Base), windowColor());
+}
+
+void MainWindowTest::hitTextHintNamesThePrize() {
+    // Against the newest draw 2 7 19 60 61, Powerball 9, Power Play 4.
+    typeRow(0, {u"40"_s, u"7"_s, u"33"_s, u"2"_s, u"19"_s, u"9"_s});
+    QLabel* hits = label(TipSheet::hitsLabelName(0));
+    QCOMPARE(hits->text(), u"3 + PB"_s);
+    QCOMPARE(hits->toolTip(), u"Gewinnklasse: 3 + PB\nGewinn: $100\nmit Power Play: $400\n"
+                              u"Chance: 1 zu 14.494,11"_s);
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
+             u"Gewinn des Tipps: $100 (mit Power Play: $400)"_s);
+
+    // A second winning row adds to the total; an unchecked row has no hint.
+    typeRow(1, {u"2"_s, u"7"_s, u"19"_s, u"60"_s, u"1"_s, u"1"_s});
+    QCOMPARE(label(TipSheet::hitsLabelName(1))->toolTip(),
+             u"Gewinnklasse: 4\nGewinn: $100\nmit Power Play: $400\nChance: 1 zu 36.525,17"_s);
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
+             u"Gewinn des Tipps: $200 (mit Power Play: $800)"_s);
+    QCOMPARE(label(TipSheet::hitsLabelName(2))->toolTip(), QString());
 }
 
 void MainWindowTest::lockedRowSurvivesClearing() {
@@ -655,6 +677,51 @@ void MainWindowTest::enteredDrawIsStoredShownDrawDeleted() {
     for (const int day : {1, 3, 6, 10})
         expected.push_back(DrawCalendar::dayNumber(2024, 1, day));
     QCOMPARE(dates, expected);
+}
+
+void MainWindowTest::importButtonStoresTheChosenFileOnlyWhenAgreed() {
+    const std::filesystem::path folder = m_folder->path().toStdString();
+    const powerball::DrawHistory history(folder / "Powerball.dat");
+    const std::vector<powerball::DrawRecord> before = history.readAll();
+    {
+        std::ofstream csv(folder / "results.csv", std::ios::binary);
+        csv << "Draw Date,Winning Numbers,Multiplier\r\n"
+               "01/10/2024,03 09 17 28 44 12,\r\n"
+               "01/08/2024,02 07 19 60 61 09,4\r\n";
+    }
+    const QString file = QString::fromStdString((folder / "results.csv").string());
+    QPushButton* import = child<QPushButton>(u"importDrawsButton"_s);
+    QCOMPARE(import->text(), u"Importieren…"_s);
+
+    // The file is chosen, the question is answered No: nothing changes.
+    answerNext(1, file);
+    answerNext(1);
+    import->click();
+    const std::vector<Asked>& asked = m_window->prompts().asked();
+    QCOMPARE(asked.size(), std::size_t(2));
+    QCOMPARE(asked[0].kind, Asked::Kind::OpenFile);
+    QCOMPARE(asked[0].filter, u"Ziehungen (*.csv)"_s);
+    QCOMPARE(asked[1].kind, Asked::Kind::Question);
+    QCOMPARE(asked[1].text,
+             u"1 neue Ziehungen, 0 geänderte, 1 unverändert\n\nJetzt importieren?"_s);
+    QVERIFY(history.readAll() == before);
+
+    // The file dialog cancelled: no question at all.
+    answerNext(1);
+    import->click();
+    QCOMPARE(asked.size(), std::size_t(3));
+    QVERIFY(history.readAll() == before);
+
+    // Yes: the new draw is stored, and nothing more is asked (the extra answer stays unused).
+    answerNext(1, file);
+    answerNext(2, u"yes"_s);
+    import->click();
+    QCOMPARE(asked.size(), std::size_t(5));
+    QCOMPARE(asked.back().kind, Asked::Kind::Question);
+    const std::vector<powerball::DrawRecord> after = history.readAll();
+    QCOMPARE(after.size(), before.size() + 1);
+    QCOMPARE(after.back().date, double(DrawCalendar::dayNumber(2024, 1, 10)));
+    QCOMPARE(after.back().drawNumbers().powerPlay(), 0);
 }
 
 void MainWindowTest::updateFromTheServerAppendsItsDraws() {

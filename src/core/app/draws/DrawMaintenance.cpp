@@ -56,4 +56,69 @@ bool DrawMaintenance::deleteShownDraw(AppState& state, const Ports& ports) {
     return true;
 }
 
+std::string DrawMaintenance::importSummary(const MessageTable& messages, const ImportPlan& plan) {
+    return std::to_string(plan.added.size()) + messages.text(Msg::ImportNew) +
+           std::to_string(plan.changed.size()) + messages.text(Msg::ImportChanged) +
+           std::to_string(plan.unchanged) + messages.text(Msg::ImportUnchanged);
+}
+
+namespace {
+
+// The skipped lines below the summary; a long list is cut, the count stays.
+std::string skippedText(const MessageTable& messages, const std::vector<SkippedLine>& skipped) {
+    constexpr std::size_t kListed = 10;
+    std::string text = messages.text(Msg::ImportSkipped) + " " + std::to_string(skipped.size());
+    for (std::size_t k = 0; k < skipped.size() && k < kListed; ++k)
+        text += "\n" + messages.text(Msg::ImportLine) + std::to_string(skipped[k].line) + ": " +
+                skipped[k].reason;
+    if (skipped.size() > kListed)
+        text += "\n…";
+    return text;
+}
+
+} // namespace
+
+DrawMaintenance::ImportOutcome DrawMaintenance::importDrawFile(AppState& state,
+                                                               const Ports& ports) {
+    ImportOutcome outcome;
+    if (state.updateRunning())
+        return outcome;
+    const MessageTable& m = state.messages;
+    UserPrompts& prompts = ports.userPrompts();
+    FileQuestion question;
+    question.caption = m.text(Msg::ImportCaption);
+    question.filter = m.text(Msg::ImportFilter);
+    question.defaultExtension = "csv";
+    const auto file = prompts.askOpenFile(question);
+    if (!file)
+        return outcome;
+
+    const DrawHistory history = state.drawHistory();
+    const DrawCsvContent content = readAnyDrawCsv(*file);
+    outcome.chosen = true;
+    outcome.skipped = content.skipped;
+    outcome.plan =
+        planImport(history.exists() ? history.readAll() : std::vector<DrawRecord>{}, content.draws);
+
+    std::string text = importSummary(m, outcome.plan);
+    if (!content.skipped.empty())
+        text += "\n\n" + skippedText(m, content.skipped);
+    if (outcome.plan.changesNothing()) {
+        // The reasons quote the file, so the box shows them as they stand.
+        prompts.showPlainText(text + "\n\n" + m.text(Msg::ImportNothing));
+        return outcome;
+    }
+    if (!outcome.plan.changed.empty())
+        text += "\n\n" + m.text(Msg::ImportReplaces);
+    if (!prompts.askYesNo(m.text(Msg::ImportCaption), text + "\n\n" + m.text(Msg::ImportAsk)))
+        return outcome;
+
+    std::vector<DrawRecord> draws = outcome.plan.added;
+    draws.insert(draws.end(), outcome.plan.changed.begin(), outcome.plan.changed.end());
+    importDraws(history, std::move(draws));
+    outcome.stored = true;
+    evaluateSelectedDate(state, ports);
+    return outcome;
+}
+
 } // namespace powerball

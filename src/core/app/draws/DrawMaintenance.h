@@ -2,9 +2,12 @@
 
 #include "app/AppState.h"
 #include "draws/DrawEntryRules.h"
+#include "draws/DrawImport.h"
 #include "platform/Ports.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace powerball {
 
@@ -36,6 +39,24 @@ public:
     // "Löschen": removes every record dated like the shown draw, then shows the draw of the
     // selected date (the next later one, or the newest). Returns false while an update runs.
     static bool deleteShownDraw(AppState& state, const Ports& ports);
+
+    // What an import did: the plan of the chosen file, the lines it skipped, and whether
+    // the draws were stored.
+    struct ImportOutcome {
+        bool chosen = false; // a file was chosen and read
+        ImportPlan plan;
+        std::vector<SkippedLine> skipped;
+        bool stored = false;
+    };
+
+    // "Importieren…": asks for a file of draws (either form), shows what storing it would do
+    // and the lines it skips, and stores the new and changed draws in one rewrite once the
+    // user agrees; then shows the draw of the selected date again. Nothing is written when
+    // the user cancels or the file changes nothing, nor while an update runs.
+    static ImportOutcome importDrawFile(AppState& state, const Ports& ports);
+
+    // The summary the question shows: "3 neue Ziehungen, 1 geänderte, 40 unverändert".
+    static std::string importSummary(const MessageTable& messages, const ImportPlan& plan);
 };
 
 } // namespace powerball

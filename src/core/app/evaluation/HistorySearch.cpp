@@ -1,5 +1,7 @@
 #include "evaluation/HistorySearch.h"
 
+#include "evaluation/PrizeTexts.h"
+
 #include "draws/DrawText.h"
 #include "evaluation/HitQuestions.h"
 #include "evaluation/TipMatch.h"
@@ -53,6 +55,9 @@ HistorySearchResult searchTipsInHistory(AppState& state, const Ports& ports) {
             const MatchClass match = matchTip(state.currentDraw.numbers, row.fields);
             const int testValue = match.hits + (countPowerball && match.pbHit ? 1 : 0);
             row.hitText = std::to_string(match.hits) + (match.pbHit ? " + PB" : "");
+            row.hitHint = PrizeTexts::rowHint(
+                state.messages,
+                PrizeTiers::prizeOf(match, record.date, state.currentDraw.numbers.powerPlay()));
             row.hitColor = testValue > 2 || match.pbHit ? HitColor::Red : HitColor::Black;
             if (testValue >= result.threshold) {
                 result.hits.push_back({record.date, r + 1, match.hits, match.pbHit});

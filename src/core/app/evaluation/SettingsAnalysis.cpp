@@ -2,6 +2,7 @@
 
 #include "base/TextParsing.h"
 #include "evaluation/AnalysisReport.h"
+#include "evaluation/PrizeTexts.h"
 #include "evaluation/TipCheck.h"
 #include "generator/GeneratorRun.h"
 
@@ -63,6 +64,15 @@ std::vector<std::string> reportLines(const AppState& state, const SettingsAnalys
     if (r.stopped && !r.checkedDraws.empty())
         lines.push_back(m.text(Msg::StoppedAfter) +
                         DrawCalendar::shortDate(DrawCalendar::roundToDay(r.checkedDraws.back())));
+    const PrizeBalance& b = r.balance;
+    const std::string jackpot = b.jackpots > 0 ? " + " + m.text(Msg::Jackpot) : std::string();
+    lines.push_back(m.text(Msg::BalanceDraws) + std::to_string(b.steps) + m.text(Msg::BalanceCost) +
+                    PrizeTexts::dollars(b.costUsd) + m.text(Msg::BalanceWon) +
+                    PrizeTexts::dollars(b.wonUsd) + jackpot + m.text(Msg::BalanceExpected) +
+                    PrizeTexts::dollars(b.expectedUsd));
+    lines.push_back(m.text(Msg::BalancePowerPlay) + PrizeTexts::dollars(b.costPowerPlayUsd) +
+                    m.text(Msg::BalanceWon) + PrizeTexts::dollars(b.wonPowerPlayUsd) + jackpot +
+                    m.text(Msg::BalanceExpected) + PrizeTexts::dollars(b.expectedPowerPlayUsd));
 
     lines.emplace_back();
     lines.push_back(m.text(Msg::ChanceHeading));
@@ -76,6 +86,27 @@ std::vector<std::string> reportLines(const AppState& state, const SettingsAnalys
                     "; " + m.text(Msg::VerdictChance) +
                     AnalysisReport::percent(r.chanceAtLeastAsGood));
     return lines;
+}
+
+// A step against a draw of today's prize table: what its checked rows cost and won, and what
+// as many random rows would be expected to win against the same draw.
+void addToBalance(const AppState& state, PrizeBalance& balance) {
+    if (state.currentDraw.date < PrizeTiers::kTableFrom)
+        return;
+    std::int64_t rows = 0;
+    for (const auto& prize : state.prizes.rows)
+        rows += prize ? 1 : 0;
+    ++balance.steps;
+    balance.rows += rows;
+    balance.costUsd += rows * PrizeTiers::kRowCostUsd;
+    balance.costPowerPlayUsd += rows * (PrizeTiers::kRowCostUsd + PrizeTiers::kPowerPlayCostUsd);
+    balance.wonUsd += state.prizes.totalUsd;
+    balance.wonPowerPlayUsd += state.prizes.totalPowerPlayUsd;
+    balance.jackpots += state.prizes.jackpots;
+    const auto count = static_cast<double>(rows);
+    balance.expectedUsd += count * PrizeTiers::expectedWinUsd();
+    balance.expectedPowerPlayUsd +=
+        count * PrizeTiers::expectedPowerPlayWinUsd(state.currentDraw.numbers.powerPlay());
 }
 
 void addBaseline(const AppState& state, const std::vector<int>& drawnPowerballs,
@@ -163,6 +194,7 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
             for (std::size_t pb = 0; pb < 2; ++pb)
                 result.sums[k][pb] += state.histogram.cells[k][pb];
         result.checkedDraws.push_back(state.currentDraw.date);
+        addToBalance(state, result.balance);
         drawnPowerballs.push_back(state.currentDraw.numbers.powerball());
         current = state.selectedDate;
         state.status[0] = m.text(Msg::StepWord) + std::to_string(result.steps) +

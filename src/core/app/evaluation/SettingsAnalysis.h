@@ -5,11 +5,26 @@
 #include "platform/Ports.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace powerball {
+
+// What the rows of the steps since 7 October 2015 cost and won, beside what as many random
+// rows are expected to win against the same draws (the jackpot left out).
+struct PrizeBalance {
+    int steps = 0;
+    std::int64_t rows = 0;
+    std::int64_t costUsd = 0;          // $2 a row
+    std::int64_t costPowerPlayUsd = 0; // $3 a row
+    std::int64_t wonUsd = 0;
+    std::int64_t wonPowerPlayUsd = 0;
+    int jackpots = 0;
+    double expectedUsd = 0.0;
+    double expectedPowerPlayUsd = 0.0;
+};
 
 // What the settings analysis did, for the command line and the tests.
 struct SettingsAnalysisResult {
@@ -24,6 +39,7 @@ struct SettingsAnalysisResult {
     long long observedThreeOrMore = 0;
     double expectedThreeOrMore = 0.0;
     double chanceAtLeastAsGood = 1.0;
+    PrizeBalance balance;
     std::vector<std::string> report;
     std::filesystem::path reportFile;
 };

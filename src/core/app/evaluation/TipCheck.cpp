@@ -1,16 +1,37 @@
 #include "evaluation/TipCheck.h"
 
 #include "draws/DrawText.h"
+#include "evaluation/PrizeTexts.h"
 #include "evaluation/SheetCheck.h"
 
 namespace powerball {
 
+namespace {
+
+// The sheet's winnings go into the second status panel while they are above zero; a note of
+// an earlier check goes when the sheet wins nothing now, any other note stays.
+void showPrizeNote(AppState& state) {
+    const std::string note = PrizeTexts::sheetTotal(state.messages, state.prizes);
+    if (!note.empty())
+        state.status[1] = note;
+    else if (!state.prizeNote.empty() && state.status[1] == state.prizeNote)
+        state.status[1].clear();
+    state.prizeNote = note;
+}
+
+} // namespace
+
 void checkSheet(AppState& state, SoundPlayer& sound) {
     state.histogram.clear();
+    state.prizes = {};
     if (!state.checkEnabled)
         return;
-    const int notable = checkTipRows(state.tips, state.histogram, state.currentDraw.numbers);
-    for (int row = 0; row < notable; ++row)
+    const SheetCheckResult result =
+        checkTipRows(state.tips, state.histogram, state.currentDraw.numbers, state.currentDraw.date,
+                     state.messages);
+    state.prizes = result.prizes;
+    showPrizeNote(state);
+    for (int row = 0; row < result.notable; ++row)
         sound.play(state.soundPath());
     state.changed();
 }

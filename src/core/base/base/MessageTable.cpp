@@ -3,7 +3,7 @@
 namespace powerball {
 
 const std::vector<std::string>& MessageTable::builtIn() {
-    // Entries 13, 14, 15, 27 and 44 are reserved; they keep their places so that the
+    // Entries 13, 14, 15, 27, 44 and 70..79 are reserved; they keep their places so that the
     // indexes of the others stay fixed.
     static const std::vector<std::string> entries{
         "Soll die Analyse der Datenbank jetzt ab dem ",                                  // 0
@@ -92,6 +92,29 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "",                                                      // 77
         "",                                                      // 78
         "",                                                      // 79
+        "Gewinnklasse: ",                                        // 80
+        "Gewinn: ",                                              // 81
+        "mit Power Play: ",                                      // 82
+        "Chance: 1 zu ",                                         // 83
+        "Jackpot",                                               // 84
+        "keine Gewinnklasse",                                    // 85
+        "Gewinnplan erst ab dem 07.10.2015 bekannt",             // 86
+        "Gewinn des Tipps: ",                                    // 87
+        "Ziehungen seit 07.10.2015: ",                           // 88
+        ", Einsatz ",                                            // 89
+        ", gewonnen ",                                           // 90
+        ", Zufallsreihen erwartet (ohne Jackpot) ",              // 91
+        "Mit Power Play ($1 mehr je Reihe): Einsatz ",           // 92
+        "Ziehungen importieren",                                 // 93
+        "Ziehungen (*.csv)",                                     // 94
+        " neue Ziehungen, ",                                     // 95
+        " geänderte, ",                                          // 96
+        " unverändert",                                          // 97
+        "Die geänderten Ziehungen ersetzen die gespeicherten.",  // 98
+        "Jetzt importieren?",                                    // 99
+        "Übersprungene Zeilen:",                                 // 100
+        "Zeile ",                                                // 101
+        "Die Datei ändert keine Ziehung.",                       // 102
     };
     return entries;
 }

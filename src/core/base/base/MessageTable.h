@@ -103,6 +103,32 @@ inline constexpr int PairsFound = 54;
 inline constexpr int TriplesFound = 55;
 inline constexpr int CrossSumDistribution = 56;
 inline constexpr int QuadsFound = 57;
+// What a row won: the hint of its hit text and the sheet's total in the status bar.
+inline constexpr int PrizeTierWord = 80;
+inline constexpr int PrizeWord = 81;
+inline constexpr int WithPowerPlay = 82;
+inline constexpr int OddsOneIn = 83;
+inline constexpr int Jackpot = 84;
+inline constexpr int NoPrizeTier = 85;
+inline constexpr int PrizeUnknownBefore = 86;
+inline constexpr int SheetWinnings = 87;
+// The settings analysis' balance of its steps under today's prize table.
+inline constexpr int BalanceDraws = 88;
+inline constexpr int BalanceCost = 89;
+inline constexpr int BalanceWon = 90;
+inline constexpr int BalanceExpected = 91;
+inline constexpr int BalancePowerPlay = 92;
+// The import of a file of draws on the "Datenbank" page.
+inline constexpr int ImportCaption = 93;
+inline constexpr int ImportFilter = 94;
+inline constexpr int ImportNew = 95;
+inline constexpr int ImportChanged = 96;
+inline constexpr int ImportUnchanged = 97;
+inline constexpr int ImportReplaces = 98;
+inline constexpr int ImportAsk = 99;
+inline constexpr int ImportSkipped = 100;
+inline constexpr int ImportLine = 101;
+inline constexpr int ImportNothing = 102;
 } // namespace Msg
 
 } // namespace powerball

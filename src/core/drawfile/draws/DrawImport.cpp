@@ -6,7 +6,11 @@
 #include "draws/DrawFileError.h"
 #include "draws/DrawValidation.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <unordered_map>
 #include <unordered_set>
@@ -93,43 +97,197 @@ private:
 
 } // namespace
 
+namespace {
+
+// A draw of a line, or why the line holds none.
+struct LineRead {
+    std::optional<DrawRecord> draw;
+    std::string problem;
+};
+
+LineRead refused(std::string why) {
+    return {std::nullopt, std::move(why)};
+}
+
+LineRead checked(DrawRecord record) {
+    if (const auto problem = DrawValidation::newDrawProblem(record))
+        return refused("not a valid draw: " + *problem);
+    return {record, {}};
+}
+
+std::optional<std::uint8_t> byteNumber(std::string_view text) {
+    const auto value = parseInteger(trimmed(text, " \t\r"));
+    if (!value || *value < 0 || *value > 255)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*value);
+}
+
+// date,white1,white2,white3,white4,white5,powerball,power_play
+LineRead ownLine(std::string_view line) {
+    const std::vector<std::string_view> fields = splitFields(line, ',');
+    if (fields.size() != 8)
+        return refused("expected a date and seven numbers, not " + quotedExcerpt(line));
+    const auto day = DrawCalendar::parseIsoDate(trimmed(fields[0], " \t\r"));
+    if (!day)
+        return refused(quotedExcerpt(fields[0]) + " is not a date of the form yyyy-mm-dd");
+    DrawRecord record;
+    record.date = *day;
+    for (std::size_t k = 1; k < 8; ++k) {
+        const auto value = byteNumber(fields[k]);
+        if (!value)
+            return refused(quotedExcerpt(fields[k]) + " is not a number from 0 to 255");
+        // Columns 1..5 are the white numbers, 6 the Powerball, 7 the Power Play;
+        // the sixth slot of the record stays 0.
+        record.numbers[k < 6 ? k - 1 : k] = *value;
+    }
+    return checked(record);
+}
+
+// Spreadsheets put quotes around a field now and then.
+std::string_view unquoted(std::string_view field) {
+    field = trimmed(field, " \t\r");
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = trimmed(field.substr(1, field.size() - 2), " \t");
+    return field;
+}
+
+// mm/dd/yyyy, as the public results write their dates; a one-digit month or day will do.
+std::optional<DayNumber> usDate(std::string_view text) {
+    const std::vector<std::string_view> parts = splitFields(text, '/');
+    if (parts.size() != 3 || parts[0].size() > 2 || parts[1].size() > 2 || parts[2].size() != 4)
+        return std::nullopt;
+    const auto month = parseInteger(parts[0]);
+    const auto day = parseInteger(parts[1]);
+    const auto year = parseInteger(parts[2]);
+    if (!month || !day || !year || *month < 1 || *day < 1 || *year < 1)
+        return std::nullopt;
+    char iso[32];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", *year, *month, *day);
+    return DrawCalendar::parseIsoDate(iso);
+}
+
+// 09/26/2020,11 21 27 36 62 24,3
+LineRead publicLine(std::string_view line) {
+    const std::vector<std::string_view> fields = splitFields(line, ',');
+    if (fields.size() != 3)
+        return refused("expected a date, six numbers and a multiplier, not " + quotedExcerpt(line));
+    const auto day = usDate(unquoted(fields[0]));
+    if (!day)
+        return refused(quotedExcerpt(fields[0]) + " is not a date of the form mm/dd/yyyy");
+    std::vector<std::uint8_t> numbers;
+    for (std::string_view number : splitFields(unquoted(fields[1]), ' ')) {
+        if (number.empty())
+            continue; // two blanks between numbers
+        const auto value = byteNumber(number);
+        if (!value || numbers.size() == 6)
+            return refused(quotedExcerpt(fields[1]) + " are not six numbers from 0 to 255");
+        numbers.push_back(*value);
+    }
+    if (numbers.size() != 6)
+        return refused(quotedExcerpt(fields[1]) + " are not six numbers from 0 to 255");
+    DrawRecord record;
+    record.date = *day;
+    std::copy(numbers.begin(), numbers.begin() + 5, record.numbers.begin());
+    record.numbers[6] = numbers[5];
+    const std::string_view multiplier = unquoted(fields[2]);
+    if (!multiplier.empty()) {
+        const auto value = byteNumber(multiplier);
+        if (!value)
+            return refused(quotedExcerpt(fields[2]) + " is not a multiplier from 0 to 255");
+        record.numbers[7] = *value;
+    }
+    return checked(record);
+}
+
+bool startsWithWord(std::string_view line, std::string_view word) {
+    if (line.size() < word.size())
+        return false;
+    for (std::size_t k = 0; k < word.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(line[k])) != word[k])
+            return false;
+    return true;
+}
+
+// Reads the lines of either form; `take` gets each line's number and what it held.
+template <class Take>
+DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take take) {
+    CsvLines lines(input, sourceName);
+    DrawCsvForm form = DrawCsvForm::Own;
+    std::string text;
+    int lineNumber = 0;
+    bool headerSeen = false;
+    while (lines.next(text)) {
+        ++lineNumber;
+        const std::string_view line = trimmed(text, " \t\r");
+        if (line.empty())
+            continue;
+        if (!headerSeen) {
+            headerSeen = true;
+            if (startsWithWord(unquoted(line), "draw date")) {
+                form = DrawCsvForm::PublicResults;
+                continue;
+            }
+            if (lineNumber == 1 && line.starts_with("date"))
+                continue;
+        }
+        take(lineNumber, form == DrawCsvForm::PublicResults ? publicLine(line) : ownLine(line));
+    }
+    return form;
+}
+
+} // namespace
+
 std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sourceName) {
     std::vector<DrawRecord> records;
-    CsvLines lines(input, sourceName);
-    std::string line;
-    int lineNumber = 0;
-    while (lines.next(line)) {
-        ++lineNumber;
-        line = std::string(trimmed(line, " \t\r"));
-        if (line.empty() || (lineNumber == 1 && line.rfind("date", 0) == 0))
-            continue;
-        const auto fail = [&](const std::string& why) {
-            return std::runtime_error(sourceName + ", line " + std::to_string(lineNumber) + ": " +
-                                      why);
-        };
-        const std::vector<std::string_view> fields = splitFields(line, ',');
-        if (fields.size() != 8)
-            throw fail("expected a date and seven numbers, not " + quotedExcerpt(line));
-        const auto day = DrawCalendar::parseIsoDate(trimmed(fields[0], " \t\r"));
-        if (!day)
-            throw fail(quotedExcerpt(fields[0]) + " is not a date of the form yyyy-mm-dd");
-        std::array<std::uint8_t, 8> numbers{};
-        for (std::size_t k = 1; k < 8; ++k) {
-            const auto value = parseInteger(trimmed(fields[k], " \t\r"));
-            if (!value || *value < 0 || *value > 255)
-                throw fail(quotedExcerpt(fields[k]) + " is not a number from 0 to 255");
-            // Columns 1..5 are the white numbers, 6 the Powerball, 7 the Power Play;
-            // the sixth slot of the record stays 0.
-            numbers[k < 6 ? k - 1 : k] = static_cast<std::uint8_t>(*value);
-        }
-        DrawRecord record;
-        record.date = *day;
-        record.numbers = numbers;
-        if (const auto problem = DrawValidation::newDrawProblem(record))
-            throw fail("not a valid draw: " + *problem);
-        records.push_back(record);
-    }
+    readLines(input, sourceName, [&](int lineNumber, LineRead read) {
+        if (!read.draw)
+            throw std::runtime_error(sourceName + ", line " + std::to_string(lineNumber) + ": " +
+                                     read.problem);
+        records.push_back(*read.draw);
+    });
     return records;
+}
+
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName) {
+    DrawCsvContent content;
+    content.form = readLines(input, sourceName, [&content](int lineNumber, LineRead read) {
+        if (read.draw)
+            content.draws.push_back(*read.draw);
+        else
+            content.skipped.push_back({lineNumber, std::move(read.problem)});
+    });
+    return content;
+}
+
+DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file) {
+    std::ifstream input(file, std::ios::binary);
+    if (!input)
+        throw DrawFileError::fromErrno(file, "open for reading");
+    return readAnyDrawCsv(input, file.string());
+}
+
+ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& draws) {
+    std::unordered_map<double, const DrawRecord*> byDate;
+    for (const DrawRecord& record : stored)
+        byDate.try_emplace(record.date, &record);
+    // One draw per date, the later of the list winning, as the merge stores them.
+    std::unordered_map<double, std::size_t> lastOfDate;
+    for (std::size_t k = 0; k < draws.size(); ++k)
+        lastOfDate[draws[k].date] = k;
+    ImportPlan plan;
+    for (std::size_t k = 0; k < draws.size(); ++k) {
+        const DrawRecord& draw = draws[k];
+        if (lastOfDate[draw.date] != k)
+            continue;
+        const auto storedDraw = byDate.find(draw.date);
+        if (storedDraw == byDate.end())
+            plan.added.push_back(draw);
+        else if (!DrawValidation::sameDraw(storedDraw->second->numbers, draw.numbers))
+            plan.changed.push_back(draw);
+        else
+            ++plan.unchanged;
+    }
+    return plan;
 }
 
 std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <istream>
+#include <string>
 #include <vector>
 
 namespace powerball {
@@ -16,6 +17,43 @@ namespace powerball {
 // nothing half-read is ever stored.
 std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sourceName);
 std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file);
+
+// The two forms of a file of draws, told apart by the header: the program's own form above,
+// and the public results as the lottery publishes them,
+//   Draw Date,Winning Numbers,Multiplier
+//   09/26/2020,11 21 27 36 62 24,3
+// with the Powerball last of the six numbers and the multiplier possibly empty (stored 0).
+enum class DrawCsvForm { Own, PublicResults };
+
+struct SkippedLine {
+    int line = 0;
+    std::string reason;
+    bool operator==(const SkippedLine&) const = default;
+};
+
+// A file of either form, read leniently: a malformed line is listed and skipped, the other
+// lines are kept, since a downloaded file may well have a stray line. Only a file that is
+// no text of lines at all (a line of over 1000 characters) fails whole.
+struct DrawCsvContent {
+    DrawCsvForm form = DrawCsvForm::Own;
+    std::vector<DrawRecord> draws;
+    std::vector<SkippedLine> skipped;
+};
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName);
+DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file);
+
+// What storing the draws would do to the stored ones, one entry per date (of several draws
+// of one date in the list, the later wins): draws of dates not stored yet, draws that differ
+// from the stored draw of their date, and how many equal it (the white numbers in any
+// order). Only the added and changed draws need writing.
+struct ImportPlan {
+    std::vector<DrawRecord> added;
+    std::vector<DrawRecord> changed;
+    int unchanged = 0;
+
+    bool changesNothing() const { return added.empty() && changed.empty(); }
+};
+ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& draws);
 
 // Stores the draws in one rewrite; a draw replaces every stored draw of its date. Each new
 // record carries the digit groups of the record it replaces, else of the file's last record.

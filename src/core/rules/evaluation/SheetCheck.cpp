@@ -1,6 +1,7 @@
 #include "evaluation/SheetCheck.h"
 
 #include "base/TextParsing.h"
+#include "evaluation/PrizeTexts.h"
 #include "evaluation/TipMatch.h"
 
 #include <algorithm>
@@ -14,11 +15,19 @@ namespace {
 
 void markRowFailed(TipRow& row) {
     row.hitText.clear();
+    row.hitHint.clear();
     row.colors = {};
 }
 
+struct Shown {
+    const DrawNumbers& numbers;
+    double date;
+    const MessageTable& messages;
+};
+
 // Whether the row was notable.
-bool checkRow(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw, int rowIndex) {
+bool checkRow(TipSheet& tips, MatchHistogram& histogram, const Shown& draw, int rowIndex,
+              SheetPrizes& prizes) {
     TipRow& row = tips.row(rowIndex);
     std::array<std::uint8_t, 5> values{};
     int sum = 0;
@@ -37,7 +46,7 @@ bool checkRow(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw
     for (std::size_t k = 0; k < 5; ++k)
         tips.setField(rowIndex, static_cast<int>(k), std::to_string(values[k]));
 
-    const MatchClass match = matchTip(draw, row.fields);
+    const MatchClass match = matchTip(draw.numbers, row.fields);
     for (std::size_t k = 0; k < 5; ++k)
         row.colors[k] = match.positionHit[k] ? FieldColor::Lime : FieldColor::Window;
     row.hitText = std::to_string(match.hits);
@@ -47,17 +56,22 @@ bool checkRow(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw
     if (match.pbHit)
         row.hitText += " + PB";
     row.colors[TipRow::kPowerballField] = match.pbHit ? FieldColor::Red : FieldColor::Window;
+    const RowPrize prize = PrizeTiers::prizeOf(match, draw.date, draw.numbers.powerPlay());
+    row.hitHint = PrizeTexts::rowHint(draw.messages, prize);
+    prizes.add(rowIndex, prize);
     return notable;
 }
 
 } // namespace
 
-int checkTipRows(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw) {
-    int notable = 0;
+SheetCheckResult checkTipRows(TipSheet& tips, MatchHistogram& histogram, const DrawNumbers& draw,
+                              double drawDate, const MessageTable& messages) {
+    SheetCheckResult result;
+    const Shown shown{draw, drawDate, messages};
     for (int r = 0; r < TipSheet::kRowCount; ++r)
-        if (checkRow(tips, histogram, draw, r))
-            ++notable;
-    return notable;
+        if (checkRow(tips, histogram, shown, r, result.prizes))
+            ++result.notable;
+    return result;
 }
 
 } // namespace powerball

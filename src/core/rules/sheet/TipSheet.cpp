@@ -59,6 +59,7 @@ void TipSheet::clearUnlocked() {
         tip.fields = {};
         tip.colors = {};
         tip.hitText.clear();
+        tip.hitHint.clear();
         tip.crossSumText.clear();
     }
 }

@@ -27,6 +27,7 @@ struct TipRow {
     std::array<FieldColor, kFieldCount> colors{};
     bool locked = false;
     std::string hitText;
+    std::string hitHint; // the prize of the checked row, shown as the hit text's hint
     HitColor hitColor = HitColor::Black;
     std::string crossSumText;
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "base/MessageTable.h"
+#include "evaluation/PrizeTiers.h"
+#include "evaluation/SheetPrizes.h"
+
+#include <cstdint>
+#include <string>
+
+namespace powerball {
+
+// The texts that show what a row or the sheet won, from the message table in use.
+namespace PrizeTexts {
+
+// "$1.000.000", with the program's thousands separator.
+std::string dollars(std::int64_t usd);
+// "$0,32": an expectation with two decimals.
+std::string dollars(double usd);
+// "11.688.053,52"; a whole number without decimals.
+std::string odds(double oneIn);
+
+// The hint of a row's hit text: tier, prize without and with Power Play, the tier's odds.
+std::string rowHint(const MessageTable& messages, const RowPrize& prize);
+
+// The status note of the sheet's winnings; empty when the sheet won nothing.
+std::string sheetTotal(const MessageTable& messages, const SheetPrizes& prizes);
+
+} // namespace PrizeTexts
+
+} // namespace powerball
