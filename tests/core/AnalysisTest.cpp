@@ -176,7 +176,8 @@ TEST_F(AnalysisTest, SettingsAnalysisBalanceCountsOnlyTheStepsOfTodaysPrizeTable
     const SettingsAnalysisResult result = analyseSettings(state, ports);
     // The first step checks the draw of 3 October 2015, the other two that of the 10th.
     ASSERT_EQ(result.checkedDraws,
-              (std::vector<double>{day("2015-10-03"), day("2015-10-10"), day("2015-10-10")}));
+              (std::vector<double>{double(day("2015-10-03")), double(day("2015-10-10")),
+                                   double(day("2015-10-10"))}));
     EXPECT_EQ(result.balance.steps, 2);
     EXPECT_EQ(result.balance.rows, 10);
     EXPECT_EQ(result.balance.costUsd, 20);

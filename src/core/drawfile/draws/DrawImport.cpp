@@ -159,7 +159,9 @@ std::optional<DayNumber> usDate(std::string_view text) {
     const auto month = parseInteger(parts[0]);
     const auto day = parseInteger(parts[1]);
     const auto year = parseInteger(parts[2]);
-    if (!month || !day || !year || *month < 1 || *day < 1 || *year < 1)
+    // Two digits and four at most, as the lengths above allow: the ISO text always fits.
+    if (!month || !day || !year || *month < 1 || *month > 99 || *day < 1 || *day > 99 ||
+        *year < 1 || *year > 9999)
         return std::nullopt;
     char iso[32];
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", *year, *month, *day);
