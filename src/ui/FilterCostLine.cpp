@@ -76,8 +76,8 @@ void FilterCostLine::measure() {
                 showCost(generation, watcher->result(), messages, startDate);
                 watcher->deleteLater();
             });
-    watcher->setFuture(
-        QtConcurrent::run([input = std::move(input)] { return measureFilterCost(input); }));
+    watcher->setFuture(QtConcurrent::run(
+        [input = std::move(input), measurer = m_measurer] { return measurer(input); }));
 }
 
 void FilterCostLine::showCost(std::uint64_t generation, const FilterCost& cost,

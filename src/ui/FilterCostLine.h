@@ -7,7 +7,9 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace powerball::ui {
 
@@ -23,6 +25,10 @@ public:
     explicit FilterCostLine(QWidget* parent = nullptr);
 
     void showState(const AppState& state);
+
+    // What runs on the worker thread; the tests put a measurement there that they hold.
+    using Measurer = std::function<FilterCost(const FilterCostInput&)>;
+    void setMeasurer(Measurer measurer) { m_measurer = std::move(measurer); }
 
 Q_SIGNALS:
     // A measurement's text is shown (for the tests).
@@ -49,6 +55,7 @@ private:
     std::optional<Inputs> m_inputs;
     QTimer m_pause;
     std::uint64_t m_generation = 0;
+    Measurer m_measurer = [](const FilterCostInput& input) { return measureFilterCost(input); };
 };
 
 } // namespace powerball::ui
