@@ -175,6 +175,44 @@ TEST(DrawImport, OwnFormReadLenientlyListsItsBadLines) {
     EXPECT_EQ(content.skipped[0].line, 3);
 }
 
+// Each kind of bad line, with the part of the line its reason quotes: the window words the
+// reason from these in the user's language.
+TEST(DrawImport, SkippedLinesSayWhatIsWrong) {
+    struct Case {
+        const char* text;
+        SkipKind kind;
+        const char* excerpt;
+    };
+    const std::string ownHeader = "date,white1,white2,white3,white4,white5,powerball,power_play\n";
+    const std::string publicHeader = "Draw Date,Winning Numbers,Multiplier\n";
+    const std::vector<std::pair<std::string, Case>> cases{
+        {ownHeader, {"2015-10-07,1,2,3,4,5,6", SkipKind::OwnFields, "\"2015-10-07,1,2,3,4,5,6\""}},
+        {ownHeader, {"07.10.2015,1,2,3,4,5,6,2", SkipKind::IsoDate, "\"07.10.2015\""}},
+        {ownHeader, {"2015-10-07,1,2,3,4,5,6,300", SkipKind::Number, "\"300\""}},
+        {ownHeader,
+         {"2015-10-07,1,2,3,4,70,6,2", SkipKind::InvalidDraw, "\"2015-10-07,1,2,3,4,70,6,2\""}},
+        {publicHeader,
+         {"10/07/2015;1 2 3 4 5 6;2", SkipKind::PublicFields, "\"10/07/2015;1 2 3 4 5 6;2\""}},
+        {publicHeader, {"2015-10-07,1 2 3 4 5 6,2", SkipKind::UsDate, "\"2015-10-07\""}},
+        {publicHeader, {"10/07/2015,1 2 3 4 5 6 7,2", SkipKind::SixNumbers, "\"1 2 3 4 5 6 7\""}},
+        {publicHeader, {"10/07/2015,1 2 3 4 5 6,2x", SkipKind::Multiplier, "\"2x\""}},
+    };
+    for (const auto& [header, c] : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream input(header + c.text + "\n");
+        const DrawCsvContent content = readAnyDrawCsv(input, "draws.csv");
+        ASSERT_EQ(content.skipped.size(), 1u);
+        EXPECT_EQ(content.skipped[0].line, 2);
+        EXPECT_EQ(content.skipped[0].kind, c.kind);
+        EXPECT_EQ(content.skipped[0].excerpt, c.excerpt);
+        // The English reason of the CLI quotes the same part, or for a broken rule names it.
+        if (c.kind != SkipKind::InvalidDraw)
+            EXPECT_NE(content.skipped[0].reason.find(c.excerpt), std::string::npos);
+        else
+            EXPECT_NE(content.skipped[0].reason.find("70"), std::string::npos);
+    }
+}
+
 TEST(DrawImport, PlanCountsNewChangedAndUnchangedDraws) {
     const std::vector<DrawRecord> stored{draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
                                          draw("2015-10-10", {60, 7, 45, 19, 33}, 12, 3),

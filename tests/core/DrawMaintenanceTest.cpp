@@ -201,7 +201,9 @@ TEST_F(DrawMaintenanceTest, ImportShowsWhatItWouldDoAndStoresOnlyWhenAgreed) {
     powerball::testing::writeText(folder.file("results.csv"), kPublicResults);
     const std::string original = powerball::testing::readText(folder.file("Powerball.dat"));
     const std::string question = "Ziehungen importieren / 1 neue Ziehungen, 1 geänderte, "
-                                 "1 unverändert\n\nÜbersprungene Zeilen: 1\nZeile 5: ";
+                                 "1 unverändert\n\nÜbersprungene Zeilen: 1\nZeile 5: erwartet "
+                                 "werden ein Datum, sechs Zahlen und ein Multiplikator, nicht "
+                                 "\"10/07/2015,1 2 3 4 5 6\"";
     select("2015-10-10");
 
     // No file chosen, and No to the question: nothing is written.

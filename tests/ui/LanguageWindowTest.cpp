@@ -85,10 +85,17 @@ void LanguageWindowTest::everyLanguageHasALineForEachRecordAndMessage() {
         QVERIFY2(lines.size() == 2 * records, language.fileName);
         const QStringList messages = shippedLines(std::string(language.fileName) + ".meld");
         QVERIFY2(messages.size() == static_cast<qsizetype>(builtIn.size()), language.fileName);
-        for (std::size_t k = 0; k < builtIn.size(); ++k)
-            QVERIFY2(
-                builtIn[k].empty() == messages[static_cast<qsizetype>(k)].isEmpty(),
-                qPrintable(u"%1 entry %2"_s.arg(QString::fromLatin1(language.fileName)).arg(k)));
+        for (std::size_t k = 0; k < builtIn.size(); ++k) {
+            const QString message = messages[static_cast<qsizetype>(k)];
+            const QString where =
+                u"%1 entry %2"_s.arg(QString::fromLatin1(language.fileName)).arg(k);
+            QVERIFY2(builtIn[k].empty() == message.isEmpty(), qPrintable(where));
+            // A translation keeps every placeholder the program fills in.
+            for (const char* placeholder : {"%1", "%2", "%3"})
+                QVERIFY2(builtIn[k].find(placeholder) == std::string::npos ||
+                             message.contains(QLatin1String(placeholder)),
+                         qPrintable(where));
+        }
     }
 }
 

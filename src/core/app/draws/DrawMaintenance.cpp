@@ -64,13 +64,36 @@ std::string DrawMaintenance::importSummary(const MessageTable& messages, const I
 
 namespace {
 
-// The skipped lines below the summary; a long list is cut, the count stays.
+int skipMessage(SkipKind kind) {
+    switch (kind) {
+    case SkipKind::OwnFields:
+        return Msg::SkipOwnFields;
+    case SkipKind::PublicFields:
+        return Msg::SkipPublicFields;
+    case SkipKind::IsoDate:
+        return Msg::SkipIsoDate;
+    case SkipKind::UsDate:
+        return Msg::SkipUsDate;
+    case SkipKind::Number:
+        return Msg::SkipNumber;
+    case SkipKind::SixNumbers:
+        return Msg::SkipSixNumbers;
+    case SkipKind::Multiplier:
+        return Msg::SkipMultiplier;
+    case SkipKind::InvalidDraw:
+        return Msg::SkipInvalidDraw;
+    }
+    return Msg::SkipInvalidDraw;
+}
+
+// The skipped lines below the summary, each with its reason in the user's language; a long
+// list is cut, the count stays.
 std::string skippedText(const MessageTable& messages, const std::vector<SkippedLine>& skipped) {
     constexpr std::size_t kListed = 10;
     std::string text = messages.text(Msg::ImportSkipped) + " " + std::to_string(skipped.size());
     for (std::size_t k = 0; k < skipped.size() && k < kListed; ++k)
         text += "\n" + messages.text(Msg::ImportLine) + std::to_string(skipped[k].line) + ": " +
-                skipped[k].reason;
+                fillPlaceholders(messages.text(skipMessage(skipped[k].kind)), {skipped[k].excerpt});
     if (skipped.size() > kListed)
         text += "\n…";
     return text;

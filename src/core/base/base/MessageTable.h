@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace powerball {
@@ -21,6 +22,9 @@ public:
 private:
     std::vector<std::string> m_entries;
 };
+
+// "%1".."%9" in `pattern` replaced by the arguments; any other "%" stays as it is.
+std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& arguments);
 
 // Indexes of the entries that the program reads by name.
 namespace Msg {
@@ -129,6 +133,15 @@ inline constexpr int ImportAsk = 99;
 inline constexpr int ImportSkipped = 100;
 inline constexpr int ImportLine = 101;
 inline constexpr int ImportNothing = 102;
+// Why a line of an imported file was skipped; %1 is the part of the line meant.
+inline constexpr int SkipOwnFields = 103;
+inline constexpr int SkipPublicFields = 104;
+inline constexpr int SkipIsoDate = 105;
+inline constexpr int SkipUsDate = 106;
+inline constexpr int SkipNumber = 107;
+inline constexpr int SkipSixNumbers = 108;
+inline constexpr int SkipMultiplier = 109;
+inline constexpr int SkipInvalidDraw = 110;
 } // namespace Msg
 
 } // namespace powerball

@@ -103,16 +103,20 @@ namespace {
 struct LineRead {
     std::optional<DrawRecord> draw;
     std::string problem;
+    SkipKind kind = SkipKind::OwnFields;
+    std::string excerpt;
 };
 
-LineRead refused(std::string why) {
-    return {std::nullopt, std::move(why)};
+LineRead refused(SkipKind kind, std::string excerpt, std::string why) {
+    return {std::nullopt, std::move(why), kind, std::move(excerpt)};
 }
 
-LineRead checked(DrawRecord record) {
+LineRead checked(DrawRecord record, std::string_view line) {
     if (const auto problem = DrawValidation::newDrawProblem(record))
-        return refused("not a valid draw: " + *problem);
-    return {record, {}};
+        return refused(SkipKind::InvalidDraw, quotedExcerpt(line), "not a valid draw: " + *problem);
+    LineRead read;
+    read.draw = record;
+    return read;
 }
 
 std::optional<std::uint8_t> byteNumber(std::string_view text) {
@@ -126,21 +130,24 @@ std::optional<std::uint8_t> byteNumber(std::string_view text) {
 LineRead ownLine(std::string_view line) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 8)
-        return refused("expected a date and seven numbers, not " + quotedExcerpt(line));
+        return refused(SkipKind::OwnFields, quotedExcerpt(line),
+                       "expected a date and seven numbers, not " + quotedExcerpt(line));
     const auto day = DrawCalendar::parseIsoDate(trimmed(fields[0], " \t\r"));
     if (!day)
-        return refused(quotedExcerpt(fields[0]) + " is not a date of the form yyyy-mm-dd");
+        return refused(SkipKind::IsoDate, quotedExcerpt(fields[0]),
+                       quotedExcerpt(fields[0]) + " is not a date of the form yyyy-mm-dd");
     DrawRecord record;
     record.date = *day;
     for (std::size_t k = 1; k < 8; ++k) {
         const auto value = byteNumber(fields[k]);
         if (!value)
-            return refused(quotedExcerpt(fields[k]) + " is not a number from 0 to 255");
+            return refused(SkipKind::Number, quotedExcerpt(fields[k]),
+                           quotedExcerpt(fields[k]) + " is not a number from 0 to 255");
         // Columns 1..5 are the white numbers, 6 the Powerball, 7 the Power Play;
         // the sixth slot of the record stays 0.
         record.numbers[k < 6 ? k - 1 : k] = *value;
     }
-    return checked(record);
+    return checked(record, line);
 }
 
 // Spreadsheets put quotes around a field now and then.
@@ -172,21 +179,27 @@ std::optional<DayNumber> usDate(std::string_view text) {
 LineRead publicLine(std::string_view line) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 3)
-        return refused("expected a date, six numbers and a multiplier, not " + quotedExcerpt(line));
+        return refused(SkipKind::PublicFields, quotedExcerpt(line),
+                       "expected a date, six numbers and a multiplier, not " + quotedExcerpt(line));
     const auto day = usDate(unquoted(fields[0]));
     if (!day)
-        return refused(quotedExcerpt(fields[0]) + " is not a date of the form mm/dd/yyyy");
+        return refused(SkipKind::UsDate, quotedExcerpt(fields[0]),
+                       quotedExcerpt(fields[0]) + " is not a date of the form mm/dd/yyyy");
+    const auto notSixNumbers = [&] {
+        return refused(SkipKind::SixNumbers, quotedExcerpt(fields[1]),
+                       quotedExcerpt(fields[1]) + " are not six numbers from 0 to 255");
+    };
     std::vector<std::uint8_t> numbers;
     for (std::string_view number : splitFields(unquoted(fields[1]), ' ')) {
         if (number.empty())
             continue; // two blanks between numbers
         const auto value = byteNumber(number);
         if (!value || numbers.size() == 6)
-            return refused(quotedExcerpt(fields[1]) + " are not six numbers from 0 to 255");
+            return notSixNumbers();
         numbers.push_back(*value);
     }
     if (numbers.size() != 6)
-        return refused(quotedExcerpt(fields[1]) + " are not six numbers from 0 to 255");
+        return notSixNumbers();
     DrawRecord record;
     record.date = *day;
     std::copy(numbers.begin(), numbers.begin() + 5, record.numbers.begin());
@@ -195,10 +208,11 @@ LineRead publicLine(std::string_view line) {
     if (!multiplier.empty()) {
         const auto value = byteNumber(multiplier);
         if (!value)
-            return refused(quotedExcerpt(fields[2]) + " is not a multiplier from 0 to 255");
+            return refused(SkipKind::Multiplier, quotedExcerpt(fields[2]),
+                           quotedExcerpt(fields[2]) + " is not a multiplier from 0 to 255");
         record.numbers[7] = *value;
     }
-    return checked(record);
+    return checked(record, line);
 }
 
 bool startsWithWord(std::string_view line, std::string_view word) {
@@ -256,7 +270,8 @@ DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName
         if (read.draw)
             content.draws.push_back(*read.draw);
         else
-            content.skipped.push_back({lineNumber, std::move(read.problem)});
+            content.skipped.push_back(
+                {lineNumber, std::move(read.problem), read.kind, std::move(read.excerpt)});
     });
     return content;
 }

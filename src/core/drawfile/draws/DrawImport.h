@@ -25,9 +25,24 @@ std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file);
 // with the Powerball last of the six numbers and the multiplier possibly empty (stored 0).
 enum class DrawCsvForm { Own, PublicResults };
 
+// Why a line was skipped. The window words it in the user's language from the kind and the
+// quoted part of the line; `reason` is the English text with the detail, for the CLI.
+enum class SkipKind {
+    OwnFields,    // not a date and seven numbers
+    PublicFields, // not a date, six numbers and a multiplier
+    IsoDate,      // not yyyy-mm-dd
+    UsDate,       // not mm/dd/yyyy
+    Number,       // a number field that is no number from 0 to 255
+    SixNumbers,   // the winning numbers are not six numbers
+    Multiplier,   // the multiplier is no number from 0 to 255
+    InvalidDraw,  // the numbers break the draw rule
+};
+
 struct SkippedLine {
     int line = 0;
     std::string reason;
+    SkipKind kind = SkipKind::OwnFields;
+    std::string excerpt; // quoted, as the reason quotes it
     bool operator==(const SkippedLine&) const = default;
 };
 

@@ -7,22 +7,6 @@
 
 namespace powerball {
 
-std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& arguments) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < arguments.size())
-                text += arguments[index];
-            ++i;
-            continue;
-        }
-        text += c;
-    }
-    return text;
-}
-
 std::string groupedNumber(long long value) {
     std::string digits = std::to_string(value < 0 ? -value : value);
     for (std::ptrdiff_t at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)

@@ -15,8 +15,6 @@ namespace powerball {
 std::string filterCostLine(const MessageTable& messages, const FilterCost& cost, double startDate);
 std::string filterCostHint(const MessageTable& messages, const FilterCost& cost);
 
-// "%1".."%9" in `pattern` replaced by the arguments; any other "%" stays as it is.
-std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& arguments);
 // 1205 -> "1.205"
 std::string groupedNumber(long long value);
 // 0.124 -> "12,4 %": one decimal, more for small shares so that two digits show.
