@@ -146,6 +146,43 @@ TEST(UserFolderSeed, LaterStartsKeepTheUsersChangesAndAnUpgradeAddsOnlyNewDraws)
     EXPECT_EQ(records.back(), draw("2015-10-21", {3, 9, 11, 39, 69}, 26, 4));
 }
 
+// A later package with new language texts reaches the user, except in files the user made
+// or changed: those stay as they are.
+TEST(UserFolderSeed, AnUpgradeRenewsOnlyTheFilesTheUserLeftAsPlaced) {
+    TempFolder temp;
+    InstalledData installed(temp);
+    const fs::path user = temp.path() / "user";
+    writeText(user / "Land" / "Power_en.txt", "my english"); // there before the first start
+    UserFolderSeed::seed(user, installed.path);
+    writeText(user / "Script" / "Beispiel.vks", "my script");
+
+    writeText(installed.path / "Land" / "powerball.txt", "index 2");
+    writeText(installed.path / "Land" / "Power_en.txt", "english 2");
+    writeText(installed.path / "Script" / "Beispiel.vks", "script 2");
+    const UserFolderSeed::Report upgrade = UserFolderSeed::seed(user, installed.path);
+    EXPECT_EQ(upgrade.filesRenewed, (std::vector<fs::path>{"Land/powerball.txt"}));
+    EXPECT_TRUE(upgrade.filesCopied.empty());
+    EXPECT_EQ(readText(user / "Land" / "powerball.txt"), "index 2");
+    EXPECT_EQ(readText(user / "Land" / "Power_en.txt"), "my english");
+    EXPECT_EQ(readText(user / "Script" / "Beispiel.vks"), "my script");
+    EXPECT_EQ(readText(user / "yippee.wav"), "RIFF-sound");
+    for (const auto& entry : fs::recursive_directory_iterator(user))
+        EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+
+    // The same package again renews nothing, even where the user's copy differs.
+    EXPECT_TRUE(UserFolderSeed::seed(user, installed.path).filesRenewed.empty());
+
+    // Without the checksums a file equal to the package's is taken as placed, so the next
+    // package renews it; the others still count as the user's.
+    fs::remove(user / UserFolderSeed::kPlacedFilesFile);
+    EXPECT_TRUE(UserFolderSeed::seed(user, installed.path).filesRenewed.empty());
+    writeText(installed.path / "Land" / "powerball.txt", "index 3");
+    writeText(installed.path / "Script" / "Beispiel.vks", "script 3");
+    const UserFolderSeed::Report next = UserFolderSeed::seed(user, installed.path);
+    EXPECT_EQ(next.filesRenewed, (std::vector<fs::path>{"Land/powerball.txt"}));
+    EXPECT_EQ(readText(user / "Script" / "Beispiel.vks"), "my script");
+}
+
 TEST(UserFolderSeed, DamagedStampOrHistoryLosesNothing) {
     TempFolder temp;
     InstalledData installed(temp);

@@ -8,11 +8,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace powerball {
 
@@ -21,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kMaxHistoryBytes = 64u << 20;
+constexpr std::size_t kMaxShippedFileBytes = 64u << 20;
 
 std::string quoted(const fs::path& path) {
     return "\"" + path.string() + "\"";
@@ -31,12 +35,26 @@ std::string quoted(const fs::path& path) {
     throw std::runtime_error(what + " " + quoted(path) + ": " + error.message());
 }
 
-// Places one shipped file unless the user's folder has it already. The copy goes to a
-// temporary first, so an interrupted start never leaves half a file under the real name.
-bool placeFile(const fs::path& source, const fs::path& target) {
+// FNV-1a: enough to tell one shipped file from the next, and a user's change from none.
+std::string checksum(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char byte : bytes) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211ull;
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string fileChecksum(const fs::path& file) {
+    return checksum(readFileBytes(file, kMaxShippedFileBytes));
+}
+
+// Copies through a temporary, so an interrupted start never leaves half a file under the
+// real name.
+void copyInPlace(const fs::path& source, const fs::path& target) {
     std::error_code error;
-    if (fs::exists(fs::symlink_status(target, error)))
-        return false;
     fs::create_directories(target.parent_path(), error);
     if (error)
         fail("Der Ordner konnte nicht angelegt werden:", target.parent_path(), error);
@@ -50,27 +68,102 @@ bool placeFile(const fs::path& source, const fs::path& target) {
         fs::remove(temporary, ignored);
         fail("Die Datei konnte nicht angelegt werden:", target, error);
     }
-    return true;
 }
 
+// The checksums of the shipped files as they were placed, one "checksum path" a line. With
+// them a later package can renew a file the user never changed; a file the user changed, or
+// one that was there before, stays as it is.
+class PlacedFiles {
+public:
+    explicit PlacedFiles(fs::path file) : m_file(std::move(file)) {
+        std::string text;
+        try {
+            text = readFileBytes(m_file, 1u << 20);
+        } catch (const std::exception&) {
+            return; // none yet, or unreadable: every file counts as possibly the user's
+        }
+        std::istringstream input(text);
+        std::string line;
+        while (std::getline(input, line))
+            if (line.size() > 17 && line[16] == ' ')
+                m_sums[line.substr(17)] = line.substr(0, 16);
+    }
+
+    // Places or renews one shipped file; says what it did.
+    enum class Outcome { Kept, Copied, Renewed };
+    Outcome place(const fs::path& source, const fs::path& userFolder, const fs::path& relative) {
+        const fs::path target = userFolder / relative;
+        const std::string key = relative.generic_string();
+        const std::string shipped = fileChecksum(source);
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(target, error);
+        if (!fs::exists(status)) {
+            copyInPlace(source, target);
+            remember(key, shipped);
+            return Outcome::Copied;
+        }
+        if (!fs::is_regular_file(status))
+            return Outcome::Kept; // a link or a folder of the user's own
+        const auto placed = m_sums.find(key);
+        if (placed != m_sums.end() && placed->second == shipped)
+            return Outcome::Kept; // this package's file, changed or not
+        const std::string present = fileChecksum(target);
+        if (placed != m_sums.end() && present == placed->second) {
+            copyInPlace(source, target); // the user's copy is the old package's, untouched
+            remember(key, shipped);
+            return Outcome::Renewed;
+        }
+        if (placed == m_sums.end() && present == shipped)
+            remember(key, shipped); // the same file, placed before the checksums were kept
+        return Outcome::Kept;
+    }
+
+    void save() const {
+        if (!m_changed)
+            return;
+        std::string text;
+        for (const auto& [path, sum] : m_sums)
+            text += sum + " " + path + "\n";
+        saveFileAtomically(m_file, text);
+    }
+
+private:
+    void remember(const std::string& key, const std::string& sum) {
+        m_changed = m_changed || m_sums[key] != sum;
+        m_sums[key] = sum;
+    }
+
+    fs::path m_file;
+    std::map<std::string, std::string> m_sums;
+    bool m_changed = false;
+};
+
 void placeTree(const fs::path& installedData, const fs::path& entry, const fs::path& userFolder,
-               UserFolderSeed::Report& report) {
+               PlacedFiles& placed, UserFolderSeed::Report& report) {
+    const auto placeOne = [&](const fs::path& source, const fs::path& relative) {
+        switch (placed.place(source, userFolder, relative)) {
+        case PlacedFiles::Outcome::Copied:
+            report.filesCopied.push_back(relative);
+            break;
+        case PlacedFiles::Outcome::Renewed:
+            report.filesRenewed.push_back(relative);
+            break;
+        case PlacedFiles::Outcome::Kept:
+            break;
+        }
+    };
     const fs::path source = installedData / entry;
     std::error_code error;
     if (fs::is_regular_file(source, error)) {
-        if (placeFile(source, userFolder / entry))
-            report.filesCopied.push_back(entry);
+        placeOne(source, entry);
         return;
     }
     if (!fs::is_directory(source, error))
         return;
     for (fs::recursive_directory_iterator it(source, error), end; !error && it != end;
          it.increment(error)) {
-        if (!it->is_regular_file(error))
-            continue;
-        const fs::path relative = entry / it->path().lexically_relative(source);
-        if (placeFile(it->path(), userFolder / relative))
-            report.filesCopied.push_back(relative);
+        if (it->is_regular_file(error))
+            placeOne(it->path(), entry / it->path().lexically_relative(source));
     }
 }
 
@@ -89,16 +182,7 @@ struct HistoryStamp {
     }
 
     static HistoryStamp of(const std::string& bytes, const std::vector<DrawRecord>& draws) {
-        // FNV-1a over the bytes: enough to tell one shipped history from the next.
-        std::uint64_t hash = 14695981039346656037ull;
-        for (const char byte : bytes) {
-            hash ^= static_cast<unsigned char>(byte);
-            hash *= 1099511628211ull;
-        }
-        char text[64];
-        std::snprintf(text, sizeof text, "%zu %016llx", bytes.size(),
-                      static_cast<unsigned long long>(hash));
-        HistoryStamp stamp{text, std::nullopt};
+        HistoryStamp stamp{std::to_string(bytes.size()) + " " + checksum(bytes), std::nullopt};
         for (const DrawRecord& draw : draws)
             stamp.lastDate = std::max(stamp.lastDate.value_or(draw.date), draw.date);
         return stamp;
@@ -161,8 +245,10 @@ UserFolderSeed::Report UserFolderSeed::seed(const fs::path& userFolder,
     report.installedDataFound = fs::is_directory(installedData, error);
     if (!report.installedDataFound)
         return report;
+    PlacedFiles placed(userFolder / kPlacedFilesFile);
     for (const char* entry : {"yippee.wav", "Land", "Script"})
-        placeTree(installedData, entry, userFolder, report);
+        placeTree(installedData, entry, userFolder, placed, report);
+    placed.save();
     mergeHistory(installedData, userFolder, report);
     return report;
 }
