@@ -3,6 +3,7 @@
 #include "evaluation/TipCheck.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace powerball {
@@ -64,27 +65,11 @@ std::string DrawMaintenance::importSummary(const MessageTable& messages, const I
 
 namespace {
 
-int skipMessage(SkipKind kind) {
-    switch (kind) {
-    case SkipKind::OwnFields:
-        return Msg::SkipOwnFields;
-    case SkipKind::PublicFields:
-        return Msg::SkipPublicFields;
-    case SkipKind::IsoDate:
-        return Msg::SkipIsoDate;
-    case SkipKind::UsDate:
-        return Msg::SkipUsDate;
-    case SkipKind::Number:
-        return Msg::SkipNumber;
-    case SkipKind::SixNumbers:
-        return Msg::SkipSixNumbers;
-    case SkipKind::Multiplier:
-        return Msg::SkipMultiplier;
-    case SkipKind::InvalidDraw:
-        return Msg::SkipInvalidDraw;
-    }
-    return Msg::SkipInvalidDraw;
-}
+// The message of each kind of skipped line, in the order of `SkipKind`.
+constexpr int kSkipMessages[] = {Msg::SkipOwnFields,  Msg::SkipPublicFields, Msg::SkipIsoDate,
+                                 Msg::SkipUsDate,     Msg::SkipNumber,       Msg::SkipSixNumbers,
+                                 Msg::SkipMultiplier, Msg::SkipInvalidDraw};
+static_assert(std::size(kSkipMessages) == static_cast<std::size_t>(SkipKind::InvalidDraw) + 1);
 
 // The skipped lines below the summary, each with its reason in the user's language; a long
 // list is cut, the count stays.
@@ -93,7 +78,9 @@ std::string skippedText(const MessageTable& messages, const std::vector<SkippedL
     std::string text = messages.text(Msg::ImportSkipped) + " " + std::to_string(skipped.size());
     for (std::size_t k = 0; k < skipped.size() && k < kListed; ++k)
         text += "\n" + messages.text(Msg::ImportLine) + std::to_string(skipped[k].line) + ": " +
-                fillPlaceholders(messages.text(skipMessage(skipped[k].kind)), {skipped[k].excerpt});
+                fillPlaceholders(
+                    messages.text(kSkipMessages[static_cast<std::size_t>(skipped[k].kind)]),
+                    {skipped[k].excerpt});
     if (skipped.size() > kListed)
         text += "\n…";
     return text;
