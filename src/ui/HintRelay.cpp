@@ -12,10 +12,20 @@ void HintRelay::watch(QWidget* root) {
             control->installEventFilter(this);
 }
 
+std::optional<QString> HintRelay::renewedHint(const QString& shown) {
+    if (!m_last || shown != m_lastHint || m_last->toolTip() == m_lastHint)
+        return std::nullopt;
+    m_lastHint = m_last->toolTip();
+    return m_lastHint;
+}
+
 bool HintRelay::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
-        if (auto* control = qobject_cast<QWidget*>(watched))
-            Q_EMIT hint(control->toolTip());
+        if (auto* control = qobject_cast<QWidget*>(watched)) {
+            m_last = control;
+            m_lastHint = control->toolTip();
+            Q_EMIT hint(m_lastHint);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

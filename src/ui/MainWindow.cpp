@@ -502,6 +502,7 @@ void MainWindow::stopRun() {
 void MainWindow::chooseLanguage(int code) {
     if (!LanguageFiles::language(code))
         return;
+    const QString hintShown = qs(m_state.status[1]);
     runCommand([this, code] {
         if (std::optional<CaptionTexts> texts = loadLanguage(m_state, code)) {
             if (const auto caption = LanguagePass::apply(*texts, {this}))
@@ -513,6 +514,10 @@ void MainWindow::chooseLanguage(int code) {
     });
     if (m_state.languageIndex == code)
         useQtTexts(code);
+    // A hint in the status bar is said again in the new language; any other status stays.
+    if (const auto hint = m_hints->renewedHint(hintShown);
+        hint && qs(m_state.status[1]) == hintShown)
+        showHint(*hint);
 }
 
 void MainWindow::useQtTexts(int code) {

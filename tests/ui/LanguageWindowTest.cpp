@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,10 +115,19 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
     QCOMPARE(QString::fromStdString(window.state().messages.text(powerball::Msg::Stop)),
              shippedLines("Power_en.txt.meld")[powerball::Msg::Stop]);
 
-    // Back to German from the menu.
+    // The mouse over the button puts its hint in the status bar.
+    auto* hintPanel = window.findChild<QLabel*>(u"statusPanel1"_s);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(calculate, &enter);
+    const QString englishHint = calculate->toolTip();
+    QCOMPARE(hintPanel->text(), englishHint);
+
+    // Back to German from the menu; the hint shown is said again in German.
     window.findChild<QAction*>(u"actionLanguageGerman"_s)->trigger();
     QCOMPARE(calculate->text(), u"Tipps berechnen"_s);
     QCOMPARE(window.state().languageIndex, 1);
+    QVERIFY(calculate->toolTip() != englishHint);
+    QCOMPARE(hintPanel->text(), calculate->toolTip());
 }
 
 void LanguageWindowTest::aTaggedTipFieldKeepsItsText() {
