@@ -181,8 +181,12 @@ struct HistoryStamp {
         return identity + date + "\n";
     }
 
-    static HistoryStamp of(const std::string& bytes, const std::vector<DrawRecord>& draws) {
-        HistoryStamp stamp{std::to_string(bytes.size()) + " " + checksum(bytes), std::nullopt};
+    static std::string identityOf(const std::string& bytes) {
+        return std::to_string(bytes.size()) + " " + checksum(bytes);
+    }
+
+    static HistoryStamp of(std::string identity, const std::vector<DrawRecord>& draws) {
+        HistoryStamp stamp{std::move(identity), std::nullopt};
         for (const DrawRecord& draw : draws)
             stamp.lastDate = std::max(stamp.lastDate.value_or(draw.date), draw.date);
         return stamp;
@@ -218,13 +222,13 @@ void mergeHistory(const fs::path& installedData, const fs::path& userFolder,
     // A draw file without its stamp was never seeded completely: every missing date comes in.
     const std::optional<HistoryStamp> previous =
         history.exists() ? HistoryStamp::read(stampFile) : std::nullopt;
-    const std::string identity = HistoryStamp::of(bytes, {}).identity;
+    std::string identity = HistoryStamp::identityOf(bytes);
     if (previous && previous->identity == identity)
         return;
 
     std::istringstream input(bytes);
     std::vector<DrawRecord> draws = readDrawCsv(input, csv.string());
-    const HistoryStamp stamp = HistoryStamp::of(bytes, draws);
+    const HistoryStamp stamp = HistoryStamp::of(std::move(identity), draws);
     if (previous && previous->lastDate)
         std::erase_if(draws,
                       [&](const DrawRecord& draw) { return draw.date <= *previous->lastDate; });
