@@ -1,5 +1,6 @@
 #include "draws/DrawImport.h"
 
+#include "base/MessageTable.h"
 #include "base/QuotedExcerpt.h"
 #include "base/TextDecoding.h"
 #include "base/TextParsing.h"
@@ -107,13 +108,15 @@ struct LineRead {
     std::string excerpt;
 };
 
-LineRead refused(SkipKind kind, std::string excerpt, std::string why) {
-    return {std::nullopt, std::move(why), kind, std::move(excerpt)};
+// `why` is the English reason; its "%1" stands for the quoted part of the line.
+LineRead refused(SkipKind kind, std::string_view part, std::string_view why) {
+    std::string excerpt = quotedExcerpt(part);
+    return {std::nullopt, fillPlaceholders(why, {excerpt}), kind, std::move(excerpt)};
 }
 
 LineRead checked(DrawRecord record, std::string_view line) {
     if (const auto problem = DrawValidation::newDrawProblem(record))
-        return refused(SkipKind::InvalidDraw, quotedExcerpt(line), "not a valid draw: " + *problem);
+        return refused(SkipKind::InvalidDraw, line, "not a valid draw: " + *problem);
     LineRead read;
     read.draw = record;
     return read;
@@ -130,19 +133,16 @@ std::optional<std::uint8_t> byteNumber(std::string_view text) {
 LineRead ownLine(std::string_view line) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 8)
-        return refused(SkipKind::OwnFields, quotedExcerpt(line),
-                       "expected a date and seven numbers, not " + quotedExcerpt(line));
+        return refused(SkipKind::OwnFields, line, "expected a date and seven numbers, not %1");
     const auto day = DrawCalendar::parseIsoDate(trimmed(fields[0], " \t\r"));
     if (!day)
-        return refused(SkipKind::IsoDate, quotedExcerpt(fields[0]),
-                       quotedExcerpt(fields[0]) + " is not a date of the form yyyy-mm-dd");
+        return refused(SkipKind::IsoDate, fields[0], "%1 is not a date of the form yyyy-mm-dd");
     DrawRecord record;
     record.date = *day;
     for (std::size_t k = 1; k < 8; ++k) {
         const auto value = byteNumber(fields[k]);
         if (!value)
-            return refused(SkipKind::Number, quotedExcerpt(fields[k]),
-                           quotedExcerpt(fields[k]) + " is not a number from 0 to 255");
+            return refused(SkipKind::Number, fields[k], "%1 is not a number from 0 to 255");
         // Columns 1..5 are the white numbers, 6 the Powerball, 7 the Power Play;
         // the sixth slot of the record stays 0.
         record.numbers[k < 6 ? k - 1 : k] = *value;
@@ -179,15 +179,13 @@ std::optional<DayNumber> usDate(std::string_view text) {
 LineRead publicLine(std::string_view line) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 3)
-        return refused(SkipKind::PublicFields, quotedExcerpt(line),
-                       "expected a date, six numbers and a multiplier, not " + quotedExcerpt(line));
+        return refused(SkipKind::PublicFields, line,
+                       "expected a date, six numbers and a multiplier, not %1");
     const auto day = usDate(unquoted(fields[0]));
     if (!day)
-        return refused(SkipKind::UsDate, quotedExcerpt(fields[0]),
-                       quotedExcerpt(fields[0]) + " is not a date of the form mm/dd/yyyy");
+        return refused(SkipKind::UsDate, fields[0], "%1 is not a date of the form mm/dd/yyyy");
     const auto notSixNumbers = [&] {
-        return refused(SkipKind::SixNumbers, quotedExcerpt(fields[1]),
-                       quotedExcerpt(fields[1]) + " are not six numbers from 0 to 255");
+        return refused(SkipKind::SixNumbers, fields[1], "%1 are not six numbers from 0 to 255");
     };
     std::vector<std::uint8_t> numbers;
     for (std::string_view number : splitFields(unquoted(fields[1]), ' ')) {
@@ -208,8 +206,7 @@ LineRead publicLine(std::string_view line) {
     if (!multiplier.empty()) {
         const auto value = byteNumber(multiplier);
         if (!value)
-            return refused(SkipKind::Multiplier, quotedExcerpt(fields[2]),
-                           quotedExcerpt(fields[2]) + " is not a multiplier from 0 to 255");
+            return refused(SkipKind::Multiplier, fields[2], "%1 is not a multiplier from 0 to 255");
         record.numbers[7] = *value;
     }
     return checked(record, line);
