@@ -1,8 +1,8 @@
 // Core time of the two analyses on the real draw history, every question answered with Yes;
 // the lucky number is the preset, the draw analysis's threshold 6.
+#include "app/evaluation/DrawAnalysis.h"
+#include "app/evaluation/SettingsAnalysis.h"
 #include "draws/DrawHistory.h"
-#include "evaluation/DrawAnalysis.h"
-#include "evaluation/SettingsAnalysis.h"
 
 #include "BenchHistory.h"
 

@@ -1,9 +1,9 @@
 // Speed of the operations that every command starts with, on the real draw history.
 #include "app/AppShell.h"
-#include "draws/DrawBrowser.h"
+#include "app/draws/DrawBrowser.h"
+#include "app/evaluation/TipCheck.h"
 #include "draws/DrawHistory.h"
 #include "draws/DrawImport.h"
-#include "evaluation/TipCheck.h"
 
 #include "BenchHistory.h"
 

@@ -1,5 +1,5 @@
 // Core time of what the filters cost, on the real draw history with the default options.
-#include "generator/FilterCostCommand.h"
+#include "app/generator/FilterCostCommand.h"
 
 #include "BenchHistory.h"
 

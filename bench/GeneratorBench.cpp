@@ -1,6 +1,6 @@
 // Core time of the tip generator on the real draw history, from 5 November 1997 to today.
+#include "app/generator/GeneratorRun.h"
 #include "draws/DrawHistory.h"
-#include "generator/GeneratorRun.h"
 
 #include "BenchHistory.h"
 

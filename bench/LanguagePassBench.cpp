@@ -5,7 +5,7 @@
 #include "LanguagePass.h"
 #include "MainWindow.h"
 #include "app/AppState.h"
-#include "language/LanguageChoice.h"
+#include "app/language/LanguageChoice.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Core time of every statistic on the real draw history, from 5 November 1997 to today.
+#include "app/stats/StatisticCommands.h"
 #include "draws/DrawHistory.h"
-#include "stats/StatisticCommands.h"
 
 #include "BenchHistory.h"
 

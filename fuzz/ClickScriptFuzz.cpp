@@ -6,7 +6,7 @@
 #include "FuzzSupport.h"
 
 #include "base/TextParsing.h"
-#include "handover/ClickScript.h"
+#include "rules/handover/ClickScript.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace powerball;

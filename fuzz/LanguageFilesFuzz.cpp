@@ -5,7 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "base/TextDecoding.h"
-#include "language/LanguageFiles.h"
+#include "rules/language/LanguageFiles.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "generator/NumberListFile.h"
+#include "rules/generator/NumberListFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace powerball;

@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "RegistryFileFormat.h"
+#include "platform/registry/RegistryFileFormat.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "output/TipFile.h"
+#include "rules/output/TipFile.h"
 
 #include <vector>
 

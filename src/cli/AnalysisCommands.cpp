@@ -1,12 +1,12 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
+#include "app/evaluation/DrawAnalysis.h"
+#include "app/evaluation/HistorySearch.h"
+#include "app/evaluation/SettingsAnalysis.h"
 #include "base/AtomicFile.h"
-#include "evaluation/DrawAnalysis.h"
-#include "evaluation/HistorySearch.h"
-#include "evaluation/SettingsAnalysis.h"
 
 #include <iomanip>
 #include <memory>

@@ -2,10 +2,10 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
-#include "draws/DrawBrowser.h"
-#include "evaluation/TipCheck.h"
+#include "app/draws/DrawBrowser.h"
+#include "app/evaluation/TipCheck.h"
 
 #include <memory>
 #include <ostream>

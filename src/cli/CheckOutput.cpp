@@ -1,6 +1,6 @@
 #include "CheckOutput.h"
 
-#include "evaluation/PrizeTexts.h"
+#include "rules/evaluation/PrizeTexts.h"
 
 #include <iomanip>
 #include <ostream>

@@ -1,8 +1,8 @@
 #include "CliOptions.h"
 
 #include "base/DrawCalendar.h"
-#include "generator/CalculationSettings.h"
-#include "sheet/TipSheet.h"
+#include "rules/generator/CalculationSettings.h"
+#include "rules/sheet/TipSheet.h"
 
 namespace powerball::cli {
 

@@ -2,7 +2,7 @@
 
 #include "app/AppShell.h"
 #include "app/Settings.h"
-#include "language/LanguageChoice.h"
+#include "app/language/LanguageChoice.h"
 
 #include <iostream>
 #include <stdexcept>

@@ -2,10 +2,10 @@
 
 #include "CliOptions.h"
 
-#include "RegistryFileStore.h"
 #include "app/AppState.h"
 #include "app/ProgramFolder.h"
-#include "platform/Ports.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "ports/Ports.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
 #include <iostream>
 

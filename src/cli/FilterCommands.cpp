@@ -1,10 +1,10 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
-#include "generator/FilterCostCommand.h"
-#include "generator/FilterCostText.h"
+#include "app/generator/FilterCostCommand.h"
+#include "rules/generator/FilterCostText.h"
 
 #include <memory>
 #include <optional>

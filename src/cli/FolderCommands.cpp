@@ -2,9 +2,9 @@
 #include "Commands.h"
 #include "JsonOutput.h"
 
-#include "evaluation/AnalysisReport.h"
-#include "language/LanguageFiles.h"
-#include "output/TipListing.h"
+#include "app/evaluation/AnalysisReport.h"
+#include "rules/language/LanguageFiles.h"
+#include "rules/output/TipListing.h"
 
 #include <iomanip>
 #include <ostream>

@@ -1,12 +1,12 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
 #include "base/TextParsing.h"
+#include "options/OptionChecks.h"
 
 #include "app/Settings.h"
-#include "generator/GeneratorRun.h"
-#include "generator/TipSheetEditing.h"
+#include "app/generator/GeneratorRun.h"
+#include "app/generator/TipSheetEditing.h"
 
 #include <iomanip>
 #include <memory>

@@ -1,10 +1,10 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
-#include "draws/DrawMaintenance.h"
-#include "evaluation/TipCheck.h"
+#include "app/draws/DrawMaintenance.h"
+#include "app/evaluation/TipCheck.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
 
 #include <array>
 #include <cstdio>

@@ -2,16 +2,16 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
-#include "evaluation/TipCheck.h"
-#include "handover/ClickScript.h"
-#include "handover/TipHandOver.h"
-#include "http/CurlHttpClient.h"
-#include "output/TipFileCommands.h"
-#include "output/TipListing.h"
-#include "output/TipPrint.h"
-#include "shell/ProcessShell.h"
+#include "app/evaluation/TipCheck.h"
+#include "app/handover/TipHandOver.h"
+#include "app/output/TipFileCommands.h"
+#include "app/output/TipPrint.h"
+#include "platform/http/CurlHttpClient.h"
+#include "platform/shell/ProcessShell.h"
+#include "rules/handover/ClickScript.h"
+#include "rules/output/TipListing.h"
 
 #include <iostream>
 #include <memory>

@@ -2,8 +2,8 @@
 #include "Commands.h"
 #include "JsonOutput.h"
 
-#include "draws/DrawUpdate.h"
-#include "http/CurlHttpClient.h"
+#include "app/draws/DrawUpdate.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <iostream>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "ServerOptions.h"
 
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
 #include <charconv>
 

@@ -6,7 +6,7 @@
 #include "ServedFile.h"
 #include "ServerOptions.h"
 
-#include "platform/Clock.h"
+#include "ports/Clock.h"
 
 #include <httplib.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "stats/StatisticChart.h"
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
+#include "rules/stats/StatisticChart.h"
 
 #include <QWidget>
 

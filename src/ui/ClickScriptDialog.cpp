@@ -2,7 +2,7 @@
 #include "NamedLabel.h"
 
 #include "Conversions.h"
-#include "handover/ClickScript.h"
+#include "rules/handover/ClickScript.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

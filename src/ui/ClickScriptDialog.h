@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ClickScriptChoice.h"
-#include "platform/UserPrompts.h"
+#include "ports/ClickScriptChoice.h"
+#include "ports/UserPrompts.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DrawEntry.h"
+#include "ports/DrawEntry.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 
 #include "Conversions.h"
 #include "LanguagePass.h"
-#include "generator/FilterCostCommand.h"
-#include "generator/FilterCostText.h"
+#include "app/generator/FilterCostCommand.h"
+#include "rules/generator/FilterCostText.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>

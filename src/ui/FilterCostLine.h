@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "generator/FilterCost.h"
+#include "rules/generator/FilterCost.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/LanguageChoice.h"
+#include "app/language/LanguageChoice.h"
 
 #include <QList>
 #include <QPointer>

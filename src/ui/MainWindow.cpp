@@ -18,19 +18,20 @@
 #include "TipPrintPreview.h"
 #include "TipSheetView.h"
 #include "app/AppShell.h"
+#include "app/CommandGate.h"
 #include "app/Settings.h"
-#include "draws/DrawBrowser.h"
-#include "draws/DrawMaintenance.h"
-#include "draws/DrawUpdate.h"
-#include "evaluation/DrawAnalysis.h"
-#include "evaluation/HistorySearch.h"
-#include "evaluation/SettingsAnalysis.h"
-#include "evaluation/TipCheck.h"
-#include "generator/GeneratorRun.h"
-#include "generator/TipSheetEditing.h"
-#include "handover/TipHandOver.h"
-#include "output/TipFileCommands.h"
-#include "output/TipPrint.h"
+#include "app/draws/DrawBrowser.h"
+#include "app/draws/DrawMaintenance.h"
+#include "app/draws/DrawUpdate.h"
+#include "app/evaluation/DrawAnalysis.h"
+#include "app/evaluation/HistorySearch.h"
+#include "app/evaluation/SettingsAnalysis.h"
+#include "app/evaluation/TipCheck.h"
+#include "app/generator/GeneratorRun.h"
+#include "app/generator/TipSheetEditing.h"
+#include "app/handover/TipHandOver.h"
+#include "app/output/TipFileCommands.h"
+#include "app/output/TipPrint.h"
 
 #include <QAction>
 #include <QApplication>
@@ -235,13 +236,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The update is inside its walk further down the stack: it must stop and return before
     // the window and its state go.
     if (m_state.updateRunning()) {
-        m_closeAfterUpdate = true;
+        m_commands.closeWaitsFor(CommandGate::CloseWait::Update);
         DrawUpdate::stop(m_state);
         event->ignore();
         return;
     }
     if (m_state.generatorRunning || m_state.generator.busy || m_state.analysis != RunPhase::Idle) {
-        m_closeAfterRun = true;
+        m_commands.closeWaitsFor(CommandGate::CloseWait::Run);
         if (m_state.generator.phase == RunPhase::Running || m_state.analysis == RunPhase::Running)
             runCommand([this] { pressCalculate(m_state, m_ports); });
         event->ignore();
@@ -259,22 +260,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::runCommand(const std::function<void()>& command) {
-    ++m_commandDepth;
+    m_commands.commandStarted();
     runGuarded(m_prompts, command);
-    --m_commandDepth;
+    const bool activationDue = m_commands.commandEnded();
     showState();
     // An activation that came while a dialog of the command was open runs next.
-    if (m_commandDepth == 0 && m_activationPending) {
-        m_activationPending = false;
+    if (activationDue)
         QTimer::singleShot(0, this, &MainWindow::activate);
-    }
 }
 
 void MainWindow::activate() {
-    if (m_commandDepth > 0) {
-        m_activationPending = true;
+    if (m_commands.activationMustWait())
         return;
-    }
     // The language first, so that everything the activation shows speaks it.
     chooseLanguage(m_state.languageIndex);
     runCommand([this] { AppShell::activate(m_state, m_ports); });
@@ -375,10 +372,8 @@ void MainWindow::startDatePicked(double day) {
 
 void MainWindow::updateDraws() {
     runCommand([this] { DrawUpdate::run(m_state, m_ports); });
-    if (m_closeAfterUpdate && !m_state.updateRunning()) {
-        m_closeAfterUpdate = false;
+    if (m_commands.closeDueAfterUpdate(m_state.updateRunning()))
         QTimer::singleShot(0, this, &QWidget::close);
-    }
 }
 
 void MainWindow::stopUpdate() {
@@ -389,11 +384,8 @@ void MainWindow::stopUpdate() {
 // window's events through, so the second press arrives here while the first is still on.
 void MainWindow::calculateTips() {
     runCommand([this] { pressCalculate(m_state, m_ports); });
-    if (m_closeAfterRun && m_commandDepth == 0 && !m_state.generatorRunning &&
-        !m_state.generator.busy) {
-        m_closeAfterRun = false;
+    if (m_commands.closeDueAfterRun(m_state.generatorRunning || m_state.generator.busy))
         QTimer::singleShot(0, this, &QWidget::close);
-    }
 }
 
 void MainWindow::editRow(int row) {
@@ -484,10 +476,8 @@ void MainWindow::searchTips() {
 void MainWindow::analyseSettings() {
     runCommand([this] { powerball::analyseSettings(m_state, m_ports); });
     // Closing the window during the analysis stopped it; now it can close.
-    if (m_closeAfterRun && m_commandDepth == 0) {
-        m_closeAfterRun = false;
+    if (m_commands.closeDueAfterRun(false))
         QTimer::singleShot(0, this, &QWidget::close);
-    }
 }
 
 void MainWindow::analyseDraws() {

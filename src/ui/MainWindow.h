@@ -8,10 +8,11 @@
 #include "QtUserPrompts.h"
 #include "StatusPanels.h"
 #include "app/AppState.h"
-#include "language/LanguageChoice.h"
-#include "platform/Clock.h"
-#include "platform/Ports.h"
-#include "stats/StatisticCommands.h"
+#include "app/CommandGate.h"
+#include "app/language/LanguageChoice.h"
+#include "app/stats/StatisticCommands.h"
+#include "ports/Clock.h"
+#include "ports/Ports.h"
 
 #include <QMainWindow>
 #include <QTranslator>
@@ -146,13 +147,9 @@ private:
     QTranslator m_qtTexts;
     int m_qtTextsLanguage = 0;
     Page m_pageShown = Page::TipOverview;
-    int m_commandDepth = 0;
-    bool m_activationPending = false;
+    // Nested commands, an activation and a close that wait for them.
+    CommandGate m_commands;
     bool m_shownOnce = false;
-    // The window was asked to close while an update ran: it closes once the update is over.
-    bool m_closeAfterUpdate = false;
-    // Likewise for a run of the tip generator.
-    bool m_closeAfterRun = false;
     bool m_busyShown = false;
     bool m_saved = false;
 };

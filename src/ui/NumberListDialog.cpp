@@ -1,7 +1,7 @@
 #include "NumberListDialog.h"
 
 #include "Conversions.h"
-#include "generator/NumberListFile.h"
+#include "rules/generator/NumberListFile.h"
 
 #include <QCheckBox>
 #include <QDate>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/RandomSource.h"
-#include "generator/NumberPicker.h"
-#include "platform/NumberListBoxes.h"
-#include "platform/UserPrompts.h"
+#include "ports/NumberListBoxes.h"
+#include "ports/UserPrompts.h"
+#include "rules/generator/NumberPicker.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "generator/CalculationSettings.h"
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
+#include "rules/generator/CalculationSettings.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "QtHttpClient.h"
 
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

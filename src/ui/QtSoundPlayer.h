@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SoundPlayer.h"
+#include "ports/SoundPlayer.h"
 
 #include <filesystem>
 #include <utility>

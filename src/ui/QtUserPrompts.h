@@ -2,7 +2,7 @@
 
 #include "base/MessageTable.h"
 #include "base/RandomSource.h"
-#include "platform/UserPrompts.h"
+#include "ports/UserPrompts.h"
 
 #include <QMessageBox>
 #include <QString>

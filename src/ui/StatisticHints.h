@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
 
 #include <QString>
 

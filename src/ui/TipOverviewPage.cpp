@@ -6,7 +6,7 @@
 #include "DrawPanel.h"
 #include "Links.h"
 #include "TipSheetView.h"
-#include "generator/GeneratorRun.h"
+#include "app/generator/GeneratorRun.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>

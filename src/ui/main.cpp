@@ -1,10 +1,10 @@
 #include "Conversions.h"
 #include "FirstPaintReport.h"
 #include "MainWindow.h"
-#include "RegistryFileStore.h"
-#include "SettingsStoreOpening.h"
 #include "app/ProgramFolder.h"
 #include "base/DrawCalendar.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "platform/registry/SettingsStoreOpening.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,5 +1,5 @@
 // The checks of option values: what they let through, and as what.
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
 #include "base/DrawCalendar.h"
 

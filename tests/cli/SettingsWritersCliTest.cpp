@@ -3,9 +3,9 @@
 #include "ChildProcess.h"
 #include "TempFolder.h"
 
-#include "RegistryFileStore.h"
 #include "app/Settings.h"
-#include "platform/RegistryKey.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "ports/RegistryKey.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 #include "ChildProcess.h"
 #include "TempFolder.h"
 
-#include "RegistryFileStore.h"
 #include "app/Settings.h"
 #include "draws/DrawHistory.h"
-#include "platform/RegistryKey.h"
-#include "sheet/TipSheet.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "ports/RegistryKey.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <gtest/gtest.h>
 

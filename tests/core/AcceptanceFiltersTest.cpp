@@ -1,4 +1,4 @@
-#include "generator/AcceptanceFilters.h"
+#include "app/generator/AcceptanceFilters.h"
 
 #include "GeneratorFixture.h"
 

@@ -1,12 +1,12 @@
-#include "evaluation/DrawAnalysis.h"
-#include "evaluation/SettingsAnalysis.h"
+#include "app/evaluation/DrawAnalysis.h"
+#include "app/evaluation/SettingsAnalysis.h"
 
 #include "RecordingShell.h"
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
+#include "app/generator/GeneratorRun.h"
 #include "base/FileReading.h"
-#include "evaluation/PrizeTiers.h"
-#include "generator/GeneratorRun.h"
+#include "rules/evaluation/PrizeTiers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/AppShell.h"
 
-#include "platform/MemoryRegistryStore.h"
+#include "ports/MemoryRegistryStore.h"
 
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"

@@ -1,4 +1,4 @@
-#include "evaluation/ChanceBaseline.h"
+#include "rules/evaluation/ChanceBaseline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "handover/ClickScript.h"
-#include "handover/ClickScriptStart.h"
-#include "handover/TipHandOver.h"
+#include "rules/handover/ClickScript.h"
+#include "app/handover/ClickScriptStart.h"
+#include "app/handover/TipHandOver.h"
 
 #include "RecordingShell.h"
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
 #include "base/AtomicFile.h"
 #include "base/FileReading.h"
-#include "platform/MemoryRegistryStore.h"
-#include "platform/RegistryKey.h"
+#include "ports/MemoryRegistryStore.h"
+#include "ports/RegistryKey.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "stats/DistributionCharts.h"
+#include "app/stats/DistributionCharts.h"
 
 #include "StatisticFixture.h"
 #include "draws/DrawFileError.h"

@@ -1,6 +1,6 @@
-#include "draws/DrawBrowser.h"
+#include "app/draws/DrawBrowser.h"
 
-#include "evaluation/TipCheck.h"
+#include "app/evaluation/TipCheck.h"
 
 #include "TempFolder.h"
 

@@ -1,8 +1,8 @@
-#include "draws/DrawMaintenance.h"
+#include "app/draws/DrawMaintenance.h"
 #include "draws/DrawFileError.h"
 
 #include "app/AppShell.h"
-#include "evaluation/TipCheck.h"
+#include "app/evaluation/TipCheck.h"
 
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"

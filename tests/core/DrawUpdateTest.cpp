@@ -1,9 +1,9 @@
-#include "draws/DrawUpdate.h"
+#include "app/draws/DrawUpdate.h"
 #include "draws/DrawValidation.h"
 
+#include "app/draws/DrawMaintenance.h"
 #include "base/TextParsing.h"
 #include "draws/DrawFileError.h"
-#include "draws/DrawMaintenance.h"
 #include "draws/UpdateAnswer.h"
 
 #include "CallbackPump.h"

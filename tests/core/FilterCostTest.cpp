@@ -1,6 +1,6 @@
-#include "generator/FilterCost.h"
-#include "generator/AcceptanceFilters.h"
-#include "generator/FilterCostText.h"
+#include "rules/generator/FilterCost.h"
+#include "app/generator/AcceptanceFilters.h"
+#include "rules/generator/FilterCostText.h"
 
 #include "TempFolder.h"
 #include "base/GameRules.h"

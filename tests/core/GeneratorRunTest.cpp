@@ -1,7 +1,7 @@
-#include "generator/GeneratorRun.h"
+#include "app/generator/GeneratorRun.h"
 
+#include "app/generator/AcceptanceFilters.h"
 #include "base/TextParsing.h"
-#include "generator/AcceptanceFilters.h"
 
 #include "GeneratorFixture.h"
 

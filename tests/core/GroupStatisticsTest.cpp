@@ -1,4 +1,4 @@
-#include "stats/GroupStatistics.h"
+#include "app/stats/GroupStatistics.h"
 
 #include "draws/DrawFileError.h"
 

@@ -1,4 +1,4 @@
-#include "evaluation/HistorySearch.h"
+#include "app/evaluation/HistorySearch.h"
 
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"

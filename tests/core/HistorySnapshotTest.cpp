@@ -1,4 +1,4 @@
-#include "generator/HistorySnapshot.h"
+#include "rules/generator/HistorySnapshot.h"
 
 #include "draws/DrawHistory.h"
 

@@ -1,5 +1,5 @@
-#include "language/LanguageFiles.h"
-#include "language/LanguageChoice.h"
+#include "rules/language/LanguageFiles.h"
+#include "app/language/LanguageChoice.h"
 
 #include "TempFolder.h"
 #include "base/FileReading.h"

@@ -1,4 +1,4 @@
-#include "generator/NumberListFile.h"
+#include "rules/generator/NumberListFile.h"
 
 #include "TempFolder.h"
 

@@ -1,5 +1,5 @@
-#include "generator/NumberPool.h"
-#include "generator/PoolBuilder.h"
+#include "rules/generator/NumberPool.h"
+#include "app/generator/PoolBuilder.h"
 
 #include "GeneratorFixture.h"
 

@@ -1,7 +1,7 @@
-#include "stats/NumberStatistics.h"
+#include "app/stats/NumberStatistics.h"
 
+#include "app/stats/StatisticCommands.h"
 #include "draws/DrawFileError.h"
-#include "stats/StatisticCommands.h"
 
 #include "StatisticFixture.h"
 

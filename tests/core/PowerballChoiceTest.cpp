@@ -1,4 +1,4 @@
-#include "generator/PowerballStatistics.h"
+#include "app/generator/PowerballStatistics.h"
 
 #include "GeneratorFixture.h"
 

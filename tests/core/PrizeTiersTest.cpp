@@ -1,5 +1,5 @@
-#include "evaluation/PrizeTiers.h"
-#include "evaluation/PrizeTexts.h"
+#include "rules/evaluation/PrizeTiers.h"
+#include "rules/evaluation/PrizeTexts.h"
 
 #include "TempFolder.h"
 

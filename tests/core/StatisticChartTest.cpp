@@ -1,7 +1,7 @@
-#include "stats/StatisticChart.h"
+#include "rules/stats/StatisticChart.h"
 #include "base/NumberMask.h"
-#include "stats/BarColor.h"
-#include "stats/Rounding.h"
+#include "rules/stats/BarColor.h"
+#include "rules/stats/Rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
 
 #include "StatisticFixture.h"
 

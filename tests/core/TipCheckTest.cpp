@@ -1,4 +1,4 @@
-#include "evaluation/TipCheck.h"
+#include "app/evaluation/TipCheck.h"
 
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"

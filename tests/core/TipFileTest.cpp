@@ -1,5 +1,5 @@
-#include "output/TipFile.h"
-#include "output/TipFileCommands.h"
+#include "rules/output/TipFile.h"
+#include "app/output/TipFileCommands.h"
 
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"

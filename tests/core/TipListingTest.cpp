@@ -1,5 +1,5 @@
-#include "output/TipListing.h"
-#include "output/TipPrint.h"
+#include "rules/output/TipListing.h"
+#include "app/output/TipPrint.h"
 
 #include "RecordingShell.h"
 #include "TempFolder.h"

@@ -1,4 +1,4 @@
-#include "generator/TipSheetEditing.h"
+#include "app/generator/TipSheetEditing.h"
 
 #include "GeneratorFixture.h"
 

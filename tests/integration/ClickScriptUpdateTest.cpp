@@ -3,8 +3,8 @@
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
 
-#include "handover/ClickScriptStart.h"
-#include "http/CurlHttpClient.h"
+#include "app/handover/ClickScriptStart.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <httplib.h>
 

@@ -2,7 +2,7 @@
 #include "FakeHttpServer.h"
 #include "UpdateServerProcess.h"
 
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <gtest/gtest.h>
 

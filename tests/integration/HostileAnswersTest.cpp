@@ -5,10 +5,10 @@
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
 
-#include "draws/DrawUpdate.h"
+#include "app/draws/DrawUpdate.h"
+#include "app/handover/ClickScriptStart.h"
 #include "draws/DrawValidation.h"
-#include "handover/ClickScriptStart.h"
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // client library would mend the paths and the request lines first.
 #include "UpdateServerProcess.h"
 
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "ScriptedPrompts.h"
 #include "UpdateServerProcess.h"
 
+#include "app/draws/DrawUpdate.h"
 #include "draws/DrawImport.h"
-#include "draws/DrawUpdate.h"
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <gtest/gtest.h>
 

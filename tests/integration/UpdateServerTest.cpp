@@ -2,7 +2,7 @@
 #include "UpdateServerProcess.h"
 
 #include "draws/DrawHistory.h"
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/EventPump.h"
+#include "ports/EventPump.h"
 
 #include <functional>
 

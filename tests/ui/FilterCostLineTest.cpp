@@ -2,8 +2,8 @@
 #include "LanguagePass.h"
 #include "MainWindow.h"
 #include "TempFolder.h"
-#include "generator/FilterCostCommand.h"
-#include "generator/FilterCostText.h"
+#include "app/generator/FilterCostCommand.h"
+#include "rules/generator/FilterCostText.h"
 
 #include <QCheckBox>
 #include <QSemaphore>

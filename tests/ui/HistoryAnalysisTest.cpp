@@ -2,7 +2,7 @@
 #include "TempFolder.h"
 #include "WindowControls.h"
 #include "base/FileReading.h"
-#include "sheet/TipSheet.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <QDateEdit>
 #include <QLabel>

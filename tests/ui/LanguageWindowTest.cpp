@@ -3,9 +3,9 @@
 #include "MainWindow.h"
 #include "TempFolder.h"
 #include "base/MessageTable.h"
-#include "language/LanguageFiles.h"
-#include "platform/MemoryRegistryStore.h"
-#include "sheet/TipSheet.h"
+#include "ports/MemoryRegistryStore.h"
+#include "rules/language/LanguageFiles.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -6,10 +6,10 @@
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
 #include "WindowControls.h"
+#include "app/stats/StatisticCommands.h"
 #include "base/DrawCalendar.h"
 #include "draws/DrawHistory.h"
-#include "sheet/TipSheet.h"
-#include "stats/StatisticCommands.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "MainWindow.h"
-#include "RegistryFileStore.h"
 #include "base/DrawCalendar.h"
 #include "draws/DrawHistory.h"
-#include "sheet/TipSheet.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <QAction>
 #include <QApplication>

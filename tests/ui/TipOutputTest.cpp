@@ -5,11 +5,11 @@
 #include "TempFolder.h"
 #include "WindowControls.h"
 #include "base/FileReading.h"
-#include "handover/ClickScript.h"
-#include "output/TipFile.h"
-#include "platform/MemoryRegistryStore.h"
-#include "platform/RegistryKey.h"
-#include "sheet/TipSheet.h"
+#include "ports/MemoryRegistryStore.h"
+#include "ports/RegistryKey.h"
+#include "rules/handover/ClickScript.h"
+#include "rules/output/TipFile.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <QAction>
 #include <QComboBox>

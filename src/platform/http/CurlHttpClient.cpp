@@ -1,4 +1,4 @@
-#include "http/CurlHttpClient.h"
+#include "platform/http/CurlHttpClient.h"
 
 #include <curl/curl.h>
 

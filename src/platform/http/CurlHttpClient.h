@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/HttpClient.h"
+#include "ports/HttpClient.h"
 
 #include <mutex>
 

@@ -1,4 +1,4 @@
-#include "RegistryFileFormat.h"
+#include "platform/registry/RegistryFileFormat.h"
 
 #include "base/TextParsing.h"
 

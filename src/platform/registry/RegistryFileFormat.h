@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MemoryRegistryStore.h"
+#include "ports/MemoryRegistryStore.h"
 
 #include <stdexcept>
 #include <string>

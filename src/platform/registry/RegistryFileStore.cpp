@@ -1,7 +1,7 @@
-#include "RegistryFileStore.h"
+#include "platform/registry/RegistryFileStore.h"
 
-#include "RegistryFileFormat.h"
 #include "base/AtomicFile.h"
+#include "platform/registry/RegistryFileFormat.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MemoryRegistryStore.h"
-#include "platform/RegistryStore.h"
+#include "ports/MemoryRegistryStore.h"
+#include "ports/RegistryStore.h"
 
 #include <chrono>
 #include <filesystem>

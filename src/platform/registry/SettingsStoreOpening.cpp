@@ -1,7 +1,7 @@
-#include "SettingsStoreOpening.h"
+#include "platform/registry/SettingsStoreOpening.h"
 
-#include "RegistryFileStore.h"
-#include "platform/MemoryRegistryStore.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "ports/MemoryRegistryStore.h"
 
 #include <exception>
 #include <string>

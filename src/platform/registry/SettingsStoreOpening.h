@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RegistryStore.h"
+#include "ports/RegistryStore.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "shell/ProcessShell.h"
+#include "platform/shell/ProcessShell.h"
 
 #include <fcntl.h>
 #include <spawn.h>

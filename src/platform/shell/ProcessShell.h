@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Shell.h"
+#include "ports/Shell.h"
 
 namespace powerball {
 

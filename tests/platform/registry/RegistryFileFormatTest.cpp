@@ -1,4 +1,4 @@
-#include "RegistryFileFormat.h"
+#include "platform/registry/RegistryFileFormat.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

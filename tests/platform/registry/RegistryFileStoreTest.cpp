@@ -1,10 +1,10 @@
-#include "RegistryFileStore.h"
-#include "RegistryFileFormat.h"
+#include "platform/registry/RegistryFileStore.h"
+#include "platform/registry/RegistryFileFormat.h"
 
 #include "TempFolder.h"
 #include "app/AppShell.h"
 #include "app/Settings.h"
-#include "platform/RegistryKey.h"
+#include "ports/RegistryKey.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "SettingsStoreOpening.h"
+#include "platform/registry/SettingsStoreOpening.h"
 
-#include "RegistryFileStore.h"
+#include "platform/registry/RegistryFileStore.h"
 
 #include "TempFolder.h"
 

@@ -1,5 +1,5 @@
 // The command line's shell starts the click tool with each argument as it stands.
-#include "shell/ProcessShell.h"
+#include "platform/shell/ProcessShell.h"
 
 #include <gtest/gtest.h>
 

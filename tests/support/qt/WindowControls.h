@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/TipSheet.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <QLineEdit>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "draws/DrawBrowser.h"
+#include "app/draws/DrawBrowser.h"
 
+#include "app/evaluation/TipCheck.h"
 #include "draws/DrawText.h"
-#include "evaluation/TipCheck.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "draws/DrawMaintenance.h"
+#include "app/draws/DrawMaintenance.h"
 
-#include "evaluation/TipCheck.h"
+#include "app/evaluation/TipCheck.h"
 
 #include <algorithm>
 #include <iterator>

@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "draws/DrawEntryRules.h"
 #include "draws/DrawImport.h"
-#include "platform/Ports.h"
+#include "ports/Ports.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
-#include "draws/DrawUpdate.h"
+#include "app/draws/DrawUpdate.h"
 
+#include "app/evaluation/TipCheck.h"
 #include "base/QuotedExcerpt.h"
 #include "base/TextParsing.h"
 #include "draws/DrawFileError.h"
 #include "draws/UpdateAnswer.h"
-#include "evaluation/TipCheck.h"
 
 #include <algorithm>
 #include <chrono>
@@ -91,6 +91,36 @@ std::optional<std::string> failureOf(const HttpResponse& response, DayNumber day
            " from the update server: " + reason;
 }
 
+using SteadyClock = std::chrono::steady_clock;
+
+std::chrono::milliseconds timeLeft(SteadyClock::time_point deadline) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
+}
+
+// One day's request, its time-outs cut to what is left of the whole walk.
+HttpRequest requestOf(const InternetOptions& options, DayNumber day, const UpdateLimits& limits,
+                      std::chrono::milliseconds left) {
+    HttpRequest request;
+    request.url = DrawUpdate::requestUrl(options, day);
+    DrawUpdate::applyProxy(options, request);
+    request.connectTimeout = std::min(limits.connectTimeout, left);
+    request.readTimeout = std::min(limits.readTimeout, left);
+    request.maxRedirects = limits.maxRedirects;
+    return request;
+}
+
+// The status bar while a request is under way and once its answer is in.
+void showRequestStatus(AppState& state) {
+    state.status[0] = DrawUpdate::kLoadingStatus;
+    state.changed();
+}
+void showAnswerStatus(AppState& state, const HttpResponse& response) {
+    state.status[0] =
+        decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
+    state.status[1] = state.messages.text(Msg::NoWarranty);
+    state.changed();
+}
+
 } // namespace
 
 std::string DrawUpdate::requestUrl(const InternetOptions& options, DayNumber day) {
@@ -109,6 +139,94 @@ void DrawUpdate::stop(AppState& state) {
     state.changed();
 }
 
+// The walk of one update over the draw days, with the draw file open for appending.
+class DrawUpdate::Walk {
+public:
+    Walk(AppState& state, const Ports& ports, const UpdateLimits& limits, Result& result)
+        : m_state(state), m_ports(ports), m_limits(limits), m_result(result),
+          m_history(state.drawHistory()), m_appender(m_history.openForAppend()),
+          m_index(recordCount(m_history.path()) - 1),
+          m_deadline(SteadyClock::now() + limits.overallDeadline) {}
+
+    // The walk keeps its own day: other commands may move the picker while events run. It
+    // starts on the draw day after the newest stored draw and ends after today.
+    void run() {
+        DayNumber day =
+            DrawCalendar::nextDrawDay(newestStoredDay(m_appender.last(), m_history.path()));
+        m_state.selectedDate = day;
+        m_state.scanFromDate = day;
+        const DayNumber today = m_ports.systemClock().today();
+        while (day <= today) {
+            if (!fetchDay(day))
+                return;
+            day = DrawCalendar::nextDrawDay(day);
+            m_state.selectedDate = day;
+        }
+    }
+
+    void close() { m_appender.close(); }
+
+private:
+    // Asks for one day and stores its draws; false when the walk ends here.
+    bool fetchDay(DayNumber day) {
+        m_ports.eventPump().processEvents();
+        const std::chrono::milliseconds left = timeLeft(m_deadline);
+        if (m_state.update == RunPhase::StopRequested ||
+            left <= std::chrono::milliseconds::zero()) {
+            m_result.stopped = true;
+            return false;
+        }
+        showRequestStatus(m_state);
+        m_result.requests.push_back(day);
+        const HttpResponse response =
+            m_ports.httpClient().get(requestOf(m_state.internet, day, m_limits, left));
+        showAnswerStatus(m_state, response);
+        if (SteadyClock::now() >= m_deadline) {
+            m_result.stopped = true; // the deadline cut this request short: no fault of the day
+            return false;
+        }
+        m_result.error = failureOf(response, day);
+        if (m_result.error)
+            return false;
+        // A broken-off answer never gets here, since its last line may be cut in the middle
+        // of a number.
+        if (response.statusCode >= 400)
+            return true;
+        const UpdateAnswer answer = UpdateAnswer::parse(response.body);
+        for (const auto& numbers : answer.draws)
+            store(day, numbers);
+        if (!answer.message)
+            return true;
+        m_result.message = answer.message;
+        if (!answer.message->empty())
+            m_ports.userPrompts().showPlainText(*answer.message);
+        return false;
+    }
+
+    // One received draw: shown on the "Datenbank" page, then appended to the file.
+    void store(DayNumber day, const std::array<std::uint8_t, 8>& numbers) {
+        DrawRecord received;
+        received.numbers = numbers;
+        m_state.currentDraw = {static_cast<double>(day), received.drawNumbers()};
+        m_state.drawIndex = ++m_index;
+        m_state.databaseDrawText = receivedDrawText(day, m_state.currentDraw.numbers);
+        m_state.changed();
+        m_ports.eventPump().processEvents();
+        m_appender.append(day, numbers);
+        m_state.scanFromDate = day;
+        m_result.appended.push_back(m_appender.last());
+    }
+
+    AppState& m_state;
+    const Ports& m_ports;
+    const UpdateLimits& m_limits;
+    Result& m_result;
+    const DrawHistory m_history;
+    DrawAppender m_appender;
+    int m_index;
+    const SteadyClock::time_point m_deadline;
+};
+
 DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
                                    const UpdateLimits& limits) {
     Result result;
@@ -117,78 +235,11 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
         return result;
     }
     RunningUpdate running(state);
-
-    const DrawHistory history = state.drawHistory();
-    DrawAppender appender = history.openForAppend();
-    int index = recordCount(history.path()) - 1;
-
-    // The walk keeps its own day: other commands may move the picker while events run.
-    DayNumber day = DrawCalendar::nextDrawDay(newestStoredDay(appender.last(), history.path()));
-    state.selectedDate = day;
-    state.scanFromDate = day;
-    const DayNumber today = ports.systemClock().today();
-
-    const auto deadline = std::chrono::steady_clock::now() + limits.overallDeadline;
-    while (day <= today) {
-        ports.eventPump().processEvents();
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (state.update == RunPhase::StopRequested || left <= std::chrono::milliseconds::zero()) {
-            result.stopped = true;
-            break;
-        }
-        HttpRequest request;
-        request.url = requestUrl(state.internet, day);
-        applyProxy(state.internet, request);
-        request.connectTimeout = std::min(limits.connectTimeout, left);
-        request.readTimeout = std::min(limits.readTimeout, left);
-        request.maxRedirects = limits.maxRedirects;
-
-        state.status[0] = kLoadingStatus;
-        state.changed();
-        result.requests.push_back(day);
-        const HttpResponse response = ports.httpClient().get(request);
-        state.status[0] =
-            decodeAnswerText(response.statusLine.empty() ? response.error : response.statusLine);
-        state.status[1] = state.messages.text(Msg::NoWarranty);
-        state.changed();
-        if (std::chrono::steady_clock::now() >= deadline) {
-            result.stopped = true; // the deadline cut this request short: no fault of the day
-            break;
-        }
-        result.error = failureOf(response, day);
-        if (result.error)
-            break;
-
-        // A broken-off answer never gets here, since its last line may be cut in the middle
-        // of a number.
-        if (response.statusCode < 400) {
-            const UpdateAnswer answer = UpdateAnswer::parse(response.body);
-            for (const auto& numbers : answer.draws) {
-                DrawRecord received;
-                received.numbers = numbers;
-                state.currentDraw = {static_cast<double>(day), received.drawNumbers()};
-                state.drawIndex = ++index;
-                state.databaseDrawText = receivedDrawText(day, state.currentDraw.numbers);
-                state.changed();
-                ports.eventPump().processEvents();
-                appender.append(day, numbers);
-                state.scanFromDate = day;
-                result.appended.push_back(appender.last());
-            }
-            if (answer.message) {
-                result.message = answer.message;
-                if (!answer.message->empty())
-                    ports.userPrompts().showPlainText(*answer.message);
-                appender.close();
-                return result;
-            }
-        }
-        day = DrawCalendar::nextDrawDay(day);
-        state.selectedDate = day;
-    }
-
-    appender.close();
+    Walk walk(state, ports, limits, result);
+    walk.run();
+    walk.close();
+    if (result.message)
+        return result; // the server's message ends the update where it stands
     running.finish();
     evaluateSelectedDate(state, ports);
     checkSheet(state, ports.soundPlayer());

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "draws/DrawRecord.h"
-#include "platform/Ports.h"
+#include "ports/Ports.h"
 
 #include <chrono>
 #include <optional>
@@ -63,6 +63,9 @@ public:
 
     // The proxy of the "Internet-Optionen" page: no proxy when the host is empty.
     static void applyProxy(const InternetOptions& options, HttpRequest& request);
+
+private:
+    class Walk;
 };
 
 } // namespace powerball

@@ -1,4 +1,4 @@
-#include "evaluation/AnalysisReport.h"
+#include "app/evaluation/AnalysisReport.h"
 
 #include "base/AtomicFile.h"
 

@@ -1,13 +1,13 @@
-#include "evaluation/DrawAnalysis.h"
+#include "app/evaluation/DrawAnalysis.h"
 
+#include "app/draws/DrawBrowser.h"
+#include "app/evaluation/AnalysisReport.h"
+#include "app/evaluation/HitQuestions.h"
+#include "app/evaluation/TipCheck.h"
 #include "base/NumberMask.h"
 #include "base/TextParsing.h"
-#include "draws/DrawBrowser.h"
-#include "evaluation/AnalysisReport.h"
-#include "evaluation/ChanceBaseline.h"
-#include "evaluation/HitQuestions.h"
-#include "evaluation/TipCheck.h"
-#include "evaluation/TipMatch.h"
+#include "rules/evaluation/ChanceBaseline.h"
+#include "rules/evaluation/TipMatch.h"
 
 #include <algorithm>
 
@@ -92,23 +92,91 @@ std::vector<std::string> reportLines(const AppState& state, const DrawAnalysisRe
     return lines;
 }
 
-} // namespace
+std::vector<DrawMaskEntry> masksOf(const std::vector<DrawRecord>& records) {
+    std::vector<DrawMaskEntry> masks;
+    masks.reserve(records.size());
+    for (const DrawRecord& record : records)
+        masks.push_back(maskOf(record.drawNumbers()));
+    return masks;
+}
 
-DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
-    DrawAnalysisResult result;
+// The two questions before the passes: whether to start at the selected date, then the
+// threshold of hits that asks whether to go on. Shows the selected date's draw in between.
+std::optional<int> askToStart(AppState& state, const Ports& ports) {
     const MessageTable& m = state.messages;
     UserPrompts& prompts = ports.userPrompts();
     const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.selectedDate));
     if (!prompts.askYesNo(m.text(Msg::DrawAnalysisCaption),
                           m.text(Msg::DrawAnalysisAsk) + day + m.text(Msg::DrawAnalysisAskEnd)))
-        return result;
-
+        return std::nullopt;
     evaluateSelectedDate(state, ports);
     state.pageInFront = Page::TipOverview;
-    double limit = state.selectedDate + 10;
+    return askHitThreshold(prompts, m.text(Msg::DrawThresholdCaption),
+                           m.text(Msg::DrawThresholdPrompt), "5");
+}
 
-    const std::optional<int> threshold = askHitThreshold(prompts, m.text(Msg::DrawThresholdCaption),
-                                                         m.text(Msg::DrawThresholdPrompt), "5");
+// The start of a pass: the current draw into row 1, the limit and its date in the status bar.
+void startPass(AppState& state, const Ports& ports, double limit) {
+    state.tips.clearUnlocked();
+    putDrawIntoFirstRow(state);
+    state.status[0] = DrawCalendar::shortDate(DrawCalendar::roundToDay(limit));
+    state.status[1] = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.currentDraw.date));
+    state.changed();
+    ports.eventPump().processEvents();
+}
+
+// Row 1 against every draw of the window before the selected date. Each record read moves
+// the limit to its date. A hit of the threshold or more asks whether to go on; false when
+// the answer was No.
+bool compareWithEarlierDraws(AppState& state, UserPrompts& prompts,
+                             const std::vector<DrawRecord>& records,
+                             const std::vector<DrawMaskEntry>& masks, DrawAnalysisResult& result,
+                             double& limit) {
+    const MessageTable& m = state.messages;
+    const double rowDrawDate = state.currentDraw.date;
+    const TipRow& first = state.tips.row(0);
+    const std::optional<NumberMask> row = rowMask(first);
+    const DrawRecord* lastCounted = nullptr;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const DrawRecord& record = records[i];
+        limit = record.date;
+        if (record.date < state.scanFromDate || record.date >= state.selectedDate)
+            continue;
+        lastCounted = &record;
+        const int hits = row && masks[i].distinct
+                             ? (*row & masks[i].white).size()
+                             : matchTip(record.drawNumbers(), first.fields).hits;
+        ++result.earlier[tableIndex(hits)];
+        ++result.earlierComparisons;
+        if (hits < result.threshold)
+            continue;
+        result.hits.push_back({record.date, rowDrawDate, hits});
+        state.currentDraw = {record.date, record.drawNumbers()};
+        if (!prompts.askYesNo(m.text(Msg::HitFoundCaption),
+                              m.text(Msg::HitFoundAt) +
+                                  DrawCalendar::shortDate(DrawCalendar::roundToDay(record.date)) +
+                                  m.text(Msg::HitFoundGoOn)))
+            return false;
+    }
+    if (lastCounted)
+        state.currentDraw = {lastCounted->date, lastCounted->drawNumbers()};
+    return true;
+}
+
+// What random draws would give for the same number of comparisons.
+void fillExpectations(DrawAnalysisResult& result) {
+    for (std::size_t k = 0; k <= 5; ++k) {
+        const double chance = ChanceBaseline::whiteHitChance(static_cast<int>(k));
+        result.expectedEarlier[k] = static_cast<double>(result.earlierComparisons) * chance;
+        result.expectedNext[k] = result.passes * chance;
+    }
+}
+
+} // namespace
+
+DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
+    DrawAnalysisResult result;
+    const std::optional<int> threshold = askToStart(state, ports);
     if (!threshold)
         return result;
     result.threshold = *threshold;
@@ -116,62 +184,22 @@ DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
 
     // One read for the whole analysis: every pass walks the same records.
     const std::vector<DrawRecord> records = state.drawHistory().readAll();
-    std::vector<DrawMaskEntry> masks;
-    masks.reserve(records.size());
-    for (const DrawRecord& record : records)
-        masks.push_back(maskOf(record.drawNumbers()));
-
+    const std::vector<DrawMaskEntry> masks = masksOf(records);
+    double limit = state.selectedDate + 10;
     // Without draws no step would ever reach the limit.
     while (!records.empty() && state.currentDraw.date < limit) {
-        state.tips.clearUnlocked();
-        putDrawIntoFirstRow(state);
-        state.status[0] = DrawCalendar::shortDate(DrawCalendar::roundToDay(limit));
-        state.status[1] = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.currentDraw.date));
-        state.changed();
-        ports.eventPump().processEvents();
-
-        const double rowDrawDate = state.currentDraw.date;
-        const TipRow& first = state.tips.row(0);
-        const std::optional<NumberMask> row = rowMask(first);
-        const DrawRecord* lastCounted = nullptr;
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            const DrawRecord& record = records[i];
-            limit = record.date;
-            if (record.date < state.scanFromDate || record.date >= state.selectedDate)
-                continue;
-            lastCounted = &record;
-            const int hits = row && masks[i].distinct
-                                 ? (*row & masks[i].white).size()
-                                 : matchTip(record.drawNumbers(), first.fields).hits;
-            ++result.earlier[tableIndex(hits)];
-            ++result.earlierComparisons;
-            if (hits >= result.threshold) {
-                result.hits.push_back({record.date, rowDrawDate, hits});
-                state.currentDraw = {record.date, record.drawNumbers()};
-                if (!prompts.askYesNo(
-                        m.text(Msg::HitFoundCaption),
-                        m.text(Msg::HitFoundAt) +
-                            DrawCalendar::shortDate(DrawCalendar::roundToDay(record.date)) +
-                            m.text(Msg::HitFoundGoOn))) {
-                    result.endedByUser = true;
-                    state.changed();
-                    return result;
-                }
-            }
+        startPass(state, ports, limit);
+        if (!compareWithEarlierDraws(state, ports.userPrompts(), records, masks, result, limit)) {
+            result.endedByUser = true;
+            state.changed();
+            return result;
         }
-        if (lastCounted)
-            state.currentDraw = {lastCounted->date, lastCounted->drawNumbers()};
-
         DrawBrowser::next(state, ports, records);
         ++result.next[tableIndex(hitsLeftByCheck(state))];
         ++result.passes;
     }
 
-    for (std::size_t k = 0; k <= 5; ++k) {
-        const double chance = ChanceBaseline::whiteHitChance(static_cast<int>(k));
-        result.expectedEarlier[k] = static_cast<double>(result.earlierComparisons) * chance;
-        result.expectedNext[k] = result.passes * chance;
-    }
+    fillExpectations(result);
     result.report = reportLines(state, result);
     result.reportFile = AnalysisReport::write(state, ports, result.report);
     return result;

@@ -1,10 +1,10 @@
-#include "evaluation/HistorySearch.h"
+#include "app/evaluation/HistorySearch.h"
 
-#include "evaluation/PrizeTexts.h"
+#include "rules/evaluation/PrizeTexts.h"
 
+#include "app/evaluation/HitQuestions.h"
 #include "draws/DrawText.h"
-#include "evaluation/HitQuestions.h"
-#include "evaluation/TipMatch.h"
+#include "rules/evaluation/TipMatch.h"
 
 namespace powerball {
 

@@ -1,4 +1,4 @@
-#include "evaluation/HitQuestions.h"
+#include "app/evaluation/HitQuestions.h"
 
 #include "base/TextParsing.h"
 

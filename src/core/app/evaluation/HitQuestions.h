@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/UserPrompts.h"
+#include "ports/UserPrompts.h"
 
 #include <optional>
 #include <string>

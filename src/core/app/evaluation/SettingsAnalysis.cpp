@@ -1,10 +1,10 @@
-#include "evaluation/SettingsAnalysis.h"
+#include "app/evaluation/SettingsAnalysis.h"
 
+#include "app/evaluation/AnalysisReport.h"
+#include "app/evaluation/TipCheck.h"
+#include "app/generator/GeneratorRun.h"
 #include "base/TextParsing.h"
-#include "evaluation/AnalysisReport.h"
-#include "evaluation/PrizeTexts.h"
-#include "evaluation/TipCheck.h"
-#include "generator/GeneratorRun.h"
+#include "rules/evaluation/PrizeTexts.h"
 
 #include <algorithm>
 

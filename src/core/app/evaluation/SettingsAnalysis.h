@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "evaluation/ChanceBaseline.h"
-#include "platform/Ports.h"
+#include "ports/Ports.h"
+#include "rules/evaluation/ChanceBaseline.h"
 
 #include <array>
 #include <cstdint>

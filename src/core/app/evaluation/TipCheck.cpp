@@ -1,8 +1,8 @@
-#include "evaluation/TipCheck.h"
+#include "app/evaluation/TipCheck.h"
 
 #include "draws/DrawText.h"
-#include "evaluation/PrizeTexts.h"
-#include "evaluation/SheetCheck.h"
+#include "rules/evaluation/PrizeTexts.h"
+#include "rules/evaluation/SheetCheck.h"
 
 namespace powerball {
 
@@ -10,13 +10,13 @@ namespace {
 
 // The sheet's winnings go into the second status panel while they are above zero; a note of
 // an earlier check goes when the sheet wins nothing now, any other note stays.
-void showPrizeNote(AppState& state) {
-    const std::string note = PrizeTexts::sheetTotal(state.messages, state.prizes);
+void showPrizeNote(SheetState& sheet, WindowView& window) {
+    const std::string note = PrizeTexts::sheetTotal(window.messages, sheet.prizes);
     if (!note.empty())
-        state.status[1] = note;
-    else if (!state.prizeNote.empty() && state.status[1] == state.prizeNote)
-        state.status[1].clear();
-    state.prizeNote = note;
+        window.status[1] = note;
+    else if (!sheet.prizeNote.empty() && window.status[1] == sheet.prizeNote)
+        window.status[1].clear();
+    sheet.prizeNote = note;
 }
 
 } // namespace
@@ -30,7 +30,7 @@ void checkSheet(AppState& state, SoundPlayer& sound) {
         checkTipRows(state.tips, state.histogram, state.currentDraw.numbers, state.currentDraw.date,
                      state.messages);
     state.prizes = result.prizes;
-    showPrizeNote(state);
+    showPrizeNote(state, state);
     for (int row = 0; row < result.notable; ++row)
         sound.play(state.soundPath());
     state.changed();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "evaluation/TipMatch.h"
-#include "platform/Ports.h"
+#include "ports/Ports.h"
+#include "rules/evaluation/TipMatch.h"
 
 namespace powerball {
 

@@ -1,4 +1,4 @@
-#include "generator/AcceptanceFilters.h"
+#include "app/generator/AcceptanceFilters.h"
 
 #include "base/GameRules.h"
 
@@ -88,15 +88,15 @@ bool AcceptanceFilters::overlapFails(const Row& candidate) const {
 }
 
 bool AcceptanceFilters::drawFails(const Row& candidate, const TipCandidate& tip,
-                                  const DrawNumbers& draw, bool on, int maximum) const {
-    if (!on || maximum <= 0)
+                                  const DrawNumbers& draw,
+                                  const RowTests::LastDrawLimit& limit) const {
+    if (!limit.on)
         return false;
     const std::array<int, 5> drawWhite{draw.white(1), draw.white(2), draw.white(3), draw.white(4),
                                        draw.white(5)};
-    int count = sharedNumbers(candidate.white, drawWhite);
-    if (m_options.countPowerball && tip.powerball() == draw.powerball())
-        ++count;
-    return count > maximum;
+    return RowTests::lastDrawFails(
+        limit, RowTests::withPowerball(m_options, sharedNumbers(candidate.white, drawWhite),
+                                       tip.powerball() == draw.powerball()));
 }
 
 bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& tip, double from,
@@ -136,54 +136,47 @@ bool AcceptanceFilters::historyFails(const Row& candidate, const TipCandidate& t
 
 AcceptanceFilters::Test AcceptanceFilters::firstFailing(const TipCandidate& tip) {
     const CalculationSettings& options = m_options;
-    const Row candidate = rowOf(whiteOf(tip));
+    const std::array<int, 5> white = whiteOf(tip);
+    const Row candidate = rowOf(white);
     m_historyFresh = false;
-    const auto& w = tip.values;
 
     if (overlapFails(candidate))
-        return Overlap;
-    if (options.forcePair &&
-        !(w[1] == w[0] + 1 || w[2] == w[1] + 1 || w[3] == w[2] + 1 || w[4] == w[3] + 1))
-        return ForcedPair;
-    if (options.noGroups && ((w[1] == w[0] + 1 && w[2] == w[1] + 1) ||
-                             (w[2] == w[1] + 1 && w[3] == w[2] + 1) || w[4] == w[3] + 1))
-        return NoGroups;
-    const int crossSum = tip.crossSum();
-    if (crossSum < options.crossSumMin.value() || crossSum > options.crossSumMax.value())
-        return CrossSum;
-    if (drawFails(candidate, tip, m_lastDraws[0], options.limitLastDraw,
-                  options.maxLastDraw.value()))
-        return LastDraw;
-    if (drawFails(candidate, tip, m_lastDraws[1], options.limitSecondLastDraw,
-                  options.maxSecondLastDraw.value()))
-        return SecondLastDraw;
-    if (drawFails(candidate, tip, m_lastDraws[2], options.limitThirdLastDraw,
-                  options.maxThirdLastDraw.value()))
-        return ThirdLastDraw;
-    const int even =
-        static_cast<int>(std::count_if(w.begin(), w.begin() + 5, [](int n) { return n % 2 == 0; }));
-    if (options.minEvenOn && even < options.minEven.value())
-        return EvenNumbers;
-    if (options.minOddOn && 5 - even < options.minOdd.value())
-        return OddNumbers;
+        return Test::Overlap;
+    const std::array<bool, 4> pairs = RowTests::neighbourPairs(white);
+    if (RowTests::pairFails(options, pairs))
+        return Test::ForcedPair;
+    if (RowTests::groupFails(options, pairs))
+        return Test::NoGroups;
+    if (RowTests::crossSumFails(options, tip.crossSum()))
+        return Test::CrossSum;
+    constexpr std::array<Test, 3> kLastDrawTests{Test::LastDraw, Test::SecondLastDraw,
+                                                 Test::ThirdLastDraw};
+    for (std::size_t k = 0; k < 3; ++k)
+        if (drawFails(candidate, tip, m_lastDraws[k], RowTests::lastDrawLimit(options, k)))
+            return kLastDrawTests[k];
+    const int even = RowTests::evenCount(white);
+    if (RowTests::evenFails(options, even))
+        return Test::EvenNumbers;
+    if (RowTests::oddFails(options, even))
+        return Test::OddNumbers;
     if (options.noEarlierWin) {
         m_chart.clearBars();
         m_view.scanFromDate = m_view.startDate;
         m_view.scanToDate = m_view.selectedDate;
         if (historyFails(candidate, tip, m_view.startDate, m_view.selectedDate,
                          options.earlierWinClass.value()))
-            return EarlierWin;
+            return Test::EarlierWin;
     }
     if (options.noRecentWin) {
         m_chart.clearBars();
         m_view.scanToDate = m_view.selectedDate;
         if (historyFails(candidate, tip, m_view.selectedDate - 7.0 * options.recentWeeks.value(),
                          m_view.selectedDate, options.recentWinClass.value()))
-            return RecentWin;
+            return Test::RecentWin;
     }
-    if (options.minPrimesOn && primeCount(tip) < options.minPrimes.value())
-        return Primes;
-    return Accepted;
+    if (RowTests::primesFail(options, primeCount(tip)))
+        return Test::Primes;
+    return Test::Accepted;
 }
 
 } // namespace powerball

@@ -2,10 +2,11 @@
 
 #include "app/DrawView.h"
 #include "base/NumberMask.h"
-#include "generator/CalculationSettings.h"
-#include "generator/HistorySnapshot.h"
-#include "generator/TipCandidate.h"
-#include "stats/StatisticChart.h"
+#include "rules/generator/CalculationSettings.h"
+#include "rules/generator/HistorySnapshot.h"
+#include "rules/generator/RowTests.h"
+#include "rules/generator/TipCandidate.h"
+#include "rules/stats/StatisticChart.h"
 
 #include <array>
 #include <cstdint>
@@ -20,21 +21,8 @@ namespace powerball {
 // scan dates, as every scan of the history does.
 class AcceptanceFilters {
 public:
-    enum Test {
-        Accepted = 0,
-        Overlap = 1,
-        ForcedPair,
-        NoGroups,
-        CrossSum,
-        LastDraw,
-        SecondLastDraw,
-        ThirdLastDraw,
-        EvenNumbers,
-        OddNumbers,
-        EarlierWin,
-        RecentWin,
-        Primes,
-    };
+    using Test = AcceptanceTest;
+    static constexpr Test Accepted = Test::Accepted;
 
     // The history filters move the shown draw, clear the chart's bars and set the scan dates,
     // as the run shows them; so they take those parts of the window's state.
@@ -62,8 +50,8 @@ private:
     static int shared(const Row& candidate, const Row& other);
 
     bool overlapFails(const Row& candidate) const;
-    bool drawFails(const Row& candidate, const TipCandidate& tip, const DrawNumbers& draw, bool on,
-                   int maximum) const;
+    bool drawFails(const Row& candidate, const TipCandidate& tip, const DrawNumbers& draw,
+                   const RowTests::LastDrawLimit& limit) const;
     // Whether a draw in from < date <= to shares `winClass` or more with the candidate.
     bool historyFails(const Row& candidate, const TipCandidate& tip, double from, double to,
                       int winClass);

@@ -1,4 +1,4 @@
-#include "generator/FilterCostCommand.h"
+#include "app/generator/FilterCostCommand.h"
 
 namespace powerball {
 

@@ -1,12 +1,12 @@
-#include "generator/GeneratorRun.h"
+#include "app/generator/GeneratorRun.h"
 
+#include "app/draws/DrawBrowser.h"
+#include "app/evaluation/TipCheck.h"
+#include "app/generator/AcceptanceFilters.h"
+#include "app/generator/PoolBuilder.h"
+#include "app/generator/PowerballStatistics.h"
 #include "base/TextParsing.h"
-#include "draws/DrawBrowser.h"
-#include "evaluation/TipCheck.h"
-#include "generator/AcceptanceFilters.h"
-#include "generator/HistorySnapshot.h"
-#include "generator/PoolBuilder.h"
-#include "generator/PowerballStatistics.h"
+#include "rules/generator/HistorySnapshot.h"
 
 #include <charconv>
 

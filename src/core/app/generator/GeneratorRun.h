@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "generator/TipCandidate.h"
-#include "platform/Ports.h"
+#include "ports/Ports.h"
+#include "rules/generator/TipCandidate.h"
 
 #include <string>
 

@@ -1,9 +1,10 @@
-#include "generator/PoolBuilder.h"
+#include "app/generator/PoolBuilder.h"
 
-#include "generator/PoolBands.h"
-#include "sheet/TipSheet.h"
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
+#include "rules/generator/PoolBands.h"
+#include "rules/sheet/TipSheet.h"
 
+#include <array>
 #include <string>
 #include <utility>
 
@@ -96,16 +97,9 @@ void removeWhiteNumbers(NumberPool& pool, const DrawNumbers& draw) {
         pool.removeAll(draw.white(position));
 }
 
-} // namespace
-
-std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
-                                          const std::array<DrawNumbers, 3>& lastDraws) {
-    const CalculationSettings& options = state.settings;
-    NumberPool pool;
-    PoolBuild build(state, pool, ports.eventPump());
-
-    // The groups of neighbours: for each size the frequent groups, then the rare ones, the
-    // statistic run once for both.
+// Step 1: the groups of neighbours, for each size the frequent groups, then the rare ones,
+// the statistic run once for both.
+void appendGroupPreferences(PoolBuild& build, const CalculationSettings& options) {
     for (const GroupPreference& group : kGroupPreferences) {
         const bool frequent = options.*group.frequent;
         if (frequent) {
@@ -122,6 +116,10 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
             build.appendGroups(group.size, band);
         }
     }
+}
+
+// Step 2: the frequent, the rare and the outstanding numbers.
+void appendNumberPreferences(PoolBuild& build, const CalculationSettings& options) {
     if (options.preferFrequent) {
         build.runStatistic(Msg::FrequencyStatus, StatisticKind::NumberFrequency);
         build.appendTopNumbers(options.frequentPercent.value(), "  Max: ");
@@ -135,53 +133,85 @@ std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
         build.runStatistic(Msg::OverdueStatus, StatisticKind::OverdueNumbers);
         build.appendTopNumbers(options.overduePercent.value(), " Max: ");
     }
-    if (options.preferNeighbours) {
-        build.showStatus(state.messages.text(Msg::NeighboursStatus));
-        for (int slot = 1; slot <= 8; ++slot) {
-            const int b = lastDraws[0].slot(slot);
-            // Slots beyond the white range (a damaged record) add no number outside 1..69.
-            if (b > 1 && b - 1 <= NumberPool::kHighest)
-                pool.append(b - 1, 4);
-            if (b < NumberPool::kHighest)
-                pool.append(b + 1, 4);
-        }
-    }
-    if (!options.onlyPreferred) {
-        for (int n = 1; n <= NumberPool::kHighest; ++n)
-            pool.append(n);
-        pool.append(1);
-    }
+}
 
-    if (options.limitLastDraw && options.maxLastDraw.value() == 0)
-        removeWhiteNumbers(pool, lastDraws[0]);
-    if (options.limitSecondLastDraw && options.maxSecondLastDraw.value() == 0)
-        removeWhiteNumbers(pool, lastDraws[1]);
-    if (options.limitThirdLastDraw && options.maxThirdLastDraw.value() == 0)
-        removeWhiteNumbers(pool, lastDraws[2]);
+// Step 3: the neighbours of the last draw's numbers, four times each.
+void appendNeighbours(NumberPool& pool, const DrawNumbers& lastDraw) {
+    for (int slot = 1; slot <= 8; ++slot) {
+        const int b = lastDraw.slot(slot);
+        // Slots beyond the white range (a damaged record) add no number outside 1..69.
+        if (b > 1 && b - 1 <= NumberPool::kHighest)
+            pool.append(b - 1, 4);
+        if (b < NumberPool::kHighest)
+            pool.append(b + 1, 4);
+    }
+}
+
+// Step 4: every number once, unless only the preferred ones may be drawn; 1 once more.
+void appendAllNumbers(NumberPool& pool) {
+    for (int n = 1; n <= NumberPool::kHighest; ++n)
+        pool.append(n);
+    pool.append(1);
+}
+
+// Step 5: what the options leave out: the numbers of a last draw no row may share any with,
+// the month numbers, and one of each date number.
+void removeExcludedNumbers(NumberPool& pool, const CalculationSettings& options,
+                           const std::array<DrawNumbers, 3>& lastDraws) {
+    const std::array<std::pair<bool, int>, 3> lastDrawMaximum{
+        std::pair{options.limitLastDraw, options.maxLastDraw.value()},
+        std::pair{options.limitSecondLastDraw, options.maxSecondLastDraw.value()},
+        std::pair{options.limitThirdLastDraw, options.maxThirdLastDraw.value()}};
+    for (std::size_t k = 0; k < 3; ++k)
+        if (lastDrawMaximum[k].first && lastDrawMaximum[k].second == 0)
+            removeWhiteNumbers(pool, lastDraws[k]);
     if (options.avoidMonthNumbers)
         pool.removeBelow(13);
     if (options.lessDateNumbers)
         for (int n = 1; n <= 31; ++n)
             pool.removeFirst(n);
+}
 
-    if (options.showNumberList) {
-        state.pageInFront = Page::TipOverview;
-        NumberListBoxes& boxes = state.numberList;
-        showPoolInBoxes(pool, boxes);
-        state.generator.busy = false;
-        state.changed();
-        switch (ports.userPrompts().askPoolNumbers(boxes)) {
-        case PoolListAnswer::Keep:
-            break;
-        case PoolListAnswer::Rebuild:
-            pool = poolFromBoxes(boxes);
-            break;
-        case PoolListAnswer::Abort:
-            return std::nullopt;
-        }
-        state.generator.busy = true;
+// Step 6: the number list, when the options ask to see it; the user may keep the pool, edit
+// it or stop the run (nullopt).
+std::optional<NumberPool> confirmPool(AppState& state, const Ports& ports, NumberPool pool) {
+    if (!state.settings.showNumberList)
+        return pool;
+    state.pageInFront = Page::TipOverview;
+    NumberListBoxes& boxes = state.numberList;
+    showPoolInBoxes(pool, boxes);
+    state.generator.busy = false;
+    state.changed();
+    switch (ports.userPrompts().askPoolNumbers(boxes)) {
+    case PoolListAnswer::Keep:
+        break;
+    case PoolListAnswer::Rebuild:
+        pool = poolFromBoxes(boxes);
+        break;
+    case PoolListAnswer::Abort:
+        return std::nullopt;
     }
+    state.generator.busy = true;
     return pool;
+}
+
+} // namespace
+
+std::optional<NumberPool> buildNumberPool(AppState& state, const Ports& ports,
+                                          const std::array<DrawNumbers, 3>& lastDraws) {
+    const CalculationSettings& options = state.settings;
+    NumberPool pool;
+    PoolBuild build(state, pool, ports.eventPump());
+    appendGroupPreferences(build, options);
+    appendNumberPreferences(build, options);
+    if (options.preferNeighbours) {
+        build.showStatus(state.messages.text(Msg::NeighboursStatus));
+        appendNeighbours(pool, lastDraws[0]);
+    }
+    if (!options.onlyPreferred)
+        appendAllNumbers(pool);
+    removeExcludedNumbers(pool, options, lastDraws);
+    return confirmPool(state, ports, std::move(pool));
 }
 
 void showPoolInBoxes(const NumberPool& pool, NumberListBoxes& boxes) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "generator/NumberPool.h"
-#include "platform/NumberListBoxes.h"
-#include "platform/Ports.h"
+#include "ports/NumberListBoxes.h"
+#include "ports/Ports.h"
+#include "rules/generator/NumberPool.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "generator/PowerballStatistics.h"
+#include "app/generator/PowerballStatistics.h"
 
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
 
 namespace powerball {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "generator/PowerballChoice.h"
+#include "rules/generator/PowerballChoice.h"
 
 namespace powerball {
 

@@ -1,6 +1,6 @@
-#include "generator/TipSheetEditing.h"
+#include "app/generator/TipSheetEditing.h"
 
-#include "sheet/TipSheet.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "handover/ClickScriptStart.h"
+#include "app/handover/ClickScriptStart.h"
 
 #include "base/AtomicFile.h"
 #include "base/FileReading.h"
 #include "base/TextParsing.h"
-#include "handover/ClickScript.h"
-#include "platform/RegistryKey.h"
+#include "ports/RegistryKey.h"
+#include "rules/handover/ClickScript.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "draws/DrawUpdate.h"
-#include "platform/Ports.h"
+#include "app/draws/DrawUpdate.h"
+#include "ports/Ports.h"
 
 #include <filesystem>
 #include <string>

@@ -1,8 +1,8 @@
-#include "handover/TipHandOver.h"
+#include "app/handover/TipHandOver.h"
 
+#include "app/output/TipFileCommands.h"
 #include "base/AtomicFile.h"
-#include "output/TipFile.h"
-#include "output/TipFileCommands.h"
+#include "rules/output/TipFile.h"
 
 namespace powerball {
 

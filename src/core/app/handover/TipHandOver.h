@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "handover/ClickScriptStart.h"
-#include "platform/Ports.h"
+#include "app/handover/ClickScriptStart.h"
+#include "ports/Ports.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "language/LanguageChoice.h"
+#include "app/language/LanguageChoice.h"
 
 namespace powerball {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "language/LanguageFiles.h"
+#include "rules/language/LanguageFiles.h"
 
 #include <optional>
 #include <string>

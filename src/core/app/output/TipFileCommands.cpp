@@ -1,9 +1,9 @@
-#include "output/TipFileCommands.h"
+#include "app/output/TipFileCommands.h"
 
+#include "app/evaluation/TipCheck.h"
 #include "base/AtomicFile.h"
 #include "base/FileReading.h"
-#include "evaluation/TipCheck.h"
-#include "output/TipFile.h"
+#include "rules/output/TipFile.h"
 
 namespace powerball {
 

@@ -1,7 +1,7 @@
-#include "output/TipPrint.h"
+#include "app/output/TipPrint.h"
 
 #include "base/AtomicFile.h"
-#include "output/TipListing.h"
+#include "rules/output/TipListing.h"
 
 namespace powerball {
 

@@ -1,12 +1,13 @@
-#include "stats/DistributionCharts.h"
+#include "app/stats/DistributionCharts.h"
 
-#include "stats/StateScan.h"
-#include "stats/SumCharts.h"
+#include "app/stats/StateScan.h"
+#include "rules/stats/SumCharts.h"
 
 namespace powerball {
 
 void showCrossSums(AppState& state) {
-    const StatisticScan scan = openScan(state, StatisticScan::StartDay::NotCounted);
+    const StatisticScan scan =
+        openScan(state, state, state.chart, StatisticScan::StartDay::NotCounted);
     chartCrossSums(scan, state.messages, state.chart);
     state.changed();
 }

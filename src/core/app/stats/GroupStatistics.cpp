@@ -1,7 +1,7 @@
-#include "stats/GroupStatistics.h"
+#include "app/stats/GroupStatistics.h"
 
-#include "stats/GroupCharts.h"
-#include "stats/StateScan.h"
+#include "app/stats/StateScan.h"
+#include "rules/stats/GroupCharts.h"
 
 namespace powerball {
 
@@ -9,7 +9,8 @@ namespace {
 
 // The group statistics leave the last draw they counted as the shown draw's numbers.
 void showGroups(AppState& state, int runLength) {
-    const StatisticScan scan = openScan(state, StatisticScan::StartDay::NotCounted);
+    const StatisticScan scan =
+        openScan(state, state, state.chart, StatisticScan::StartDay::NotCounted);
     if (const auto last = chartGroups(scan, runLength, state.messages, state.chart))
         state.currentDraw.numbers = *last;
     state.pageInFront = Page::Chart;

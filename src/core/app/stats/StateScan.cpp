@@ -1,12 +1,12 @@
-#include "stats/StateScan.h"
+#include "app/stats/StateScan.h"
 
 namespace powerball {
 
-StatisticScan openScan(AppState& state, StatisticScan::StartDay startDay) {
-    StatisticScan scan(state.drawHistory().readAll(), state.startDate, state.selectedDate,
-                       startDay);
-    state.scanFromDate = state.startDate;
-    state.chart.startStatistic();
+StatisticScan openScan(const ProgramFiles& files, DrawView& view, StatisticChart& chart,
+                       StatisticScan::StartDay startDay) {
+    StatisticScan scan(files.drawHistory().readAll(), view.startDate, view.selectedDate, startDay);
+    view.scanFromDate = view.startDate;
+    chart.startStatistic();
     return scan;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "stats/StatisticScan.h"
+#include "app/DrawView.h"
+#include "app/ProgramFiles.h"
+#include "rules/stats/StatisticChart.h"
+#include "rules/stats/StatisticScan.h"
 
 namespace powerball {
 
@@ -9,6 +11,7 @@ namespace powerball {
 // its last (a missing or unreadable file stops the command right there, before the chart is
 // touched), copies `StartDate` into `ScanFromDate` and starts a new statistic on the chart.
 // The window is `StartDate` .. `SelectedDate`.
-StatisticScan openScan(AppState& state, StatisticScan::StartDay startDay);
+StatisticScan openScan(const ProgramFiles& files, DrawView& view, StatisticChart& chart,
+                       StatisticScan::StartDay startDay);
 
 } // namespace powerball

@@ -1,8 +1,8 @@
-#include "stats/StatisticCommands.h"
+#include "app/stats/StatisticCommands.h"
 
-#include "stats/DistributionCharts.h"
-#include "stats/GroupStatistics.h"
-#include "stats/NumberStatistics.h"
+#include "app/stats/DistributionCharts.h"
+#include "app/stats/GroupStatistics.h"
+#include "app/stats/NumberStatistics.h"
 
 namespace powerball {
 

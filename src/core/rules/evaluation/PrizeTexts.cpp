@@ -1,4 +1,4 @@
-#include "evaluation/PrizeTexts.h"
+#include "rules/evaluation/PrizeTexts.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/MessageTable.h"
-#include "evaluation/PrizeTiers.h"
-#include "evaluation/SheetPrizes.h"
+#include "rules/evaluation/PrizeTiers.h"
+#include "rules/evaluation/SheetPrizes.h"
 
 #include <cstdint>
 #include <string>

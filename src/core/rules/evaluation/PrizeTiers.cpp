@@ -1,4 +1,4 @@
-#include "evaluation/PrizeTiers.h"
+#include "rules/evaluation/PrizeTiers.h"
 
 #include <algorithm>
 #include <array>

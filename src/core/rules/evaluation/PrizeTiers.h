@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/DrawCalendar.h"
-#include "evaluation/MatchClass.h"
+#include "rules/evaluation/MatchClass.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "evaluation/SheetCheck.h"
+#include "rules/evaluation/SheetCheck.h"
 
 #include "base/TextParsing.h"
-#include "evaluation/PrizeTexts.h"
-#include "evaluation/TipMatch.h"
+#include "rules/evaluation/PrizeTexts.h"
+#include "rules/evaluation/TipMatch.h"
 
 #include <algorithm>
 #include <array>

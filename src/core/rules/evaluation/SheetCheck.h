@@ -2,9 +2,9 @@
 
 #include "base/MessageTable.h"
 #include "draws/DrawRecord.h"
-#include "evaluation/MatchClass.h"
-#include "evaluation/SheetPrizes.h"
-#include "sheet/TipSheet.h"
+#include "rules/evaluation/MatchClass.h"
+#include "rules/evaluation/SheetPrizes.h"
+#include "rules/sheet/TipSheet.h"
 
 namespace powerball {
 

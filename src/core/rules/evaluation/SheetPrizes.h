@@ -1,7 +1,7 @@
 #pragma once
 
-#include "evaluation/PrizeTiers.h"
-#include "sheet/TipSheet.h"
+#include "rules/evaluation/PrizeTiers.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "evaluation/TipMatch.h"
+#include "rules/evaluation/TipMatch.h"
 
 #include "base/TextParsing.h"
-#include "sheet/TipSheet.h"
+#include "rules/sheet/TipSheet.h"
 
 namespace powerball {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draws/DrawRecord.h"
-#include "evaluation/MatchClass.h"
+#include "rules/evaluation/MatchClass.h"
 
 #include <array>
 #include <string>

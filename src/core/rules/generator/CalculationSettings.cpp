@@ -1,4 +1,4 @@
-#include "generator/CalculationSettings.h"
+#include "rules/generator/CalculationSettings.h"
 
 #include <array>
 #include <variant>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/SpinValue.h"
+#include "rules/generator/SpinValue.h"
 
 #include <optional>
 #include <span>

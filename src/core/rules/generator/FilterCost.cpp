@@ -1,6 +1,7 @@
-#include "generator/FilterCost.h"
+#include "rules/generator/FilterCost.h"
 
 #include "base/GameRules.h"
+#include "rules/generator/RowTests.h"
 
 #include <algorithm>
 #include <array>
@@ -46,25 +47,17 @@ struct Row {
     int powerball = 0;
 };
 
-enum Filter {
-    ForcedPair,
-    NoGroups,
-    CrossSum,
-    LastDraw,
-    SecondLastDraw,
-    ThirdLastDraw,
-    EvenNumbers,
-    OddNumbers,
-    EarlierWin,
-    RecentWin,
-    Primes,
-    kFilterCount
-};
-
-constexpr std::array<std::string_view, kFilterCount> kFilterNames{
-    "forced_pair",      "no_groups",       "cross_sum",    "last_draw",
-    "second_last_draw", "third_last_draw", "even_numbers", "odd_numbers",
-    "earlier_win",      "recent_win",      "primes"};
+// The filters a first row meets (no earlier rows on the sheet, so no overlap test), as
+// indices from 0.
+using Filter = AcceptanceTest;
+constexpr std::size_t kFirstFilter = static_cast<std::size_t>(AcceptanceTest::ForcedPair);
+constexpr std::size_t kFilterCount = kAcceptanceTestCount - kFirstFilter;
+constexpr std::size_t indexOf(Filter filter) {
+    return static_cast<std::size_t>(filter) - kFirstFilter;
+}
+constexpr Filter filterAt(std::size_t index) {
+    return static_cast<Filter>(index + kFirstFilter);
+}
 
 Draw drawOf(const DrawRecord& record) {
     Draw draw;
@@ -83,99 +76,52 @@ int primeCount(const std::array<int, 5>& white) {
 class Chain {
 public:
     explicit Chain(const CalculationSettings& options) : m_options(options) {
-        const std::array<std::pair<bool, int>, 3> last{
-            std::pair{options.limitLastDraw, options.maxLastDraw.value()},
-            std::pair{options.limitSecondLastDraw, options.maxSecondLastDraw.value()},
-            std::pair{options.limitThirdLastDraw, options.maxThirdLastDraw.value()}};
-        for (std::size_t k = 0; k < 3; ++k) {
-            // As in the run: a maximum of 0 is no test; the pool then lacks those numbers.
-            m_lastOn[k] = last[k].first && last[k].second > 0;
-            m_lastMax[k] = last[k].second;
-        }
+        for (std::size_t k = 0; k < 3; ++k)
+            m_last[k] = RowTests::lastDrawLimit(options, k);
     }
 
     bool on(Filter filter) const {
         switch (filter) {
-        case ForcedPair:
+        case Filter::ForcedPair:
             return m_options.forcePair;
-        case NoGroups:
+        case Filter::NoGroups:
             return m_options.noGroups;
-        case CrossSum:
+        case Filter::CrossSum:
             return true;
-        case LastDraw:
-        case SecondLastDraw:
-        case ThirdLastDraw:
-            return m_lastOn[filter - LastDraw];
-        case EvenNumbers:
+        case Filter::LastDraw:
+        case Filter::SecondLastDraw:
+        case Filter::ThirdLastDraw:
+            return m_last[indexOf(filter) - indexOf(Filter::LastDraw)].on;
+        case Filter::EvenNumbers:
             return m_options.minEvenOn;
-        case OddNumbers:
+        case Filter::OddNumbers:
             return m_options.minOddOn;
-        case EarlierWin:
+        case Filter::EarlierWin:
             return m_options.noEarlierWin;
-        case RecentWin:
+        case Filter::RecentWin:
             return m_options.noRecentWin;
-        case Primes:
+        case Filter::Primes:
             return m_options.minPrimesOn;
-        case kFilterCount:
+        case Filter::Accepted:
+        case Filter::Overlap:
             break;
         }
         return false;
     }
 
-    // The filters that read the white numbers only, each on its own.
-    bool whiteFails(Filter filter, const std::array<int, 5>& w) const {
-        const bool pairs[4] = {w[1] == w[0] + 1, w[2] == w[1] + 1, w[3] == w[2] + 1,
-                               w[4] == w[3] + 1};
-        switch (filter) {
-        case ForcedPair:
-            return m_options.forcePair && !(pairs[0] || pairs[1] || pairs[2] || pairs[3]);
-        case NoGroups:
-            return m_options.noGroups &&
-                   ((pairs[0] && pairs[1]) || (pairs[1] && pairs[2]) || pairs[3]);
-        case CrossSum: {
-            const int sum = w[0] + w[1] + w[2] + w[3] + w[4];
-            return sum < m_options.crossSumMin.value() || sum > m_options.crossSumMax.value();
-        }
-        case EvenNumbers:
-            return m_options.minEvenOn && evenCount(w) < m_options.minEven.value();
-        case OddNumbers:
-            return m_options.minOddOn && 5 - evenCount(w) < m_options.minOdd.value();
-        default:
-            return false;
-        }
-    }
+    bool lastOn(std::size_t k) const { return m_last[k].on; }
 
-    // All five at once, for the walk over every white set.
-    bool whitesPass(const std::array<int, 5>& w) const {
-        const bool p0 = w[1] == w[0] + 1, p1 = w[2] == w[1] + 1, p2 = w[3] == w[2] + 1,
-                   p3 = w[4] == w[3] + 1;
-        if (m_options.forcePair && !(p0 || p1 || p2 || p3))
-            return false;
-        if (m_options.noGroups && ((p0 && p1) || (p1 && p2) || p3))
-            return false;
-        const int sum = w[0] + w[1] + w[2] + w[3] + w[4];
-        if (sum < m_crossSumMin || sum > m_crossSumMax)
-            return false;
-        const int even = evenCount(w);
-        return !(m_options.minEvenOn && even < m_minEven) &&
-               !(m_options.minOddOn && 5 - even < m_minOdd);
-    }
-
-    bool lastOn(std::size_t k) const { return m_lastOn[k]; }
-
-    // Test 5, 6 or 7: the shared numbers with one of the last draws, the Powerball counting
-    // as one more when it matches and the option says so.
+    // Test 5, 6 or 7: the shared numbers with one of the last draws.
     bool lastDrawFails(std::size_t k, int sharedWhite, int powerball, const Draw* draw) const {
-        if (!m_lastOn[k] || !draw)
+        if (!draw)
             return false;
-        const int count =
-            sharedWhite + (m_options.countPowerball && powerball == draw->powerball ? 1 : 0);
-        return count > m_lastMax[k];
+        return RowTests::lastDrawFails(
+            m_last[k],
+            RowTests::withPowerball(m_options, sharedWhite, powerball == draw->powerball));
     }
 
     bool primesFail(int whitePrimes, int powerball) const {
-        return m_options.minPrimesOn &&
-               whitePrimes + (isListedPrime(powerball) ? 1 : 0) < m_options.minPrimes.value();
+        return RowTests::primesFail(m_options, whitePrimes + (isListedPrime(powerball) ? 1 : 0));
     }
 
     // Whether a draw of the window shares `winClass` or more with the row.
@@ -190,18 +136,8 @@ public:
     const CalculationSettings& options() const { return m_options; }
 
 private:
-    static int evenCount(const std::array<int, 5>& w) {
-        return ((w[0] & 1) ^ 1) + ((w[1] & 1) ^ 1) + ((w[2] & 1) ^ 1) + ((w[3] & 1) ^ 1) +
-               ((w[4] & 1) ^ 1);
-    }
-
     const CalculationSettings& m_options;
-    std::array<bool, 3> m_lastOn{};
-    std::array<int, 3> m_lastMax{};
-    int m_crossSumMin = m_options.crossSumMin.value();
-    int m_crossSumMax = m_options.crossSumMax.value();
-    int m_minEven = m_options.minEven.value();
-    int m_minOdd = m_options.minOdd.value();
+    std::array<RowTests::LastDrawLimit, 3> m_last{};
 };
 
 // The draws a history filter reads: from < date <= to.
@@ -236,20 +172,29 @@ Context contextAt(const Chain& chain, const std::vector<Draw>& draws, std::ptrdi
 
 std::array<bool, kFilterCount> failures(const Chain& chain, const Context& context,
                                         const Row& row) {
+    const CalculationSettings& options = chain.options();
     std::array<bool, kFilterCount> fails{};
-    for (Filter filter : {ForcedPair, NoGroups, CrossSum, EvenNumbers, OddNumbers})
-        fails[filter] = chain.whiteFails(filter, row.white);
+    const std::array<bool, 4> pairs = RowTests::neighbourPairs(row.white);
+    fails[indexOf(Filter::ForcedPair)] = RowTests::pairFails(options, pairs);
+    fails[indexOf(Filter::NoGroups)] = RowTests::groupFails(options, pairs);
+    const std::array<int, 5>& w = row.white;
+    fails[indexOf(Filter::CrossSum)] =
+        RowTests::crossSumFails(options, w[0] + w[1] + w[2] + w[3] + w[4]);
+    const int even = RowTests::evenCount(w);
+    fails[indexOf(Filter::EvenNumbers)] = RowTests::evenFails(options, even);
+    fails[indexOf(Filter::OddNumbers)] = RowTests::oddFails(options, even);
     for (std::size_t k = 0; k < 3; ++k) {
         const Draw* draw = context.last[k];
-        fails[LastDraw + k] =
+        fails[indexOf(Filter::LastDraw) + k] =
             chain.lastDrawFails(k, draw ? shared(row.mask, draw->white) : 0, row.powerball, draw);
     }
-    const CalculationSettings& options = chain.options();
-    fails[EarlierWin] = options.noEarlierWin &&
-                        chain.historyFails(row, context.earlier, options.earlierWinClass.value());
-    fails[RecentWin] = options.noRecentWin &&
-                       chain.historyFails(row, context.recent, options.recentWinClass.value());
-    fails[Primes] = chain.primesFail(primeCount(row.white), row.powerball);
+    fails[indexOf(Filter::EarlierWin)] =
+        options.noEarlierWin &&
+        chain.historyFails(row, context.earlier, options.earlierWinClass.value());
+    fails[indexOf(Filter::RecentWin)] =
+        options.noRecentWin &&
+        chain.historyFails(row, context.recent, options.recentWinClass.value());
+    fails[indexOf(Filter::Primes)] = chain.primesFail(primeCount(row.white), row.powerball);
     return fails;
 }
 
@@ -302,7 +247,7 @@ void forEachWhiteSet(const Chain& chain, const Context& context,
                     const int last = std::min(69, crossSumMax - partial);
                     for (int e = std::max(d + 1, crossSumMin - partial); e <= last; ++e) {
                         row.white = {a, b, c, d, e};
-                        if (!chain.whitesPass(row.white))
+                        if (!RowTests::whitesPass(chain.options(), row.white))
                             continue;
                         row.mask = md.with(e);
                         if (!powerballMatters) {
@@ -553,8 +498,8 @@ FilterCost measureFilterCost(const FilterCostInput& input) {
             rejected[f] += fails[f] ? 1 : 0;
     }
     for (std::size_t f = 0; f < kFilterCount; ++f)
-        if (chain.on(static_cast<Filter>(f)))
-            cost.perFilter.push_back({kFilterNames[f], rejected[f]});
+        if (chain.on(filterAt(f)))
+            cost.perFilter.push_back({acceptanceTestName(filterAt(f)), rejected[f]});
     return cost;
 }
 

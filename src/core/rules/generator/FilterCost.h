@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draws/DrawRecord.h"
-#include "generator/CalculationSettings.h"
+#include "rules/generator/CalculationSettings.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "generator/FilterCostText.h"
+#include "rules/generator/FilterCostText.h"
 
 #include "base/DrawCalendar.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/MessageTable.h"
-#include "generator/FilterCost.h"
+#include "rules/generator/FilterCost.h"
 
 #include <string>
 #include <string_view>

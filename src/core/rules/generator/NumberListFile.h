@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/NumberListBoxes.h"
+#include "ports/NumberListBoxes.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "generator/NumberPicker.h"
+#include "rules/generator/NumberPicker.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/RandomSource.h"
-#include "platform/NumberListBoxes.h"
+#include "ports/NumberListBoxes.h"
 
 #include <string>
 #include <vector>

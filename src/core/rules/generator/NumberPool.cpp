@@ -1,4 +1,4 @@
-#include "generator/NumberPool.h"
+#include "rules/generator/NumberPool.h"
 
 #include <algorithm>
 #include <array>

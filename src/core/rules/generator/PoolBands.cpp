@@ -1,6 +1,6 @@
-#include "generator/PoolBands.h"
+#include "rules/generator/PoolBands.h"
 
-#include "stats/Rounding.h"
+#include "rules/stats/Rounding.h"
 
 namespace powerball {
 

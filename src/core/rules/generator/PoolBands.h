@@ -1,7 +1,7 @@
 #pragma once
 
-#include "generator/NumberPool.h"
-#include "stats/StatisticChart.h"
+#include "rules/generator/NumberPool.h"
+#include "rules/stats/StatisticChart.h"
 
 namespace powerball {
 

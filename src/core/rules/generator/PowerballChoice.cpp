@@ -1,4 +1,4 @@
-#include "generator/PowerballChoice.h"
+#include "rules/generator/PowerballChoice.h"
 
 #include <algorithm>
 

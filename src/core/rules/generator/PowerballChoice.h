@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/RandomSource.h"
-#include "generator/CalculationSettings.h"
+#include "rules/generator/CalculationSettings.h"
 
 #include <array>
 

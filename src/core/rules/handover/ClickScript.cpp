@@ -1,6 +1,6 @@
-#include "handover/ClickScript.h"
+#include "rules/handover/ClickScript.h"
 
-#include "output/TipFile.h"
+#include "rules/output/TipFile.h"
 
 #include <optional>
 

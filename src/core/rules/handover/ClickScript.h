@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ClickScriptChoice.h"
+#include "ports/ClickScriptChoice.h"
 
 #include <filesystem>
 #include <string>

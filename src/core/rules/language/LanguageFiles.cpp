@@ -1,4 +1,4 @@
-#include "language/LanguageFiles.h"
+#include "rules/language/LanguageFiles.h"
 
 #include "base/FileReading.h"
 #include "base/TextDecoding.h"

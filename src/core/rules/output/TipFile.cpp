@@ -1,4 +1,4 @@
-#include "output/TipFile.h"
+#include "rules/output/TipFile.h"
 
 #include "base/TextParsing.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/DrawCalendar.h"
-#include "sheet/TipSheet.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <array>
 #include <string>

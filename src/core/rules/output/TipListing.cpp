@@ -1,7 +1,7 @@
-#include "output/TipListing.h"
+#include "rules/output/TipListing.h"
 
 #include "base/TextParsing.h"
-#include "output/TipFile.h"
+#include "rules/output/TipFile.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "sheet/TipSheet.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <charconv>
 

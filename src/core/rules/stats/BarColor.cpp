@@ -1,4 +1,4 @@
-#include "stats/BarColor.h"
+#include "rules/stats/BarColor.h"
 
 #include "base/GameRules.h"
 

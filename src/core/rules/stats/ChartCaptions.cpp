@@ -1,4 +1,4 @@
-#include "stats/ChartCaptions.h"
+#include "rules/stats/ChartCaptions.h"
 
 namespace powerball {
 

@@ -1,7 +1,7 @@
-#include "stats/GroupCharts.h"
+#include "rules/stats/GroupCharts.h"
 
 #include "base/NumberMask.h"
-#include "stats/ChartCaptions.h"
+#include "rules/stats/ChartCaptions.h"
 
 #include <array>
 #include <span>

@@ -2,8 +2,8 @@
 
 #include "base/MessageTable.h"
 #include "draws/DrawRecord.h"
-#include "stats/StatisticChart.h"
-#include "stats/StatisticScan.h"
+#include "rules/stats/StatisticChart.h"
+#include "rules/stats/StatisticScan.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "stats/NumberCharts.h"
+#include "rules/stats/NumberCharts.h"
 
 #include "base/GameRules.h"
-#include "stats/ChartCaptions.h"
-#include "stats/Rounding.h"
+#include "rules/stats/ChartCaptions.h"
+#include "rules/stats/Rounding.h"
 
 #include <array>
 #include <cstdint>

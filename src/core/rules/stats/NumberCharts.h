@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/MessageTable.h"
-#include "stats/StatisticChart.h"
-#include "stats/StatisticScan.h"
+#include "rules/stats/StatisticChart.h"
+#include "rules/stats/StatisticScan.h"
 
 namespace powerball {
 

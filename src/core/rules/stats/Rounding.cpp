@@ -1,4 +1,4 @@
-#include "stats/Rounding.h"
+#include "rules/stats/Rounding.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "stats/StatisticChart.h"
+#include "rules/stats/StatisticChart.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/BarColor.h"
+#include "rules/stats/BarColor.h"
 
 #include <span>
 #include <string>

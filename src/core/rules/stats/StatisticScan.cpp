@@ -1,4 +1,4 @@
-#include "stats/StatisticScan.h"
+#include "rules/stats/StatisticScan.h"
 
 #include <utility>
 

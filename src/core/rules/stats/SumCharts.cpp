@@ -1,7 +1,7 @@
-#include "stats/SumCharts.h"
+#include "rules/stats/SumCharts.h"
 
-#include "stats/ChartCaptions.h"
-#include "stats/Rounding.h"
+#include "rules/stats/ChartCaptions.h"
+#include "rules/stats/Rounding.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/MessageTable.h"
-#include "sheet/TipSheet.h"
-#include "stats/StatisticChart.h"
-#include "stats/StatisticScan.h"
+#include "rules/sheet/TipSheet.h"
+#include "rules/stats/StatisticChart.h"
+#include "rules/stats/StatisticScan.h"
 
 namespace powerball {
 

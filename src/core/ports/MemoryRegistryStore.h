@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RegistryStore.h"
+#include "ports/RegistryStore.h"
 
 #include <string>
 #include <string_view>

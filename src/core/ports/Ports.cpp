@@ -1,4 +1,4 @@
-#include "platform/Ports.h"
+#include "ports/Ports.h"
 
 namespace powerball {
 

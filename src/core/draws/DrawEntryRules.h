@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draws/DrawRecord.h"
-#include "platform/DrawEntry.h"
+#include "ports/DrawEntry.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "app/AppShell.h"
 
 #include "app/Settings.h"
-#include "evaluation/TipCheck.h"
-#include "stats/NumberStatistics.h"
+#include "app/evaluation/TipCheck.h"
+#include "app/stats/NumberStatistics.h"
 
 #include <utility>
 

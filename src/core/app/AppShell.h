@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "platform/Ports.h"
+#include "ports/Ports.h"
 
 #include <filesystem>
 

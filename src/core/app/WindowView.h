@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/MessageTable.h"
-#include "stats/StatisticChart.h"
+#include "rules/stats/StatisticChart.h"
 
 #include <array>
 #include <string>

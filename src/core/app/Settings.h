@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "platform/RegistryKey.h"
-#include "platform/RegistryStore.h"
+#include "ports/RegistryKey.h"
+#include "ports/RegistryStore.h"
 
 #include <cstdint>
 #include <optional>

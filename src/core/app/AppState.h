@@ -12,9 +12,9 @@
 
 namespace powerball {
 
-// What the main window shows and holds, in named parts. Commands read it when they run and
-// write their results back; the faces only present it. A function that needs one part
-// takes that part.
+// What the main window shows and holds, in named parts. Commands read it when they run,
+// write their results back and report the change; the faces only present it. A step that
+// reads or writes one or two parts and reports nothing takes just those parts.
 struct AppState : ProgramFiles,
                   DrawView,
                   SheetState,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ClickScriptChoice.h"
-#include "platform/DrawEntry.h"
-#include "platform/FileQuestion.h"
-#include "platform/NumberListBoxes.h"
+#include "ports/ClickScriptChoice.h"
+#include "ports/DrawEntry.h"
+#include "ports/FileQuestion.h"
+#include "ports/NumberListBoxes.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "OptionChecks.h"
+#include "options/OptionChecks.h"
 
 #include "base/DrawCalendar.h"
-#include "sheet/TipSheet.h"
+#include "base/TextParsing.h"
 
 namespace powerball {
 

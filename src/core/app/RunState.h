@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/RandomSource.h"
-#include "generator/GeneratorState.h"
-#include "platform/NumberListBoxes.h"
+#include "ports/NumberListBoxes.h"
+#include "rules/generator/GeneratorState.h"
 
 namespace powerball {
 

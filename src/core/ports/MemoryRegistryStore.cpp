@@ -1,4 +1,4 @@
-#include "platform/MemoryRegistryStore.h"
+#include "ports/MemoryRegistryStore.h"
 
 #include <algorithm>
 

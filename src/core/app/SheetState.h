@@ -1,8 +1,8 @@
 #pragma once
 
-#include "evaluation/MatchClass.h"
-#include "evaluation/SheetPrizes.h"
-#include "sheet/TipSheet.h"
+#include "rules/evaluation/MatchClass.h"
+#include "rules/evaluation/SheetPrizes.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <string>
 

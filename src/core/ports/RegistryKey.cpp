@@ -1,4 +1,4 @@
-#include "platform/RegistryKey.h"
+#include "ports/RegistryKey.h"
 
 #include <bit>
 

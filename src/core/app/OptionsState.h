@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/WindowGeometry.h"
-#include "generator/CalculationSettings.h"
+#include "rules/generator/CalculationSettings.h"
 
 #include <string>
 #include <string_view>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/EventPump.h"
-#include "platform/HttpClient.h"
-#include "platform/RegistryStore.h"
-#include "platform/Shell.h"
-#include "platform/SoundPlayer.h"
-#include "platform/UserPrompts.h"
+#include "ports/Clock.h"
+#include "ports/EventPump.h"
+#include "ports/HttpClient.h"
+#include "ports/RegistryStore.h"
+#include "ports/Shell.h"
+#include "ports/SoundPlayer.h"
+#include "ports/UserPrompts.h"
 
 #include <string>
 
