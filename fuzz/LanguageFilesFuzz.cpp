@@ -1,6 +1,7 @@
 // The caption index, language and message files: any file reads as lines of valid UTF-8
 // without line breaks, each at most 4096 characters, and the caption index built from them
-// has a record per five lines with names trimmed of blanks and control characters.
+// has a record per five lines with names trimmed of blanks and control characters. Reading
+// only the first lines gives that many and says whether more follow.
 
 #include "FuzzSupport.h"
 
@@ -27,7 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace powerball;
     namespace lf = LanguageFiles;
     const auto file = fuzz::writeScratch("Power_xx.txt", fuzz::bytes(data, size));
-    const std::vector<std::string> lines = lf::readLines(file);
+    const std::vector<std::string> lines = lf::readLines(file, 1 << 16).lines;
+    const std::size_t half = lines.size() / 2;
+    const lf::FileLines first = lf::readLines(file, half);
+    FUZZ_CHECK(first.lines.size() == half);
+    FUZZ_CHECK(first.more == (lines.size() > half));
     for (const std::string& line : lines) {
         FUZZ_CHECK(TextDecoding::isValidUtf8(line));
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);

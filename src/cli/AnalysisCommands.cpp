@@ -1,3 +1,4 @@
+#include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -6,6 +7,7 @@
 #include "app/evaluation/DrawAnalysis.h"
 #include "app/evaluation/HistorySearch.h"
 #include "app/evaluation/SettingsAnalysis.h"
+#include "app/generator/GeneratorRun.h"
 #include "base/AtomicFile.h"
 
 #include <iomanip>
@@ -160,14 +162,18 @@ int runSettingsAnalysis(const CliOptions& options, const SettingsAnalysisArgumen
 
     AnalysisPrompts prompts(std::to_string(arguments.lucky),
                             state.messages.text(Msg::SettingsAnalysisCaption), false);
-    const SettingsAnalysisResult result = analyseSettings(state, analysisPorts(session, prompts));
+    Ports ports = analysisPorts(session, prompts);
+    CliProgress progress(options, state, [&] { pressCalculate(state, ports); });
+    ports.events = &progress;
+    const SettingsAnalysisResult result = analyseSettings(state, ports);
     if (!result.ran)
         throw std::runtime_error("the settings analysis did not run");
     writeReportCopy(arguments.report, result.report);
+    const int exitCode = progress.interrupted() ? CliProgress::kInterruptedExit : 0;
 
     if (!options.json) {
         printReport(result.report, result.reportFile, arguments.report, out);
-        return 0;
+        return exitCode;
     }
     Json sums = Json::array();
     Json expected = Json::array();
@@ -188,7 +194,7 @@ int runSettingsAnalysis(const CliOptions& options, const SettingsAnalysisArgumen
                  {"report_file", result.reportFile.string()},
                  {"report_copy", pathJson(arguments.report)}};
     out << json.dump() << '\n';
-    return 0;
+    return exitCode;
 }
 
 struct DrawAnalysisArguments {

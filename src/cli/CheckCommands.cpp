@@ -7,6 +7,7 @@
 #include "app/draws/DrawBrowser.h"
 #include "app/evaluation/TipCheck.h"
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 
@@ -60,9 +61,14 @@ int runBrowse(const CliOptions& options, const BrowseArguments& arguments, std::
 
     selectDate(state, arguments.date);
     evaluateSelectedDate(state, session.ports);
-    for (int k = 0; k < steps; ++k)
-        forward ? DrawBrowser::next(state, session.ports)
-                : DrawBrowser::previous(state, session.ports);
+    // The file is read once, and no walk takes more steps than there are draws: past them
+    // every step shows the same first or last draw.
+    const std::vector<DrawRecord> records = state.drawHistory().readAll();
+    const int walk = static_cast<int>(std::min<std::size_t>(
+        static_cast<std::size_t>(steps), std::max<std::size_t>(records.size(), 1)));
+    for (int k = 0; k < walk; ++k)
+        forward ? DrawBrowser::next(state, session.ports, records)
+                : DrawBrowser::previous(state, session.ports, records);
 
     if (!options.json) {
         printShownDraw(state, out);

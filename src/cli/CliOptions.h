@@ -29,6 +29,8 @@ struct CliOptions {
     std::optional<std::filesystem::path> settings;
     std::optional<int> today; // day number
     bool json = false;
+    // --quiet: no progress of long commands on a terminal.
+    bool quiet = false;
     // --lang: the language whose message file the commands speak; without it the built-in
     // German texts, the same on every machine.
     std::optional<int> language;

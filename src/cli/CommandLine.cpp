@@ -25,6 +25,8 @@ CommandLine::CommandLine() : m_app("The program's commands without a window.", "
         ->transform(isoDate())
         ->type_name("YYYY-MM-DD");
     m_app.add_flag("--json", m_options.json, "print the result as JSON");
+    m_app.add_flag("--quiet", m_options.quiet,
+                   "show no progress of long commands (shown on stderr when it is a terminal)");
     m_app
         .add_option("--lang", m_options.language,
                     "speak the message file of a language: 1 deutsch, 2 english, 3 français, "

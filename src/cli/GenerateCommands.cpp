@@ -1,3 +1,4 @@
+#include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -127,17 +128,20 @@ int runGenerate(const CliOptions& options, const GenerateArguments& arguments, s
         withSeed.prompts = &prompts;
         setLuckyNumber(state, withSeed);
     }
-    IdleEventPump idle;
     StopAfterPump stopper(state, session.ports, arguments.stopAfter.value_or(0));
-    session.ports.events = arguments.stopAfter ? static_cast<EventPump*>(&stopper) : &idle;
+    CliProgress progress(
+        options, state, [&] { pressCalculate(state, session.ports); },
+        arguments.stopAfter ? &stopper : nullptr);
+    session.ports.events = &progress;
 
     pressCalculate(state, session.ports);
+    const int exitCode = progress.interrupted() ? CliProgress::kInterruptedExit : 0;
 
     if (!options.json) {
         printRows(state, out);
         out << "Status: " << state.status[0] << " | " << state.status[1] << '\n'
             << "Candidates: " << state.generator.runCounter << " of " << state.maxRuns << '\n';
-        return 0;
+        return exitCode;
     }
     Json lastDraws = Json::array();
     for (const DrawNumbers& draw : state.generator.lastDraws)
@@ -159,7 +163,7 @@ int runGenerate(const CliOptions& options, const GenerateArguments& arguments, s
                      {"UpDown6", settings.earlierWinClass.value()}}},
                    {"current_draw", currentDrawJson(state)}};
     out << result.dump() << '\n';
-    return 0;
+    return exitCode;
 }
 
 } // namespace

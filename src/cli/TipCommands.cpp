@@ -8,6 +8,7 @@
 #include "app/handover/TipHandOver.h"
 #include "app/output/TipFileCommands.h"
 #include "app/output/TipPrint.h"
+#include "base/FileReading.h"
 #include "platform/http/CurlHttpClient.h"
 #include "platform/shell/ProcessShell.h"
 #include "rules/handover/ClickScript.h"
@@ -130,6 +131,9 @@ public:
         return false;
     }
 
+    // The command's own failure line says it once.
+    void showFailure(const std::string&) override {}
+
 private:
     const HandOverArguments& m_arguments;
 };
@@ -142,6 +146,10 @@ const char* outcomeName(ClickStartResult::Outcome outcome) {
         return "cancelled";
     case ClickStartResult::Outcome::ScriptMissing:
         return "script_missing";
+    case ClickStartResult::Outcome::ValueWithNul:
+        return "value_with_nul";
+    case ClickStartResult::Outcome::StartFailed:
+        return "start_failed";
     case ClickStartResult::Outcome::Filled:
         break;
     }
@@ -156,6 +164,9 @@ std::string handOverFailure(const ClickStartResult& start, const AppState& state
     case ClickStartResult::Outcome::ToolMissing:
         if (start.tool.empty())
             return "no click tool: the value " + toolValue + " is empty";
+        if (const auto kind = notARegularFile(start.tool))
+            return "the click tool \"" + start.tool.string() + "\" is " + *kind +
+                   ", not a program (its folder is " + toolValue + ")";
         return "the click tool \"" + start.tool.string() + "\" is missing (its folder is " +
                toolValue + ")";
     case ClickStartResult::Outcome::ScriptMissing:
@@ -163,9 +174,15 @@ std::string handOverFailure(const ClickStartResult& start, const AppState& state
             return "no click script: give --script FILE or put a ." +
                    std::string(ClickScript::kExtension) + " file into \"" +
                    state.scriptFolder().string() + "\"";
+        if (const auto kind = notARegularFile(start.script))
+            return "the click script \"" + start.script.string() + "\" is " + *kind +
+                   ", not a file";
         return "the click script \"" + start.script.string() + "\" is missing";
     case ClickStartResult::Outcome::Cancelled:
         return "the click script was not chosen";
+    case ClickStartResult::Outcome::ValueWithNul:
+    case ClickStartResult::Outcome::StartFailed:
+        return start.failure;
     case ClickStartResult::Outcome::Filled:
         break;
     }
@@ -187,7 +204,8 @@ Json handOverJson(const HandOverResult& result) {
 void printHandOver(const HandOverResult& result, std::ostream& out) {
     const ClickStartResult& start = result.start;
     out << "Hand-over file: " << result.handOverFile.string() << '\n';
-    if (start.outcome != ClickStartResult::Outcome::Filled)
+    if (start.outcome != ClickStartResult::Outcome::Filled &&
+        start.outcome != ClickStartResult::Outcome::StartFailed)
         return;
     out << "Click script: " << start.script.string()
         << (start.scriptUpdated ? " (updated from the server)" : "") << '\n'

@@ -1,3 +1,4 @@
+#include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -48,7 +49,11 @@ int runUpdate(const CliOptions& options, const UpdateArguments& arguments, std::
     CurlHttpClient http;
     session.ports.http = &http;
 
+    CliProgress progress(options, state, [&] { DrawUpdate::stop(state); });
+    session.ports.events = &progress;
     const DrawUpdate::Result result = DrawUpdate::run(state, session.ports);
+    const int code =
+        progress.interrupted() && !result.error ? CliProgress::kInterruptedExit : exitCode(result);
 
     const int firstAppended =
         static_cast<int>(state.drawHistory().readAll().size() - result.appended.size());
@@ -67,7 +72,7 @@ int runUpdate(const CliOptions& options, const UpdateArguments& arguments, std::
                     {"current_draw", located ? currentDrawJson(state) : Json(nullptr)}}
                    .dump()
             << '\n';
-        return exitCode(result);
+        return code;
     }
     out << result.requests.size() << " days requested, " << result.appended.size()
         << " draws appended\n";
@@ -82,7 +87,7 @@ int runUpdate(const CliOptions& options, const UpdateArguments& arguments, std::
         out << "Message of the server: " << *result.message << '\n';
     if (located)
         out << "Shown draw: " << state.databaseDrawText << '\n';
-    return exitCode(result);
+    return code;
 }
 
 } // namespace

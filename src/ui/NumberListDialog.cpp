@@ -213,7 +213,7 @@ void NumberListDialog::loadList() {
         return;
     try {
         NumberListFile::load(*file, m_boxes);
-    } catch (const std::system_error& error) {
+    } catch (const std::runtime_error& error) {
         m_prompts.showWarning(toStd(windowTitle()), error.what());
     }
     showBoxes();

@@ -17,12 +17,17 @@ void QtShell::open(const std::string& target) {
     QDesktopServices::openUrl(url);
 }
 
-void QtShell::startDetached(const std::filesystem::path& program,
-                            const std::vector<std::string>& arguments) {
+std::optional<std::string> QtShell::startDetached(const std::filesystem::path& program,
+                                                  const std::vector<std::string>& arguments) {
     QStringList list;
     for (const std::string& argument : arguments)
         list << QString::fromStdString(argument);
-    QProcess::startDetached(QString::fromStdString(program.string()), list);
+    QProcess process;
+    process.setProgram(QString::fromStdString(program.string()));
+    process.setArguments(list);
+    if (!process.startDetached())
+        return process.errorString().toStdString();
+    return std::nullopt;
 }
 
 } // namespace powerball::ui

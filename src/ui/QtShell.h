@@ -9,8 +9,8 @@ namespace powerball::ui {
 class QtShell : public Shell {
 public:
     void open(const std::string& target) override;
-    void startDetached(const std::filesystem::path& program,
-                       const std::vector<std::string>& arguments) override;
+    std::optional<std::string> startDetached(const std::filesystem::path& program,
+                                             const std::vector<std::string>& arguments) override;
 };
 
 } // namespace powerball::ui

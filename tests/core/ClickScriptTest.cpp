@@ -184,6 +184,34 @@ TEST_F(ClickScriptStartTest, FillsTheScriptBesideTheHandOverAndStartsTheTool) {
     EXPECT_EQ(tool().readString("ZudarAvodaScript"), script("portal.vks").string());
 }
 
+// A start the system refuses is said, with its reason, and not counted as started.
+TEST_F(ClickScriptStartTest, AToolThatCannotStartIsReported) {
+    shell.startFailure = "Exec format error";
+    prompts.clickScriptAnswer = [](ClickScriptChoice&) {};
+    const HandOverResult result = handOverTips(state, ports);
+    EXPECT_EQ(result.start.outcome, ClickStartResult::Outcome::StartFailed);
+    EXPECT_FALSE(result.start.started);
+    EXPECT_EQ(shell.started.size(), 1u);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], result.start.failure);
+    EXPECT_NE(result.start.failure.find("konnte nicht gestartet werden: Exec format error"),
+              std::string::npos)
+        << result.start.failure;
+    EXPECT_NE(result.start.failure.find((toolFolder / "Pilotex.exe").string()), std::string::npos);
+}
+
+// No command line carries a NUL: the tool would get the value cut short, so nothing starts.
+TEST_F(ClickScriptStartTest, AValueWithANulIsRefusedBeforeAnythingStarts) {
+    tool().writeString("ZudarAvodaText2", std::string("pass\0word", 9));
+    prompts.clickScriptAnswer = [](ClickScriptChoice&) {};
+    const HandOverResult result = handOverTips(state, ports);
+    EXPECT_EQ(result.start.outcome, ClickStartResult::Outcome::ValueWithNul);
+    EXPECT_TRUE(shell.started.empty());
+    EXPECT_TRUE(result.start.filledCopy.empty());
+    EXPECT_NE(result.start.failure.find("TEXT2"), std::string::npos) << result.start.failure;
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{result.start.failure});
+}
+
 TEST_F(ClickScriptStartTest, AnEmptySheetStillHandsOverAndStarts) {
     const HandOverResult result = handOverTips(state, ports); // Cancel: nothing more
     EXPECT_EQ(readFileBytes(result.handOverFile, 4096), "");

@@ -133,6 +133,27 @@ TEST_F(DrawHistoryTest, InsertOrReplaceKeepsDateOrder) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("Powerball.dat~")));
 }
 
+// A draw file kept elsewhere (a synced folder) behind a link: every rewrite goes to the file
+// the link names, and the link stays. The rename used to replace the link with a plain file,
+// after which the file elsewhere never changed again.
+TEST_F(DrawHistoryTest, ARewriteThroughALinkKeepsTheLink) {
+    const std::filesystem::path synced = folder.file("Synced");
+    std::filesystem::create_directory(synced);
+    std::filesystem::rename(folder.file("Powerball.dat"), synced / "draws.bin");
+    std::filesystem::create_symlink("Synced/draws.bin", folder.file("Powerball.dat"));
+
+    history().insertOrReplace(draw("2015-10-17", {5, 6, 7, 8, 9}, 1));
+    history().removeDate(day("2015-10-07"));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("Powerball.dat")));
+    EXPECT_EQ(datesOf(DrawHistory(synced / "draws.bin").readAll()),
+              (std::vector<std::string>{"2015-10-10", "2015-10-14", "2015-10-17"}));
+    for (const auto& place : {folder.path(), synced})
+        for (const auto& entry : std::filesystem::directory_iterator(place))
+            EXPECT_EQ(entry.path().filename().string().find('~'), std::string::npos)
+                << entry.path();
+}
+
 TEST_F(DrawHistoryTest, DuplicatesOfADateAllGo) {
     writeDrawFile(folder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6),
                            draw("2015-10-10", {10, 20, 30, 40, 50}, 7),

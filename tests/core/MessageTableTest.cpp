@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 111);
+    EXPECT_EQ(table.size(), 118);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
@@ -22,7 +22,10 @@ TEST(MessageTable, BuiltInEntries) {
     EXPECT_EQ(table.text(Msg::PrizeTierWord), "Gewinnklasse: ");
     EXPECT_EQ(table.text(102), "Die Datei ändert keine Ziehung.");
     EXPECT_EQ(table.text(Msg::SkipInvalidDraw), "%1 ist keine gültige Ziehung");
-    EXPECT_EQ(table.text(111), "");
+    EXPECT_EQ(table.text(Msg::TipFileNoRow),
+              "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.");
+    EXPECT_EQ(table.text(Msg::SkipUnfinishedLine).substr(0, 25), "die letzte Zeile %1 hat k");
+    EXPECT_EQ(table.text(118), "");
     EXPECT_EQ(table.text(-1), "");
 }
 

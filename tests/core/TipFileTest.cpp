@@ -187,12 +187,88 @@ TEST_F(TipFileCommands, LoadOverwritesLockedRowsAndChecksTheSheet) {
     EXPECT_FALSE(state.tips.row(0).hitText.empty());
 }
 
-TEST_F(TipFileCommands, AnEmptyFileEmptiesEveryRowLockedOnesToo) {
-    writeText(folder.file("empty.vlt"), "");
+// Files that yield no row, or that are no text, leave the sheet as it was (locked rows
+// too) and say why; before, each of them emptied all 12 rows.
+struct RefusedTipFile {
+    const char* name;
+    std::string bytes;
+    const char* why;
+};
+
+class RefusedTipFiles : public TipFileCommands,
+                        public ::testing::WithParamInterface<RefusedTipFile> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedTipFiles,
+    ::testing::Values(RefusedTipFile{"Empty", "", "keine Tippzeile"},
+                      RefusedTipFile{"OnlyLineBreaks", "\r\n\r\n \r\n", "keine Tippzeile"},
+                      RefusedTipFile{"NoNumberAnywhere", "hello,world\r\n", "keine Tippzeile"},
+                      RefusedTipFile{"Utf16WithoutMark", std::string("1\0,\0002\0", 6),
+                                     "keine Textdatei"},
+                      RefusedTipFile{"Binary",
+                                     std::string("\x7F"
+                                                 "ELF\x02\x01\x01\0",
+                                                 8),
+                                     "keine Textdatei"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_P(RefusedTipFiles, ChangeNothingAndSayWhy) {
+    writeText(folder.file("bad.vlt"), GetParam().bytes);
+    state.tips.setLine(0, "7,19,33,45,60,12");
     state.tips.setLine(5, "1,2,3,4,5,6");
     state.tips.toggleLock(5);
-    loadTipsFrom(state, ports, folder.file("empty.vlt"));
-    EXPECT_EQ(state.tips.line(5), ",,,,,,");
+    std::string message;
+    try {
+        loadTipsFrom(state, ports, folder.file("bad.vlt"));
+    } catch (const TipFileRefused& refused) {
+        message = refused.what();
+    }
+    EXPECT_NE(message.find(GetParam().why), std::string::npos) << message;
+    EXPECT_NE(message.find(folder.file("bad.vlt").string()), std::string::npos) << message;
+    EXPECT_EQ(state.tips.line(0), "7,19,33,45,60,12,");
+    EXPECT_EQ(state.tips.line(5), "1,2,3,4,5,6,");
+}
+
+// ASCII text as UTF-16 with its byte-order mark.
+std::string utf16(std::string_view ascii, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+// Both byte-order marks are read as such: the UTF-8 mark used to stay in front of row 1's
+// first number, which then failed the field check and came out empty.
+TEST_F(TipFileCommands, ByteOrderMarksAreTakenOff) {
+    const std::string line = "3,17,22,45,61,9,\r\n";
+    const std::pair<const char*, std::string> files[] = {{"utf8.vlt", "\xEF\xBB\xBF" + line},
+                                                         {"utf16le.vlt", utf16(line, false)},
+                                                         {"utf16be.vlt", utf16(line, true)}};
+    for (const auto& [name, bytes] : files) {
+        writeText(folder.file(name), bytes);
+        loadTipsFrom(state, ports, folder.file(name));
+        EXPECT_EQ(state.tips.line(0), "3,17,22,45,61,9,") << name;
+    }
+}
+
+// What the 12 rows cannot take is said, not dropped in silence.
+TEST_F(TipFileCommands, LinesAfterTheTwelfthAndACutAreReported) {
+    std::string thirteen;
+    for (int n = 1; n <= 14; ++n)
+        thirteen += std::to_string(n) + ",20,30,40,50,6,\r\n";
+    writeText(folder.file("long.vlt"), thirteen + "\r\n");
+    loadTipsFrom(state, ports, folder.file("long.vlt"));
+    EXPECT_EQ(state.tips.field(11, 0), "12");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find("2 weitere Zeilen"), std::string::npos)
+        << prompts.messages[0];
+
+    writeText(folder.file("huge.vlt"),
+              "1,2,3,4,5,6,\r\n" + std::string(TipFile::kMaxReadBytes, ' '));
+    loadTipsFrom(state, ports, folder.file("huge.vlt"));
+    EXPECT_EQ(state.tips.line(0), "1,2,3,4,5,6,");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_NE(prompts.messages[1].find("nur der Anfang"), std::string::npos) << prompts.messages[1];
 }
 
 TEST_F(TipFileCommands, CancelledLoadStillChecksAndAnUnreadableFileChangesNothing) {

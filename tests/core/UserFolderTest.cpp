@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <latch>
+#include <thread>
 
 using namespace powerball;
 using powerball::testing::day;
@@ -113,7 +115,40 @@ TEST(UserFolderSeed, FirstStartPlacesEverythingAndKeepsWhatIsThere) {
     EXPECT_EQ(copied,
               (std::vector<fs::path>{"Land/powerball.txt", "Script/Beispiel.vks", "yippee.wav"}));
     for (const auto& entry : fs::recursive_directory_iterator(user))
-        EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".part"), std::string::npos)
+            << entry.path();
+}
+
+// Starts at once (two windows restored with a session, a script starting the command line in
+// parallel) each seed the same new folder; every one succeeds and the folder ends up as one
+// start alone leaves it. They used to share one temporary name and failed now and then.
+TEST(UserFolderSeed, StartsAtOnceAllSucceed) {
+    constexpr int kRounds = 20;
+    constexpr int kStarts = 4;
+    TempFolder temp;
+    const InstalledData installed(temp);
+    for (int round = 0; round < kRounds; ++round) {
+        const fs::path user = temp.path() / ("user" + std::to_string(round));
+        std::latch together(kStarts);
+        std::vector<std::string> failures(kStarts);
+        std::vector<std::thread> starts;
+        for (int k = 0; k < kStarts; ++k)
+            starts.emplace_back([&, k] {
+                together.arrive_and_wait();
+                try {
+                    UserFolderSeed::seed(user, installed.path);
+                } catch (const std::exception& failure) {
+                    failures[static_cast<std::size_t>(k)] = failure.what();
+                }
+            });
+        for (std::thread& start : starts)
+            start.join();
+        for (const std::string& failure : failures)
+            EXPECT_EQ(failure, "") << "round " << round;
+        EXPECT_EQ(storedDates(user),
+                  (std::vector<std::string>{"2015-10-07", "2015-10-10", "2015-10-14"}));
+        EXPECT_EQ(readText(user / "Land" / "powerball.txt"), "index");
+    }
 }
 
 TEST(UserFolderSeed, LaterStartsKeepTheUsersChangesAndAnUpgradeAddsOnlyNewDraws) {

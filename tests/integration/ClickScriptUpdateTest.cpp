@@ -1,5 +1,6 @@
 // The click-script update against powerball-server: the server dates its scripts with the
 // file's time, and the program replaces only a local script older than that.
+#include "FakeHttpServer.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
 
@@ -76,6 +77,53 @@ TEST_F(ClickScriptUpdateTest, OnlyAnOlderLocalScriptIsReplaced) {
         EXPECT_EQ(updateClickScript(internet, http, local), c.replaced);
 
         EXPECT_EQ(readText(local), c.replaced ? "server copy\r\n" : "local copy\r\n");
+    }
+}
+
+// Answers the honest server would never give: no body, or a Last-Modified that lies ahead.
+// None of them may replace the local script; before, each one did.
+TEST(ClickScriptUpdate, AnEmptyBodyOrAFutureDateReplacesNothing) {
+    struct Case {
+        const char* name;
+        std::string body;
+        std::optional<std::string> lastModified;
+        std::optional<std::string> date;
+        bool replaced;
+    };
+    const std::vector<Case> cases{
+        {"an empty body", "", "Sat, 01 Feb 2020 12:34:56 GMT", "Sat, 01 Feb 2020 13:00:00 GMT",
+         false},
+        {"a date in 2099 without the server's Date", "server copy\r\n",
+         "Thu, 01 Jan 2099 00:00:00 GMT", std::nullopt, false},
+        {"a date after the server's own Date", "server copy\r\n", "Sat, 01 Feb 2020 12:34:56 GMT",
+         "Sat, 01 Feb 2020 12:00:00 GMT", false},
+        {"a date in 2099 under a Date of 2099", "server copy\r\n", "Thu, 01 Jan 2099 00:00:00 GMT",
+         "Thu, 01 Jan 2099 00:00:01 GMT", false},
+        {"an honest answer", "server copy\r\n", "Sat, 01 Feb 2020 12:34:56 GMT",
+         "Sat, 01 Feb 2020 13:00:00 GMT", true},
+    };
+    TempFolder folder;
+    const fs::path local = folder.file("Lotto.vks");
+    CurlHttpClient http;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeHttpServer server;
+        server.routes().Get("/scripts/Lotto.vks.txt",
+                            [&c](const httplib::Request&, httplib::Response& answer) {
+                                if (c.lastModified)
+                                    answer.set_header("Last-Modified", *c.lastModified);
+                                if (c.date)
+                                    answer.set_header("Date", *c.date);
+                                answer.set_content(c.body, "text/plain");
+                            });
+        server.start();
+        InternetOptions internet;
+        internet.url = server.base();
+        writeFile(local, "my own edit\r\n", kServerTime - std::chrono::hours(24));
+
+        EXPECT_EQ(updateClickScript(internet, http, local), c.replaced);
+
+        EXPECT_EQ(readText(local), c.replaced ? "server copy\r\n" : "my own edit\r\n");
     }
 }
 

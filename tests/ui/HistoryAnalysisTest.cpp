@@ -27,7 +27,10 @@ namespace {
 class RecordingShell : public powerball::Shell {
 public:
     void open(const std::string& target) override { opened.push_back(target); }
-    void startDetached(const std::filesystem::path&, const std::vector<std::string>&) override {}
+    std::optional<std::string> startDetached(const std::filesystem::path&,
+                                             const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
     std::vector<std::string> opened;
 };
 

@@ -36,7 +36,7 @@ std::filesystem::path shippedLand() {
 
 QStringList shippedLines(const std::string& name) {
     QStringList lines;
-    for (const std::string& line : LanguageFiles::readLines(shippedLand() / name))
+    for (const std::string& line : LanguageFiles::readLines(shippedLand() / name, 1 << 16).lines)
         lines << QString::fromStdString(line);
     return lines;
 }

@@ -6,6 +6,9 @@
 #include "draws/DrawImport.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -15,7 +18,12 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <thread>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace powerball {
 
@@ -51,15 +59,16 @@ std::string fileChecksum(const fs::path& file) {
     return checksum(readFileBytes(file, kMaxShippedFileBytes));
 }
 
-// Copies through a temporary, so an interrupted start never leaves half a file under the
-// real name.
+// Copies through a temporary of a name of its own, so an interrupted start never leaves half
+// a file under the real name and two starts never share one.
 void copyInPlace(const fs::path& source, const fs::path& target) {
+    static std::atomic<unsigned> copies{0};
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
     if (error)
         fail("Der Ordner konnte nicht angelegt werden:", target.parent_path(), error);
     fs::path temporary = target;
-    temporary += ".part";
+    temporary += ".part." + std::to_string(::getpid()) + "." + std::to_string(++copies);
     fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
     if (!error)
         fs::rename(temporary, target, error);
@@ -237,6 +246,39 @@ void mergeHistory(const fs::path& installedData, const fs::path& userFolder,
     saveFileAtomically(stampFile, stamp.text());
 }
 
+// Held while one start seeds the folder: several starts at once (a desktop session that
+// restores two windows, a script that starts the command line in parallel) seed it one after
+// the other, and each later one finds the files in place.
+class SeedLock {
+public:
+    static constexpr std::chrono::seconds kWait{60};
+
+    explicit SeedLock(const fs::path& userFolder) {
+        const fs::path file = userFolder / UserFolderSeed::kLockFile;
+        m_descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (m_descriptor < 0)
+            fail("Die Sperrdatei konnte nicht angelegt werden:", file,
+                 std::error_code(errno, std::generic_category()));
+        const auto deadline = std::chrono::steady_clock::now() + kWait;
+        while (::flock(m_descriptor, LOCK_EX | LOCK_NB) != 0) {
+            const int reason = errno;
+            if ((reason != EWOULDBLOCK && reason != EINTR) ||
+                std::chrono::steady_clock::now() >= deadline) {
+                ::close(m_descriptor);
+                fail("Der Datenordner wird von einem anderen Start noch eingerichtet:", userFolder,
+                     std::error_code(reason, std::generic_category()));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~SeedLock() { ::close(m_descriptor); }
+    SeedLock(const SeedLock&) = delete;
+    SeedLock& operator=(const SeedLock&) = delete;
+
+private:
+    int m_descriptor = -1;
+};
+
 } // namespace
 
 UserFolderSeed::Report UserFolderSeed::seed(const fs::path& userFolder,
@@ -249,6 +291,7 @@ UserFolderSeed::Report UserFolderSeed::seed(const fs::path& userFolder,
     report.installedDataFound = fs::is_directory(installedData, error);
     if (!report.installedDataFound)
         return report;
+    const SeedLock lock(userFolder);
     PlacedFiles placed(userFolder / kPlacedFilesFile);
     for (const char* entry : {"yippee.wav", "Land", "Script"})
         placeTree(installedData, entry, userFolder, placed, report);

@@ -24,6 +24,8 @@ public:
     static constexpr std::string_view kStampFile = ".bundled-history";
     // The checksums of the other shipped files as placed, to tell them from the user's.
     static constexpr std::string_view kPlacedFilesFile = ".bundled-files";
+    // Locked while a start seeds the folder, so that starts at once seed one after another.
+    static constexpr std::string_view kLockFile = ".seed.lock";
 
     struct Report {
         bool folderCreated = false;
@@ -35,7 +37,8 @@ public:
     };
 
     // Throws std::runtime_error with a message naming the file and the reason when the
-    // folder cannot be made or a file cannot be placed; what was placed before stays.
+    // folder cannot be made or a file cannot be placed; what was placed before stays. Runs
+    // under a lock in the folder, so several starts at once all succeed.
     static Report seed(const std::filesystem::path& userFolder,
                        const std::filesystem::path& installedData);
 };

@@ -142,6 +142,16 @@ inline constexpr int SkipNumber = 107;
 inline constexpr int SkipSixNumbers = 108;
 inline constexpr int SkipMultiplier = 109;
 inline constexpr int SkipInvalidDraw = 110;
+// Loading a tip file: why it changes nothing, and what it could not take.
+inline constexpr int TipFileNotText = 111;
+inline constexpr int TipFileNoRow = 112;
+inline constexpr int TipFileLinesBeyond = 113;
+inline constexpr int TipFileCut = 114;
+// Starting the click tool.
+inline constexpr int ClickToolNotStarted = 115;
+inline constexpr int ClickValueWithNul = 116;
+// Why the import skipped the last line of a file still being written; %1 is the line.
+inline constexpr int SkipUnfinishedLine = 117;
 } // namespace Msg
 
 } // namespace powerball

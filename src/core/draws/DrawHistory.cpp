@@ -1,6 +1,7 @@
 #include "draws/DrawHistory.h"
 
 #include "base/AtomicFile.h"
+#include "base/FileReading.h"
 
 #include "draws/DrawFileError.h"
 #include "draws/DrawValidation.h"
@@ -120,6 +121,18 @@ void refuseTrailingFragment(const std::filesystem::path& path) {
                                 "incomplete; nothing was changed");
 }
 
+// Where a rewrite goes: a draw file that is a link (into a synced folder, say) is rewritten
+// where the link points, so that the link stays and the file the user keeps there changes.
+std::filesystem::path linkTarget(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error)))
+        return file;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
+    if (error)
+        throw DrawFileError(file, "follow the link of", error.message());
+    return target;
+}
+
 // A name no other rewrite uses at the same time, beginning with the fixed name.
 std::filesystem::path uniqueTemporary(const std::filesystem::path& folder,
                                       std::string_view temporaryName) {
@@ -147,30 +160,31 @@ bool DrawHistory::exists() const {
 }
 
 std::vector<DrawRecord> DrawHistory::readAll() const {
-    FilePtr file = openFile(m_path, "rb", "open the draw file for reading");
     std::vector<DrawRecord> records;
     std::array<std::uint8_t, DrawRecord::kSize * 256> chunk{};
     std::size_t pending = 0;
-    for (;;) {
-        errno = 0;
-        const std::size_t got =
-            std::fread(chunk.data() + pending, 1, chunk.size() - pending, file.get());
-        if (got == 0) {
-            if (std::ferror(file.get()))
-                throw DrawFileError::fromErrno(m_path, "read the draw file");
-            break;
+    try {
+        // A FIFO or a device in the file's place is refused at once; it would block for good.
+        RegularFile file(m_path);
+        for (;;) {
+            const std::size_t got =
+                file.read(reinterpret_cast<char*>(chunk.data()) + pending, chunk.size() - pending);
+            if (got == 0)
+                break;
+            pending += got;
+            const std::size_t whole = pending / DrawRecord::kSize;
+            for (std::size_t k = 0; k < whole; ++k) {
+                records.push_back(DrawRecord::decode(chunk.data() + k * DrawRecord::kSize));
+                if (const auto problem = DrawValidation::recordProblem(records.back()))
+                    throw DrawFileError(
+                        m_path, "use record " + std::to_string(records.size()) + " of", *problem);
+            }
+            const std::size_t rest = pending - whole * DrawRecord::kSize;
+            std::copy_n(chunk.data() + whole * DrawRecord::kSize, rest, chunk.data());
+            pending = rest;
         }
-        pending += got;
-        const std::size_t whole = pending / DrawRecord::kSize;
-        for (std::size_t k = 0; k < whole; ++k) {
-            records.push_back(DrawRecord::decode(chunk.data() + k * DrawRecord::kSize));
-            if (const auto problem = DrawValidation::recordProblem(records.back()))
-                throw DrawFileError(m_path, "use record " + std::to_string(records.size()) + " of",
-                                    *problem);
-        }
-        const std::size_t rest = pending - whole * DrawRecord::kSize;
-        std::copy_n(chunk.data() + whole * DrawRecord::kSize, rest, chunk.data());
-        pending = rest;
+    } catch (const FileReadError& failure) {
+        throw DrawFileError(m_path, "open the draw file for reading", failure.reason);
     }
     return records; // a trailing fragment (pending > 0) is never a record
 }
@@ -243,10 +257,17 @@ void DrawHistory::changeUnderLock(const std::function<void(std::vector<DrawRecor
 
 void DrawHistory::createEmpty() const {
     const DrawFileLock lock(m_path, m_lockWait);
-    if (!exists()) {
-        const CountedWrite counted;
-        openFile(m_path, "wb", "create the draw file");
-    }
+    if (exists())
+        return;
+    if (const auto kind = notARegularFile(m_path))
+        throw DrawFileError(m_path, "use", "it is " + *kind + ", not a regular file");
+    const CountedWrite counted;
+    // Never truncates: only a missing file (or the missing target of a link) is created.
+    errno = 0;
+    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw DrawFileError::fromErrno(m_path, "create the draw file");
+    ::close(fd);
 }
 
 void DrawHistory::removeLeftoverTemporaries() const {
@@ -259,13 +280,21 @@ void DrawHistory::removeLeftoverTemporaries() const {
 }
 
 void DrawHistory::removeTemporariesLocked() const {
-    const std::filesystem::path folder =
-        m_path.parent_path().empty() ? std::filesystem::path(".") : m_path.parent_path();
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with(kInsertTemporary) || name.starts_with(kRemoveTemporary))
-            std::filesystem::remove(entry.path(), error);
+    std::vector<std::filesystem::path> folders{m_path.parent_path()};
+    try {
+        folders.push_back(linkTarget(m_path).parent_path());
+    } catch (const DrawFileError&) {
+        // A broken link: its rewrite reports it.
+    }
+    for (std::filesystem::path folder : folders) {
+        if (folder.empty())
+            folder = ".";
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with(kInsertTemporary) || name.starts_with(kRemoveTemporary))
+                std::filesystem::remove(entry.path(), error);
+        }
     }
 }
 
@@ -278,7 +307,8 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
     const CountedWrite counted;
     // Only a killed writer leaves a temporary file: the caller holds the lock.
     removeTemporariesLocked();
-    const std::filesystem::path temporary = uniqueTemporary(m_path.parent_path(), temporaryName);
+    const std::filesystem::path target = linkTarget(m_path);
+    const std::filesystem::path temporary = uniqueTemporary(target.parent_path(), temporaryName);
     std::string bytes;
     bytes.reserve(records.size() * DrawRecord::kSize);
     for (const DrawRecord& record : records) {
@@ -286,7 +316,7 @@ void DrawHistory::rewrite(const std::vector<DrawRecord>& records,
         bytes.append(reinterpret_cast<const char*>(encoded.data()), encoded.size());
     }
     try {
-        replaceFileAtomically(m_path, temporary, bytes);
+        replaceFileAtomically(target, temporary, bytes);
     } catch (const AtomicFileError& failure) {
         // The message names the draw file: the temporary is gone again when it is read.
         const std::string step = failure.operation;

@@ -1,5 +1,6 @@
 #include "draws/DrawImport.h"
 
+#include "base/FileReading.h"
 #include "base/MessageTable.h"
 #include "base/QuotedExcerpt.h"
 #include "base/TextDecoding.h"
@@ -10,7 +11,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
+#include <functional>
+#include <istream>
 #include <optional>
 #include <sstream>
 #include <unordered_map>
@@ -49,10 +51,14 @@ public:
                                          " characters, not a line of draws");
             line.push_back(static_cast<char>(c));
         }
+        m_lastLineEnded = c != EOF;
         if (c == '\r' && peek() == '\n')
             get();
         return true;
     }
+
+    // Whether the line read last ended in a line break, rather than at the end of the input.
+    bool lastLineEnded() const { return m_lastLineEnded; }
 
 private:
     int get() {
@@ -94,6 +100,7 @@ private:
     std::size_t m_head = 0;
     std::istringstream m_decoded;
     int m_lineNumber = 0;
+    bool m_lastLineEnded = true;
 };
 
 } // namespace
@@ -221,9 +228,17 @@ bool startsWithWord(std::string_view line, std::string_view word) {
     return true;
 }
 
+// The last line of the input when it had no line break: a writer may not be done with it.
+struct OpenLastLine {
+    int line = 0; // 0: the input ended in a line break, or its last line was blank
+    std::string excerpt;
+    bool stored = false; // it gave the last draw of the content
+};
+
 // Reads the lines of either form; `take` gets each line's number and what it held.
 template <class Take>
-DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take take) {
+DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take take,
+                      OpenLastLine* openLast = nullptr) {
     CsvLines lines(input, sourceName);
     DrawCsvForm form = DrawCsvForm::Own;
     std::string text;
@@ -234,6 +249,9 @@ DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take t
         const std::string_view line = trimmed(text, " \t\r");
         if (line.empty())
             continue;
+        if (openLast)
+            *openLast = lines.lastLineEnded() ? OpenLastLine{}
+                                              : OpenLastLine{lineNumber, quotedExcerpt(line)};
         if (!headerSeen) {
             headerSeen = true;
             if (startsWithWord(unquoted(line), "draw date")) {
@@ -246,6 +264,40 @@ DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take t
         take(lineNumber, form == DrawCsvForm::PublicResults ? publicLine(line) : ownLine(line));
     }
     return form;
+}
+
+DrawCsvContent readContent(std::istream& input, const std::string& sourceName,
+                           OpenLastLine* openLast = nullptr) {
+    DrawCsvContent content;
+    int lastDrawLine = 0;
+    content.form = readLines(
+        input, sourceName,
+        [&](int lineNumber, LineRead read) {
+            if (read.draw) {
+                content.draws.push_back(*read.draw);
+                lastDrawLine = lineNumber;
+            } else {
+                content.skipped.push_back(
+                    {lineNumber, std::move(read.problem), read.kind, std::move(read.excerpt)});
+            }
+        },
+        openLast);
+    if (openLast)
+        openLast->stored = openLast->line != 0 && lastDrawLine == openLast->line;
+    return content;
+}
+
+// Each file of draws is read through a descriptor that never blocks: a FIFO or a folder is
+// refused with what it is.
+template <class Read> auto readRegularFile(const std::filesystem::path& file, Read read) {
+    try {
+        RegularFile regular(file);
+        RegularFileBuffer buffer(regular);
+        std::istream input(&buffer);
+        return read(input, regular, buffer);
+    } catch (const FileReadError& failure) {
+        throw DrawFileError(file, "open for reading", failure.reason);
+    }
 }
 
 } // namespace
@@ -262,22 +314,36 @@ std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sour
 }
 
 DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName) {
-    DrawCsvContent content;
-    content.form = readLines(input, sourceName, [&content](int lineNumber, LineRead read) {
-        if (read.draw)
-            content.draws.push_back(*read.draw);
-        else
-            content.skipped.push_back(
-                {lineNumber, std::move(read.problem), read.kind, std::move(read.excerpt)});
-    });
+    return readContent(input, sourceName);
+}
+
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
+                              const std::function<bool()>& unchangedWhileRead) {
+    OpenLastLine openLast;
+    DrawCsvContent content = readContent(input, sourceName, &openLast);
+    if (openLast.line == 0 || unchangedWhileRead())
+        return content;
+    if (openLast.stored)
+        content.draws.pop_back();
+    else
+        std::erase_if(content.skipped,
+                      [&](const SkippedLine& skipped) { return skipped.line == openLast.line; });
+    content.skipped.push_back({openLast.line,
+                               fillPlaceholders("the last line %1 has no line end and the file "
+                                                "was still being written while it was read",
+                                                {openLast.excerpt}),
+                               SkipKind::UnfinishedLine, openLast.excerpt});
     return content;
 }
 
 DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file) {
-    std::ifstream input(file, std::ios::binary);
-    if (!input)
-        throw DrawFileError::fromErrno(file, "open for reading");
-    return readAnyDrawCsv(input, file.string());
+    return readRegularFile(file, [&file](std::istream& input, const RegularFile& regular,
+                                         const RegularFileBuffer& buffer) {
+        return readAnyDrawCsv(input, file.string(), [&] {
+            return buffer.bytesRead() == regular.sizeAtOpening() &&
+                   regular.currentSize() == regular.sizeAtOpening();
+        });
+    });
 }
 
 ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& draws) {
@@ -305,10 +371,10 @@ ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<D
 }
 
 std::vector<DrawRecord> readDrawCsv(const std::filesystem::path& file) {
-    std::ifstream input(file, std::ios::binary);
-    if (!input)
-        throw DrawFileError::fromErrno(file, "open for reading");
-    return readDrawCsv(input, file.string());
+    return readRegularFile(
+        file, [&file](std::istream& input, const RegularFile&, const RegularFileBuffer&) {
+            return readDrawCsv(input, file.string());
+        });
 }
 
 void importDraws(const DrawHistory& history, std::vector<DrawRecord> draws) {

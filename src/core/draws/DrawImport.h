@@ -3,6 +3,7 @@
 #include "draws/DrawHistory.h"
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <string>
 #include <vector>
@@ -28,14 +29,15 @@ enum class DrawCsvForm { Own, PublicResults };
 // Why a line was skipped. The window words it in the user's language from the kind and the
 // quoted part of the line; `reason` is the English text with the detail, for the CLI.
 enum class SkipKind {
-    OwnFields,    // not a date and seven numbers
-    PublicFields, // not a date, six numbers and a multiplier
-    IsoDate,      // not yyyy-mm-dd
-    UsDate,       // not mm/dd/yyyy
-    Number,       // a number field that is no number from 0 to 255
-    SixNumbers,   // the winning numbers are not six numbers
-    Multiplier,   // the multiplier is no number from 0 to 255
-    InvalidDraw,  // the numbers break the draw rule
+    OwnFields,      // not a date and seven numbers
+    PublicFields,   // not a date, six numbers and a multiplier
+    IsoDate,        // not yyyy-mm-dd
+    UsDate,         // not mm/dd/yyyy
+    Number,         // a number field that is no number from 0 to 255
+    SixNumbers,     // the winning numbers are not six numbers
+    Multiplier,     // the multiplier is no number from 0 to 255
+    InvalidDraw,    // the numbers break the draw rule
+    UnfinishedLine, // the last line, without its line end, of a file written while it was read
 };
 
 struct SkippedLine {
@@ -54,7 +56,16 @@ struct DrawCsvContent {
     std::vector<DrawRecord> draws;
     std::vector<SkippedLine> skipped;
 };
+// A stream is taken as whole.
 DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName);
+// A stream read from a file: a last line without its line end is taken only when
+// `unchangedWhileRead` (asked only then) says that nobody wrote to the file while it was
+// read; otherwise it may be half written (a download or an export still at work) and is
+// skipped as UnfinishedLine.
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
+                              const std::function<bool()>& unchangedWhileRead);
+// The file is read once; it counts as unchanged when its size stayed what it was at the
+// opening and every byte of it was read.
 DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file);
 
 // What storing the draws would do to the stored ones, one entry per date (of several draws

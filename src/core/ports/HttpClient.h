@@ -27,6 +27,7 @@ struct HttpResponse {
     std::string statusLine; // "HTTP/1.1 200 OK" of that answer, without the line break
     std::string body;       // complete only when `error` is empty
     std::optional<std::chrono::sys_seconds> lastModified;
+    std::optional<std::chrono::sys_seconds> serverDate; // the answer's own "Date"
     std::string error; // why the request failed (no connection, time-out, too large ...)
 
     bool failed() const { return !error.empty(); }

@@ -3,7 +3,11 @@
 #include <curl/curl.h>
 
 #include <array>
+#include <optional>
 #include <stdexcept>
+#include <string>
+
+#include <strings.h>
 
 namespace powerball {
 
@@ -21,6 +25,7 @@ struct Transfer {
     bool tooLarge = false;
     std::string body;
     std::string statusLine;
+    std::optional<std::chrono::sys_seconds> serverDate;
 };
 
 std::size_t receiveBody(char* data, std::size_t size, std::size_t count, void* user) {
@@ -39,10 +44,15 @@ std::size_t receiveHeader(char* data, std::size_t size, std::size_t count, void*
     auto& transfer = *static_cast<Transfer*>(user);
     const std::size_t bytes = size * count;
     std::string_view line(data, bytes);
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        line.remove_suffix(1);
     if (line.starts_with("HTTP/")) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-            line.remove_suffix(1);
         transfer.statusLine = line;
+        transfer.serverDate.reset(); // a new answer after a redirect
+    } else if (line.size() > 5 && strncasecmp(line.data(), "date:", 5) == 0) {
+        const std::string value(line.substr(5));
+        if (const time_t date = curl_getdate(value.c_str(), nullptr); date >= 0)
+            transfer.serverDate = std::chrono::sys_seconds(std::chrono::seconds(date));
     }
     return bytes;
 }
@@ -106,6 +116,7 @@ HttpResponse CurlHttpClient::get(const HttpRequest& request) {
     response.statusCode = static_cast<int>(code);
     response.statusLine = std::move(transfer.statusLine);
     response.body = std::move(transfer.body);
+    response.serverDate = transfer.serverDate;
     curl_off_t modified = -1;
     if (curl_easy_getinfo(curl, CURLINFO_FILETIME_T, &modified) == CURLE_OK && modified >= 0)
         response.lastModified = std::chrono::sys_seconds(std::chrono::seconds(modified));

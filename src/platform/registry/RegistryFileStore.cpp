@@ -1,6 +1,7 @@
 #include "platform/registry/RegistryFileStore.h"
 
 #include "base/AtomicFile.h"
+#include "base/FileReading.h"
 #include "platform/registry/RegistryFileFormat.h"
 
 #include <atomic>
@@ -28,27 +29,18 @@ std::string quote(const std::filesystem::path& path) {
     return "\"" + path.string() + "\"";
 }
 
+// Through a descriptor that never blocks: a FIFO in the settings file's place is refused.
 std::string readBytes(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw RegistryError("Cannot read " + quote(file) + ": " + systemError());
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const std::string reason = systemError();
-            ::close(fd);
-            throw RegistryError("Cannot read " + quote(file) + ": " + reason);
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    try {
+        RegularFile input(file);
+        std::string bytes;
+        char buffer[65536];
+        while (const std::size_t got = input.read(buffer, sizeof buffer))
+            bytes.append(buffer, got);
+        return bytes;
+    } catch (const FileReadError& failure) {
+        throw RegistryError("Cannot read " + quote(file) + ": " + failure.reason);
     }
-    ::close(fd);
-    return bytes;
 }
 
 std::string fullKey(const std::string& key) {

@@ -1,5 +1,7 @@
 #include "platform/shell/ProcessShell.h"
 
+#include <cstring>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/types.h>
@@ -59,14 +61,19 @@ void ProcessShell::open(const std::string& target) {
                        environ);
 }
 
-void ProcessShell::startDetached(const std::filesystem::path& program,
-                                 const std::vector<std::string>& arguments) {
+std::optional<std::string> ProcessShell::startDetached(const std::filesystem::path& program,
+                                                       const std::vector<std::string>& arguments) {
     const std::string path = program.string();
     std::vector<char*> argv = argumentVector(path, arguments);
     SpawnSetup setup;
     pid_t child = 0;
-    (void)posix_spawn(&child, path.c_str(), &setup.actions, &setup.attributes, argv.data(),
-                      environ);
+    // glibc reports a failed exec here (missing, not executable, no program of this system,
+    // arguments too long), not as an exit code of the child.
+    const int error =
+        posix_spawn(&child, path.c_str(), &setup.actions, &setup.attributes, argv.data(), environ);
+    if (error != 0)
+        return std::string(std::strerror(error));
+    return std::nullopt;
 }
 
 } // namespace powerball

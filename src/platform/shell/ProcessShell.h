@@ -12,8 +12,8 @@ class ProcessShell : public Shell {
 public:
     // Hands the target to xdg-open, if there is one.
     void open(const std::string& target) override;
-    void startDetached(const std::filesystem::path& program,
-                       const std::vector<std::string>& arguments) override;
+    std::optional<std::string> startDetached(const std::filesystem::path& program,
+                                             const std::vector<std::string>& arguments) override;
 };
 
 } // namespace powerball

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <string>
 #include <thread>
 
 namespace {
@@ -63,7 +65,7 @@ TEST(ProcessShellTest, PassesEveryArgumentUnchanged) {
         "START",      "/tmp/a folder/20160101.vks", "say \"hi\"", "", "$(touch x)", "'single' ; *",
         "back\\slash"};
 
-    powerball::ProcessShell().startDetached(tool, arguments);
+    EXPECT_EQ(powerball::ProcessShell().startDetached(tool, arguments), std::nullopt);
 
     const std::optional<std::string> record = waitForRecord(folder.path() / "arguments");
     ASSERT_TRUE(record) << "the tool was not started";
@@ -75,9 +77,45 @@ TEST(ProcessShellTest, PassesEveryArgumentUnchanged) {
     EXPECT_FALSE(fs::exists("x"));
 }
 
-TEST(ProcessShellTest, AMissingProgramIsNotReported) {
+// A tool the system cannot start is reported with the reason; before, every start counted
+// as done.
+struct UnstartableTool {
+    const char* name;
+    std::optional<std::string> bytes; // nothing: no file at all
+    bool executable;
+    std::size_t argumentBytes;
+    const char* reason;
+};
+
+class ProcessShellFailure : public ::testing::TestWithParam<UnstartableTool> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProcessShellFailure,
+    ::testing::Values(
+        UnstartableTool{"Missing", std::nullopt, false, 0, "No such file"},
+        UnstartableTool{"NotExecutable", "#!/bin/sh\n", false, 0, "Permission denied"},
+        UnstartableTool{"WindowsProgram", std::string("MZ\x90\0\x03\0\0\0PE\0\0", 12), true, 0,
+                        "Exec format"},
+        // Longer than the system lets one argument be (128 KiB on Linux).
+        UnstartableTool{"ArgumentTooLong", "#!/bin/sh\n", true, 256 * 1024, "too long"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_P(ProcessShellFailure, IsReportedWithTheReason) {
+    const UnstartableTool& tool = GetParam();
     const ScratchFolder folder;
-    EXPECT_NO_THROW(powerball::ProcessShell().startDetached(folder.path() / "Pilotex.exe", {}));
+    const fs::path program = folder.path() / "Pilotex.exe";
+    if (tool.bytes) {
+        std::ofstream(program, std::ios::binary) << *tool.bytes;
+        if (tool.executable)
+            fs::permissions(program, fs::perms::owner_exec, fs::perm_options::add);
+    }
+    const std::vector<std::string> arguments{"START", std::string(tool.argumentBytes, 'x')};
+
+    const std::optional<std::string> failure =
+        powerball::ProcessShell().startDetached(program, arguments);
+
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find(tool.reason), std::string::npos) << *failure;
 }
 
 } // namespace

@@ -34,6 +34,18 @@ void DrawBrowser::next(AppState& state, const Ports& ports,
     show(state, ports, records[static_cast<std::size_t>(state.drawIndex)]);
 }
 
+void DrawBrowser::previous(AppState& state, const Ports& ports,
+                           const std::vector<DrawRecord>& records) {
+    if (records.empty()) {
+        previous(state, ports);
+        return;
+    }
+    state.scanFromDate = state.startDate;
+    state.drawIndex = state.drawIndex - 1 < 1 ? 0 : state.drawIndex - 1;
+    const int last = static_cast<int>(records.size()) - 1;
+    show(state, ports, records[static_cast<std::size_t>(std::min(state.drawIndex, last))]);
+}
+
 void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
     state.databaseDrawText =

@@ -12,9 +12,11 @@ class DrawBrowser {
 public:
     static void previous(AppState& state, const Ports& ports);
     static void next(AppState& state, const Ports& ports);
-    // The same step over the records of the draw file as a caller has already read them,
-    // for the analyses that step through the whole history.
+    // The same steps over the records of the draw file as a caller has already read them,
+    // for the analyses that step through the whole history and for many steps at once.
     static void next(AppState& state, const Ports& ports, const std::vector<DrawRecord>& records);
+    static void previous(AppState& state, const Ports& ports,
+                         const std::vector<DrawRecord>& records);
 
 private:
     static void show(AppState& state, const Ports& ports, const DrawRecord& record);

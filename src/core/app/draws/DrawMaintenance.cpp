@@ -66,10 +66,11 @@ std::string DrawMaintenance::importSummary(const MessageTable& messages, const I
 namespace {
 
 // The message of each kind of skipped line, in the order of `SkipKind`.
-constexpr int kSkipMessages[] = {Msg::SkipOwnFields,  Msg::SkipPublicFields, Msg::SkipIsoDate,
-                                 Msg::SkipUsDate,     Msg::SkipNumber,       Msg::SkipSixNumbers,
-                                 Msg::SkipMultiplier, Msg::SkipInvalidDraw};
-static_assert(std::size(kSkipMessages) == static_cast<std::size_t>(SkipKind::InvalidDraw) + 1);
+constexpr int kSkipMessages[] = {
+    Msg::SkipOwnFields,  Msg::SkipPublicFields, Msg::SkipIsoDate,
+    Msg::SkipUsDate,     Msg::SkipNumber,       Msg::SkipSixNumbers,
+    Msg::SkipMultiplier, Msg::SkipInvalidDraw,  Msg::SkipUnfinishedLine};
+static_assert(std::size(kSkipMessages) == static_cast<std::size_t>(SkipKind::UnfinishedLine) + 1);
 
 // The skipped lines below the summary, each with its reason in the user's language; a long
 // list is cut, the count stays.

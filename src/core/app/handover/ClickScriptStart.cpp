@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/FileReading.h"
+#include "base/MessageTable.h"
 #include "base/TextParsing.h"
 #include "ports/RegistryKey.h"
 #include "rules/handover/ClickScript.h"
@@ -89,6 +90,20 @@ std::string filledScript(const AppState& state, const std::filesystem::path& scr
     return ClickScript::fill(source, lines, flags, state.handOverPath.string());
 }
 
+// The dialog's field whose value holds a NUL, by its caption; none when all are clean.
+const char* fieldWithNul(const ClickScriptChoice& choice) {
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Velmars Click-Script File", &choice.script},
+        {"ZAHL1", &choice.zahl1},
+        {"TEXT1", &choice.text1},
+        {"ZAHL2", &choice.zahl2},
+        {"TEXT2", &choice.text2}};
+    for (const auto& [caption, value] : fields)
+        if (value->find('\0') != std::string::npos)
+            return caption;
+    return nullptr;
+}
+
 // A click script is text: a body with NUL bytes or control characters other than line
 // breaks and tabs (a compressed or binary answer, terminal escapes) is no script.
 bool isScriptText(const std::string& body) {
@@ -96,6 +111,22 @@ bool isScriptText(const std::string& body) {
         const auto byte = static_cast<unsigned char>(c);
         return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F;
     });
+}
+
+// The answer's Last-Modified, unless it lies in the future: after the server's own Date, or
+// after now by more than a clock's usual drift. Such a date would make every hand-over
+// replace the script and undo the user's own edits for good, so it counts as unknown.
+std::optional<std::chrono::sys_seconds> knownLastModified(const HttpResponse& response) {
+    constexpr std::chrono::minutes kClockDrift{5};
+    if (!response.lastModified)
+        return std::nullopt;
+    const auto now =
+        std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now());
+    if (*response.lastModified > now + kClockDrift)
+        return std::nullopt;
+    if (response.serverDate && *response.lastModified > *response.serverDate)
+        return std::nullopt;
+    return response.lastModified;
 }
 
 } // namespace
@@ -132,12 +163,16 @@ bool updateClickScript(const InternetOptions& internet, HttpClient& http,
         return false;
     }
     const HttpResponse response = http.get(request);
-    if (response.failed() || response.statusCode != 200 || !response.lastModified ||
+    // An empty body is no script, whatever its date says.
+    if (response.failed() || response.statusCode != 200 || response.body.empty() ||
         !isScriptText(response.body))
+        return false;
+    const std::optional<std::chrono::sys_seconds> serverTime = knownLastModified(response);
+    if (!serverTime)
         return false;
     const auto local = std::chrono::time_point_cast<std::chrono::seconds>(
         std::chrono::file_clock::to_sys(localTime));
-    if (local >= *response.lastModified)
+    if (local >= *serverTime)
         return false;
     try {
         saveFileAtomically(script, response.body);
@@ -173,6 +208,13 @@ ClickStartResult startClickScript(AppState& state, const Ports& ports, ClickStar
         result.outcome = ClickStartResult::Outcome::Cancelled;
         return result;
     }
+    // A NUL ends an argument of a command line: the tool would get a cut value.
+    if (const char* field = fieldWithNul(choice)) {
+        result.outcome = ClickStartResult::Outcome::ValueWithNul;
+        result.failure = fillPlaceholders(state.messages.text(Msg::ClickValueWithNul), {field});
+        ports.userPrompts().showFailure(result.failure);
+        return result;
+    }
     result.script = choice.script;
     if (isFile(result.script))
         result.scriptUpdated =
@@ -191,7 +233,14 @@ ClickStartResult startClickScript(AppState& state, const Ports& ports, ClickStar
     result.arguments = ClickScript::toolArguments(result.filledCopy, choice);
     result.outcome = ClickStartResult::Outcome::Filled;
     if (mode == ClickStart::Launch) {
-        ports.desktopShell().startDetached(result.tool, result.arguments);
+        if (const auto failure =
+                ports.desktopShell().startDetached(result.tool, result.arguments)) {
+            result.outcome = ClickStartResult::Outcome::StartFailed;
+            result.failure = fillPlaceholders(state.messages.text(Msg::ClickToolNotStarted),
+                                              {"\"" + result.tool.string() + "\"", *failure});
+            ports.userPrompts().showFailure(result.failure);
+            return result;
+        }
         result.started = true;
     }
     return result;

@@ -1,5 +1,7 @@
 #include "app/language/LanguageChoice.h"
 
+#include "base/MessageTable.h"
+
 namespace powerball {
 
 std::optional<CaptionTexts> loadLanguage(AppState& state, int code) {
@@ -14,12 +16,15 @@ std::optional<CaptionTexts> loadLanguage(AppState& state, int code) {
         return std::nullopt;
 
     CaptionTexts texts;
-    texts.records = LanguageFiles::captionRecords(LanguageFiles::readLines(index));
-    texts.lines = LanguageFiles::readLines(file);
+    // Only what can be used is read: a caption and a hint per record of the index, and the
+    // entries of the message table.
+    texts.records = LanguageFiles::captionRecords(LanguageFiles::readCaptionIndex(index));
+    texts.lines = LanguageFiles::readLines(file, 2 * texts.records.size()).lines;
     std::filesystem::path messages = file;
     messages += LanguageFiles::kMessageSuffix;
     if (std::filesystem::exists(messages, error))
-        state.messages.replaceAll(LanguageFiles::readLines(messages));
+        state.messages.replaceAll(
+            LanguageFiles::readLines(messages, MessageTable::builtIn().size()).lines);
     return texts;
 }
 

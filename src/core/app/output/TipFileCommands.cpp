@@ -3,6 +3,7 @@
 #include "app/evaluation/TipCheck.h"
 #include "base/AtomicFile.h"
 #include "base/FileReading.h"
+#include "base/MessageTable.h"
 #include "rules/output/TipFile.h"
 
 namespace powerball {
@@ -18,10 +19,32 @@ FileQuestion tipFileQuestion(const AppState& state, std::string caption) {
     return question;
 }
 
-void fillSheet(AppState& state, const std::filesystem::path& file) {
-    const std::string bytes = readFileBytes(file, TipFile::kMaxReadBytes);
-    state.tips.clearUnlocked();
-    TipFile::fill(state.tips, bytes);
+std::string quoted(const std::filesystem::path& file) {
+    return "\"" + file.string() + "\"";
+}
+
+// The rows are filled on a copy, so that a file that yields nothing leaves the sheet as it
+// was: an empty file, one caught in the middle of a rewrite, or one that is no text.
+void fillSheet(AppState& state, const Ports& ports, const std::filesystem::path& file) {
+    const MessageTable& m = state.messages;
+    const std::string bytes = readFileBytes(file, TipFile::kMaxReadBytes + 1);
+    const bool cut = bytes.size() > TipFile::kMaxReadBytes;
+    const TipFile::DecodedText decoded =
+        TipFile::decode(std::string_view(bytes).substr(0, TipFile::kMaxReadBytes));
+    if (!decoded.isText)
+        throw TipFileRefused(fillPlaceholders(m.text(Msg::TipFileNotText), {quoted(file)}));
+    TipSheet filled = state.tips;
+    filled.clearUnlocked();
+    TipFile::fill(filled, decoded.text);
+    if (!TipFile::holdsAnyValue(filled))
+        throw TipFileRefused(fillPlaceholders(m.text(Msg::TipFileNoRow), {quoted(file)}));
+    state.tips = filled;
+    if (cut)
+        ports.userPrompts().showMessage(fillPlaceholders(
+            m.text(Msg::TipFileCut), {quoted(file), std::to_string(TipFile::kMaxReadBytes)}));
+    else if (decoded.linesBeyond > 0)
+        ports.userPrompts().showMessage(fillPlaceholders(
+            m.text(Msg::TipFileLinesBeyond), {quoted(file), std::to_string(decoded.linesBeyond)}));
 }
 
 } // namespace
@@ -47,13 +70,13 @@ std::optional<std::filesystem::path> loadTips(AppState& state, const Ports& port
     const std::optional<std::filesystem::path> file =
         ports.userPrompts().askOpenFile(tipFileQuestion(state, "Tipp laden"));
     if (file)
-        fillSheet(state, *file);
+        fillSheet(state, ports, *file);
     evaluateSelectedDate(state, ports);
     return file;
 }
 
 void loadTipsFrom(AppState& state, const Ports& ports, const std::filesystem::path& file) {
-    fillSheet(state, file);
+    fillSheet(state, ports, file);
     evaluateSelectedDate(state, ports);
 }
 

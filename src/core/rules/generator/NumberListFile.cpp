@@ -1,5 +1,6 @@
 #include "rules/generator/NumberListFile.h"
 
+#include "base/FileReading.h"
 #include "base/TextDecoding.h"
 
 #include <cerrno>
@@ -11,6 +12,9 @@
 namespace powerball {
 
 namespace {
+
+// Far more than 69 numbers with their weights ever take.
+constexpr std::size_t kMaxListBytes = 1024 * 1024;
 
 [[noreturn]] void fail(const std::filesystem::path& file) {
     throw std::system_error(errno ? errno : EIO, std::generic_category(), file.string());
@@ -43,14 +47,8 @@ void NumberListFile::save(const std::filesystem::path& file, NumberListBoxes& bo
 }
 
 void NumberListFile::load(const std::filesystem::path& file, NumberListBoxes& boxes) {
-    errno = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        fail(file);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        fail(file);
-    const std::string text = TextDecoding::toUtf8(bytes);
+    // A FIFO or a device in the list's place is refused at once instead of blocking.
+    const std::string text = TextDecoding::toUtf8(readFileBytes(file, kMaxListBytes));
 
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -23,6 +23,9 @@ inline constexpr const char* kMessageSuffix = ".meld";
 // Longer lines are cut here, as the message table's entries are.
 inline constexpr std::size_t kMaxLineCharacters = 4096;
 inline constexpr int kRecordLines = 5;
+// A caption index with more records than this is no caption index: the window has a few
+// hundred controls.
+inline constexpr std::size_t kMaxRecords = 4096;
 
 struct Language {
     int code; // the value "Sprache"
@@ -38,10 +41,20 @@ const std::array<Language, 9>& languages();
 // written when there is none.
 std::filesystem::path folder(const std::filesystem::path& programFolder);
 
-// A text file's lines as UTF-8: byte-order marks choose the encoding, a file without one
-// is UTF-8 or Windows-1252. Each line is cut to 4096 characters. A file that exists but
-// cannot be read raises a FileReadError.
-std::vector<std::string> readLines(const std::filesystem::path& file);
+// The first `maxLines` lines of a text file as UTF-8: byte-order marks choose the encoding,
+// a file without one is UTF-8 or Windows-1252. Each line is cut to 4096 characters. Only
+// those lines are read, so a file of millions of lines costs no more than its useful part;
+// `more` says whether anything follows them. A file that exists but cannot be read, that is
+// no regular file, or whose wanted lines take more than 4 MiB raises a FileReadError.
+struct FileLines {
+    std::vector<std::string> lines;
+    bool more = false;
+};
+FileLines readLines(const std::filesystem::path& file, std::size_t maxLines);
+
+// The caption index's lines, up to kMaxRecords records; a longer file raises a
+// FileReadError that says so.
+std::vector<std::string> readCaptionIndex(const std::filesystem::path& file);
 
 // The line, or an empty text beyond the end.
 const std::string& lineAt(const std::vector<std::string>& lines, std::size_t index);

@@ -1,6 +1,9 @@
 #include "rules/output/TipFile.h"
 
+#include "base/TextDecoding.h"
 #include "base/TextParsing.h"
+
+#include <algorithm>
 
 namespace powerball::TipFile {
 
@@ -53,6 +56,28 @@ void fill(TipSheet& sheet, std::string_view bytes) {
             sheet.setField(r, f, fields.visible[static_cast<std::size_t>(f)]);
         sheet.setField(r, TipRow::kHiddenField, fields.rest);
     }
+}
+
+DecodedText decode(std::string_view bytes) {
+    DecodedText result;
+    result.text = TextDecoding::toUtf8(bytes);
+    result.isText = std::none_of(result.text.begin(), result.text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F;
+    });
+    const std::vector<std::string_view> lines = splitLines(result.text);
+    for (std::size_t k = TipSheet::kRowCount; k < lines.size(); ++k)
+        if (!trimmed(lines[k]).empty())
+            ++result.linesBeyond;
+    return result;
+}
+
+bool holdsAnyValue(const TipSheet& sheet) {
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        for (int f = 0; f <= TipRow::kHiddenField; ++f)
+            if (!sheet.field(r, f).empty())
+                return true;
+    return false;
 }
 
 std::string proposedName(double selectedDate) {

@@ -16,7 +16,7 @@ namespace TipFile {
 inline constexpr const char* kExtension = "vlt";
 inline constexpr const char* kFilter = "Tippdatei (*.vlt)";
 // Enough for any tip file; a larger file is read only this far, as its first 12 lines are
-// all that is taken from it.
+// all that is taken from it, and the cut is reported.
 inline constexpr std::size_t kMaxReadBytes = 1024 * 1024;
 
 // A line cut the way the reader cuts it: each visible field takes the text before the next
@@ -40,6 +40,20 @@ std::string text(const TipSheet& sheet);
 // field validation, the hidden field takes the whole rest of its line. The caller clears the
 // unlocked rows first.
 void fill(TipSheet& sheet, std::string_view bytes);
+
+// A tip file's bytes as the loader takes them: a UTF-8 or UTF-16 byte-order mark decides
+// the encoding (without one the bytes are UTF-8 or Windows-1252), and whether they are text
+// at all. A file with NUL bytes or control characters other than line breaks and tabs (UTF-16
+// without its mark, a binary file) is none.
+struct DecodedText {
+    std::string text; // UTF-8, without the mark
+    bool isText = true;
+    int linesBeyond = 0; // lines after the 12th that hold more than blanks
+};
+DecodedText decode(std::string_view bytes);
+
+// True when some field of some row holds a value.
+bool holdsAnyValue(const TipSheet& sheet);
 
 // "yyyymmdd.vlt" of the draw a tip made on `selectedDate` plays for: the first draw day
 // after it.
