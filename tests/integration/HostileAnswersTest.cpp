@@ -170,15 +170,16 @@ std::vector<Hostile> hostileAnswers(const std::string& base) {
 class HostileAnswersTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // One route for every path: the case at hand answers, dated well after any local
-        // script so that the script update would take it.
+        // One route for every path: the case at hand answers, dated after the local script
+        // (which the test dates back to 2001) and before now, so that the script update would
+        // take it.
         server.routes().Get(
             ".*", [this](const httplib::Request& request, httplib::Response& response) {
                 const Answer answer = [this] {
                     const std::lock_guard lock(mutex);
                     return current;
                 }();
-                response.set_header("Last-Modified", "Sat, 01 Jan 2039 00:00:00 GMT");
+                response.set_header("Last-Modified", "Sat, 01 Jan 2005 00:00:00 GMT");
                 answer(request, response);
             });
         server.start();
@@ -257,6 +258,8 @@ TEST_F(HostileAnswersTest, NoHangNoBadDrawNoBrokenScript) {
         fs::create_directory(client.file("Script"));
         const fs::path script = client.file("Script") / "Lotto.vks";
         std::ofstream(script, std::ios::binary) << "local copy\r\n";
+        const std::chrono::sys_seconds newYear2001{std::chrono::seconds(978307200)};
+        fs::last_write_time(script, std::chrono::file_clock::from_sys(newYear2001));
         const auto scriptStarted = std::chrono::steady_clock::now();
         EXPECT_EQ(updateClickScript(state.internet, http, script, limits), c.scriptReplaced);
         EXPECT_LT(std::chrono::steady_clock::now() - scriptStarted, 5s);
