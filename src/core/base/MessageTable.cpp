@@ -87,42 +87,56 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "der Tipp am Tag davor berechnet worden.", // 74
         "Geschätzt aus %1 zufälligen Reihen; in Klammern der Bereich, in dem der Anteil mit "
         "95 % Sicherheit liegt. Jede Ziehung ist so beurteilt, als wäre der Tipp am Tag davor "
-        "berechnet worden.",                                                       // 75
-        "Was die Filter kosten, lässt sich nicht berechnen: %1",                   // 76
-        "",                                                                        // 77
-        "",                                                                        // 78
-        "",                                                                        // 79
-        "Gewinnklasse: ",                                                          // 80
-        "Gewinn: ",                                                                // 81
-        "mit Power Play: ",                                                        // 82
-        "Chance: 1 zu ",                                                           // 83
-        "Jackpot",                                                                 // 84
-        "keine Gewinnklasse",                                                      // 85
-        "Gewinnplan erst ab dem 07.10.2015 bekannt",                               // 86
-        "Gewinn des Tipps: ",                                                      // 87
-        "Ziehungen seit 07.10.2015: ",                                             // 88
-        ", Einsatz ",                                                              // 89
-        ", gewonnen ",                                                             // 90
-        ", Zufallsreihen erwartet (ohne Jackpot) ",                                // 91
-        "Mit Power Play ($1 mehr je Reihe): Einsatz ",                             // 92
-        "Ziehungen importieren",                                                   // 93
-        "Ziehungen (*.csv)",                                                       // 94
-        " neue Ziehungen, ",                                                       // 95
-        " geänderte, ",                                                            // 96
-        " unverändert",                                                            // 97
-        "Die geänderten Ziehungen ersetzen die gespeicherten.",                    // 98
-        "Jetzt importieren?",                                                      // 99
-        "Übersprungene Zeilen:",                                                   // 100
-        "Zeile ",                                                                  // 101
-        "Die Datei ändert keine Ziehung.",                                         // 102
-        "erwartet werden ein Datum und sieben Zahlen, nicht %1",                   // 103
-        "erwartet werden ein Datum, sechs Zahlen und ein Multiplikator, nicht %1", // 104
-        "%1 ist kein Datum der Form jjjj-mm-tt",                                   // 105
-        "%1 ist kein Datum der Form mm/tt/jjjj",                                   // 106
-        "%1 ist keine Zahl von 0 bis 255",                                         // 107
-        "%1 sind nicht sechs Zahlen von 0 bis 255",                                // 108
-        "%1 ist kein Multiplikator von 0 bis 255",                                 // 109
-        "%1 ist keine gültige Ziehung",                                            // 110
+        "berechnet worden.",                                                         // 75
+        "Was die Filter kosten, lässt sich nicht berechnen: %1",                     // 76
+        "",                                                                          // 77
+        "",                                                                          // 78
+        "",                                                                          // 79
+        "Gewinnklasse: ",                                                            // 80
+        "Gewinn: ",                                                                  // 81
+        "mit Power Play: ",                                                          // 82
+        "Chance: 1 zu ",                                                             // 83
+        "Jackpot",                                                                   // 84
+        "keine Gewinnklasse",                                                        // 85
+        "Gewinnplan erst ab dem 07.10.2015 bekannt",                                 // 86
+        "Gewinn des Tipps: ",                                                        // 87
+        "Ziehungen seit 07.10.2015: ",                                               // 88
+        ", Einsatz ",                                                                // 89
+        ", gewonnen ",                                                               // 90
+        ", Zufallsreihen erwartet (ohne Jackpot) ",                                  // 91
+        "Mit Power Play ($1 mehr je Reihe): Einsatz ",                               // 92
+        "Ziehungen importieren",                                                     // 93
+        "Ziehungen (*.csv)",                                                         // 94
+        " neue Ziehungen, ",                                                         // 95
+        " geänderte, ",                                                              // 96
+        " unverändert",                                                              // 97
+        "Die geänderten Ziehungen ersetzen die gespeicherten.",                      // 98
+        "Jetzt importieren?",                                                        // 99
+        "Übersprungene Zeilen:",                                                     // 100
+        "Zeile ",                                                                    // 101
+        "Die Datei ändert keine Ziehung.",                                           // 102
+        "erwartet werden ein Datum und sieben Zahlen, nicht %1",                     // 103
+        "erwartet werden ein Datum, sechs Zahlen und ein Multiplikator, nicht %1",   // 104
+        "%1 ist kein Datum der Form jjjj-mm-tt",                                     // 105
+        "%1 ist kein Datum der Form mm/tt/jjjj",                                     // 106
+        "%1 ist keine Zahl von 0 bis 255",                                           // 107
+        "%1 sind nicht sechs Zahlen von 0 bis 255",                                  // 108
+        "%1 ist kein Multiplikator von 0 bis 255",                                   // 109
+        "%1 ist keine gültige Ziehung",                                              // 110
+        "%1 ist kein Ziehungstag (Mittwoch und Samstag, ab 23.08.2021 auch Montag)", // 111
+        "%1 liegt nach dem heutigen Tag",                                            // 112
+        "%1 steht zweimal mit verschiedenen Zahlen in der Datei",                    // 113
+        "Ergebnisdatei: %1 Bytes empfangen",                                         // 114
+        "%1 neue Ziehungen",                                                         // 115
+        "Keine neuen Ziehungen: die Ergebnisdatei ist unverändert",                  // 116
+        "Diese gespeicherten Ziehungen weichen von der Ergebnisdatei ab und wurden nicht ersetzt: "
+        "%1. Mit „Importieren…“ lassen sie sich ersetzen.",                              // 117
+        "Die Ergebnisdatei kann nicht geladen werden: %1. Es wurde nichts gespeichert.", // 118
+        "Die Ergebnisdatei ist größer als %1 MiB; es wurde nichts gespeichert.",         // 119
+        "Die Antwort ist keine öffentliche Ergebnisdatei (die Kopfzeile „Draw Date,Winning "
+        "Numbers,Multiplier“ fehlt); es wurde nichts gespeichert.",       // 120
+        "Laden der Ergebnisdatei gestoppt; es wurde nichts gespeichert.", // 121
+        "Die Ergebnisdatei kam nicht innerhalb von %1 Sekunden; es wurde nichts gespeichert.", // 122
     };
     return entries;
 }

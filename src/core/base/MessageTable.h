@@ -142,6 +142,19 @@ inline constexpr int SkipNumber = 107;
 inline constexpr int SkipSixNumbers = 108;
 inline constexpr int SkipMultiplier = 109;
 inline constexpr int SkipInvalidDraw = 110;
+inline constexpr int SkipNoDrawDay = 111;
+inline constexpr int SkipAfterToday = 112;
+inline constexpr int SkipDateTwice = 113;
+// The update from the public results file: progress, result and why nothing was stored.
+inline constexpr int FeedReceived = 114;
+inline constexpr int FeedNewDraws = 115;
+inline constexpr int FeedNotModified = 116;
+inline constexpr int FeedChanged = 117;
+inline constexpr int FeedCannotLoad = 118;
+inline constexpr int FeedTooLarge = 119;
+inline constexpr int FeedNotPublicForm = 120;
+inline constexpr int FeedStopped = 121;
+inline constexpr int FeedTimedOut = 122;
 } // namespace Msg
 
 } // namespace powerball

@@ -114,7 +114,15 @@ LineRead refused(SkipKind kind, std::string_view part, std::string_view why) {
     return {std::nullopt, fillPlaceholders(why, {excerpt}), kind, std::move(excerpt)};
 }
 
-LineRead checked(DrawRecord record, std::string_view line) {
+// The draw rule, and no date after today when today is known; the date's own faults come
+// first, so that the window can name them.
+LineRead checked(DrawRecord record, std::string_view line, std::string_view dateField,
+                 std::optional<DayNumber> today) {
+    if (const auto problem = DrawValidation::drawDayProblem(static_cast<DayNumber>(record.date)))
+        return refused(SkipKind::NoDrawDay, dateField, "%1: " + *problem);
+    if (today)
+        if (const auto problem = DrawValidation::afterTodayProblem(record, *today))
+            return refused(SkipKind::AfterToday, dateField, "%1: " + *problem);
     if (const auto problem = DrawValidation::newDrawProblem(record))
         return refused(SkipKind::InvalidDraw, line, "not a valid draw: " + *problem);
     LineRead read;
@@ -130,7 +138,7 @@ std::optional<std::uint8_t> byteNumber(std::string_view text) {
 }
 
 // date,white1,white2,white3,white4,white5,powerball,power_play
-LineRead ownLine(std::string_view line) {
+LineRead ownLine(std::string_view line, std::optional<DayNumber> today) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 8)
         return refused(SkipKind::OwnFields, line, "expected a date and seven numbers, not %1");
@@ -147,7 +155,7 @@ LineRead ownLine(std::string_view line) {
         // the sixth slot of the record stays 0.
         record.numbers[k < 6 ? k - 1 : k] = *value;
     }
-    return checked(record, line);
+    return checked(record, line, fields[0], today);
 }
 
 // Spreadsheets put quotes around a field now and then.
@@ -176,7 +184,7 @@ std::optional<DayNumber> usDate(std::string_view text) {
 }
 
 // 09/26/2020,11 21 27 36 62 24,3
-LineRead publicLine(std::string_view line) {
+LineRead publicLine(std::string_view line, std::optional<DayNumber> today) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 3)
         return refused(SkipKind::PublicFields, line,
@@ -209,7 +217,7 @@ LineRead publicLine(std::string_view line) {
             return refused(SkipKind::Multiplier, fields[2], "%1 is not a multiplier from 0 to 255");
         record.numbers[7] = *value;
     }
-    return checked(record, line);
+    return checked(record, line, fields[0], today);
 }
 
 bool startsWithWord(std::string_view line, std::string_view word) {
@@ -223,7 +231,8 @@ bool startsWithWord(std::string_view line, std::string_view word) {
 
 // Reads the lines of either form; `take` gets each line's number and what it held.
 template <class Take>
-DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take take) {
+DrawCsvForm readLines(std::istream& input, const std::string& sourceName,
+                      std::optional<DayNumber> today, Take take) {
     CsvLines lines(input, sourceName);
     DrawCsvForm form = DrawCsvForm::Own;
     std::string text;
@@ -243,7 +252,8 @@ DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take t
             if (lineNumber == 1 && line.starts_with("date"))
                 continue;
         }
-        take(lineNumber, form == DrawCsvForm::PublicResults ? publicLine(line) : ownLine(line));
+        take(lineNumber,
+             form == DrawCsvForm::PublicResults ? publicLine(line, today) : ownLine(line, today));
     }
     return form;
 }
@@ -252,7 +262,7 @@ DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take t
 
 std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sourceName) {
     std::vector<DrawRecord> records;
-    readLines(input, sourceName, [&](int lineNumber, LineRead read) {
+    readLines(input, sourceName, std::nullopt, [&](int lineNumber, LineRead read) {
         if (!read.draw)
             throw std::runtime_error(sourceName + ", line " + std::to_string(lineNumber) + ": " +
                                      read.problem);
@@ -261,23 +271,25 @@ std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sour
     return records;
 }
 
-DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName) {
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
+                              std::optional<DayNumber> today) {
     DrawCsvContent content;
-    content.form = readLines(input, sourceName, [&content](int lineNumber, LineRead read) {
-        if (read.draw)
+    content.form = readLines(input, sourceName, today, [&content](int lineNumber, LineRead read) {
+        if (read.draw) {
             content.draws.push_back(*read.draw);
-        else
+            content.drawLines.push_back(lineNumber);
+        } else
             content.skipped.push_back(
                 {lineNumber, std::move(read.problem), read.kind, std::move(read.excerpt)});
     });
     return content;
 }
 
-DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file) {
+DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file, std::optional<DayNumber> today) {
     std::ifstream input(file, std::ios::binary);
     if (!input)
         throw DrawFileError::fromErrno(file, "open for reading");
-    return readAnyDrawCsv(input, file.string());
+    return readAnyDrawCsv(input, file.string(), today);
 }
 
 ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& draws) {

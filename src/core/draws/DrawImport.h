@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ enum class SkipKind {
     SixNumbers,   // the winning numbers are not six numbers
     Multiplier,   // the multiplier is no number from 0 to 255
     InvalidDraw,  // the numbers break the draw rule
+    NoDrawDay,    // the date is no draw day of its time
+    AfterToday,   // the date lies after today
+    DateTwice,    // the results feed gives one date twice with different numbers
 };
 
 struct SkippedLine {
@@ -48,14 +52,18 @@ struct SkippedLine {
 
 // A file of either form, read leniently: a malformed line is listed and skipped, the other
 // lines are kept, since a downloaded file may well have a stray line. Only a file that is
-// no text of lines at all (a line of over 1000 characters) fails whole.
+// no text of lines at all (a line of over 1000 characters) fails whole. Given `today`, a
+// draw dated after it is skipped too.
 struct DrawCsvContent {
     DrawCsvForm form = DrawCsvForm::Own;
     std::vector<DrawRecord> draws;
+    std::vector<int> drawLines; // the line number of each draw
     std::vector<SkippedLine> skipped;
 };
-DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName);
-DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file);
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
+                              std::optional<DayNumber> today = std::nullopt);
+DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file,
+                              std::optional<DayNumber> today = std::nullopt);
 
 // What storing the draws would do to the stored ones, one entry per date (of several draws
 // of one date in the list, the later wins): draws of dates not stored yet, draws that differ
