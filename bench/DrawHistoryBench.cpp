@@ -4,6 +4,7 @@
 #include "app/evaluation/TipCheck.h"
 #include "draws/DrawHistory.h"
 #include "draws/DrawImport.h"
+#include "draws/ResultsFeed.h"
 
 #include "BenchHistory.h"
 
@@ -104,22 +105,29 @@ BENCHMARK(ImportNewRows)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
+// The stored draws from `since` on as the public results file writes them: newest first.
+std::string publicResultsCsv(const std::vector<DrawRecord>& stored, double since,
+                             const char* lineEnd) {
+    std::string csv = std::string("Draw Date,Winning Numbers,Multiplier") + lineEnd;
+    for (auto record = stored.rbegin(); record != stored.rend() && record->date >= since;
+         ++record) {
+        const CivilDate date = DrawCalendar::civil(static_cast<DayNumber>(record->date));
+        const DrawNumbers numbers = record->drawNumbers();
+        char line[64];
+        std::snprintf(line, sizeof line, "%02d/%02d/%04d,%02d %02d %02d %02d %02d %02d,%d%s",
+                      date.month, date.day, date.year, numbers.white(1), numbers.white(2),
+                      numbers.white(3), numbers.white(4), numbers.white(5), numbers.powerball(),
+                      numbers.powerPlay(), lineEnd);
+        csv += line;
+    }
+    return csv;
+}
+
 // What the import button does before it asks: the whole history as the public results file
 // (newest first) read and compared with the stored draws.
 void PlanPublicResultsImport(benchmark::State& bench) {
     const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-bench"));
-    const std::vector<DrawRecord> stored = history.readAll();
-    std::string csv = "Draw Date,Winning Numbers,Multiplier\r\n";
-    for (auto record = stored.rbegin(); record != stored.rend(); ++record) {
-        const CivilDate date = DrawCalendar::civil(static_cast<DayNumber>(record->date));
-        const DrawNumbers numbers = record->drawNumbers();
-        char line[64];
-        std::snprintf(line, sizeof line, "%02d/%02d/%04d,%02d %02d %02d %02d %02d %02d,%d\r\n",
-                      date.month, date.day, date.year, numbers.white(1), numbers.white(2),
-                      numbers.white(3), numbers.white(4), numbers.white(5), numbers.powerball(),
-                      numbers.powerPlay());
-        csv += line;
-    }
+    const std::string csv = publicResultsCsv(history.readAll(), 0, "\r\n");
     for (auto _ : bench) {
         std::istringstream input(csv);
         const DrawCsvContent content = readAnyDrawCsv(input, "results.csv");
@@ -127,6 +135,53 @@ void PlanPublicResultsImport(benchmark::State& bench) {
     }
 }
 BENCHMARK(PlanPublicResultsImport)->Unit(benchmark::kMillisecond);
+
+// The results file's export as it comes, every draw since February 2010 (about 1,980 lines,
+// 63 kB), read through the draw rule and planned against the bundled history: the work of
+// the update once the transfer is over.
+std::string wholeExport(const std::vector<DrawRecord>& stored) {
+    return publicResultsCsv(stored, DrawCalendar::dayNumber(2010, 2, 3), "\n");
+}
+
+void ReadAndPlanResultsFeed(benchmark::State& bench) {
+    const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-bench"));
+    const std::string body = wholeExport(history.readAll());
+    const DayNumber today = DrawCalendar::dayNumber(2026, 12, 11);
+    for (auto _ : bench) {
+        const auto content = ResultsFeed::read(body, today);
+        benchmark::DoNotOptimize(planImport(history.readAll(), content->draws));
+    }
+    bench.SetBytesProcessed(static_cast<std::int64_t>(bench.iterations() * body.size()));
+}
+BENCHMARK(ReadAndPlanResultsFeed)->Unit(benchmark::kMillisecond);
+
+// An HTTP client whose answer is already there: what is measured is all that follows the
+// transfer.
+class ArrivedAnswer : public HttpClient {
+public:
+    explicit ArrivedAnswer(std::string body) {
+        m_response.statusCode = 200;
+        m_response.statusLine = "HTTP/1.1 200 OK";
+        m_response.body = std::move(body);
+    }
+    HttpResponse get(const HttpRequest&) override { return m_response; }
+
+private:
+    HttpResponse m_response;
+};
+
+// The whole update after the transfer, nothing new: the draw file read, the body read and
+// planned, the validators written beside the draw file (flushed to disk).
+void UpdateFromResultsFeedAfterTheTransfer(benchmark::State& bench) {
+    const DrawHistory history = DrawHistory::inFolder(bench::historyFolder("powerball-bench"));
+    ArrivedAnswer http(wholeExport(history.readAll()));
+    const DayNumber today = DrawCalendar::dayNumber(2026, 12, 11);
+    HttpRequest request;
+    request.url = "http://127.0.0.1:9/rows.csv";
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(ResultsFeed::update(history, http, request, today));
+}
+BENCHMARK(UpdateFromResultsFeedAfterTheTransfer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

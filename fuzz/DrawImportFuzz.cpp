@@ -1,14 +1,18 @@
 // The CSV import, in both forms: the strict read either fails whole with an error or yields
 // only draws that keep the rule of a new draw and of a stored record; the lenient read yields
 // such draws too, and names each line it skips once, in order. Read from a file that changed
-// meanwhile, it yields the same draws but perhaps the last.
+// meanwhile, it yields the same draws but perhaps the last. The results file's read yields
+// such draws, none after today and no date twice, and never throws; its validators file reads
+// back what it writes.
 
 #include "FuzzSupport.h"
 
 #include "draws/DrawImport.h"
 #include "draws/DrawValidation.h"
+#include "draws/ResultsFeed.h"
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -56,5 +60,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } catch (const std::runtime_error&) {
     }
+
+    const DayNumber today = DrawCalendar::dayNumber(2026, 12, 11);
+    if (const auto feed = ResultsFeed::read(text, today)) {
+        checkDraws(feed->draws);
+        std::map<double, DrawRecord> byDate;
+        for (const DrawRecord& record : feed->draws) {
+            FUZZ_CHECK(record.date <= today);
+            const auto [first, isFirst] = byDate.try_emplace(record.date, record);
+            FUZZ_CHECK(isFirst || DrawValidation::sameDraw(first->second.numbers, record.numbers));
+        }
+        for (const SkippedLine& skipped : feed->skipped)
+            FUZZ_CHECK(!skipped.reason.empty());
+    }
+    const ResultsFeed::Validators validators = ResultsFeed::parseValidators(text);
+    if (validators != ResultsFeed::Validators{})
+        FUZZ_CHECK(ResultsFeed::parseValidators(ResultsFeed::formatValidators(validators)) ==
+                   validators);
     return 0;
 }

@@ -16,7 +16,7 @@ namespace {
 int runImport(const CliOptions& options, const std::filesystem::path& file, std::ostream& out) {
     CliSession session(options);
     const DrawHistory history = session.state.drawHistory();
-    DrawCsvContent content = readAnyDrawCsv(file);
+    DrawCsvContent content = readAnyDrawCsv(file, session.ports.systemClock().today());
     // Skipped lines go to stderr, so that the JSON on stdout stays one document.
     for (const SkippedLine& skipped : content.skipped)
         std::cerr << file.string() << ", line " << skipped.line << " skipped: " << skipped.reason

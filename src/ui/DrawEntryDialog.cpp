@@ -58,6 +58,8 @@ DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, QWidget* parent) : 
                        prefilled.powerPlay);
     row->addWidget(m_powerPlay);
     layout->addLayout(row);
+    followEraOf(m_date->date());
+    connect(m_date, &QDateEdit::dateChanged, this, &DrawEntryDialog::followEraOf);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Abort | QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(u"okButton"_s);
@@ -76,6 +78,15 @@ QSpinBox* DrawEntryDialog::spin(const QString& name, int minimum, int maximum, i
     box->setRange(minimum, maximum);
     box->setValue(value);
     return box;
+}
+
+// The white and Powerball spins offer the numbers of the date's era: 1..49 and 1..42 in
+// 1998, 1..69 and 1..26 since October 2015.
+void DrawEntryDialog::followEraOf(const QDate& date) {
+    const auto day = static_cast<DayNumber>(dayOfDate(date));
+    for (QSpinBox* white : m_white)
+        white->setMaximum(DrawEntry::highestWhiteOn(day));
+    m_powerball->setMaximum(DrawEntry::highestPowerballOn(day));
 }
 
 DrawEntry DrawEntryDialog::entry() const {

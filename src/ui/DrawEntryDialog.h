@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QDate;
 class QDateEdit;
 class QSpinBox;
 
@@ -25,6 +26,7 @@ public:
     DrawEntry entry() const;
 
 private:
+    void followEraOf(const QDate& date);
     QSpinBox* spin(const QString& name, int minimum, int maximum, int value);
 
     QDateEdit* m_date = nullptr;

@@ -160,7 +160,8 @@ void MainWindow::connectCommands() {
     connect(m_database, &DatabasePage::settingsAnalysisRequested, this,
             &MainWindow::analyseSettings);
     connect(m_database, &DatabasePage::drawAnalysisRequested, this, &MainWindow::analyseDraws);
-    // Esc stops a run of the generator or an analysis, as the calculate button does.
+    // Esc stops a run of the generator or an analysis, as the calculate button does, and
+    // the update, as its stop button does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(u"stopShortcut"_s);
     connect(escape, &QShortcut::activated, this, &MainWindow::stopRun);
@@ -183,6 +184,8 @@ void MainWindow::connectCommands() {
     connect(m_internet, &InternetOptionsPage::proxyHostEdited, this, &MainWindow::proxyHostEdited);
     connect(m_internet, &InternetOptionsPage::proxyPortEdited, this, &MainWindow::proxyPortEdited);
     connect(m_internet, &InternetOptionsPage::urlEdited, this, &MainWindow::urlEdited);
+    connect(m_internet, &InternetOptionsPage::sourceChosen, this, &MainWindow::drawSourceChosen);
+    connect(m_internet, &InternetOptionsPage::feedUrlEdited, this, &MainWindow::feedUrlEdited);
 
     connect(m_menu->loadDrawsAction(), &QAction::triggered, this, &MainWindow::updateDraws);
 
@@ -356,6 +359,17 @@ void MainWindow::urlEdited(const QString& url) {
     runCommand([this, &url] { m_state.internet.url = toStd(url); });
 }
 
+void MainWindow::drawSourceChosen(DrawSource source) {
+    runCommand([this, source] {
+        m_state.internet.source = source;
+        m_state.changed();
+    });
+}
+
+void MainWindow::feedUrlEdited(const QString& url) {
+    runCommand([this, &url] { m_state.internet.feedUrl = toStd(url); });
+}
+
 void MainWindow::runStatisticCommand(StatisticKind kind) {
     runUnderWaitCursor([this, kind] { runStatistic(m_state, kind); });
 }
@@ -487,6 +501,8 @@ void MainWindow::analyseDraws() {
 void MainWindow::stopRun() {
     if (m_state.generator.phase == RunPhase::Running || m_state.analysis == RunPhase::Running)
         calculateTips();
+    else if (m_state.update == RunPhase::Running)
+        stopUpdate();
 }
 
 void MainWindow::chooseLanguage(int code) {

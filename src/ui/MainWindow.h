@@ -93,6 +93,8 @@ private:
     void proxyHostEdited(const QString& host);
     void proxyPortEdited(const QString& port);
     void urlEdited(const QString& url);
+    void drawSourceChosen(powerball::DrawSource source);
+    void feedUrlEdited(const QString& url);
     void runStatisticCommand(StatisticKind kind);
     void startDatePicked(double day);
     void updateDraws();

@@ -57,11 +57,12 @@ TEST_F(DrawMaintenanceTest, DialogOpensWithTheDrawOfTheSelectedDateElseTheNewest
     EXPECT_EQ(state.scanFromDate, day("2015-10-14"));
     EXPECT_EQ(shown(), "2015-10-14"); // the draw the dialog opened with is shown again
 
-    // A stored Powerball of the older drum opens as the nearest value the spin allows.
+    // A stored Powerball of an older drum opens as the nearest value the spin allows for
+    // the draw's own era.
     writeDrawFile(folder, {draw("2015-10-07", {1, 69, 3, 4, 5}, 42, 10)});
     DrawMaintenance::enterDraw(state, ports);
     EXPECT_EQ(dialog.openedEntries.back(),
-              (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 39, 10}));
+              (DrawEntry{day("2015-10-07"), {1, 69, 3, 4, 5}, 26, 10}));
 
     // A damaged record is reported before the dialog opens.
     writeDrawFile(folder, {draw("2015-10-07", {0, 70, 3, 4, 5}, 0, 200)});
@@ -81,17 +82,17 @@ TEST_F(DrawMaintenanceTest, AcceptedEntryIsStoredInDateOrder) {
          {60, 7, 45, 19, 33},
          {"2015-10-07", "2015-10-10", "2015-10-14"},
          {7, 19, 33, 45, 60, 0, 12, 3}},
-        {"2015-10-08",
-         {45, 3, 67, 12, 8},
-         {"2015-10-07", "2015-10-08", "2015-10-10", "2015-10-14"},
-         {3, 8, 12, 45, 67, 0, 12, 3}},
+        {"2015-10-03",
+         {45, 3, 57, 12, 8},
+         {"2015-10-03", "2015-10-07", "2015-10-10", "2015-10-14"},
+         {3, 8, 12, 45, 57, 0, 12, 3}},
         {"2015-10-17",
          {69, 1, 2, 3, 4},
          {"2015-10-07", "2015-10-10", "2015-10-14", "2015-10-17"},
          {1, 2, 3, 4, 69, 0, 12, 3}},
-        {"2015-10-01",
+        {"2015-09-30",
          {5, 4, 3, 2, 1},
-         {"2015-10-01", "2015-10-07", "2015-10-10", "2015-10-14"},
+         {"2015-09-30", "2015-10-07", "2015-10-10", "2015-10-14"},
          {1, 2, 3, 4, 5, 0, 12, 3}},
     };
     for (const Case& c : cases) {
@@ -123,14 +124,14 @@ TEST_F(DrawMaintenanceTest, EnteringTheNextDrawAfterTheNewest) {
     dialog.editEntry = [](DrawEntry& entry) {
         entry.date = day("2015-10-17");
         entry.white = {10, 20, 30, 40, 50};
-        entry.powerball = 39;
+        entry.powerball = 26;
         entry.powerPlay = 0;
     };
     DrawMaintenance::enterDraw(state, ports);
     const std::vector<DrawRecord> records = fileRecords();
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records.back().drawNumbers().slots,
-              (std::array<int, 8>{10, 20, 30, 40, 50, 0, 39, 0}));
+              (std::array<int, 8>{10, 20, 30, 40, 50, 0, 26, 0}));
     EXPECT_EQ(shown(), "2015-10-14");
     EXPECT_EQ(state.drawIndex, 2);
 }

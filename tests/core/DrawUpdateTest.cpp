@@ -39,6 +39,7 @@ protected:
         stored = {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2), newest};
         writeDrawFile(folder, stored);
         state.programFolder = folder.path();
+        state.internet.source = DrawSource::Server;
         state.checkEnabled = true;
         ports.http = &server;
         ports.events = &pump;
@@ -79,7 +80,11 @@ TEST_F(DrawUpdateTest, WalksTheDrawCalendarFromTheNewestStoredDraw) {
          "2021-08-28",
          {"20210823", "20210825", "20210828"}},
         {{draw("2015-10-10", {1, 2, 3, 4, 5}, 6)}, "2015-10-13", {}},
-        {{draw("2015-10-24", {1, 2, 3, 4, 5}, 6)}, "2015-10-10", {}},
+        {{draw("2015-10-10", {1, 2, 3, 4, 5}, 6)}, "2015-10-10", {}}, // a draw of today
+        // A draw after today does not hide the days before it.
+        {{draw("2015-10-07", {1, 2, 3, 4, 5}, 6), draw("2015-10-24", {1, 2, 3, 4, 5}, 6)},
+         "2015-10-10",
+         {"20151010"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.today);
@@ -321,6 +326,36 @@ TEST_F(DrawUpdateTest, StopTakesEffectBeforeTheNextRequest) {
     result = run();
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(server.days.size(), 2u);
+}
+
+// A draw dated after today (a typing error stored before imports refused such lines) used to
+// make every update ask for nothing; the walk starts from the newest draw not after today
+// and puts what it gets before the later draw.
+TEST_F(DrawUpdateTest, ADrawAfterTodayHidesNoRealDraw) {
+    const DrawRecord typo = draw("2062-08-09", {1, 2, 3, 4, 5}, 6, 2);
+    writeDrawFile(folder, {stored[0], stored[1], typo});
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n");
+    server.answers["20151017"] = httpAnswer("7,8,9,10,11,12,2\r\n");
+    const DrawUpdate::Result result = run();
+    EXPECT_EQ(server.days,
+              (std::vector<std::string>{"20151014", "20151017", "20151021", "20151024"}));
+    DrawRecord first = draw("2015-10-14", {1, 2, 3, 4, 5}, 6, 2);
+    DrawRecord second = draw("2015-10-17", {7, 8, 9, 10, 11}, 12, 2);
+    first.tail = second.tail = stored[1].tail;
+    EXPECT_EQ(result.appended, (std::vector<DrawRecord>{first, second}));
+    EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[1], first, second, typo}));
+}
+
+// The answer's numbers fit some era; whether they fit the era of the day asked for is
+// known only to the walk.
+TEST_F(DrawUpdateTest, AnAnswerOutsideTheRangesOfItsDayIsAMessage) {
+    server.answers["20151014"] = httpAnswer("1,2,3,4,5,6,2\r\n1,2,3,4,5,42,2\r\n");
+    const DrawUpdate::Result result = run();
+    ASSERT_TRUE(result.message);
+    EXPECT_NE(result.message->find("the Powerball 42 lies outside 1..26"), std::string::npos)
+        << *result.message;
+    EXPECT_EQ(result.appended.size(), 1u); // the line before it, as with any message
+    EXPECT_EQ(server.days.size(), 1u);
 }
 
 TEST_F(DrawUpdateTest, TheWholeWalkEndsAtItsDeadlineAsIfStopped) {

@@ -69,8 +69,9 @@ std::vector<std::string> saveList() {
     for (auto [first, last] : {std::pair{10, 36}, {43, 54}, {56, 79}, {93, 104}})
         for (int k = first; k <= last; ++k)
             names.push_back("Edit" + std::to_string(k));
-    for (const char* name : {"ZWEIPREIS", "EINPREIS", "Browser", "URLEdit", "ProxyHostEdit",
-                             "ProxyPortEdit", "DateTimePicker2", "Land"})
+    for (const char* name :
+         {"ZWEIPREIS", "EINPREIS", "Browser", "URLEdit", "ProxyHostEdit", "ProxyPortEdit",
+          "FeedSourceRadio", "FeedURLEdit", "DateTimePicker2", "Land"})
         names.emplace_back(name);
     return names;
 }
@@ -166,6 +167,46 @@ TEST_F(SettingsTest, BrowserStoredAsTextClearsTheCheckBox) {
         Settings::restore(state, registry);
         EXPECT_EQ(state.internet.browser, browser);
         EXPECT_TRUE(state.checkEnabled);
+    }
+}
+
+// Fresh settings take the public results file; settings that already name an update server
+// keep it, since its user set it up; a stored choice is taken as it is.
+TEST_F(SettingsTest, TheSourceOfTheDraws) {
+    struct Case {
+        const char* name;
+        std::vector<NamedSetting> stored;
+        DrawSource source;
+    };
+    const Case cases[] = {
+        {"fresh settings", {}, DrawSource::Feed},
+        {"a server address from before the choice",
+         {{"URLEdit", std::string("http://lotto.example:8765")}},
+         DrawSource::Server},
+        {"the server chosen",
+         {{"URLEdit", std::string("http://lotto.example:8765")}, {"FeedSourceRadio", false}},
+         DrawSource::Server},
+        {"the results file chosen",
+         {{"URLEdit", std::string("http://lotto.example:8765")},
+          {"FeedSourceRadio", true},
+          {"FeedURLEdit", std::string("http://mirror.example/rows.csv")}},
+         DrawSource::Feed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        registry = MemoryRegistryStore();
+        for (const NamedSetting& setting : c.stored)
+            put(setting);
+        AppState state = startUp();
+        EXPECT_EQ(state.internet.source, c.source);
+        if (c.stored.size() == 3)
+            EXPECT_EQ(state.internet.feedUrl, "http://mirror.example/rows.csv");
+        else
+            EXPECT_EQ(state.internet.feedUrl, ResultsFeed::kDefaultUrl);
+        AppShell::shutDown(state, ports());
+        AppState again = startUp();
+        EXPECT_EQ(again.internet.source, c.source);
+        EXPECT_EQ(again.internet.feedUrl, state.internet.feedUrl);
     }
 }
 

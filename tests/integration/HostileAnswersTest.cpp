@@ -208,6 +208,7 @@ TEST_F(HostileAnswersTest, NoHangNoBadDrawNoBrokenScript) {
         writeDrawFile(client, {stored});
         AppState state;
         state.programFolder = client.path();
+        state.internet.source = DrawSource::Server;
         state.internet.url = server.base();
         CurlHttpClient http;
         ScriptedPrompts prompts;

@@ -41,6 +41,7 @@ class UpdateIntegrationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         state.programFolder = client.path();
+        state.internet.source = DrawSource::Server;
         state.checkEnabled = true;
         ports.http = &http;
         ports.prompts = &prompts;

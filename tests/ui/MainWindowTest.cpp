@@ -2,12 +2,14 @@
 #include "DialogWatch.h"
 #include "DrawEntryDialog.h"
 #include "EmptyUpdateServer.h"
+#include "FakeHttpServer.h"
 #include "NumberListDialog.h"
 #include "TempFolder.h"
 #include "UpdateServerProcess.h"
 #include "WindowControls.h"
 #include "app/stats/StatisticCommands.h"
 #include "base/DrawCalendar.h"
+#include "base/MessageTable.h"
 #include "draws/DrawHistory.h"
 #include "rules/sheet/TipSheet.h"
 
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedBarSeries>
 #include <QTabBar>
@@ -42,8 +45,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
+#include <thread>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -129,6 +134,8 @@ private Q_SLOTS:
     void updateShortcutWinsInEveryField();
     void updateFromTheServerAppendsItsDraws();
     void updateThatFetchesNothingShowsWhy();
+    void updateFromTheResultsFileAddsItsDraws();
+    void escapeStopsTheResultsFileTransfer();
     void failingStatisticShowsItsBoxWithoutWaitCursor();
     void secondPressStopsTheRun_data();
     void secondPressStopsTheRun();
@@ -563,6 +570,7 @@ void MainWindowTest::updateShortcutWinsInEveryField() {
     QFETCH(int, page);
     QFETCH(QString, fieldName);
     EmptyUpdateServer server;
+    child<QRadioButton>(u"ServerSourceRadio"_s)->click(); // the walk of the update server
     auto* address = child<QLineEdit>(u"URLEdit"_s);
     address->selectAll();
     QTest::keyClicks(address, server.base());
@@ -595,6 +603,7 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
     QFETCH(QString, trigger);
     QFETCH(bool, closeWhileRunning);
     EmptyUpdateServer server;
+    child<QRadioButton>(u"ServerSourceRadio"_s)->click(); // the walk of the update server
     auto* address = child<QLineEdit>(u"URLEdit"_s);
     address->selectAll();
     QTest::keyClicks(address, server.base());
@@ -736,6 +745,7 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
     const testing::UpdateServerProcess server(
         serverFolder, testing::writeCsv(serverFolder, "served.csv", served),
         QDate::currentDate().toString(Qt::ISODate).toStdString());
+    child<QRadioButton>(u"ServerSourceRadio"_s)->click(); // the walk of the update server
     auto* address = child<QLineEdit>(u"URLEdit"_s);
     address->selectAll();
     QTest::keyClicks(address, QString::fromStdString(server.base()));
@@ -758,6 +768,7 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
 }
 
 void MainWindowTest::updateThatFetchesNothingShowsWhy() {
+    child<QRadioButton>(u"ServerSourceRadio"_s)->click(); // the walk of the update server
     auto* address = child<QLineEdit>(u"URLEdit"_s);
     address->selectAll();
     QTest::keyClicks(address, u"http://127.0.0.1:1"_s); // nothing listens there
@@ -1051,4 +1062,83 @@ void MainWindowTest::luckyNumberSeedsTheRandomSource() {
 }
 
 QTEST_MAIN(MainWindowTest)
+// The results file as the source: Ctrl+A takes it whole and the new draws are stored and
+// shown; the stored ones stay as they are.
+void MainWindowTest::updateFromTheResultsFileAddsItsDraws() {
+    powerball::testing::FakeHttpServer server;
+    server.routes().Get("/rows.csv", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("Draw Date,Winning Numbers,Multiplier\n"
+                             "01/13/2024,02 08 21 34 45 06,2\n"
+                             "01/10/2024,01 09 22 33 44 05,3\n"
+                             "01/08/2024,02 07 19 60 61 09,4\n",
+                             "text/csv");
+    });
+    server.start();
+    child<QRadioButton>(u"FeedSourceRadio"_s)->click();
+    auto* address = child<QLineEdit>(u"FeedURLEdit"_s);
+    QVERIFY(address->isEnabled());
+    QVERIFY(!child<QLineEdit>(u"URLEdit"_s)->isEnabled());
+    address->selectAll();
+    QTest::keyClicks(address, QString::fromStdString(server.base() + "/rows.csv"));
+    QCOMPARE(m_window->state().internet.source, powerball::DrawSource::Feed);
+
+    QTest::keyClick(m_window.get(), Qt::Key_A, Qt::ControlModifier);
+
+    const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
+                                         "Powerball.dat");
+    const std::vector<powerball::DrawRecord> stored = history.readAll();
+    QCOMPARE(stored.size(), kDraws.size() + 2);
+    QCOMPARE(stored.back().date, double(DrawCalendar::dayNumber(2024, 1, 13)));
+    const powerball::MessageTable& messages = m_window->state().messages;
+    QCOMPARE(child<QLabel>(u"statusPanel0"_s)->text().toStdString(),
+             powerball::fillPlaceholders(messages.text(powerball::Msg::FeedNewDraws), {"2"}));
+    QTRY_VERIFY(panelText().contains(u"13.01.24"_s));
+}
+
+void MainWindowTest::escapeStopsTheResultsFileTransfer() {
+    powerball::testing::FakeHttpServer server;
+    server.routes().Get("/rows.csv", [](const httplib::Request&, httplib::Response& response) {
+        response.set_chunked_content_provider(
+            "text/csv", [](std::size_t offset, httplib::DataSink& sink) {
+                const std::string piece =
+                    offset == 0 ? std::string("Draw Date,Winning Numbers,Multiplier\n") : "0";
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                return sink.write(piece.data(), piece.size());
+            });
+    });
+    server.start();
+    child<QRadioButton>(u"FeedSourceRadio"_s)->click();
+    auto* address = child<QLineEdit>(u"FeedURLEdit"_s);
+    address->selectAll();
+    QTest::keyClicks(address, QString::fromStdString(server.base() + "/rows.csv"));
+    const std::vector<unsigned char> before = [this] {
+        std::ifstream file(m_folder->filePath(u"Powerball.dat"_s).toStdString(), std::ios::binary);
+        return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
+    }();
+
+    const powerball::MessageTable& messages = m_window->state().messages;
+    const QString receiving =
+        QString::fromStdString(messages.text(powerball::Msg::FeedReceived)).section(u'%', 0, 0);
+    bool escaped = false;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (!escaped && m_window->state().updateRunning() &&
+            child<QLabel>(u"statusPanel0"_s)->text().startsWith(receiving) &&
+            !child<QLabel>(u"statusPanel0"_s)->text().contains(u" 0 "_s)) {
+            escaped = true;
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        }
+    });
+    watcher.start(5);
+    QTest::keyClick(m_window.get(), Qt::Key_A, Qt::ControlModifier);
+    watcher.stop();
+
+    QVERIFY(escaped);
+    QVERIFY(!m_window->state().updateRunning());
+    QCOMPARE(child<QLabel>(u"statusPanel0"_s)->text().toStdString(),
+             messages.text(powerball::Msg::FeedStopped));
+    std::ifstream file(m_folder->filePath(u"Powerball.dat"_s).toStdString(), std::ios::binary);
+    QCOMPARE(std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}), before);
+}
+
 #include "MainWindowTest.moc"

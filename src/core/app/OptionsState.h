@@ -1,12 +1,17 @@
 #pragma once
 
 #include "app/WindowGeometry.h"
+#include "draws/ResultsFeed.h"
 #include "rules/generator/CalculationSettings.h"
 
 #include <string>
 #include <string_view>
 
 namespace powerball {
+
+// Where "Ziehungsdaten laden" gets its draws: the update server, asked day by day, or the
+// public results file, taken whole.
+enum class DrawSource { Server, Feed };
 
 // The fields of the "Internet-Optionen" page and the hidden fields persisted with them.
 struct InternetOptions {
@@ -16,6 +21,9 @@ struct InternetOptions {
     bool browser = false;                      // hidden check box "Linkseite aktivieren"
     std::string zweiPreis = "0,50";
     std::string einPreis = "1,00";
+    // Fresh settings take the public results file: it works with no server of one's own.
+    DrawSource source = DrawSource::Feed;
+    std::string feedUrl = std::string(ResultsFeed::kDefaultUrl);
 
     // The address of `path` ("/scripts/...") on the update server.
     std::string serverAddress(std::string_view path) const {

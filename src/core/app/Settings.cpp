@@ -105,6 +105,16 @@ void restoreText(const RegistryKey& key, const char* name, std::string& target) 
         target = std::move(*text);
 }
 
+// Settings from before the choice of source that hold a server address keep the server: its
+// user set it up. Without either value the settings are fresh and take the results file.
+void restoreDrawSource(InternetOptions& internet, const RegistryKey& key) {
+    restoreText(key, "FeedURLEdit", internet.feedUrl);
+    if (const auto feed = key.readBool("FeedSourceRadio"))
+        internet.source = *feed ? DrawSource::Feed : DrawSource::Server;
+    else if (key.readString("URLEdit"))
+        internet.source = DrawSource::Server;
+}
+
 void restoreFromKey(AppState& state, const RegistryKey& key, RegistryStore& store) {
     protectedGroup(store, [&] { restoreText(key, "Losnummer", state.ticketNumber); });
     protectedGroup(store, [&] {
@@ -127,6 +137,7 @@ void restoreFromKey(AppState& state, const RegistryKey& key, RegistryStore& stor
         restoreText(key, "ProxyHostEdit", state.internet.proxyHost);
         restoreText(key, "ProxyPortEdit", state.internet.proxyPort);
     });
+    protectedGroup(store, [&] { restoreDrawSource(state.internet, key); });
     try {
         if (const auto date = key.readDate("DateTimePicker2"))
             state.startDate = pickerDate(*date);
@@ -183,6 +194,8 @@ std::vector<NamedSetting> Settings::values(const AppState& state) {
     add("URLEdit", state.internet.url);
     add("ProxyHostEdit", state.internet.proxyHost);
     add("ProxyPortEdit", state.internet.proxyPort);
+    add("FeedSourceRadio", state.internet.source == DrawSource::Feed);
+    add("FeedURLEdit", state.internet.feedUrl);
     add("DateTimePicker2", state.startDate);
     add("Land", state.land);
     return values;

@@ -152,6 +152,19 @@ inline constexpr int ClickToolNotStarted = 115;
 inline constexpr int ClickValueWithNul = 116;
 // Why the import skipped the last line of a file still being written; %1 is the line.
 inline constexpr int SkipUnfinishedLine = 117;
+inline constexpr int SkipNoDrawDay = 118;
+inline constexpr int SkipAfterToday = 119;
+inline constexpr int SkipDateTwice = 120;
+// The update from the public results file: progress, result and why nothing was stored.
+inline constexpr int FeedReceived = 121;
+inline constexpr int FeedNewDraws = 122;
+inline constexpr int FeedNotModified = 123;
+inline constexpr int FeedChanged = 124;
+inline constexpr int FeedCannotLoad = 125;
+inline constexpr int FeedTooLarge = 126;
+inline constexpr int FeedNotPublicForm = 127;
+inline constexpr int FeedStopped = 128;
+inline constexpr int FeedTimedOut = 129;
 } // namespace Msg
 
 } // namespace powerball

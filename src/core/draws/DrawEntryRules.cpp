@@ -14,10 +14,10 @@ DrawEntry drawEntryFromRecord(const DrawRecord& record) {
     if (std::isfinite(record.date) && record.date >= 1 && record.date <= DrawCalendar::kLatestDate)
         entry.date = DrawCalendar::roundToDay(record.date);
     for (int k = 1; k <= 5; ++k)
-        entry.white[static_cast<std::size_t>(k - 1)] =
-            std::clamp(numbers.white(k), DrawEntry::kWhiteMin, DrawEntry::kWhiteMax);
-    entry.powerball =
-        std::clamp(numbers.powerball(), DrawEntry::kPowerballMin, DrawEntry::kPowerballMax);
+        entry.white[static_cast<std::size_t>(k - 1)] = std::clamp(
+            numbers.white(k), DrawEntry::kWhiteMin, DrawEntry::highestWhiteOn(entry.date));
+    entry.powerball = std::clamp(numbers.powerball(), DrawEntry::kPowerballMin,
+                                 DrawEntry::highestPowerballOn(entry.date));
     entry.powerPlay =
         std::clamp(numbers.powerPlay(), DrawEntry::kPowerPlayMin, DrawEntry::kPowerPlayMax);
     return entry;
@@ -25,7 +25,10 @@ DrawEntry drawEntryFromRecord(const DrawRecord& record) {
 
 std::optional<std::string> drawEntryProblem(const DrawEntry& entry) {
     if (!entry.inRange())
-        return "white numbers are 1..69, the Powerball 1..39 and the Power Play 0..11";
+        return "on " + DrawCalendar::isoDate(entry.date) + " white numbers are 1.." +
+               std::to_string(DrawEntry::highestWhiteOn(entry.date)) + ", the Powerball 1.." +
+               std::to_string(DrawEntry::highestPowerballOn(entry.date)) +
+               " and the Power Play 0..11";
     DrawRecord record;
     record.date = entry.date;
     record.setNumbers(entry.white, entry.powerball, entry.powerPlay);

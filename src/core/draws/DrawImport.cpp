@@ -121,7 +121,15 @@ LineRead refused(SkipKind kind, std::string_view part, std::string_view why) {
     return {std::nullopt, fillPlaceholders(why, {excerpt}), kind, std::move(excerpt)};
 }
 
-LineRead checked(DrawRecord record, std::string_view line) {
+// The draw rule, and no date after today when today is known; the date's own faults come
+// first, so that the window can name them.
+LineRead checked(DrawRecord record, std::string_view line, std::string_view dateField,
+                 std::optional<DayNumber> today) {
+    if (const auto problem = DrawValidation::drawDayProblem(static_cast<DayNumber>(record.date)))
+        return refused(SkipKind::NoDrawDay, dateField, "%1: " + *problem);
+    if (today)
+        if (const auto problem = DrawValidation::afterTodayProblem(record, *today))
+            return refused(SkipKind::AfterToday, dateField, "%1: " + *problem);
     if (const auto problem = DrawValidation::newDrawProblem(record))
         return refused(SkipKind::InvalidDraw, line, "not a valid draw: " + *problem);
     LineRead read;
@@ -137,7 +145,7 @@ std::optional<std::uint8_t> byteNumber(std::string_view text) {
 }
 
 // date,white1,white2,white3,white4,white5,powerball,power_play
-LineRead ownLine(std::string_view line) {
+LineRead ownLine(std::string_view line, std::optional<DayNumber> today) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 8)
         return refused(SkipKind::OwnFields, line, "expected a date and seven numbers, not %1");
@@ -154,7 +162,7 @@ LineRead ownLine(std::string_view line) {
         // the sixth slot of the record stays 0.
         record.numbers[k < 6 ? k - 1 : k] = *value;
     }
-    return checked(record, line);
+    return checked(record, line, fields[0], today);
 }
 
 // Spreadsheets put quotes around a field now and then.
@@ -183,7 +191,7 @@ std::optional<DayNumber> usDate(std::string_view text) {
 }
 
 // 09/26/2020,11 21 27 36 62 24,3
-LineRead publicLine(std::string_view line) {
+LineRead publicLine(std::string_view line, std::optional<DayNumber> today) {
     const std::vector<std::string_view> fields = splitFields(line, ',');
     if (fields.size() != 3)
         return refused(SkipKind::PublicFields, line,
@@ -216,7 +224,7 @@ LineRead publicLine(std::string_view line) {
             return refused(SkipKind::Multiplier, fields[2], "%1 is not a multiplier from 0 to 255");
         record.numbers[7] = *value;
     }
-    return checked(record, line);
+    return checked(record, line, fields[0], today);
 }
 
 bool startsWithWord(std::string_view line, std::string_view word) {
@@ -237,8 +245,8 @@ struct OpenLastLine {
 
 // Reads the lines of either form; `take` gets each line's number and what it held.
 template <class Take>
-DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take take,
-                      OpenLastLine* openLast = nullptr) {
+DrawCsvForm readLines(std::istream& input, const std::string& sourceName,
+                      std::optional<DayNumber> today, Take take, OpenLastLine* openLast = nullptr) {
     CsvLines lines(input, sourceName);
     DrawCsvForm form = DrawCsvForm::Own;
     std::string text;
@@ -261,20 +269,22 @@ DrawCsvForm readLines(std::istream& input, const std::string& sourceName, Take t
             if (lineNumber == 1 && line.starts_with("date"))
                 continue;
         }
-        take(lineNumber, form == DrawCsvForm::PublicResults ? publicLine(line) : ownLine(line));
+        take(lineNumber,
+             form == DrawCsvForm::PublicResults ? publicLine(line, today) : ownLine(line, today));
     }
     return form;
 }
 
 DrawCsvContent readContent(std::istream& input, const std::string& sourceName,
-                           OpenLastLine* openLast = nullptr) {
+                           std::optional<DayNumber> today, OpenLastLine* openLast = nullptr) {
     DrawCsvContent content;
     int lastDrawLine = 0;
     content.form = readLines(
-        input, sourceName,
+        input, sourceName, today,
         [&](int lineNumber, LineRead read) {
             if (read.draw) {
                 content.draws.push_back(*read.draw);
+                content.drawLines.push_back(lineNumber);
                 lastDrawLine = lineNumber;
             } else {
                 content.skipped.push_back(
@@ -304,7 +314,7 @@ template <class Read> auto readRegularFile(const std::filesystem::path& file, Re
 
 std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sourceName) {
     std::vector<DrawRecord> records;
-    readLines(input, sourceName, [&](int lineNumber, LineRead read) {
+    readLines(input, sourceName, std::nullopt, [&](int lineNumber, LineRead read) {
         if (!read.draw)
             throw std::runtime_error(sourceName + ", line " + std::to_string(lineNumber) + ": " +
                                      read.problem);
@@ -313,21 +323,25 @@ std::vector<DrawRecord> readDrawCsv(std::istream& input, const std::string& sour
     return records;
 }
 
-DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName) {
-    return readContent(input, sourceName);
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
+                              std::optional<DayNumber> today) {
+    return readContent(input, sourceName, today);
 }
 
 DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
-                              const std::function<bool()>& unchangedWhileRead) {
+                              const std::function<bool()>& unchangedWhileRead,
+                              std::optional<DayNumber> today) {
     OpenLastLine openLast;
-    DrawCsvContent content = readContent(input, sourceName, &openLast);
+    DrawCsvContent content = readContent(input, sourceName, today, &openLast);
     if (openLast.line == 0 || unchangedWhileRead())
         return content;
-    if (openLast.stored)
+    if (openLast.stored) {
         content.draws.pop_back();
-    else
+        content.drawLines.pop_back();
+    } else {
         std::erase_if(content.skipped,
                       [&](const SkippedLine& skipped) { return skipped.line == openLast.line; });
+    }
     content.skipped.push_back({openLast.line,
                                fillPlaceholders("the last line %1 has no line end and the file "
                                                 "was still being written while it was read",
@@ -336,13 +350,16 @@ DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName
     return content;
 }
 
-DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file) {
-    return readRegularFile(file, [&file](std::istream& input, const RegularFile& regular,
-                                         const RegularFileBuffer& buffer) {
-        return readAnyDrawCsv(input, file.string(), [&] {
-            return buffer.bytesRead() == regular.sizeAtOpening() &&
-                   regular.currentSize() == regular.sizeAtOpening();
-        });
+DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file, std::optional<DayNumber> today) {
+    return readRegularFile(file, [&file, today](std::istream& input, const RegularFile& regular,
+                                                const RegularFileBuffer& buffer) {
+        return readAnyDrawCsv(
+            input, file.string(),
+            [&] {
+                return buffer.bytesRead() == regular.sizeAtOpening() &&
+                       regular.currentSize() == regular.sizeAtOpening();
+            },
+            today);
     });
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ enum class SkipKind {
     Multiplier,     // the multiplier is no number from 0 to 255
     InvalidDraw,    // the numbers break the draw rule
     UnfinishedLine, // the last line, without its line end, of a file written while it was read
+    NoDrawDay,      // the date is no draw day of its time
+    AfterToday,     // the date lies after today
+    DateTwice,      // the results feed gives one date twice with different numbers
 };
 
 struct SkippedLine {
@@ -50,23 +54,28 @@ struct SkippedLine {
 
 // A file of either form, read leniently: a malformed line is listed and skipped, the other
 // lines are kept, since a downloaded file may well have a stray line. Only a file that is
-// no text of lines at all (a line of over 1000 characters) fails whole.
+// no text of lines at all (a line of over 1000 characters) fails whole. Given `today`, a
+// draw dated after it is skipped too.
 struct DrawCsvContent {
     DrawCsvForm form = DrawCsvForm::Own;
     std::vector<DrawRecord> draws;
+    std::vector<int> drawLines; // the line number of each draw
     std::vector<SkippedLine> skipped;
 };
 // A stream is taken as whole.
-DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName);
+DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
+                              std::optional<DayNumber> today = std::nullopt);
 // A stream read from a file: a last line without its line end is taken only when
 // `unchangedWhileRead` (asked only then) says that nobody wrote to the file while it was
 // read; otherwise it may be half written (a download or an export still at work) and is
 // skipped as UnfinishedLine.
 DrawCsvContent readAnyDrawCsv(std::istream& input, const std::string& sourceName,
-                              const std::function<bool()>& unchangedWhileRead);
+                              const std::function<bool()>& unchangedWhileRead,
+                              std::optional<DayNumber> today = std::nullopt);
 // The file is read once; it counts as unchanged when its size stayed what it was at the
 // opening and every byte of it was read.
-DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file);
+DrawCsvContent readAnyDrawCsv(const std::filesystem::path& file,
+                              std::optional<DayNumber> today = std::nullopt);
 
 // What storing the draws would do to the stored ones, one entry per date (of several draws
 // of one date in the list, the later wins): draws of dates not stored yet, draws that differ

@@ -1,6 +1,7 @@
 #include "draws/DrawValidation.h"
 
 #include "base/DrawCalendar.h"
+#include "base/DrawEras.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +31,43 @@ std::optional<std::string> DrawValidation::recordProblem(const DrawRecord& recor
 std::optional<std::string> DrawValidation::newDrawProblem(const DrawRecord& record) {
     if (auto problem = recordProblem(record))
         return problem;
-    return newNumbersProblem(record.numbers);
+    if (auto problem = drawDayProblem(DrawCalendar::roundToDay(record.date)))
+        return problem;
+    if (auto problem = newNumbersProblem(record.numbers))
+        return problem;
+    return eraProblem(record);
+}
+
+std::optional<std::string> DrawValidation::drawDayProblem(DayNumber day) {
+    if (DrawCalendar::isDrawDay(day))
+        return std::nullopt;
+    static constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                "Thursday", "Friday", "Saturday"};
+    return DrawCalendar::isoDate(day) + " is a " + kWeekdays[DrawCalendar::weekday(day)] +
+           ", no draw day: draws are on Wednesdays and Saturdays, since " +
+           DrawCalendar::isoDate(DrawCalendar::kMondayDrawsFrom) + " on Mondays too";
+}
+
+std::optional<std::string> DrawValidation::eraProblem(const DrawRecord& record) {
+    const DayNumber day = DrawCalendar::roundToDay(record.date);
+    const DrawEra& era = drawEraOn(day);
+    const std::string when = " on " + DrawCalendar::isoDate(day);
+    for (std::size_t k = 0; k < 5; ++k)
+        if (auto problem =
+                outside("the white number", record.numbers[k], kWhiteMin, era.highestWhite))
+            return *problem + when;
+    if (auto problem =
+            outside("the Powerball", record.numbers[6], kPowerballMin, era.highestPowerball))
+        return *problem + when;
+    return std::nullopt;
+}
+
+std::optional<std::string> DrawValidation::afterTodayProblem(const DrawRecord& record,
+                                                             DayNumber today) {
+    if (record.date <= today)
+        return std::nullopt;
+    return DrawCalendar::isoDate(DrawCalendar::roundToDay(record.date)) + " lies after today, " +
+           DrawCalendar::isoDate(today);
 }
 
 std::optional<std::string> DrawValidation::numbersProblem(const Numbers& numbers) {

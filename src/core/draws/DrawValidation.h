@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/DrawCalendar.h"
 #include "draws/DrawRecord.h"
 
 #include <optional>
@@ -22,8 +23,19 @@ public:
     // day held, or a number outside the ranges the draw file allows. Nothing when it is fine.
     static std::optional<std::string> recordProblem(const DrawRecord& record);
 
-    // A new draw must also have five different white numbers.
+    // A new draw must also fall on a draw day of its time (Wednesday and Saturday, also
+    // Monday from 23 August 2021), keep the number ranges of its time (DrawEras) and have
+    // five different white numbers.
     static std::optional<std::string> newDrawProblem(const DrawRecord& record);
+
+    // The parts of that rule on their own, for callers that word each reason differently.
+    static std::optional<std::string> drawDayProblem(DayNumber day);
+    static std::optional<std::string> eraProblem(const DrawRecord& record);
+
+    // A draw read from outside (an imported file, the results feed) may not lie after today:
+    // a draw from the future is a typing error, and once stored it would hide every real
+    // draw before it from the update.
+    static std::optional<std::string> afterTodayProblem(const DrawRecord& record, DayNumber today);
 
     // The same two rules for record bytes 8..15 alone, for a draw whose date is known good.
     using Numbers = std::array<std::uint8_t, 8>;

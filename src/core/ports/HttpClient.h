@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,7 +21,22 @@ struct HttpRequest {
     // How long the whole answer may take once the connection stands.
     std::chrono::milliseconds readTimeout{5000};
     int maxRedirects = 15;
-    std::size_t maxBodyBytes = kMaxBodyBytes;
+    std::size_t maxBodyBytes = kMaxBodyBytes; // of the body as decoded
+    // Once the connection stands, the request ends when nothing arrives for this long;
+    // zero: only the read time-out counts.
+    std::chrono::milliseconds stallTimeout{0};
+
+    // Ask for a compressed body and decode it (gzip, deflate); the body limit counts the
+    // decoded bytes, so a small compressed bomb is broken off like a large body.
+    bool acceptCompressed = false;
+    // A conditional request: the validators of the copy the program holds. An unchanged
+    // resource answers 304 (or, without an ETag, a Last-Modified not after this time).
+    std::string ifNoneMatch;
+    std::optional<std::chrono::sys_seconds> ifModifiedSince;
+
+    // Called now and then on the calling thread while the answer comes in, with the bytes
+    // received so far; returning false stops the transfer (`HttpResponse::stopped`).
+    std::function<bool(std::uint64_t received)> progress;
 };
 
 struct HttpResponse {
@@ -28,7 +45,12 @@ struct HttpResponse {
     std::string body;       // complete only when `error` is empty
     std::optional<std::chrono::sys_seconds> lastModified;
     std::optional<std::chrono::sys_seconds> serverDate; // the answer's own "Date"
-    std::string error; // why the request failed (no connection, time-out, too large ...)
+    std::string etag;                                   // the ETag header of the answer, as sent
+    bool notModified = false; // 304, or a Last-Modified that met no condition
+    std::string error;        // why the request failed (no connection, time-out, too large ...)
+    bool tooLarge = false;    // failed: the body passed the request's limit
+    bool timedOut = false;    // failed: a time-out of the request passed
+    bool stopped = false;     // failed: the progress callback stopped the transfer
 
     bool failed() const { return !error.empty(); }
 };

@@ -3,6 +3,9 @@
 #include <curl/curl.h>
 
 #include <array>
+#include <cctype>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -19,13 +22,26 @@ void initialiseLibcurlOnce() {
         throw std::runtime_error(std::string("libcurl: ") + curl_easy_strerror(result));
 }
 
+// A header line of that name (given in lower case), whatever case the server writes.
+bool hasName(std::string_view line, std::string_view name) {
+    if (line.size() < name.size())
+        return false;
+    for (std::size_t k = 0; k < name.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(line[k])) != name[k])
+            return false;
+    return true;
+}
+
 // What arrives while one request runs.
 struct Transfer {
     std::size_t limit = 0;
     bool tooLarge = false;
+    bool stopped = false;
     std::string body;
     std::string statusLine;
     std::optional<std::chrono::sys_seconds> serverDate;
+    std::string etag;
+    const std::function<bool(std::uint64_t)>* progress = nullptr;
 };
 
 std::size_t receiveBody(char* data, std::size_t size, std::size_t count, void* user) {
@@ -49,12 +65,36 @@ std::size_t receiveHeader(char* data, std::size_t size, std::size_t count, void*
     if (line.starts_with("HTTP/")) {
         transfer.statusLine = line;
         transfer.serverDate.reset(); // a new answer after a redirect
+        transfer.etag.clear();       // a redirect's ETag is not the resource's
     } else if (line.size() > 5 && strncasecmp(line.data(), "date:", 5) == 0) {
         const std::string value(line.substr(5));
         if (const time_t date = curl_getdate(value.c_str(), nullptr); date >= 0)
             transfer.serverDate = std::chrono::sys_seconds(std::chrono::seconds(date));
+    } else if (hasName(line, "etag:")) {
+        line.remove_prefix(5);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        transfer.etag = line;
     }
     return bytes;
+}
+
+int reportProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+    auto& transfer = *static_cast<Transfer*>(user);
+    if ((*transfer.progress)(static_cast<std::uint64_t>(received)))
+        return 0;
+    transfer.stopped = true;
+    return 1; // anything but 0 breaks the transfer off
+}
+
+// The validators go back as they came; an ETag is a quoted string and never holds a line
+// break, but a damaged one must not add a header of its own.
+std::string headerValue(const std::string& value) {
+    std::string clean;
+    for (const char c : value)
+        if (c != '\r' && c != '\n' && c != '\0')
+            clean.push_back(c);
+    return clean;
 }
 
 long milliseconds(std::chrono::milliseconds duration) {
@@ -107,6 +147,32 @@ HttpResponse CurlHttpClient::get(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, receiveHeader);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText.data());
+    if (request.stallTimeout.count() > 0) {
+        const auto seconds = std::chrono::ceil<std::chrono::seconds>(request.stallTimeout);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(seconds.count()));
+    }
+    if (request.acceptCompressed)
+        curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, ""); // every decoding libcurl has
+    if (request.ifModifiedSince) {
+        curl_easy_setopt(curl, CURLOPT_TIMECONDITION, static_cast<long>(CURL_TIMECOND_IFMODSINCE));
+        curl_easy_setopt(
+            curl, CURLOPT_TIMEVALUE_LARGE,
+            static_cast<curl_off_t>(request.ifModifiedSince->time_since_epoch().count()));
+    }
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
+        request.ifNoneMatch.empty()
+            ? nullptr
+            : curl_slist_append(nullptr,
+                                ("If-None-Match: " + headerValue(request.ifNoneMatch)).c_str()),
+        &curl_slist_free_all);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+    if (request.progress) {
+        transfer.progress = &request.progress;
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, reportProgress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
 
     const CURLcode result = curl_easy_perform(curl);
 
@@ -120,12 +186,22 @@ HttpResponse CurlHttpClient::get(const HttpRequest& request) {
     curl_off_t modified = -1;
     if (curl_easy_getinfo(curl, CURLINFO_FILETIME_T, &modified) == CURLE_OK && modified >= 0)
         response.lastModified = std::chrono::sys_seconds(std::chrono::seconds(modified));
-    if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
+    response.etag = std::move(transfer.etag);
+    long unmet = 0;
+    curl_easy_getinfo(curl, CURLINFO_CONDITION_UNMET, &unmet);
+    response.notModified = result == CURLE_OK && (code == 304 || unmet != 0);
+    response.tooLarge = transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED;
+    response.timedOut = result == CURLE_OPERATION_TIMEDOUT;
+    response.stopped = transfer.stopped;
+    if (response.tooLarge)
         response.error =
             "the answer is larger than " + std::to_string(request.maxBodyBytes) + " bytes";
+    else if (response.stopped)
+        response.error = "the transfer was stopped";
     else if (result != CURLE_OK)
         response.error = errorText[0] != '\0' ? errorText.data() : curl_easy_strerror(result);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     return response;
 }
 

@@ -67,14 +67,17 @@ namespace {
 
 // The message of each kind of skipped line, in the order of `SkipKind`.
 constexpr int kSkipMessages[] = {
-    Msg::SkipOwnFields,  Msg::SkipPublicFields, Msg::SkipIsoDate,
-    Msg::SkipUsDate,     Msg::SkipNumber,       Msg::SkipSixNumbers,
-    Msg::SkipMultiplier, Msg::SkipInvalidDraw,  Msg::SkipUnfinishedLine};
-static_assert(std::size(kSkipMessages) == static_cast<std::size_t>(SkipKind::UnfinishedLine) + 1);
+    Msg::SkipOwnFields,      Msg::SkipPublicFields, Msg::SkipIsoDate,    Msg::SkipUsDate,
+    Msg::SkipNumber,         Msg::SkipSixNumbers,   Msg::SkipMultiplier, Msg::SkipInvalidDraw,
+    Msg::SkipUnfinishedLine, Msg::SkipNoDrawDay,    Msg::SkipAfterToday, Msg::SkipDateTwice};
+static_assert(std::size(kSkipMessages) == static_cast<std::size_t>(SkipKind::DateTwice) + 1);
+
+} // namespace
 
 // The skipped lines below the summary, each with its reason in the user's language; a long
 // list is cut, the count stays.
-std::string skippedText(const MessageTable& messages, const std::vector<SkippedLine>& skipped) {
+std::string DrawMaintenance::skippedText(const MessageTable& messages,
+                                         const std::vector<SkippedLine>& skipped) {
     constexpr std::size_t kListed = 10;
     std::string text = messages.text(Msg::ImportSkipped) + " " + std::to_string(skipped.size());
     for (std::size_t k = 0; k < skipped.size() && k < kListed; ++k)
@@ -86,8 +89,6 @@ std::string skippedText(const MessageTable& messages, const std::vector<SkippedL
         text += "\n…";
     return text;
 }
-
-} // namespace
 
 DrawMaintenance::ImportOutcome DrawMaintenance::importDrawFile(AppState& state,
                                                                const Ports& ports) {
@@ -105,7 +106,7 @@ DrawMaintenance::ImportOutcome DrawMaintenance::importDrawFile(AppState& state,
         return outcome;
 
     const DrawHistory history = state.drawHistory();
-    const DrawCsvContent content = readAnyDrawCsv(*file);
+    const DrawCsvContent content = readAnyDrawCsv(*file, ports.systemClock().today());
     outcome.chosen = true;
     outcome.skipped = content.skipped;
     outcome.plan =

@@ -57,6 +57,11 @@ public:
 
     // The summary the question shows: "3 neue Ziehungen, 1 geänderte, 40 unverändert".
     static std::string importSummary(const MessageTable& messages, const ImportPlan& plan);
+
+    // "Übersprungene Zeilen: 2" and the first lines with their reasons in the user's
+    // language, for the import and the results feed alike.
+    static std::string skippedText(const MessageTable& messages,
+                                   const std::vector<SkippedLine>& skipped);
 };
 
 } // namespace powerball

@@ -1,9 +1,11 @@
 #include "app/draws/DrawUpdate.h"
 
+#include "app/draws/FeedUpdate.h"
 #include "app/evaluation/TipCheck.h"
 #include "base/QuotedExcerpt.h"
 #include "base/TextParsing.h"
 #include "draws/DrawFileError.h"
+#include "draws/DrawValidation.h"
 #include "draws/UpdateAnswer.h"
 
 #include <algorithm>
@@ -55,8 +57,22 @@ DayNumber newestStoredDay(const DrawRecord& last, const std::filesystem::path& f
     return DrawCalendar::roundToDay(last.date);
 }
 
-int recordCount(const std::filesystem::path& file) {
-    return static_cast<int>(std::filesystem::file_size(file) / DrawRecord::kSize);
+// The draws stored before the walk, when some lie after today: such a file (from before
+// imports refused future dates) is not appended to but merged into, and the walk starts
+// from the newest draw not after today, so that a typing error in 2062 hides no real draw.
+std::vector<DrawRecord> drawsIfAnyAfter(const DrawHistory& history, DayNumber today) {
+    if (!history.exists())
+        return {};
+    std::vector<DrawRecord> stored = history.readAll();
+    if (stored.empty() || !(stored.back().date > today))
+        return {};
+    return stored;
+}
+
+DrawRecord newestNotAfter(const std::vector<DrawRecord>& stored, DayNumber today) {
+    const auto later = std::find_if(stored.begin(), stored.end(),
+                                    [today](const DrawRecord& r) { return r.date > today; });
+    return later == stored.begin() ? DrawRecord{} : *std::prev(later);
 }
 
 // The draw label of the "Datenbank" page while draws come in: date and white numbers.
@@ -139,24 +155,39 @@ void DrawUpdate::stop(AppState& state) {
     state.changed();
 }
 
-// The walk of one update over the draw days, with the draw file open for appending.
+// The walk of one update over the draw days, with the draw file open for appending (or,
+// when it holds draws after today, changed by a locked rewrite per draw).
 class DrawUpdate::Walk {
 public:
     Walk(AppState& state, const Ports& ports, const UpdateLimits& limits, Result& result)
         : m_state(state), m_ports(ports), m_limits(limits), m_result(result),
-          m_history(state.drawHistory()), m_appender(m_history.openForAppend()),
-          m_index(recordCount(m_history.path()) - 1),
-          m_deadline(SteadyClock::now() + limits.overallDeadline) {}
+          m_history(state.drawHistory()), m_today(ports.systemClock().today()),
+          m_withLaterDraws(drawsIfAnyAfter(m_history, m_today)),
+          m_newest(m_withLaterDraws.empty() ? DrawRecord{}
+                                            : newestNotAfter(m_withLaterDraws, m_today)),
+          m_deadline(SteadyClock::now() + limits.overallDeadline) {
+        if (m_withLaterDraws.empty()) {
+            m_appender.emplace(m_history.openForAppend());
+            m_newest = m_appender->last();
+            m_index =
+                static_cast<int>(std::filesystem::file_size(m_history.path()) / DrawRecord::kSize) -
+                1;
+        } else {
+            m_index = static_cast<int>(std::count_if(
+                          m_withLaterDraws.begin(), m_withLaterDraws.end(),
+                          [this](const DrawRecord& r) { return r.date <= m_today; })) -
+                      1;
+        }
+    }
 
     // The walk keeps its own day: other commands may move the picker while events run. It
-    // starts on the draw day after the newest stored draw and ends after today.
+    // starts on the draw day after the newest stored draw not after today and ends after
+    // today.
     void run() {
-        DayNumber day =
-            DrawCalendar::nextDrawDay(newestStoredDay(m_appender.last(), m_history.path()));
+        DayNumber day = DrawCalendar::nextDrawDay(newestStoredDay(m_newest, m_history.path()));
         m_state.selectedDate = day;
         m_state.scanFromDate = day;
-        const DayNumber today = m_ports.systemClock().today();
-        while (day <= today) {
+        while (day <= m_today) {
             if (!fetchDay(day))
                 return;
             day = DrawCalendar::nextDrawDay(day);
@@ -164,7 +195,10 @@ public:
         }
     }
 
-    void close() { m_appender.close(); }
+    void close() {
+        if (m_appender)
+            m_appender->close();
+    }
 
 private:
     // Asks for one day and stores its draws; false when the walk ends here.
@@ -180,6 +214,7 @@ private:
         m_result.requests.push_back(day);
         const HttpResponse response =
             m_ports.httpClient().get(requestOf(m_state.internet, day, m_limits, left));
+        m_result.httpStatus = response.statusCode;
         showAnswerStatus(m_state, response);
         if (SteadyClock::now() >= m_deadline) {
             m_result.stopped = true; // the deadline cut this request short: no fault of the day
@@ -192,9 +227,20 @@ private:
         // of a number.
         if (response.statusCode >= 400)
             return true;
-        const UpdateAnswer answer = UpdateAnswer::parse(response.body);
-        for (const auto& numbers : answer.draws)
-            store(day, numbers);
+        UpdateAnswer answer = UpdateAnswer::parse(response.body);
+        for (std::size_t k = 0; k < answer.draws.size(); ++k) {
+            // The numbers fit every draw; whether they fit a draw of this day's era is known
+            // only here.
+            DrawRecord received;
+            received.date = day;
+            received.numbers = answer.draws[k];
+            if (const auto problem = DrawValidation::newDrawProblem(received)) {
+                answer.message = "Line " + std::to_string(k + 1) +
+                                 " of the update server's answer is not a valid draw: " + *problem;
+                break;
+            }
+            store(day, answer.draws[k]);
+        }
         if (!answer.message)
             return true;
         m_result.message = answer.message;
@@ -203,7 +249,7 @@ private:
         return false;
     }
 
-    // One received draw: shown on the "Datenbank" page, then appended to the file.
+    // One received draw: shown on the "Datenbank" page, then stored.
     void store(DayNumber day, const std::array<std::uint8_t, 8>& numbers) {
         DrawRecord received;
         received.numbers = numbers;
@@ -212,9 +258,16 @@ private:
         m_state.databaseDrawText = receivedDrawText(day, m_state.currentDraw.numbers);
         m_state.changed();
         m_ports.eventPump().processEvents();
-        m_appender.append(day, numbers);
+        if (m_appender) {
+            m_appender->append(day, numbers);
+            m_result.appended.push_back(m_appender->last());
+        } else {
+            received.date = day;
+            received.tail = m_newest.tail;
+            m_history.insertOrReplace(received);
+            m_result.appended.push_back(received);
+        }
         m_state.scanFromDate = day;
-        m_result.appended.push_back(m_appender.last());
     }
 
     AppState& m_state;
@@ -222,10 +275,31 @@ private:
     const UpdateLimits& m_limits;
     Result& m_result;
     const DrawHistory m_history;
-    DrawAppender m_appender;
-    int m_index;
+    const DayNumber m_today;
+    const std::vector<DrawRecord> m_withLaterDraws;
+    DrawRecord m_newest; // the newest stored draw not after today
+    std::optional<DrawAppender> m_appender;
+    int m_index = -1;
     const SteadyClock::time_point m_deadline;
 };
+
+namespace {
+
+// The results file's outcome in the update's result.
+void takeOutcome(const FeedUpdate::Run& run, DrawUpdate::Result& result) {
+    const ResultsFeed::Outcome& outcome = run.outcome;
+    result.httpStatus = outcome.httpStatus;
+    result.notModified = outcome.notModified;
+    result.appended = outcome.added;
+    result.changed = outcome.changed;
+    result.unchanged = outcome.unchanged;
+    result.skipped = outcome.skipped;
+    result.stopped = outcome.failure == ResultsFeed::Failure::Stopped;
+    if (outcome.failed() && !result.stopped)
+        result.error = outcome.error;
+}
+
+} // namespace
 
 DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
                                    const UpdateLimits& limits) {
@@ -235,6 +309,16 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
         return result;
     }
     RunningUpdate running(state);
+    result.source = state.internet.source;
+    if (result.source == DrawSource::Feed) {
+        const FeedUpdate::Run run = FeedUpdate::run(state, ports, limits);
+        takeOutcome(run, result);
+        running.finish();
+        evaluateSelectedDate(state, ports);
+        checkSheet(state, ports.soundPlayer());
+        FeedUpdate::report(state, ports, run, limits);
+        return result;
+    }
     Walk walk(state, ports, limits, result);
     walk.run();
     walk.close();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "draws/DrawImport.h"
 #include "draws/DrawRecord.h"
 #include "ports/Ports.h"
 
@@ -28,10 +29,12 @@ struct UpdateLimits {
     std::chrono::milliseconds overallDeadline{std::chrono::minutes(10)};
 };
 
-// The internet update: walks the draw calendar from the newest stored draw up to today,
-// asks the update server for each draw day, and appends every draw it answers. A day the
-// server has nothing for (404, an empty answer) is passed over; a request that fails ends
-// the walk at that day and is reported, in a box of its own when nothing came at all.
+// The internet update from the source of the "Internet-Optionen" page. From the update
+// server: walks the draw calendar from the newest stored draw not after today up to today,
+// asks the server for each draw day, and stores every draw it answers. A day the server has
+// nothing for (404, an empty answer) is passed over; a request that fails ends the walk at
+// that day and is reported, in a box of its own when nothing came at all. From the public
+// results file: one download, and the draws the file lacks are added (FeedUpdate).
 class DrawUpdate {
 public:
     static constexpr const char* kRequestPath = "/zahlen/powerball.asp?Programm=PowerBall&Datum=";
@@ -46,7 +49,16 @@ public:
         bool stopped = false;               // the stop button ended the walk
         // Why the request of a day failed (no connection, time-out, an error status other
         // than 404); the walk stopped there, so the next update asks for that day again.
+        // With the results file: why nothing was stored.
         std::optional<std::string> error;
+
+        // The source asked, and what the results file gave besides the appended draws.
+        DrawSource source = DrawSource::Server;
+        int httpStatus = 0;              // of the last answer
+        bool notModified = false;        // the results file is unchanged since the last fetch
+        std::vector<DrawRecord> changed; // stored draws the file gives otherwise: kept
+        int unchanged = 0;
+        std::vector<SkippedLine> skipped;
     };
 
     // Runs the whole update on the calling (user-interface) thread. Between requests and
