@@ -1,12 +1,15 @@
 #pragma once
 
+#include "base/MessageTable.h"
 #include "ports/DrawEntry.h"
 
 #include <QDialog>
 
 #include <array>
 
+class QAbstractSpinBox;
 class QDateEdit;
+class QLabel;
 class QSpinBox;
 
 namespace powerball::ui {
@@ -19,14 +22,24 @@ public:
     static constexpr int kDesignedClientWidth = 473;
     static constexpr int kDesignedClientHeight = 101;
 
-    explicit DrawEntryDialog(const DrawEntry& prefilled, QWidget* parent = nullptr);
+    // OK checks the values against the draw rule: values it refuses keep the dialog open
+    // with the field marked and the reason shown, in the language of `messages`.
+    explicit DrawEntryDialog(const DrawEntry& prefilled, const MessageTable& messages,
+                             QWidget* parent = nullptr);
 
     // The values as they stand in the dialog.
     DrawEntry entry() const;
 
+    void accept() override;
+
 private:
     QSpinBox* spin(const QString& name, int minimum, int maximum, int value);
+    // The date picker and the spins in the order the draw rule counts its fields.
+    QAbstractSpinBox* field(int index) const;
+    void markField(int index);
 
+    const MessageTable& m_messages;
+    QLabel* m_reason = nullptr;
     QDateEdit* m_date = nullptr;
     std::array<QSpinBox*, 5> m_white{};
     QSpinBox* m_powerball = nullptr;

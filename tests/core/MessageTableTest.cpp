@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 111);
+    EXPECT_EQ(table.size(), 127);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
@@ -22,7 +22,8 @@ TEST(MessageTable, BuiltInEntries) {
     EXPECT_EQ(table.text(Msg::PrizeTierWord), "Gewinnklasse: ");
     EXPECT_EQ(table.text(102), "Die Datei ändert keine Ziehung.");
     EXPECT_EQ(table.text(Msg::SkipInvalidDraw), "%1 ist keine gültige Ziehung");
-    EXPECT_EQ(table.text(111), "");
+    EXPECT_EQ(table.text(Msg::ChartOtherNumbers), "grün: übrige Zahlen");
+    EXPECT_EQ(table.text(127), "");
     EXPECT_EQ(table.text(-1), "");
 }
 

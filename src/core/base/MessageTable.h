@@ -142,6 +142,24 @@ inline constexpr int SkipNumber = 107;
 inline constexpr int SkipSixNumbers = 108;
 inline constexpr int SkipMultiplier = 109;
 inline constexpr int SkipInvalidDraw = 110;
+// A row of the sheet that is no tip (111..115), the undo of the draw maintenance (116..122),
+// the import's count, the draw analysis without a later draw and the chart's legend.
+inline constexpr int RowFaultRepeatedShort = 111;
+inline constexpr int RowFaultInvalidShort = 112;
+inline constexpr int RepeatedNumber = 113;
+inline constexpr int NumberOutOfRange = 114;
+inline constexpr int RowFaultRefused = 115;
+inline constexpr int UndoCaption = 116;
+inline constexpr int UndoDelete = 117;
+inline constexpr int UndoEnter = 118;
+inline constexpr int DrawDeleted = 119;
+inline constexpr int DrawEntered = 120;
+inline constexpr int DeleteUndone = 121;
+inline constexpr int EnterUndone = 122;
+inline constexpr int DrawsImported = 123;
+inline constexpr int NoLaterDraw = 124;
+inline constexpr int ChartPrimes = 125;
+inline constexpr int ChartOtherNumbers = 126;
 } // namespace Msg
 
 } // namespace powerball
