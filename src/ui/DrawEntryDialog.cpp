@@ -4,6 +4,7 @@
 #include "LanguagePass.h"
 #include "draws/DrawEntryRules.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -102,10 +103,14 @@ QAbstractSpinBox* DrawEntryDialog::field(int index) const {
     return index == 6 ? m_powerball : m_powerPlay;
 }
 
+// The refused field gets a light red ground; a style sheet would redraw the spin buttons.
 void DrawEntryDialog::markField(int index) {
-    for (int k = 0; k <= 7; ++k)
-        field(k)->setStyleSheet(k == index ? u"QAbstractSpinBox { border: 2px solid red; }"_s
-                                           : QString());
+    for (int k = 0; k <= 7; ++k) {
+        QPalette palette = QApplication::palette(field(k));
+        if (k == index)
+            palette.setColor(QPalette::Base, kRefusedColor);
+        field(k)->setPalette(palette);
+    }
     field(index)->setFocus();
     field(index)->selectAll();
 }

@@ -3,6 +3,7 @@
 #include "base/MessageTable.h"
 #include "ports/DrawEntry.h"
 
+#include <QColor>
 #include <QDialog>
 
 #include <array>
@@ -21,6 +22,8 @@ class DrawEntryDialog : public QDialog {
 public:
     static constexpr int kDesignedClientWidth = 473;
     static constexpr int kDesignedClientHeight = 101;
+    // The ground of a field whose value the draw rule refused.
+    static constexpr QColor kRefusedColor{255, 205, 205};
 
     // OK checks the values against the draw rule: values it refuses keep the dialog open
     // with the field marked and the reason shown, in the language of `messages`.

@@ -112,8 +112,9 @@ void DrawEntryDialogTest::refusedValuesKeepTheDialogOpenWithTheFieldMarked() {
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
     QCOMPARE(dialog.entry().white, (std::array<int, 5>{7, 19, 40, 19, 66}));
-    QVERIFY(fourth->styleSheet().contains(u"border"_s));
-    QVERIFY(child<QSpinBox>(dialog, u"whiteSpin1"_s)->styleSheet().isEmpty());
+    QCOMPARE(fourth->palette().color(QPalette::Base), DrawEntryDialog::kRefusedColor);
+    QVERIFY(child<QSpinBox>(dialog, u"whiteSpin1"_s)->palette().color(QPalette::Base) !=
+            DrawEntryDialog::kRefusedColor);
     auto* reason = child<QLabel>(dialog, u"entryReasonLabel"_s);
     QVERIFY(reason->isVisible());
     QCOMPARE(reason->text(), u"Die Zahl 19 steht zweimal in der Reihe"_s);
