@@ -6,10 +6,17 @@
 
 #include "app/draws/DrawBrowser.h"
 #include "app/evaluation/TipCheck.h"
+#include "base/TextParsing.h"
+#include "rules/sheet/RowFault.h"
 
 #include <algorithm>
+#include <iostream>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace powerball::cli {
 
@@ -28,13 +35,65 @@ struct CheckArguments {
     std::vector<std::string> rows;
 };
 
+// A --row that is no tip: it names the row (from 1) and the value.
+struct RowError {
+    int row = 0;
+    std::string value;
+    std::string message;
+};
+
+// The fields of a --row: a tip line ("3,17,22,45,61,9,"), or numbers separated by blanks
+// ("3 17 22 45 61 9"). Empty fields are allowed (a row not filled in is not checked); more
+// than seven fields, something that is not a number, a number out of range or a white number
+// twice is an error.
+std::optional<RowError> readRow(TipSheet& tips, int row, const std::string& text,
+                                const MessageTable& messages) {
+    std::vector<std::string> fields;
+    if (text.find(',') != std::string::npos) {
+        for (std::string_view field : splitFields(text, ','))
+            fields.emplace_back(trimmed(field));
+    } else {
+        std::string field;
+        for (const char c : text + " ") {
+            if (c == ' ' || c == '\t') {
+                if (!field.empty())
+                    fields.push_back(std::exchange(field, {}));
+            } else {
+                field += c;
+            }
+        }
+    }
+    if (fields.size() > static_cast<std::size_t>(TipRow::kFieldCount))
+        return RowError{row + 1, text, "more than seven fields"};
+    for (std::size_t f = 0; f < static_cast<std::size_t>(TipRow::kFieldCount); ++f)
+        tips.setField(row, static_cast<int>(f), f < fields.size() ? fields[f] : std::string());
+    if (const std::optional<RowFault> fault = rowFault(tips.row(row)))
+        return RowError{row + 1, std::string(trimmed(fault->text)),
+                        rowFaultReason(messages, *fault)};
+    return std::nullopt;
+}
+
+int reportRowError(const CliOptions& options, const RowError& error, std::ostream& out) {
+    if (options.json)
+        out << Json{{"error",
+                     {{"row", error.row}, {"value", error.value}, {"message", error.message}}}}
+                   .dump()
+            << '\n';
+    else
+        std::cerr << "powerball-cli: --row " << error.row << " (" << error.value
+                  << "): " << error.message << '\n';
+    return 1;
+}
+
 int runCheck(const CliOptions& options, const CheckArguments& arguments, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
     if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
         throw UsageError("at most 12 --row");
     for (std::size_t r = 0; r < arguments.rows.size(); ++r)
-        state.tips.setLine(static_cast<int>(r), arguments.rows[r]);
+        if (const auto error =
+                readRow(state.tips, static_cast<int>(r), arguments.rows[r], state.messages))
+            return reportRowError(options, *error, out);
 
     selectDate(state, arguments.date);
     state.checkEnabled = true;

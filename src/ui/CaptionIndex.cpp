@@ -61,8 +61,9 @@ QStringList unnamedTexts(QWidget* window) {
 
 void addProgramDialogs(MainWindow& window) {
     static RandomSource random;
+    static const MessageTable messages;
     new NumberListDialog(random, window.prompts(), &window);
-    new DrawEntryDialog(DrawEntry{}, &window);
+    new DrawEntryDialog(DrawEntry{}, messages, &window);
     new ClickScriptDialog(ClickScriptChoice{}, window.prompts(), &window);
 }
 

@@ -12,6 +12,8 @@
 #include <QChartView>
 #include <QDateEdit>
 #include <QHBoxLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QToolBar>
@@ -135,6 +137,8 @@ void ChartPage::addStatisticAction(const QString& name, const QString& caption,
 }
 
 void ChartPage::showState(const AppState& state) {
+    m_redMeaning = qs(state.messages.text(Msg::ChartPrimes));
+    m_greenMeaning = qs(state.messages.text(Msg::ChartOtherNumbers));
     const QSignalBlocker quiet(m_startDate);
     m_startDate->setDate(dateOfDay(state.startDate));
     if (isVisible()) {
@@ -154,6 +158,7 @@ void ChartPage::showEvent(QShowEvent* event) {
 }
 
 void ChartPage::showChart(const StatisticChart& chart) {
+    showLegend(chart);
     Shown next{chart.bars(), chart.caption(), chart.valueRange(), chart.statisticSeriesOn(),
                chart.secondSeriesOn()};
     if (m_shown == next)
@@ -177,6 +182,7 @@ void ChartPage::showChart(const StatisticChart& chart) {
         m_bars->append(set);
     }
     m_bars->setVisible(chart.statisticSeriesOn());
+    showLegend(chart);
     m_second->setVisible(chart.secondSeriesOn());
 
     // The bars stand at 0, 1, 2 ...; the axis names them by the numbers they stand for.
@@ -195,10 +201,36 @@ void ChartPage::showChart(const StatisticChart& chart) {
     // Axis titles are read as rich text: the caption keeps its spaces and is never markup.
     m_numberAxis->setTitleText(qs(chart.caption()).toHtmlEscaped().replace(u' ', u"&nbsp;"_s));
 
-    const AxisRange range = chart.valueRange();
+    // Room below the smallest value, so that the rarest number has its bar too.
+    const AxisRange range = chart.shownRange();
     const int maximum = std::max(range.maximum, range.minimum + 1);
     m_valueAxis->setRange(range.minimum, maximum);
     m_valueAxis->setTickInterval(tickInterval(maximum - range.minimum));
+}
+
+// A chart of red and green bars says what the colours mean; one colour needs no legend.
+void ChartPage::showLegend(const StatisticChart& chart) {
+    const auto uses = [&chart](BarColor color) {
+        return std::any_of(chart.bars().begin(), chart.bars().end(),
+                           [color](const ChartBar& bar) { return bar.color == color; });
+    };
+    const QList<QBarSet*> sets = m_bars->barSets();
+    const QList<QLegendMarker*> markers = m_chart->legend()->markers(m_bars);
+    for (qsizetype k = 0; k < sets.size(); ++k) {
+        QBarSet* set = sets[k];
+        if (set->color() == qColor(BarColors::Red))
+            set->setLabel(m_redMeaning);
+        else if (set->color() == qColor(BarColors::Green))
+            set->setLabel(m_greenMeaning);
+        bool used = false;
+        for (int i = 0; i < set->count() && !used; ++i)
+            used = set->at(i) != 0;
+        // Colours the chart does not use stay out of the legend.
+        if (k < markers.size())
+            markers[k]->setVisible(used);
+    }
+    m_chart->legend()->setAlignment(Qt::AlignTop);
+    m_chart->legend()->setVisible(uses(BarColors::Red) && uses(BarColors::Green));
 }
 
 } // namespace powerball::ui

@@ -45,6 +45,7 @@ protected:
 
 private:
     void showChart(const StatisticChart& chart);
+    void showLegend(const StatisticChart& chart);
     void addStatisticAction(const QString& name, const QString& caption, StatisticKind kind);
 
     QChart* m_chart = nullptr;
@@ -66,6 +67,9 @@ private:
         bool operator==(const Shown&) const = default;
     };
     std::optional<Shown> m_shown;
+    // The legend's texts in the language in use: what red and green bars stand for.
+    QString m_redMeaning;
+    QString m_greenMeaning;
     // The chart to show once the page is in view.
     std::optional<StatisticChart> m_waiting;
 };

@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "SizedLabel.h"
 #include "StatisticHints.h"
+#include "app/draws/DrawMaintenance.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -44,6 +45,11 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
                          u"Ergebnisliste"_s);
     connect(m_import, &QPushButton::clicked, this, &DatabasePage::importRequested);
     maintenance->addWidget(m_import);
+    // Takes back the last "Löschen" or "Eingeben"; its hint says which (Ctrl+Z does the same).
+    m_undo = button(u"undoDrawButton"_s, u"Rückgängig"_s, false);
+    LanguagePass::keepText(m_undo); // caption and hint come from the message table
+    connect(m_undo, &QPushButton::clicked, this, &DatabasePage::undoRequested);
+    maintenance->addWidget(m_undo);
     maintenance->addStretch(1);
     page->addLayout(maintenance);
 
@@ -146,6 +152,9 @@ void DatabasePage::showState(const AppState& state) {
     m_delete->setEnabled(!state.updateRunning());
     m_enter->setEnabled(!state.updateRunning());
     m_import->setEnabled(!state.updateRunning());
+    m_undo->setText(qs(state.messages.text(Msg::UndoCaption)));
+    m_undo->setToolTip(qs(DrawMaintenance::undoText(state)));
+    m_undo->setEnabled(!state.drawChanges.empty() && !state.updateRunning());
     m_stop->setVisible(state.stopButtonVisible());
     m_drawText->setText(qs(state.databaseDrawText));
     const QSignalBlocker quiet(m_selectedDate);

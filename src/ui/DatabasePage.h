@@ -22,6 +22,7 @@ public:
     void showState(const AppState& state);
 
 Q_SIGNALS:
+    void undoRequested();
     // The user picked another date (a day number).
     void selectedDatePicked(double day);
     // Check the tips against the draw of the picked date.
@@ -45,6 +46,7 @@ private:
     QPushButton* m_delete = nullptr;
     QPushButton* m_enter = nullptr;
     QPushButton* m_import = nullptr;
+    QPushButton* m_undo = nullptr;
     QLabel* m_drawText = nullptr;
     QDateEdit* m_selectedDate = nullptr;
 };

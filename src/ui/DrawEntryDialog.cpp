@@ -1,7 +1,10 @@
 #include "DrawEntryDialog.h"
 
 #include "Conversions.h"
+#include "LanguagePass.h"
+#include "draws/DrawEntryRules.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -30,7 +33,9 @@ QLabel* redLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, QWidget* parent) : QDialog(parent) {
+DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, const MessageTable& messages,
+                                 QWidget* parent)
+    : QDialog(parent), m_messages(messages) {
     setObjectName(u"drawEntryDialog"_s);
     setWindowTitle(u"Zahlen der Ziehung eingeben"_s);
 
@@ -61,6 +66,18 @@ DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, QWidget* parent) : 
     followEraOf(m_date->date());
     connect(m_date, &QDateEdit::dateChanged, this, &DrawEntryDialog::followEraOf);
 
+    // Why OK did not take the values; empty until then.
+    m_reason = new QLabel(this);
+    m_reason->setObjectName(u"entryReasonLabel"_s);
+    LanguagePass::keepText(m_reason);
+    m_reason->setTextFormat(Qt::PlainText);
+    m_reason->setWordWrap(true);
+    QPalette red = m_reason->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    m_reason->setPalette(red);
+    m_reason->setVisible(false);
+    layout->addWidget(m_reason);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Abort | QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(u"okButton"_s);
     buttons->button(QDialogButtonBox::Abort)->setObjectName(u"abortButton"_s);
@@ -87,6 +104,36 @@ void DrawEntryDialog::followEraOf(const QDate& date) {
     for (QSpinBox* white : m_white)
         white->setMaximum(DrawEntry::highestWhiteOn(day));
     m_powerball->setMaximum(DrawEntry::highestPowerballOn(day));
+}
+
+QAbstractSpinBox* DrawEntryDialog::field(int index) const {
+    if (index == 0)
+        return m_date;
+    if (index <= static_cast<int>(m_white.size()))
+        return m_white[static_cast<std::size_t>(index - 1)];
+    return index == 6 ? m_powerball : m_powerPlay;
+}
+
+// The refused field gets a light red ground; a style sheet would redraw the spin buttons.
+void DrawEntryDialog::markField(int index) {
+    for (int k = 0; k <= 7; ++k) {
+        QPalette palette = QApplication::palette(field(k));
+        if (k == index)
+            palette.setColor(QPalette::Base, kRefusedColor);
+        field(k)->setPalette(palette);
+    }
+    field(index)->setFocus();
+    field(index)->selectAll();
+}
+
+void DrawEntryDialog::accept() {
+    if (const std::optional<DrawEntryFault> fault = drawEntryFault(entry(), m_messages)) {
+        markField(fault->field);
+        m_reason->setText(qs(fault->reason));
+        m_reason->setVisible(true);
+        return;
+    }
+    QDialog::accept();
 }
 
 DrawEntry DrawEntryDialog::entry() const {

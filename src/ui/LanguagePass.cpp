@@ -48,7 +48,8 @@ std::optional<LanguagePass::Kind> kindOf(const QObject* object) {
         return Kind::CheckBox;
     if (qobject_cast<const QAbstractButton*>(object))
         return Kind::Button;
-    if (qobject_cast<const QLineEdit*>(object))
+    // A spin field is a single-line edit field with spin buttons: its hint is translated.
+    if (qobject_cast<const QLineEdit*>(object) || qobject_cast<const QAbstractSpinBox*>(object))
         return Kind::LineEdit;
     if (qobject_cast<const QGroupBox*>(object))
         return Kind::GroupTitle;
@@ -59,6 +60,15 @@ std::optional<LanguagePass::Kind> kindOf(const QObject* object) {
             return Kind::TabPage;
     }
     return std::nullopt;
+}
+
+// A spin field of the options is known by the name of its edit field ("Edit85"), which its
+// accessible name holds; every other control by its object name.
+QString controlName(const QObject* object) {
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(object);
+        spin && !spin->accessibleName().isEmpty())
+        return spin->accessibleName();
+    return object->objectName();
 }
 
 bool isWindow(const QObject* object) {
@@ -98,7 +108,7 @@ void collect(const QString& window, QObject* parent, std::vector<LanguagePass::C
                 dialogs.push_back(static_cast<QWidget*>(child));
             continue;
         }
-        const QString name = child->objectName();
+        const QString name = controlName(child);
         const std::optional<LanguagePass::Kind> kind = kindOf(child);
         if (kind && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !tagged(child))
             out.push_back({window, name, *kind, child});

@@ -18,8 +18,9 @@ namespace powerball::ui {
 // - a window is a top-level widget or dialog, known by its object name;
 // - a control is an object below it with an object name: an action (menu entry), label,
 //   button, check box, radio button, tab page, a group box (its title: radio groups and
-//   the plain frames with a heading alike, so no heading stays German), a line edit (its
-//   hint only), or a dialog owned by the window (its title); buttons that show an action
+//   the plain frames with a heading alike, so no heading stays German), a line edit or a
+//   spin field (its hint only; a spin field of the options under its edit field's name,
+//   its accessible name), or a dialog owned by the window (its title); buttons that show an action
 //   follow the action;
 // - the controls come in one fixed order: depth first through the children, in the order
 //   they were made, the window's own dialogs after it;

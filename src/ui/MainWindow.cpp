@@ -30,6 +30,7 @@
 #include "app/generator/GeneratorRun.h"
 #include "app/generator/TipSheetEditing.h"
 #include "app/handover/TipHandOver.h"
+#include "app/output/FaultyRows.h"
 #include "app/output/TipFileCommands.h"
 #include "app/output/TipPrint.h"
 
@@ -191,6 +192,17 @@ void MainWindow::connectCommands() {
 
     connect(m_menu->closeAction(), &QAction::triggered, this, &QWidget::close);
 
+    // Ctrl+Z takes back "Löschen" and "Eingeben"; the database page shows it as a button. A
+    // text field keeps Ctrl+Z for its own typing.
+    m_undo = new QAction(this);
+    m_undo->setObjectName(u"undoDrawAction"_s);
+    LanguagePass::keepText(m_undo); // says what it takes back, from the message table
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_undo->setEnabled(false);
+    addAction(m_undo);
+    connect(m_undo, &QAction::triggered, this, &MainWindow::undoDrawChange);
+    connect(m_database, &DatabasePage::undoRequested, this, &MainWindow::undoDrawChange);
+
     m_hints = new HintRelay(this);
     m_hints->watch(this);
     connect(m_hints, &HintRelay::hint, this, &MainWindow::showHint);
@@ -294,8 +306,12 @@ void MainWindow::showState() {
     m_internet->showState(m_state);
     m_messages->showState(m_state);
     m_status->show(m_state.status);
-    showBusy(m_state.generator.busy);
+    showBusy(m_state.generator.busy || m_state.analysisBusy);
     m_menu->showLanguage(m_state.languageIndex);
+    if (m_undo) {
+        m_undo->setText(qs(DrawMaintenance::undoText(m_state)));
+        m_undo->setEnabled(!m_state.drawChanges.empty() && !m_state.updateRunning());
+    }
 }
 
 void MainWindow::fieldEdited(int row, int field, const QString& text) {
@@ -433,6 +449,10 @@ void MainWindow::deleteShownDraw() {
     runUnderWaitCursor([this] { DrawMaintenance::deleteShownDraw(m_state, m_ports); });
 }
 
+void MainWindow::undoDrawChange() {
+    runUnderWaitCursor([this] { DrawMaintenance::undoLastChange(m_state, m_ports); });
+}
+
 } // namespace powerball::ui
 
 namespace powerball::ui {
@@ -476,7 +496,10 @@ void MainWindow::printTips() {
 }
 
 void MainWindow::previewPrint() {
-    runCommand([this] { showTipPrintPreview(qs(tipListing(m_state)), this); });
+    runCommand([this] {
+        if (!refuseFaultyRows(m_state, m_ports))
+            showTipPrintPreview(qs(tipListing(m_state)), this);
+    });
 }
 
 void MainWindow::handOverTips() {

@@ -106,6 +106,7 @@ private:
     void enterDraw();
     void importDraws();
     void deleteShownDraw();
+    void undoDrawChange();
     void optionSet(const QString& control, int value);
     void spinTouched(const QString& control, bool pressed);
     void statisticRequested(StatisticKind kind, bool onChartPage);
@@ -138,6 +139,7 @@ private:
     InternetOptionsPage* m_internet = nullptr;
     MessagePage* m_messages = nullptr;
     MainMenu* m_menu = nullptr;
+    QAction* m_undo = nullptr;
     HintRelay* m_hints = nullptr;
     ActivationWatch* m_activation = nullptr;
     std::unique_ptr<StatusPanels> m_status;

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 
 namespace powerball::ui {
 
@@ -48,7 +49,7 @@ void QtUserPrompts::showBox(Asked::Kind kind, QMessageBox::Icon icon, const QStr
 }
 
 std::optional<DrawEntry> QtUserPrompts::askDrawNumbers(const DrawEntry& prefilled) {
-    DrawEntryDialog dialog(prefilled, m_parent);
+    DrawEntryDialog dialog(prefilled, m_messages, m_parent);
     prepare(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -96,6 +97,13 @@ std::optional<std::string> QtUserPrompts::askText(const std::string& caption,
     dialog.setWindowTitle(qs(caption));
     dialog.setLabelText(qs(prompt));
     dialog.setTextValue(qs(defaultText));
+    // The box is as wide as its title beside the title bar's buttons, so that a question put
+    // in the title is read whole. The box takes its size from its layout, so the edit field
+    // carries the width.
+    constexpr int kTitleBarButtons = 140;
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
+                              kTitleBarButtons);
     Asked asked;
     asked.kind = Asked::Kind::Text;
     asked.caption = dialog.windowTitle();

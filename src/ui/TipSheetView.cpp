@@ -142,6 +142,12 @@ void TipSheetView::showRow(const RowWidgets& widgets, const TipRow& row) {
         if (field->text() != text)
             field->setText(text);
         setPaletteColor(field, QPalette::Base, fieldColor(row.colors[f]));
+        // A field that makes the row no tip is framed where it stands.
+        const QString frame =
+            row.faulty[f] ? u"QLineEdit { border: 2px solid red; background: palette(base); }"_s
+                          : QString();
+        if (field->styleSheet() != frame)
+            field->setStyleSheet(frame);
     }
     setPaletteColor(widgets.caption, QPalette::WindowText,
                     row.locked ? QColor(Qt::red)

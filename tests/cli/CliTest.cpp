@@ -73,6 +73,44 @@ TEST_F(CliTest, CheckRowsAgainstTheDrawOfADate) {
     EXPECT_EQ(result["sounds_played"], 1);
 }
 
+TEST_F(CliTest, CheckRefusesARowThatIsNoTipNamingRowAndValue) {
+    // Numbers separated by blanks are a row as well.
+    const ProgramRun blanks = cli({"check", "--date", "2015-10-10", "--row", "7 19 1 2 3 12"});
+    ASSERT_EQ(blanks.exitCode, 0) << blanks.err;
+    EXPECT_EQ(json::parse(blanks.out)["rows"][0]["hit_text"], "2 + PB");
+
+    struct Case {
+        const char* row;
+        const char* value;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        {"1,2,3,4,99,6,", "99", "99 ist keine Zahl von 1 bis 69"},
+        {"7,7,7,8,9,1,", "7", "Die Zahl 7 steht zweimal in der Reihe"},
+        {"1,2,3,4,5,27,", "27", "27 ist keine Zahl von 1 bis 26"},
+        {"1 2 x 4 5 6", "x", "x ist keine Zahl von 1 bis 69"},
+        {"1,2,3,4,5,6,7,8", "1,2,3,4,5,6,7,8", "more than seven fields"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        const ProgramRun run =
+            cli({"check", "--date", "2015-10-10", "--row", "1,2,3,4,5,6,", "--row", c.row});
+        EXPECT_EQ(run.exitCode, 1);
+        const json error = json::parse(run.out)["error"];
+        EXPECT_EQ(error["row"], 2);
+        EXPECT_EQ(error["value"], c.value);
+        EXPECT_EQ(error["message"], c.message);
+    }
+    // As text: on the error stream, the row and the value named.
+    std::vector<std::string> arguments{
+        "--folder", folder.path().string(), "--settings", settings().string(), "check",
+        "--date",   "2015-10-10",           "--row",      "1,2,3,4,99,6,"};
+    const ProgramRun text = runProgram(POWERBALL_CLI, arguments);
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_TRUE(text.out.empty());
+    EXPECT_EQ(text.err, "powerball-cli: --row 1 (99): 99 ist keine Zahl von 1 bis 69\n");
+}
+
 TEST_F(CliTest, CheckNamesEachRowsPrizeAndTheTotal) {
     // Against 10 October 2015, Power Play 3.
     const ProgramRun run =

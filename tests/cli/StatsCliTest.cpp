@@ -66,7 +66,7 @@ TEST_F(StatsCliTest, EveryKind) {
         {"pairs", 68, "Ziehungen: 2   Paare gefunden:3", false},
         {"triples", 67, "Ziehungen: 2   Dreier gefunden:2", false},
         {"quads", 69, "Ziehungen: 2   Vierer gefunden:1", true},
-        {"cross-sums", 19, "Quersummenverteilung     Ziehungen2    Quersumme: 159", true},
+        {"cross-sums", 19, "Quersummenverteilung     Ziehungen: 2    Quersumme: 159", true},
     };
     for (const Case& c : cases) {
         const json result = chart({c.kind, "--start", "2015-10-07", "--selected", "2015-10-14"});

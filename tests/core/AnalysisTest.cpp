@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace powerball;
 using powerball::testing::day;
 using powerball::testing::draw;
@@ -197,15 +199,21 @@ TEST_F(AnalysisTest, SettingsAnalysisStoppedWritesTheStepsDone) {
     EXPECT_EQ(state.generator.phase, RunPhase::Idle);
 }
 
-TEST_F(AnalysisTest, SettingsAnalysisTakesTheOfferedSeedWhateverItIs) {
+TEST_F(AnalysisTest, SettingsAnalysisProposesALuckyNumberOfItsRange) {
     useDraws(powerball::testing::threeOctoberDraws());
     state.selectedDate = clock.today();
-    state.random.setSeed(2784782873u); // above 2^31
+    // A seed above 2^31 once came out as -1510184423 under "1-99999999".
+    state.random.setSeed(2784782873u);
     const SettingsAnalysisResult result = analyseSettings(state, ports);
-    EXPECT_EQ(prompts.textDefault, "-1510184423");
+    EXPECT_EQ(prompts.textDefault, "84782901");
     EXPECT_TRUE(result.ran);
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(state.random.seed(), 2784782873u);
+    EXPECT_EQ(state.random.seed(), 84782901u);
+    for (const std::uint32_t seed : {0u, 99999998u, 99999999u, 4294967295u}) {
+        const int proposed = proposedLuckyNumber(seed);
+        EXPECT_GE(proposed, kLuckyNumberMin) << seed;
+        EXPECT_LE(proposed, kLuckyNumberMax) << seed;
+    }
 }
 
 TEST_F(AnalysisTest, SettingsAnalysisCancelOrAWrongNumberRunsNothing) {
@@ -223,34 +231,57 @@ TEST_F(AnalysisTest, SettingsAnalysisCancelOrAWrongNumberRunsNothing) {
     EXPECT_EQ(prompts.textCaption, "Ihre Glückszahl (1-99999999)?");
 
     prompts.textCancelled = false;
-    prompts.textAnswer = "Glück";
-    EXPECT_FALSE(analyseSettings(state, ports).ran);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Fehler bei Eingabe der ZufallsZahl"});
+    for (const char* answer : {"Glück", "0", "-5", "100000000"}) {
+        prompts.messages.clear();
+        prompts.textAnswer = answer;
+        EXPECT_FALSE(analyseSettings(state, ports).ran) << answer;
+        EXPECT_EQ(prompts.messages, std::vector<std::string>{"Fehler bei Eingabe der ZufallsZahl"})
+            << answer;
+    }
     EXPECT_FALSE(std::filesystem::exists(folder.file("Test.rtf")));
     EXPECT_TRUE(state.settings.showNumberList);
     EXPECT_EQ(state.analysis, RunPhase::Idle);
 }
 
-TEST_F(AnalysisTest, DrawAnalysisAfterTheNewestDrawComparesItWithItself) {
+TEST_F(AnalysisTest, DrawAnalysisOnTheNewestDrawHasNothingToCompare) {
     useDraws(powerball::testing::threeOctoberDraws());
+    // After the newest draw the analysis starts on it: no later draw, and a draw is never
+    // compared with itself (it once announced "5 + PB", the jackpot).
     state.selectedDate = day("2015-10-20");
     const DrawAnalysisResult result = analyseDraws(state, ports);
     EXPECT_EQ(prompts.questions.front(),
               "aktuellen Tipps werden dabei gelöscht? / Soll die Analyse der Datenbank jetzt ab "
               "dem 20.10.2015 durchgeführt werden??");
-    EXPECT_EQ(prompts.textDefault, "5");
-    EXPECT_EQ(prompts.textPrompt, "Ziehungsergebnis vergleichen");
-    EXPECT_EQ(result.passes, 1);
-    EXPECT_EQ(result.earlier, (std::array<long long, 7>{}));
-    EXPECT_EQ(result.next[5], 1);
-    EXPECT_EQ(firstLines(result.report, 15),
-              (std::vector<std::string>{
-                  "Treffer von Ziehungen in der Datenbank", "0    =>0", "1    =>0", "2    =>0",
-                  "3    =>0", "4    =>0", "5    =>0", " ",
-                  "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen", "0    =>0", "1    =>0",
-                  "2    =>0", "3    =>0", "4    =>0", "5    =>1"}));
+    EXPECT_FALSE(result.ran);
+    EXPECT_EQ(prompts.textAsked, 0);
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{"Nach der Ziehung vom 14.10.2015 gibt es keine weitere "
+                                       "Ziehung: es gibt nichts zu vergleichen."});
+    EXPECT_EQ(result.passes, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Test.rtf")));
     EXPECT_EQ(state.pageInFront, Page::TipOverview);
-    EXPECT_EQ(state.tips.line(0), "11,21,31,41,51,8,10");
+    for (int r = 0; r < TipSheet::kRowCount; ++r)
+        EXPECT_NE(state.tips.row(r).hitText, "5 + PB");
+}
+
+TEST_F(AnalysisTest, DrawAnalysisShowsTheWaitCursorOnlyWhileItWorks) {
+    useDraws(powerball::testing::threeOctoberDraws());
+    state.selectedDate = day("2015-10-07");
+    state.startDate = day("2015-10-01");
+    std::vector<bool> busyWhenAsked;
+    prompts.answerQuestion = [&](std::size_t) {
+        busyWhenAsked.push_back(state.analysisBusy);
+        return true;
+    };
+    prompts.textAnswer = "0"; // every earlier draw asks
+    bool busySeen = false;
+    state.onChanged = [&] { busySeen = busySeen || state.analysisBusy; };
+    const DrawAnalysisResult result = analyseDraws(state, ports);
+    EXPECT_TRUE(result.ran);
+    EXPECT_TRUE(busySeen);
+    EXPECT_GT(busyWhenAsked.size(), 1u);
+    EXPECT_EQ(std::count(busyWhenAsked.begin(), busyWhenAsked.end(), true), 0);
+    EXPECT_FALSE(state.analysisBusy);
 }
 
 TEST_F(AnalysisTest, DrawAnalysisAsksOnlyForARepeatedDraw) {

@@ -25,7 +25,7 @@ TEST_F(DistributionChartsTest, CrossSumsSpanTheSumsThatOccurred) {
     EXPECT_TRUE(state.chart.automaticRange());
     EXPECT_EQ(state.chart.valueRange(), (AxisRange{0, 1}));
     // 82.5 rounds to the even neighbour.
-    EXPECT_EQ(state.chart.caption(), "Quersummenverteilung     Ziehungen2    Quersumme: 82");
+    EXPECT_EQ(state.chart.caption(), "Quersummenverteilung     Ziehungen: 2    Quersumme: 82");
 }
 
 TEST_F(DistributionChartsTest, CrossSumWindowLeavesOutTheStartDay) {

@@ -184,10 +184,61 @@ TEST_F(DrawMaintenanceTest, DeleteRemovesTheShownDrawAndShowsTheNext) {
     EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[2]}));
     EXPECT_EQ(shown(), "2015-10-14");
 
-    // A shown date that is no longer stored: the file stays as it is.
-    state.currentDraw.date = day("2015-10-10");
+    // A shown date that is no longer stored: the file stays as it is, and there is nothing
+    // to take back.
+    state.panelDrawDate = day("2015-10-10");
+    const std::size_t changes = state.drawChanges.size();
     DrawMaintenance::deleteShownDraw(state, ports);
     EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[2]}));
+    EXPECT_EQ(state.drawChanges.size(), changes);
+}
+
+TEST_F(DrawMaintenanceTest, DeleteRemovesThePanelsDrawWhereverAScanLeftTheCurrentOne) {
+    select("2015-10-10");
+    evaluateSelectedDate(state, ports);
+    // A history scan (the generator's filters, an analysis) moves the current draw without
+    // showing it.
+    state.currentDraw = {stored[2].date, stored[2].drawNumbers()};
+    DrawMaintenance::deleteShownDraw(state, ports);
+    EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], stored[2]}));
+    EXPECT_EQ(state.status[1], "Ziehung vom 10.10.2015 gelöscht – Strg+Z stellt sie wieder her");
+}
+
+TEST_F(DrawMaintenanceTest, UndoTakesBackDeletionsAndEntriesNewestFirst) {
+    EXPECT_FALSE(DrawMaintenance::undoLastChange(state, ports));
+    EXPECT_EQ(DrawMaintenance::undoText(state), "Rückgängig");
+
+    // An entry that replaces a stored draw, one of a new date, then a deletion.
+    select("2015-10-10");
+    dialog.editEntry = [](DrawEntry& entry) { entry.white[0] = 61; };
+    DrawMaintenance::enterDraw(state, ports);
+    dialog.editEntry = [](DrawEntry& entry) { entry.date = day("2015-10-17"); };
+    DrawMaintenance::enterDraw(state, ports);
+    EXPECT_EQ(state.status[1],
+              "Ziehung vom 17.10.2015 gespeichert – Strg+Z nimmt die Eingabe zurück");
+    select("2015-10-07");
+    evaluateSelectedDate(state, ports);
+    DrawMaintenance::deleteShownDraw(state, ports);
+    ASSERT_EQ(fileRecords().size(), 3u);
+
+    EXPECT_EQ(DrawMaintenance::undoText(state), "Rückgängig: Löschen der Ziehung vom 07.10.2015");
+    EXPECT_TRUE(DrawMaintenance::undoLastChange(state, ports));
+    EXPECT_EQ(shown(), "2015-10-07"); // the restored draw is shown
+    EXPECT_EQ(state.status[1], "Ziehung vom 07.10.2015 wiederhergestellt");
+    EXPECT_EQ(DrawMaintenance::undoText(state), "Rückgängig: Eingabe der Ziehung vom 17.10.2015");
+    EXPECT_TRUE(DrawMaintenance::undoLastChange(state, ports));
+    EXPECT_TRUE(DrawMaintenance::undoLastChange(state, ports));
+    EXPECT_EQ(fileRecords(), stored); // the replaced draw is back with its digit groups
+    EXPECT_FALSE(DrawMaintenance::undoLastChange(state, ports));
+
+    // An entry whose draw was changed since is not taken back.
+    select("2015-10-14");
+    dialog.editEntry = [](DrawEntry& entry) { entry.date = day("2015-10-17"); };
+    DrawMaintenance::enterDraw(state, ports);
+    DrawRecord other = draw("2015-10-17", {1, 2, 3, 4, 6}, 1, 2);
+    state.drawHistory().insertOrReplace(other);
+    EXPECT_FALSE(DrawMaintenance::undoLastChange(state, ports));
+    EXPECT_EQ(fileRecords().back(), other);
 }
 
 // The public results: the draw of the 14th as stored, that of the 10th with another Power
@@ -232,7 +283,12 @@ TEST_F(DrawMaintenanceTest, ImportShowsWhatItWouldDoAndStoresOnlyWhenAgreed) {
     changed.tail = stored[1].tail;
     const DrawRecord added = draw("2015-10-17", {5, 10, 15, 20, 25}, 26, 2);
     EXPECT_EQ(fileRecords(), (std::vector<DrawRecord>{stored[0], changed, stored[2], added}));
-    EXPECT_EQ(shown(), "2015-10-10");
+    // The views follow the file: the newest draw in full, its cross sum, the count stored.
+    EXPECT_EQ(shown(), "2015-10-17");
+    EXPECT_EQ(state.panelDrawText, "Sa 17.10.15    5  10  15  20  25   PB: 26 PP: 2");
+    EXPECT_EQ(state.panelCrossSumText, "Quersumme: 75");
+    EXPECT_EQ(state.drawIndex, 3);
+    EXPECT_EQ(state.status[1], "2 Ziehungen importiert");
 
     // Again: nothing would change, so nothing is asked and nothing written.
     dialog.questions.clear();

@@ -287,12 +287,14 @@ TEST_F(DrawUpdateTest, MessageAnswerEndsTheUpdate) {
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(result.message, text);
     EXPECT_EQ(server.days, (std::vector<std::string>{"20151014", "20151017"}));
-    // The line before the message line is stored; the final locate does not run, so the
-    // draw label still shows the last draw received.
+    // The line before the message line is stored, and the views follow the file: the last
+    // draw received is shown in full, with its cross sum (it once kept the text of the
+    // answer, without Powerball and Power Play, and the sum of the draw before).
     ASSERT_EQ(result.appended.size(), 2u);
     EXPECT_EQ(fileRecords().size(), 4u);
-    EXPECT_EQ(state.databaseDrawText, "Sa 17.10.15     3  4  5  6  7");
+    EXPECT_EQ(state.databaseDrawText, "Sa 17.10.15    3  4  5  6  7   PB: 8 PP: 2");
     EXPECT_EQ(state.panelDrawText, state.databaseDrawText);
+    EXPECT_EQ(state.panelCrossSumText, "Quersumme: 25");
     EXPECT_EQ(iso(state.currentDraw.date), "2015-10-17");
     EXPECT_EQ(state.currentDraw.numbers.powerball(), 8);
     EXPECT_EQ(state.drawIndex, 3);

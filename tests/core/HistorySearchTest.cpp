@@ -72,8 +72,11 @@ TEST_F(HistorySearchTest, FiveWithoutThePowerballOptionStopsOnlyAtFiveWhiteHits)
 TEST_F(HistorySearchTest, WithThePowerballOptionSixStopsAtFivePlusPowerball) {
     state.settings.countPowerball = true;
     prompts.yesAnswer = false;
-    const HistorySearchResult result = search("6");
-    EXPECT_EQ(prompts.textDefault, "7");
+    // OK on the proposal: six is the most a row can reach (five and the Powerball), so the
+    // search finds the jackpot row; a proposal of seven could never find anything.
+    prompts.textAnswer.reset();
+    const HistorySearchResult result = searchTipsInHistory(state, ports);
+    EXPECT_EQ(prompts.textDefault, "6");
     ASSERT_EQ(result.hits.size(), 1u);
     EXPECT_EQ(result.hits[0].row, 3);
     EXPECT_TRUE(result.hits[0].pb);

@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 130);
+    EXPECT_EQ(table.size(), 146);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
@@ -26,7 +26,8 @@ TEST(MessageTable, BuiltInEntries) {
               "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.");
     EXPECT_EQ(table.text(Msg::SkipUnfinishedLine).substr(0, 25), "die letzte Zeile %1 hat k");
     EXPECT_EQ(table.text(Msg::FeedNewDraws), "%1 neue Ziehungen");
-    EXPECT_EQ(table.text(130), "");
+    EXPECT_EQ(table.text(Msg::ChartOtherNumbers), "grün: übrige Zahlen");
+    EXPECT_EQ(table.text(146), "");
     EXPECT_EQ(table.text(-1), "");
 }
 

@@ -125,7 +125,8 @@ TEST_F(SettingsTest, StoredValuesAreTakenAsTheControlsTakeThem) {
         {{{"UpDown6", 7}, {"Chekcbox31", true}}, "UpDown6", 7},
         {{{"UpDown18", 500}}, "UpDown18", 128},
         {{{"UpDown1", -3}}, "UpDown1", 21},
-        {{{"Edit1", std::string("75")}}, "Edit1", std::string()},
+        // A tip field keeps what was typed; the check marks the row that is no tip.
+        {{{"Edit1", std::string("75")}}, "Edit1", std::string("75")},
         {{{"Edit6", std::string("07")}}, "Edit6", std::string("7")},
         {{{"Edit104", std::string("27")}}, "Edit104", std::string()},
         {{{"RadioButton1", false}, {"RadioButton2", false}, {"RadioButton3", false}},

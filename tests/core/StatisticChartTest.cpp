@@ -136,3 +136,31 @@ TEST(NumberMask, RunsAcrossTheMiddleOfTheMask) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(StatisticChart, ShownRangeLeavesEveryBarVisible) {
+    struct Case {
+        std::vector<int> values;
+        AxisRange shown;
+    };
+    const std::vector<Case> cases{
+        {{130, 180, 155}, {125, 180}}, // a tenth of the span below the rarest number
+        {{16, 29, 21}, {15, 29}},      // at least one below it
+        {{1, 40}, {0, 40}},            // never below 0
+        {{0, 7}, {0, 7}},
+        {{-3, 5}, {-3, 5}},
+    };
+    for (const Case& c : cases) {
+        StatisticChart chart;
+        chart.addNumberBars(c.values);
+        chart.fixRangeToBars();
+        EXPECT_EQ(chart.shownRange(), c.shown);
+        // The generator reads the range of the values, which stays.
+        EXPECT_EQ(chart.axisMinimum(), *std::min_element(c.values.begin(), c.values.end()));
+        for (int value : c.values)
+            EXPECT_TRUE(value > chart.shownRange().minimum || value <= 0) << value;
+    }
+}
+
+} // namespace

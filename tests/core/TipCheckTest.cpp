@@ -1,4 +1,5 @@
 #include "app/evaluation/TipCheck.h"
+#include "rules/sheet/RowFault.h"
 
 #include "ScriptedPrompts.h"
 #include "TempFolder.h"
@@ -120,6 +121,77 @@ TEST_F(TipCheckTest, RowsShowHitsColoursAndSounds) {
     EXPECT_EQ(state.histogram.count(2, false), 1);
     EXPECT_EQ(state.histogram.count(0, true), 1);
     EXPECT_EQ(state.histogram.count(0, false), 0);
+}
+
+TEST_F(TipCheckTest, RowsThatAreNoTipsAreMarkedAndLeftOut) {
+    struct Case {
+        const char* line;
+        RowFault::Kind kind;
+        std::vector<int> marked;
+        const char* hitText;
+        const char* reason;
+    };
+    const std::vector<Case> cases{
+        {"7,7,7,8,9,12,",
+         RowFault::Kind::Repeated,
+         {0, 1},
+         "doppelt",
+         "Die Zahl 7 steht zweimal in der Reihe"},
+        {"1,2,3,4,99,6,",
+         RowFault::Kind::OutOfRange,
+         {4},
+         "ungültig",
+         "99 ist keine Zahl von 1 bis 69"},
+        {"1,2,3,4,5,27,",
+         RowFault::Kind::OutOfRange,
+         {5},
+         "ungültig",
+         "27 ist keine Zahl von 1 bis 26"},
+        {"1,x,3,,5,6,",
+         RowFault::Kind::Unreadable,
+         {1},
+         "ungültig",
+         "x ist keine Zahl von 1 bis 69"},
+        {"0,2,3,4,5,6,",
+         RowFault::Kind::OutOfRange,
+         {0},
+         "ungültig",
+         "0 ist keine Zahl von 1 bis 69"},
+    };
+    for (std::size_t r = 0; r < cases.size(); ++r)
+        state.tips.setLine(static_cast<int>(r), cases[r].line);
+    evaluate("2015-10-10"); // 7 19 33 45 60, Powerball 12
+
+    for (std::size_t r = 0; r < cases.size(); ++r) {
+        SCOPED_TRACE(cases[r].line);
+        const TipRow& row = state.tips.row(static_cast<int>(r));
+        ASSERT_TRUE(rowFault(row));
+        EXPECT_EQ(rowFault(row)->kind, cases[r].kind);
+        EXPECT_EQ(state.tips.line(static_cast<int>(r)), cases[r].line); // kept as typed
+        std::array<bool, 7> marked{};
+        for (int f : cases[r].marked)
+            marked[static_cast<std::size_t>(f)] = true;
+        EXPECT_EQ(row.faulty, marked);
+        EXPECT_EQ(row.hitText, cases[r].hitText);
+        EXPECT_EQ(row.hitHint, cases[r].reason);
+        EXPECT_EQ(row.hitColor, HitColor::Red);
+        EXPECT_EQ(row.crossSumText, "");
+    }
+    // Left out of the check: no hits counted, no sound, no prize.
+    EXPECT_EQ(sound.plays, 0);
+    for (int hits = 0; hits <= 5; ++hits)
+        EXPECT_EQ(state.histogram.count(hits, false) + state.histogram.count(hits, true), 0);
+    EXPECT_EQ(sheetFault(state.tips)->row, 0);
+    EXPECT_EQ(sheetFaultMessage(state.messages, *sheetFault(state.tips)),
+              "Tipp 1 ist kein gültiger Tipp: Die Zahl 7 steht zweimal in der Reihe. Bitte "
+              "korrigieren Sie ihn zuerst.");
+
+    // Corrected, the row is checked and its marks go.
+    state.tips.setField(0, 1, "19");
+    state.tips.setField(0, 2, "33");
+    evaluate("2015-10-10");
+    EXPECT_EQ(state.tips.row(0).faulty, (std::array<bool, 7>{}));
+    EXPECT_EQ(state.tips.row(0).hitText, "3 + PB");
 }
 
 TEST_F(TipCheckTest, EmptiedRowKeepsItsCrossSum) {

@@ -39,16 +39,17 @@ struct LineCase {
 class TipFileLine : public ::testing::TestWithParam<LineCase> {};
 
 // Each visible field takes the text before the next comma; once no comma is left the
-// visible fields are empty and the hidden field takes the rest. Values outside the ranges
-// (1..69 white, 1..26 Powerball and hidden field) and non-numbers leave their field empty.
+// visible fields are empty and the hidden field takes the rest. A visible field keeps what
+// was saved, as the user typed it, so that the check marks a row that is no tip instead of
+// emptying it; the hidden field keeps only 1..26.
 INSTANTIATE_TEST_SUITE_P(
     Cases, TipFileLine,
     ::testing::Values(LineCase{"3,17,22,45,61,9,", {"3", "17", "22", "45", "61", "9", ""}},
                       LineCase{"1,2,3", {"1", "2", "", "", "", "", "3"}},
-                      LineCase{"5,70,12,44,8,30,", {"5", "", "12", "44", "8", "", ""}},
+                      LineCase{"5,70,12,44,8,30,", {"5", "70", "12", "44", "8", "30", ""}},
                       LineCase{"3,17,22,45,61,9,26", {"3", "17", "22", "45", "61", "9", "26"}},
                       LineCase{"3,17,22,45,61,9,4,5", {"3", "17", "22", "45", "61", "9", ""}},
-                      LineCase{"07,8,x,,-1,0,", {"7", "8", "", "", "", "", ""}},
+                      LineCase{"07,8,x,,-1,0,", {"7", "8", "x", "", "-1", "0", ""}},
                       LineCase{"", {"", "", "", "", "", "", ""}}));
 
 TEST_P(TipFileLine, FillsTheFieldsAsTheReaderCutsTheLine) {

@@ -49,8 +49,13 @@ TEST(TipSheet, TipLines) {
     TipSheet sheet;
     sheet.setLine(0, "3,17,22,45,61,9,");
     EXPECT_EQ(sheet.line(0), "3,17,22,45,61,9,");
-    sheet.setLine(1, "3,70,22");
-    EXPECT_EQ(sheet.line(1), "3,,22,,,,");
+    // What the user typed stays, a number in its canonical form; the check marks the row.
+    sheet.setLine(1, "3,70,022,x");
+    EXPECT_EQ(sheet.line(1), "3,70,22,x,,,");
+    // A field never splits a tip line; the hidden field is validated as before.
+    sheet.setField(2, 0, "7,7\r\n");
+    sheet.setField(2, TipRow::kHiddenField, "27");
+    EXPECT_EQ(sheet.line(2), "77,,,,,,");
 }
 
 TEST(TipSheet, ComponentNames) {

@@ -50,10 +50,12 @@ class DrawEntryDialogTest : public QObject {
 private Q_SLOTS:
     void opensFilledWithLimitedFields();
     void okReturnsTheValuesAbortNothing();
+    void refusedValuesKeepTheDialogOpenWithTheFieldMarked();
 };
 
 void DrawEntryDialogTest::opensFilledWithLimitedFields() {
-    DrawEntryDialog dialog(kPrefilled);
+    const powerball::MessageTable messages;
+    DrawEntryDialog dialog(kPrefilled, messages);
     QCOMPARE(dialog.windowTitle(), u"Zahlen der Ziehung eingeben"_s);
     QCOMPARE(dialog.entry(), kPrefilled);
     QCOMPARE(child<QDateEdit>(dialog, u"entryDatePicker"_s)->date(), QDate(2024, 1, 6));
@@ -95,6 +97,32 @@ void DrawEntryDialogTest::okReturnsTheValuesAbortNothing() {
 
     answer = answerDialogs(QDialogButtonBox::Abort, 34);
     QCOMPARE(prompts.askDrawNumbers(kPrefilled), std::optional<DrawEntry>());
+}
+
+void DrawEntryDialogTest::refusedValuesKeepTheDialogOpenWithTheFieldMarked() {
+    const powerball::MessageTable messages;
+    DrawEntryDialog dialog(kPrefilled, messages);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* fourth = child<QSpinBox>(dialog, u"whiteSpin4"_s);
+    fourth->setValue(19); // the second white number again
+    auto* ok = child<QDialogButtonBox>(dialog, u"entryButtons"_s)->button(QDialogButtonBox::Ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    // Still open, with what was typed, the field marked and the reason beside it.
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+    QCOMPARE(dialog.entry().white, (std::array<int, 5>{7, 19, 40, 19, 66}));
+    QCOMPARE(fourth->palette().color(QPalette::Base), DrawEntryDialog::kRefusedColor);
+    QVERIFY(child<QSpinBox>(dialog, u"whiteSpin1"_s)->palette().color(QPalette::Base) !=
+            DrawEntryDialog::kRefusedColor);
+    auto* reason = child<QLabel>(dialog, u"entryReasonLabel"_s);
+    QVERIFY(reason->isVisible());
+    QCOMPARE(reason->text(), u"Die Zahl 19 steht zweimal in der Reihe"_s);
+
+    fourth->setValue(20);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(DrawEntryDialogTest)

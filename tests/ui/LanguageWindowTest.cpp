@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QSpinBox>
 #include <QTest>
 
 #include <filesystem>
@@ -121,6 +122,13 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
     QCoreApplication::sendEvent(calculate, &enter);
     const QString englishHint = calculate->toolTip();
     QCOMPARE(hintPanel->text(), englishHint);
+
+    // A spin field's hint is translated like any edit field's.
+    auto* spin = window.findChild<QSpinBox*>(u"UpDown12"_s);
+    const qsizetype spinRecord = index.indexOf(u"Edit85"_s) / 5;
+    QVERIFY(spinRecord > 0);
+    QCOMPARE(spin->toolTip(), english[2 * spinRecord + 1]);
+    QCOMPARE(spin->toolTip(), u"The first X percent are given a higher probability"_s);
 
     // Back to German from the menu; the hint shown is said again in German.
     window.findChild<QAction*>(u"actionLanguageGerman"_s)->trigger();

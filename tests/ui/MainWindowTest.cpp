@@ -25,6 +25,7 @@
 #include <QDialogButtonBox>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -113,6 +114,7 @@ private Q_SLOTS:
 
     void typedTextIsValidated_data();
     void typedTextIsValidated();
+    void repeatedNumberIsMarkedAndRefusedForPrintAndHandOver();
     void leavingAFieldChecksTheSheet();
     void hitTextHintNamesThePrize();
     void lockedRowSurvivesClearing();
@@ -129,6 +131,7 @@ private Q_SLOTS:
     void updateLocksMaintenanceUntilItEnds_data();
     void updateLocksMaintenanceUntilItEnds();
     void enteredDrawIsStoredShownDrawDeleted();
+    void deletionRemovesTheShownDrawAndCtrlZBringsItBack();
     void importButtonStoresTheChosenFileOnlyWhenAgreed();
     void updateShortcutWinsInEveryField_data();
     void updateShortcutWinsInEveryField();
@@ -218,25 +221,56 @@ void MainWindowTest::typedTextIsValidated_data() {
     QTest::addColumn<int>("fieldIndex");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("hits"); // once the field is left
 
-    QTest::newRow("white 69 stays") << 0 << u"69"_s << u"69"_s;
-    QTest::newRow("white 70 empties") << 0 << u"70"_s << u""_s;
-    QTest::newRow("white 0 empties") << 3 << u"0"_s << u""_s;
-    QTest::newRow("leading zeros go") << 4 << u"007"_s << u"7"_s;
-    QTest::newRow("letters empty") << 1 << u"x"_s << u""_s;
-    QTest::newRow("powerball 26 stays") << 5 << u"26"_s << u"26"_s;
-    QTest::newRow("powerball 27 empties") << 5 << u"27"_s << u""_s;
+    // What the user typed stays where it is; a value that is no tip marks its row.
+    QTest::newRow("white 69 stays") << 0 << u"69"_s << u"69"_s << u""_s;
+    QTest::newRow("white 70 is marked") << 0 << u"70"_s << u"70"_s << u"ungültig"_s;
+    QTest::newRow("white 0 is marked") << 3 << u"0"_s << u"0"_s << u"ungültig"_s;
+    QTest::newRow("leading zeros go") << 4 << u"007"_s << u"7"_s << u""_s;
+    QTest::newRow("letters are marked") << 1 << u"x"_s << u"x"_s << u"ungültig"_s;
+    QTest::newRow("powerball 26 stays") << 5 << u"26"_s << u"26"_s << u""_s;
+    QTest::newRow("powerball 27 is marked") << 5 << u"27"_s << u"27"_s << u"ungültig"_s;
 }
 
 void MainWindowTest::typedTextIsValidated() {
     QFETCH(int, fieldIndex);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
+    QFETCH(QString, hits);
 
     QLineEdit* edit = field(6, fieldIndex);
     edit->setFocus();
     QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), shown);
+    field(0, 0)->setFocus();
+    QTRY_COMPARE(label(TipSheet::hitsLabelName(6))->text(), hits);
+    QCOMPARE(edit->styleSheet().contains(u"border"_s), !hits.isEmpty());
+}
+
+void MainWindowTest::repeatedNumberIsMarkedAndRefusedForPrintAndHandOver() {
+    typeRow(2, {u"7"_s, u"7"_s, u"7"_s, u"8"_s, u"9"_s, u"9"_s});
+    field(0, 0)->setFocus();
+    QTRY_COMPARE(label(TipSheet::hitsLabelName(2))->text(), u"doppelt"_s);
+    QCOMPARE(label(TipSheet::hitsLabelName(2))->toolTip(),
+             u"Die Zahl 7 steht zweimal in der Reihe"_s);
+    QVERIFY(field(2, 0)->styleSheet().contains(u"border"_s));
+    QVERIFY(field(2, 1)->styleSheet().contains(u"border"_s));
+    QVERIFY(field(2, 3)->styleSheet().isEmpty());
+    QCOMPARE(label(TipSheet::crossSumLabelName(2))->text(), QString()); // not checked
+
+    // Neither handed over nor printed: the box names the row.
+    const std::filesystem::path folder = m_folder->path().toStdString();
+    answerNext(3);
+    child<QPushButton>(u"printTipsButton"_s)->click();
+    m_window->findChild<QAction*>(u"actionHandOver"_s)->trigger();
+    const std::vector<Asked>& asked = m_window->prompts().asked();
+    QCOMPARE(asked.size(), std::size_t(2));
+    for (const Asked& box : asked)
+        QCOMPARE(box.text, u"Tipp 3 ist kein gültiger Tipp: Die Zahl 7 steht zweimal in der "
+                           u"Reihe. Bitte korrigieren Sie ihn zuerst."_s);
+    QVERIFY(!std::filesystem::exists(folder / "Tipp.txt"));
+    QVERIFY(!std::filesystem::exists(folder / "Tipps"));
 }
 
 void MainWindowTest::leavingAFieldChecksTheSheet() {
@@ -551,9 +585,18 @@ void MainWindowTest::statisticControlsDrawTheChart() {
     QCOMPARE(numbers->max(), shown.barCount() - 0.5);
     auto* values = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
     // A flat range (all bars alike) cannot be drawn; the axis then spans one unit.
-    const powerball::AxisRange range = shown.valueRange();
+    const powerball::AxisRange range = shown.shownRange();
     QCOMPARE(values->min(), qreal(range.minimum));
     QCOMPARE(values->max(), qreal(std::max(range.maximum, range.minimum + 1)));
+    // Every bar shows, the rarest number's too.
+    for (const powerball::ChartBar& bar : shown.bars())
+        QVERIFY2(bar.value > values->min() || bar.value <= 0, qPrintable(QString::number(bar.x)));
+    // Red and green bars say what they stand for.
+    const bool twoColours =
+        std::any_of(shown.bars().begin(), shown.bars().end(), [](const powerball::ChartBar& bar) {
+            return bar.color == powerball::BarColors::Red;
+        });
+    QCOMPARE(chart->legend()->isVisible(), twoColours);
 }
 
 void MainWindowTest::updateShortcutWinsInEveryField_data() {
@@ -689,6 +732,53 @@ void MainWindowTest::enteredDrawIsStoredShownDrawDeleted() {
     QCOMPARE(dates, expected);
 }
 
+void MainWindowTest::deletionRemovesTheShownDrawAndCtrlZBringsItBack() {
+    const powerball::DrawHistory history(std::filesystem::path(m_folder->path().toStdString()) /
+                                         "Powerball.dat");
+    const std::vector<powerball::DrawRecord> before = history.readAll();
+    // Two later draws through "Eingeben", each from the newest draw the panel shows.
+    std::vector<QDate> entered{QDate(2024, 1, 10), QDate(2024, 1, 13)};
+    const DialogWatch<DrawEntryDialog> entry([&entered](DrawEntryDialog* dialog) {
+        dialog->findChild<QDateEdit*>(u"entryDatePicker"_s)->setDate(entered.front());
+        entered.erase(entered.begin());
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(u"enterDrawButton"_s)->click();
+    child<QPushButton>(u"enterDrawButton"_s)->click();
+    QCOMPARE(history.readAll().size(), kDraws.size() + 2);
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
+             u"Ziehung vom 13.01.2024 gespeichert – Strg+Z nimmt die Eingabe zurück"_s);
+
+    // Steps with the arrows; the draw the panel shows is the one that goes.
+    for (const char* button : {"nextDrawButton", "nextDrawButton", "previousDrawButton"})
+        QTest::mouseClick(child<QToolButton>(QString::fromLatin1(button)), Qt::LeftButton);
+    const QString panel = panelText();
+    QVERIFY2(panel.contains(u"10.01.24"_s), qPrintable(panel));
+    QCOMPARE(pickedDate(), QDate(2024, 1, 10));
+    child<QPushButton>(u"deleteDrawButton"_s)->click();
+    std::vector<double> dates;
+    for (const powerball::DrawRecord& record : history.readAll())
+        dates.push_back(record.date);
+    QCOMPARE(std::count(dates.begin(), dates.end(), double(DrawCalendar::dayNumber(2024, 1, 10))),
+             0);
+    QCOMPARE(dates.size(), kDraws.size() + 1);
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
+             u"Ziehung vom 10.01.2024 gelöscht – Strg+Z stellt sie wieder her"_s);
+    auto* undo = child<QPushButton>(u"undoDrawButton"_s);
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->toolTip(), u"Rückgängig: Löschen der Ziehung vom 10.01.2024"_s);
+
+    // Ctrl+Z, three times: the deletion, then both entries are taken back.
+    child<QTabWidget>(u"pages"_s)->setCurrentIndex(3);
+    child<QPushButton>(u"deleteDrawButton"_s)->setFocus(); // a text field keeps its own Ctrl+Z
+    QTRY_VERIFY(child<QPushButton>(u"deleteDrawButton"_s)->hasFocus());
+    for (int k = 0; k < 3; ++k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(history.readAll() == before);
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(undo->toolTip(), u"Rückgängig"_s);
+}
+
 void MainWindowTest::importButtonStoresTheChosenFileOnlyWhenAgreed() {
     const std::filesystem::path folder = m_folder->path().toStdString();
     const powerball::DrawHistory history(folder / "Powerball.dat");
@@ -732,6 +822,17 @@ void MainWindowTest::importButtonStoresTheChosenFileOnlyWhenAgreed() {
     QCOMPARE(after.size(), before.size() + 1);
     QCOMPARE(after.back().date, double(DrawCalendar::dayNumber(2024, 1, 10)));
     QCOMPARE(after.back().drawNumbers().powerPlay(), 0);
+
+    // The views follow the file: the new newest draw in full, with its cross sum, and the
+    // arrows reach every stored draw from it.
+    QCOMPARE(panelText(), u"Mi 10.01.24    3  9  17  28  44   PB: 12 PP: 0"_s);
+    QCOMPARE(child<QLabel>(u"panelCrossSumLabel"_s)->text(), u"Quersumme: 101"_s);
+    QCOMPARE(pickedDate(), QDate(2024, 1, 10));
+    QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(), u"1 Ziehungen importiert"_s);
+    QTest::mouseClick(child<QToolButton>(u"previousDrawButton"_s), Qt::LeftButton);
+    QVERIFY(panelText().contains(shortDate(kDraws.back().date)));
+    QTest::mouseClick(child<QToolButton>(u"nextDrawButton"_s), Qt::LeftButton);
+    QVERIFY(panelText().contains(u"10.01.24"_s));
 }
 
 void MainWindowTest::updateFromTheServerAppendsItsDraws() {
@@ -763,6 +864,11 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
     const std::vector<powerball::DrawRecord> stored = history.readAll();
     QCOMPARE(stored.size(), kDraws.size() + served.size());
     QCOMPARE(stored.back().drawNumbers(), served.back().drawNumbers());
+    // The panel follows the file: the newest draw in full, with its own cross sum.
+    QVERIFY2(panelText().startsWith(u"Sa 13.01.24    2  8  21  34  45   PB: 6 PP: "_s),
+             qPrintable(panelText()));
+    QCOMPARE(child<QLabel>(u"panelCrossSumLabel"_s)->text(), u"Quersumme: 110"_s);
+    QCOMPARE(pickedDate(), QDate(2024, 1, 13));
     // The window's client keeps its connection open; the server stops quickly once it goes.
     m_window.reset();
 }

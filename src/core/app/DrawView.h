@@ -3,7 +3,9 @@
 #include "base/DrawCalendar.h"
 #include "draws/DrawRecord.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace powerball {
 
@@ -11,6 +13,16 @@ namespace powerball {
 struct CurrentDraw {
     double date = 0.0;
     DrawNumbers numbers;
+};
+
+// A change of the draw file by hand ("Löschen", "Eingeben") that Ctrl+Z takes back for as long
+// as the program runs.
+struct DrawChange {
+    enum class Kind { Delete, Enter };
+    Kind kind = Kind::Delete;
+    double date = 0.0;
+    std::vector<DrawRecord> before;  // the records of that date before the change
+    std::optional<DrawRecord> after; // with Enter: the record stored
 };
 
 // The shown draw, the date pickers that bound every scan and the draw texts.
@@ -24,10 +36,22 @@ struct DrawView {
     double scanFromDate = DrawCalendar::kDesignedStartDate;
     double scanToDate = DrawCalendar::kMinimumDate;
 
-    std::string databaseDrawText;                // draw label of the "Datenbank" page
-    std::string panelDrawText;                   // draw text of the draw panel
+    std::string databaseDrawText; // draw label of the "Datenbank" page
+    std::string panelDrawText;    // draw text of the draw panel
+    // The date of the draw the panel shows. The scans of the generator and the analyses move
+    // the current draw without showing it; "Löschen" removes the draw the user sees.
+    double panelDrawDate = 0.0;
     std::string panelCrossSumText = "Quersumme"; // cross-sum label of the draw panel
     std::string ticketNumber;                    // "Losnummer", shown on the draw panel
+
+    // The hand changes of this run, the newest last.
+    std::vector<DrawChange> drawChanges;
+
+    // Shows the current draw on the panel with the text the "Datenbank" page has.
+    void showCurrentDrawOnPanel() {
+        panelDrawText = databaseDrawText;
+        panelDrawDate = currentDraw.date;
+    }
 
     // The date picker of the "Datenbank" page refuses dates before its minimum; such a
     // date is ignored. Returns whether the date was taken.

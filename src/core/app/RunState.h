@@ -14,6 +14,8 @@ struct RunState {
     // The settings analysis, which runs the generator once per week of history: the
     // calculate button and Esc stop it after the current step.
     RunPhase analysis = RunPhase::Idle;
+    // The draw analysis works through the history: the window shows the wait cursor.
+    bool analysisBusy = false;
     // The list dialog lives as long as the program: its ticks and weights stay between
     // uses, and each caller sets up only what it needs.
     NumberListBoxes numberList;

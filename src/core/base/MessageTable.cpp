@@ -151,6 +151,25 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Numbers,Multiplier“ fehlt); es wurde nichts gespeichert.",       // 127
         "Laden der Ergebnisdatei gestoppt; es wurde nichts gespeichert.", // 128
         "Die Ergebnisdatei kam nicht innerhalb von %1 Sekunden; es wurde nichts gespeichert.", // 129
+
+        // A row that is no tip, the undo of the draw maintenance, the import's count, the
+        // draw analysis without a later draw and the chart's legend (130..145).
+        "doppelt",
+        "ungültig",
+        "Die Zahl %1 steht zweimal in der Reihe",
+        "%1 ist keine Zahl von %2 bis %3",
+        "Tipp %1 ist kein gültiger Tipp: %2. Bitte korrigieren Sie ihn zuerst.",
+        "Rückgängig",
+        "Rückgängig: Löschen der Ziehung vom %1",
+        "Rückgängig: Eingabe der Ziehung vom %1",
+        "Ziehung vom %1 gelöscht – Strg+Z stellt sie wieder her",
+        "Ziehung vom %1 gespeichert – Strg+Z nimmt die Eingabe zurück",
+        "Ziehung vom %1 wiederhergestellt",
+        "Eingabe der Ziehung vom %1 zurückgenommen",
+        "%1 Ziehungen importiert",
+        "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
+        "rot: Primzahlen",
+        "grün: übrige Zahlen",
     };
     return entries;
 }

@@ -165,6 +165,24 @@ inline constexpr int FeedTooLarge = 126;
 inline constexpr int FeedNotPublicForm = 127;
 inline constexpr int FeedStopped = 128;
 inline constexpr int FeedTimedOut = 129;
+// A row of the sheet that is no tip (130..134), the undo of the draw maintenance (135..141),
+// the import's count, the draw analysis without a later draw and the chart's legend.
+inline constexpr int RowFaultRepeatedShort = 130;
+inline constexpr int RowFaultInvalidShort = 131;
+inline constexpr int RepeatedNumber = 132;
+inline constexpr int NumberOutOfRange = 133;
+inline constexpr int RowFaultRefused = 134;
+inline constexpr int UndoCaption = 135;
+inline constexpr int UndoDelete = 136;
+inline constexpr int UndoEnter = 137;
+inline constexpr int DrawDeleted = 138;
+inline constexpr int DrawEntered = 139;
+inline constexpr int DeleteUndone = 140;
+inline constexpr int EnterUndone = 141;
+inline constexpr int DrawsImported = 142;
+inline constexpr int NoLaterDraw = 143;
+inline constexpr int ChartPrimes = 144;
+inline constexpr int ChartOtherNumbers = 145;
 } // namespace Msg
 
 } // namespace powerball

@@ -35,4 +35,16 @@ std::optional<std::string> drawEntryProblem(const DrawEntry& entry) {
     return DrawValidation::newDrawProblem(record);
 }
 
+std::optional<DrawEntryFault> drawEntryFault(const DrawEntry& entry, const MessageTable& messages) {
+    for (std::size_t k = 1; k < entry.white.size(); ++k)
+        for (std::size_t earlier = 0; earlier < k; ++earlier)
+            if (entry.white[k] == entry.white[earlier])
+                return DrawEntryFault{static_cast<int>(k) + 1,
+                                      fillPlaceholders(messages.text(Msg::RepeatedNumber),
+                                                       {std::to_string(entry.white[k])})};
+    if (auto problem = drawEntryProblem(entry))
+        return DrawEntryFault{0, std::move(*problem)};
+    return std::nullopt;
+}
+
 } // namespace powerball

@@ -51,7 +51,7 @@ void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& re
     state.databaseDrawText =
         drawText(state.currentDraw.date, state.currentDraw.numbers, DrawTextForm::Last);
     state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
-    state.panelDrawText = state.databaseDrawText;
+    state.showCurrentDrawOnPanel();
     state.setSelectedDate(state.currentDraw.date);
     checkSheet(state, ports.soundPlayer());
     state.changed();

@@ -8,6 +8,26 @@
 
 namespace powerball {
 
+namespace {
+
+// The stored records of one day, for a change that may be taken back.
+std::vector<DrawRecord> recordsOf(const DrawHistory& history, double date) {
+    std::vector<DrawRecord> records;
+    if (history.exists())
+        for (const DrawRecord& record : history.readAll())
+            if (record.date == date)
+                records.push_back(record);
+    return records;
+}
+
+// A message with the draw's date, "Ziehung vom 17.08.2026 gelöscht …".
+std::string dated(const MessageTable& messages, int entry, double date) {
+    return fillPlaceholders(messages.text(entry),
+                            {DrawCalendar::shortDate(DrawCalendar::roundToDay(date))});
+}
+
+} // namespace
+
 DrawMaintenance::Opened DrawMaintenance::openEntry(const AppState& state) {
     DrawRecord opened;
     opened.date = DrawCalendar::kMinimumDate;
@@ -42,7 +62,12 @@ std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Port
     std::optional<DrawRecord> stored;
     if (const auto accepted = ports.userPrompts().askDrawNumbers(opened.entry)) {
         stored = recordFromEntry(opened.record, *accepted);
-        state.drawHistory().insertOrReplace(*stored); // creates a missing file
+        const DrawHistory history = state.drawHistory();
+        DrawChange change{DrawChange::Kind::Enter, stored->date, recordsOf(history, stored->date),
+                          stored};
+        history.insertOrReplace(*stored); // creates a missing file
+        state.drawChanges.push_back(std::move(change));
+        state.status[1] = dated(state.messages, Msg::DrawEntered, stored->date);
     }
     state.setSelectedDate(opened.record.date);
     evaluateSelectedDate(state, ports);
@@ -52,9 +77,59 @@ std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Port
 bool DrawMaintenance::deleteShownDraw(AppState& state, const Ports& ports) {
     if (state.updateRunning())
         return false;
-    state.drawHistory().removeDate(state.currentDraw.date);
+    // The panel's draw, not the current one: a scan may have moved that without showing it.
+    const double date = state.panelDrawDate;
+    const DrawHistory history = state.drawHistory();
+    DrawChange change{DrawChange::Kind::Delete, date, recordsOf(history, date), std::nullopt};
+    history.removeDate(date);
+    if (!change.before.empty()) {
+        state.drawChanges.push_back(std::move(change));
+        state.status[1] = dated(state.messages, Msg::DrawDeleted, date);
+    }
     evaluateSelectedDate(state, ports);
     return true;
+}
+
+bool DrawMaintenance::undoLastChange(AppState& state, const Ports& ports) {
+    if (state.updateRunning() || state.drawChanges.empty())
+        return false;
+    const DrawChange change = std::move(state.drawChanges.back());
+    state.drawChanges.pop_back();
+    const DrawHistory history = state.drawHistory();
+    if (change.kind == DrawChange::Kind::Delete) {
+        history.insertOrReplaceAll(change.before);
+        state.setSelectedDate(change.date);
+        state.status[1] = dated(state.messages, Msg::DeleteUndone, change.date);
+    } else {
+        // Only the entry itself is taken back, not what came over it since.
+        if (recordsOf(history, change.date) != std::vector<DrawRecord>{*change.after})
+            return false;
+        if (change.before.empty())
+            history.removeDate(change.date);
+        else
+            history.insertOrReplaceAll(change.before);
+        state.status[1] = dated(state.messages, Msg::EnterUndone, change.date);
+    }
+    evaluateSelectedDate(state, ports);
+    return true;
+}
+
+std::string DrawMaintenance::undoText(const AppState& state) {
+    if (state.drawChanges.empty())
+        return state.messages.text(Msg::UndoCaption);
+    const DrawChange& last = state.drawChanges.back();
+    return dated(state.messages,
+                 last.kind == DrawChange::Kind::Delete ? Msg::UndoDelete : Msg::UndoEnter,
+                 last.date);
+}
+
+void DrawMaintenance::showNewestDraw(AppState& state, const Ports& ports) {
+    const DrawHistory history = state.drawHistory();
+    if (history.exists())
+        if (const std::vector<DrawRecord> records = history.readAll();
+            !records.empty() && records.back().date > state.selectedDate)
+            state.setSelectedDate(records.back().date);
+    evaluateSelectedDate(state, ports);
 }
 
 std::string DrawMaintenance::importSummary(const MessageTable& messages, const ImportPlan& plan) {
@@ -127,9 +202,11 @@ DrawMaintenance::ImportOutcome DrawMaintenance::importDrawFile(AppState& state,
 
     std::vector<DrawRecord> draws = outcome.plan.added;
     draws.insert(draws.end(), outcome.plan.changed.begin(), outcome.plan.changed.end());
+    const std::size_t stored = draws.size();
     importDraws(history, std::move(draws));
     outcome.stored = true;
-    evaluateSelectedDate(state, ports);
+    showNewestDraw(state, ports);
+    state.status[1] = fillPlaceholders(m.text(Msg::DrawsImported), {std::to_string(stored)});
     return outcome;
 }
 

@@ -36,9 +36,18 @@ public:
     // numbers in ascending order, the digit groups of the opened record.
     static DrawRecord recordFromEntry(const DrawRecord& opened, const DrawEntry& entry);
 
-    // "Löschen": removes every record dated like the shown draw, then shows the draw of the
-    // selected date (the next later one, or the newest). Returns false while an update runs.
+    // "Löschen": removes every record dated like the draw the panel shows, then shows the
+    // draw of the selected date (the next later one, or the newest), and says in the status
+    // bar what went and that Ctrl+Z brings it back. Returns false while an update runs.
     static bool deleteShownDraw(AppState& state, const Ports& ports);
+
+    // Ctrl+Z: takes back the newest hand change that is still undone, through the same locked
+    // rewrite, and shows the draw it concerns. An entry whose draw has been changed since
+    // stays. Returns false when there was nothing to take back or an update runs.
+    static bool undoLastChange(AppState& state, const Ports& ports);
+    // What Ctrl+Z would do, "Rückgängig: Löschen der Ziehung vom 17.08.2026"; "Rückgängig"
+    // when nothing is left to take back.
+    static std::string undoText(const AppState& state);
 
     // What an import did: the plan of the chosen file, the lines it skipped, and whether
     // the draws were stored.
@@ -54,6 +63,10 @@ public:
     // user agrees; then shows the draw of the selected date again. Nothing is written when
     // the user cancels or the file changes nothing, nor while an update runs.
     static ImportOutcome importDrawFile(AppState& state, const Ports& ports);
+
+    // Shows the newest stored draw in full and checks the sheet against it, as at start-up:
+    // the views follow a file that has grown.
+    static void showNewestDraw(AppState& state, const Ports& ports);
 
     // The summary the question shows: "3 neue Ziehungen, 1 geänderte, 40 unverändert".
     static std::string importSummary(const MessageTable& messages, const ImportPlan& plan);

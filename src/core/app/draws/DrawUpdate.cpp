@@ -39,7 +39,7 @@ public:
         if (!m_state.updateRunning())
             return;
         m_state.update = RunPhase::Idle;
-        m_state.panelDrawText = m_state.databaseDrawText;
+        m_state.showCurrentDrawOnPanel();
         m_state.changed();
     }
 
@@ -322,8 +322,17 @@ DrawUpdate::Result DrawUpdate::run(AppState& state, const Ports& ports,
     Walk walk(state, ports, limits, result);
     walk.run();
     walk.close();
-    if (result.message)
-        return result; // the server's message ends the update where it stands
+    // The views follow the file: the newest draw received is shown in full and checked.
+    if (!result.appended.empty() && result.appended.back().date > state.selectedDate)
+        state.setSelectedDate(result.appended.back().date);
+    if (result.message) {
+        // The server's message ends the update where it stands.
+        if (!result.appended.empty()) {
+            running.finish();
+            evaluateSelectedDate(state, ports);
+        }
+        return result;
+    }
     running.finish();
     evaluateSelectedDate(state, ports);
     checkSheet(state, ports.soundPlayer());

@@ -100,9 +100,29 @@ std::vector<DrawMaskEntry> masksOf(const std::vector<DrawRecord>& records) {
     return masks;
 }
 
+// The wait cursor while the passes work; a question of a found hit shows the normal one.
+class BusyScope {
+public:
+    explicit BusyScope(AppState& state) : m_state(state) { set(true); }
+    ~BusyScope() { set(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+    void set(bool busy) {
+        m_state.analysisBusy = busy;
+        m_state.changed();
+    }
+
+private:
+    AppState& m_state;
+};
+
 // The two questions before the passes: whether to start at the selected date, then the
 // threshold of hits that asks whether to go on. Shows the selected date's draw in between.
-std::optional<int> askToStart(AppState& state, const Ports& ports) {
+// A draw is never compared with itself: without a later draw there is nothing to count, and
+// the box says so instead of asking for the threshold.
+std::optional<int> askToStart(AppState& state, const Ports& ports,
+                              const std::vector<DrawRecord>& records) {
     const MessageTable& m = state.messages;
     UserPrompts& prompts = ports.userPrompts();
     const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.selectedDate));
@@ -111,6 +131,12 @@ std::optional<int> askToStart(AppState& state, const Ports& ports) {
         return std::nullopt;
     evaluateSelectedDate(state, ports);
     state.pageInFront = Page::TipOverview;
+    if (records.empty() || state.currentDraw.date >= records.back().date) {
+        prompts.showMessage(fillPlaceholders(
+            m.text(Msg::NoLaterDraw),
+            {DrawCalendar::shortDate(DrawCalendar::roundToDay(state.currentDraw.date))}));
+        return std::nullopt;
+    }
     return askHitThreshold(prompts, m.text(Msg::DrawThresholdCaption),
                            m.text(Msg::DrawThresholdPrompt), "5");
 }
@@ -128,7 +154,7 @@ void startPass(AppState& state, const Ports& ports, double limit) {
 // Row 1 against every draw of the window before the selected date. Each record read moves
 // the limit to its date. A hit of the threshold or more asks whether to go on; false when
 // the answer was No.
-bool compareWithEarlierDraws(AppState& state, UserPrompts& prompts,
+bool compareWithEarlierDraws(AppState& state, UserPrompts& prompts, BusyScope& busy,
                              const std::vector<DrawRecord>& records,
                              const std::vector<DrawMaskEntry>& masks, DrawAnalysisResult& result,
                              double& limit) {
@@ -152,11 +178,13 @@ bool compareWithEarlierDraws(AppState& state, UserPrompts& prompts,
             continue;
         result.hits.push_back({record.date, rowDrawDate, hits});
         state.currentDraw = {record.date, record.drawNumbers()};
+        busy.set(false);
         if (!prompts.askYesNo(m.text(Msg::HitFoundCaption),
                               m.text(Msg::HitFoundAt) +
                                   DrawCalendar::shortDate(DrawCalendar::roundToDay(record.date)) +
                                   m.text(Msg::HitFoundGoOn)))
             return false;
+        busy.set(true);
     }
     if (lastCounted)
         state.currentDraw = {lastCounted->date, lastCounted->drawNumbers()};
@@ -176,27 +204,32 @@ void fillExpectations(DrawAnalysisResult& result) {
 
 DrawAnalysisResult analyseDraws(AppState& state, const Ports& ports) {
     DrawAnalysisResult result;
-    const std::optional<int> threshold = askToStart(state, ports);
+    // One read for the whole analysis: every pass walks the same records.
+    const DrawHistory history = state.drawHistory();
+    const std::vector<DrawRecord> records =
+        history.exists() ? history.readAll() : std::vector<DrawRecord>{};
+    const std::optional<int> threshold = askToStart(state, ports, records);
     if (!threshold)
         return result;
     result.threshold = *threshold;
     result.ran = true;
 
-    // One read for the whole analysis: every pass walks the same records.
-    const std::vector<DrawRecord> records = state.drawHistory().readAll();
     const std::vector<DrawMaskEntry> masks = masksOf(records);
     double limit = state.selectedDate + 10;
-    // Without draws no step would ever reach the limit.
-    while (!records.empty() && state.currentDraw.date < limit) {
-        startPass(state, ports, limit);
-        if (!compareWithEarlierDraws(state, ports.userPrompts(), records, masks, result, limit)) {
-            result.endedByUser = true;
-            state.changed();
-            return result;
+    {
+        BusyScope busy(state);
+        // Without draws no step would ever reach the limit.
+        while (!records.empty() && state.currentDraw.date < limit) {
+            startPass(state, ports, limit);
+            if (!compareWithEarlierDraws(state, ports.userPrompts(), busy, records, masks, result,
+                                         limit)) {
+                result.endedByUser = true;
+                return result;
+            }
+            DrawBrowser::next(state, ports, records);
+            ++result.next[tableIndex(hitsLeftByCheck(state))];
+            ++result.passes;
         }
-        DrawBrowser::next(state, ports, records);
-        ++result.next[tableIndex(hitsLeftByCheck(state))];
-        ++result.passes;
     }
 
     fillExpectations(result);

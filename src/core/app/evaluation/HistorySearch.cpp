@@ -5,6 +5,7 @@
 #include "app/evaluation/HitQuestions.h"
 #include "draws/DrawText.h"
 #include "rules/evaluation/TipMatch.h"
+#include "rules/sheet/RowFault.h"
 
 namespace powerball {
 
@@ -26,7 +27,7 @@ void showDraw(AppState& state, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
     state.databaseDrawText = drawText(record.date, state.currentDraw.numbers, DrawTextForm::Search);
     state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
-    state.panelDrawText = state.databaseDrawText;
+    state.showCurrentDrawOnPanel();
 }
 
 } // namespace
@@ -36,7 +37,7 @@ HistorySearchResult searchTipsInHistory(AppState& state, const Ports& ports) {
     const bool countPowerball = state.settings.countPowerball;
     const std::optional<int> threshold = askHitThreshold(
         ports.userPrompts(), state.messages.text(Msg::SearchThresholdCaption),
-        state.messages.text(Msg::SearchThresholdPrompt), countPowerball ? "7" : "5");
+        state.messages.text(Msg::SearchThresholdPrompt), countPowerball ? "6" : "5");
     if (!threshold)
         return result;
     result.threshold = *threshold;
@@ -52,6 +53,8 @@ HistorySearchResult searchTipsInHistory(AppState& state, const Ports& ports) {
         showDraw(state, record);
         for (int r = 0; r < TipSheet::kRowCount; ++r) {
             TipRow& row = state.tips.row(r);
+            if (rowFault(row))
+                continue; // no tip: the check has marked it
             const MatchClass match = matchTip(state.currentDraw.numbers, row.fields);
             const int testValue = match.hits + (countPowerball && match.pbHit ? 1 : 0);
             row.hitText = std::to_string(match.hits) + (match.pbHit ? " + PB" : "");

@@ -7,6 +7,7 @@
 #include "rules/evaluation/PrizeTexts.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace powerball {
 
@@ -141,6 +142,10 @@ int plannedSettingsSteps(const std::vector<DrawRecord>& records, double selected
     return steps;
 }
 
+// Steps 6 to 10: seed, the weekly steps and the report.
+void runSettingsSteps(AppState& state, const Ports& ports, int lucky, double current,
+                      SettingsAnalysisResult& result);
+
 SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
     SettingsAnalysisResult result;
     const MessageTable& m = state.messages;
@@ -155,22 +160,36 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
     double current = state.selectedDate;
     evaluateSelectedDate(state, ports);
 
-    // The seed as a signed number, as the box reads numbers back: a seed above 2^31 would
-    // otherwise come back as no whole number at all.
+    // The box asks for a number from 1 to 99999999: it proposes one of them, derived from the
+    // seed, and takes no other.
     const std::optional<std::string> answer =
         prompts.askText(m.text(Msg::LuckyNumberCaption), m.text(Msg::LuckyNumberPrompt),
-                        std::to_string(static_cast<std::int32_t>(state.random.seed())));
+                        std::to_string(proposedLuckyNumber(state.random.seed())));
     if (!answer)
         return result;
-    const std::optional<int> lucky = parseInteger(*answer);
-    if (!lucky) {
+    const std::optional<int> lucky = parseInteger(trimmed(*answer));
+    if (!lucky || *lucky < kLuckyNumberMin || *lucky > kLuckyNumberMax) {
         prompts.showMessage(m.text(Msg::LuckyNumberError));
         return result;
     }
-    const auto seed = static_cast<std::uint32_t>(*lucky);
+    try {
+        runSettingsSteps(state, ports, *lucky, current, result);
+    } catch (const std::exception& failure) {
+        // Any failure of the steps or the report is the analysis' own error, with its cause.
+        result.report.clear();
+        result.reportFile.clear();
+        prompts.showMessage(m.text(Msg::LuckyNumberError) + "\n\n" + failure.what());
+    }
+    return result;
+}
+
+void runSettingsSteps(AppState& state, const Ports& ports, int lucky, double current,
+                      SettingsAnalysisResult& result) {
+    const MessageTable& m = state.messages;
+    const auto seed = static_cast<std::uint32_t>(lucky);
     state.random.setSeed(seed);
     state.status[1] =
-        m.text(Msg::LuckyNumberSet) + std::to_string(*lucky) + m.text(Msg::LuckyNumberSetEnd);
+        m.text(Msg::LuckyNumberSet) + std::to_string(lucky) + m.text(Msg::LuckyNumberSetEnd);
     result.ran = true;
 
     const std::vector<DrawRecord> records = state.drawHistory().readAll();
@@ -207,7 +226,10 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
     addBaseline(state, drawnPowerballs, result);
     result.report = reportLines(state, result);
     result.reportFile = AnalysisReport::write(state, ports, result.report);
-    return result;
+}
+
+int proposedLuckyNumber(std::uint32_t seed) {
+    return static_cast<int>(seed % static_cast<std::uint32_t>(kLuckyNumberMax)) + 1;
 }
 
 } // namespace powerball

@@ -50,6 +50,12 @@ struct SettingsAnalysisResult {
 // reached. The list dialog stays off meanwhile. Cancelling a question ends it at once.
 SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports);
 
+// The lucky number the analysis asks for, in the range its box names.
+inline constexpr int kLuckyNumberMin = 1;
+inline constexpr int kLuckyNumberMax = 99'999'999;
+// What the box proposes: a number of that range, derived from the seed the run would use.
+int proposedLuckyNumber(std::uint32_t seed);
+
 // The steps the analysis will take from the selected date: one per week up to the newest
 // draw, and one more that checks the newest draw again; none when the selected date is
 // today or there are no draws.

@@ -54,7 +54,7 @@ void evaluateSelectedDate(AppState& state, const Ports& ports) {
             crossSumText(state.messages, state.currentDraw.numbers.crossSum());
     }
     state.setSelectedDate(state.currentDraw.date);
-    state.panelDrawText = state.databaseDrawText;
+    state.showCurrentDrawOnPanel();
     checkSheet(state, ports.soundPlayer());
     state.changed();
 }

@@ -1,5 +1,6 @@
 #include "app/handover/TipHandOver.h"
 
+#include "app/output/FaultyRows.h"
 #include "app/output/TipFileCommands.h"
 #include "base/AtomicFile.h"
 #include "rules/output/TipFile.h"
@@ -7,6 +8,8 @@
 namespace powerball {
 
 HandOverResult handOverTips(AppState& state, const Ports& ports, ClickStart mode) {
+    if (refuseFaultyRows(state, ports))
+        return {};
     const std::filesystem::path folder = state.tipFolder();
     std::error_code error;
     std::filesystem::create_directories(folder, error);

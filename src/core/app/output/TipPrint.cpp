@@ -1,5 +1,6 @@
 #include "app/output/TipPrint.h"
 
+#include "app/output/FaultyRows.h"
 #include "base/AtomicFile.h"
 #include "rules/output/TipListing.h"
 
@@ -15,6 +16,8 @@ void writeTipListing(const AppState& state, const std::filesystem::path& file) {
 }
 
 std::filesystem::path printTips(AppState& state, const Ports& ports) {
+    if (refuseFaultyRows(state, ports))
+        return {};
     const std::filesystem::path file = state.programFolder / TipListing::kFileName;
     writeTipListing(state, file);
     ports.desktopShell().open(file.string());

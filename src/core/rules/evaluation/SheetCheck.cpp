@@ -3,6 +3,7 @@
 #include "base/TextParsing.h"
 #include "rules/evaluation/PrizeTexts.h"
 #include "rules/evaluation/TipMatch.h"
+#include "rules/sheet/RowFault.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +18,18 @@ void markRowFailed(TipRow& row) {
     row.hitText.clear();
     row.hitHint.clear();
     row.colors = {};
+    row.faulty = {};
+}
+
+// A row that is no tip is left out of the check; its hit column says why.
+void markRowFaulty(TipRow& row, const RowFault& fault, const MessageTable& messages) {
+    markRowFailed(row);
+    row.faulty[static_cast<std::size_t>(fault.field)] = true;
+    if (fault.firstField >= 0)
+        row.faulty[static_cast<std::size_t>(fault.firstField)] = true;
+    row.hitText = rowFaultShortText(messages, fault);
+    row.hitHint = rowFaultReason(messages, fault);
+    row.hitColor = HitColor::Red;
 }
 
 struct Shown {
@@ -29,6 +42,11 @@ struct Shown {
 bool checkRow(TipSheet& tips, MatchHistogram& histogram, const Shown& draw, int rowIndex,
               SheetPrizes& prizes) {
     TipRow& row = tips.row(rowIndex);
+    if (const auto fault = rowFault(row)) {
+        markRowFaulty(row, *fault, draw.messages);
+        return false;
+    }
+    row.faulty = {};
     std::array<std::uint8_t, 5> values{};
     int sum = 0;
     for (std::size_t k = 0; k < 5; ++k) {

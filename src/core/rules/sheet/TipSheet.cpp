@@ -44,7 +44,18 @@ std::string TipSheet::validated(int field, std::string_view text) {
 
 const std::string& TipSheet::setField(int rowIndex, int field, std::string_view text) {
     std::string& target = row(rowIndex).fields[static_cast<std::size_t>(field)];
-    target = validated(field, text);
+    if (field == TipRow::kHiddenField) {
+        target = validated(field, text);
+        return target;
+    }
+    if (const std::optional<int> value = parseInteger(trimmed(text))) {
+        target = std::to_string(*value);
+        return target;
+    }
+    target.clear();
+    for (const char c : trimmed(text))
+        if (c != ',' && c != '\r' && c != '\n')
+            target += c;
     return target;
 }
 
@@ -58,6 +69,7 @@ void TipSheet::clearUnlocked() {
             continue;
         tip.fields = {};
         tip.colors = {};
+        tip.faulty = {};
         tip.hitText.clear();
         tip.hitHint.clear();
         tip.crossSumText.clear();

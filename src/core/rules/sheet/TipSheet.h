@@ -25,6 +25,9 @@ struct TipRow {
 
     std::array<std::string, kFieldCount> fields;
     std::array<FieldColor, kFieldCount> colors{};
+    // The fields that make the row no tip (a number twice, out of range, no number), framed
+    // by the window; the last check found them.
+    std::array<bool, kFieldCount> faulty{};
     bool locked = false;
     std::string hitText;
     std::string hitHint; // the prize of the checked row, shown as the hit text's hint
@@ -34,8 +37,8 @@ struct TipRow {
     bool operator==(const TipRow&) const = default;
 };
 
-// The 12 tip rows of the first page. Field texts are validated as they are written, the
-// way the fields validate what the user types.
+// The 12 tip rows of the first page. A field keeps what the user typed, a number in its
+// canonical form; the check marks a row whose fields are no tip instead of emptying them.
 class TipSheet {
 public:
     static constexpr int kRowCount = 12;
@@ -43,7 +46,9 @@ public:
     TipRow& row(int index) { return m_rows[static_cast<std::size_t>(index)]; }
     const TipRow& row(int index) const { return m_rows[static_cast<std::size_t>(index)]; }
 
-    // Writes a field through the validation; returns the text the field holds afterwards.
+    // Writes a field: a number in its canonical decimal form, anything else as typed, without
+    // the commas and line breaks that would split a tip line; the hidden field through the
+    // validation. Returns the text the field holds afterwards.
     const std::string& setField(int rowIndex, int field, std::string_view text);
     const std::string& field(int rowIndex, int field) const {
         return row(rowIndex).fields[static_cast<std::size_t>(field)];

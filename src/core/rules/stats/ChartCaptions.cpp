@@ -32,7 +32,7 @@ std::string groupCaption(const MessageTable& messages, int runLength, int drawCo
 std::string crossSumCaption(const MessageTable& messages, int drawCount,
                             std::int64_t averageCrossSum) {
     return messages.text(Msg::CrossSumDistribution) + "     " + messages.text(Msg::GroupDraws) +
-           std::to_string(drawCount) + "    " + messages.text(Msg::CrossSum) + ": " +
+           ": " + std::to_string(drawCount) + "    " + messages.text(Msg::CrossSum) + ": " +
            std::to_string(averageCrossSum);
 }
 

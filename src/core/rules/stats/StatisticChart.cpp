@@ -48,6 +48,15 @@ AxisRange StatisticChart::valueRange() const {
     return m_automatic ? automaticRangeOf(m_bars) : m_fixed;
 }
 
+AxisRange StatisticChart::shownRange() const {
+    AxisRange range = valueRange();
+    if (range.minimum > 0) {
+        const int margin = std::max(1, (range.maximum - range.minimum) / 10);
+        range.minimum = std::max(0, range.minimum - margin);
+    }
+    return range;
+}
+
 AxisRange StatisticChart::automaticRangeOf(const std::vector<ChartBar>& bars) {
     if (bars.empty())
         return {};

@@ -57,6 +57,10 @@ public:
     bool automaticRange() const { return m_automatic; }
     // The range the value axis shows: the fixed one, or the automatic range of the bars.
     AxisRange valueRange() const;
+    // The range the window draws: the value range with room below its smallest value, so
+    // that the bar of that value shows too (from 0 at most). The generator reads the value
+    // range, never this one.
+    AxisRange shownRange() const;
     int axisMinimum() const { return valueRange().minimum; }
     int axisMaximum() const { return valueRange().maximum; }
 
