@@ -1,5 +1,6 @@
 #include "EventServer.h"
 
+#include "Log.h"
 #include "ServedFile.h"
 
 #include <microhttpd.h>
@@ -56,13 +57,9 @@ std::string clientAddress(MHD_Connection* connection) {
 
 void logAnswer(MHD_Connection* connection, const char* method, const std::string& target,
                const Reply& reply) {
-    static std::mutex logLock; // one whole line at a time
-    const std::string line = httpDate(std::chrono::system_clock::now()) + ' ' +
-                             clientAddress(connection) + ' ' + printable(method) + ' ' +
-                             printable(target) + ' ' + std::to_string(reply.status) + ' ' +
-                             std::to_string(reply.body.size());
-    const std::lock_guard lock(logLock);
-    std::cout << line << std::endl;
+    logLine(httpDate(std::chrono::system_clock::now()) + ' ' + clientAddress(connection) + ' ' +
+            printable(method) + ' ' + printable(target) + ' ' + std::to_string(reply.status) + ' ' +
+            std::to_string(reply.body.size()));
 }
 
 MHD_Result collectQuery(void* cls, MHD_ValueKind, const char* key, const char* value) {
@@ -189,7 +186,7 @@ EventServer::EventServer(const std::string& bind, int port, const ConnectionLimi
       m_maxConnections(limits.maxConnections > 0 ? limits.maxConnections
                                                  : defaultMaxConnections()) {
     const auto address = listenAddress(bind, port);
-    unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD;
+    unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_TURBO;
     if (address->ai_family == AF_INET6)
         flags |= MHD_USE_IPv6;
     // The engine's own limit lies above the server's, so that it keeps taking connections

@@ -16,9 +16,9 @@ namespace powerball::server {
 struct ConnectionLimits {
     int maxConnections = 0; // 0: the descriptor limit less what the server needs besides
     int maxPerAddress = 128;
-    int requestSeconds = 5; // to deliver a whole request, from the opening or the last answer
-    int idleSeconds = 5;    // without a byte arriving
-    int maxRequestBytes = 8192;
+    int requestSeconds = 5;      // to deliver a whole request, from the opening or the last answer
+    int idleSeconds = 5;         // without a byte arriving
+    int maxRequestBytes = 65536; // above 32 KiB each connection's memory is mapped on its own
 };
 
 struct ServerOptions {

@@ -21,6 +21,12 @@ public:
     const std::string& base() const { return m_base; }
     int port() const { return std::stoi(m_base.substr(m_base.rfind(':') + 1)); }
     std::string log() const { return m_process->log(); }
+    void signal(int number) const { m_process->signal(number); }
+    // Waits (a few seconds at most) for a log line that starts with `prefix`; empty when
+    // none came.
+    std::string waitForLine(const std::string& prefix) const {
+        return m_process->waitForLine(prefix);
+    }
 
 private:
     std::unique_ptr<BackgroundProcess> m_process;

@@ -20,6 +20,10 @@ struct HttpRequest {
     std::chrono::milliseconds readTimeout{5000};
     int maxRedirects = 15;
     std::size_t maxBodyBytes = kMaxBodyBytes;
+    // A conditional request: the validators of the copy the program holds. An unchanged
+    // resource answers 304 (or, without an ETag, a Last-Modified not after this time).
+    std::string ifNoneMatch;
+    std::optional<std::chrono::sys_seconds> ifModifiedSince;
 };
 
 struct HttpResponse {
@@ -27,7 +31,9 @@ struct HttpResponse {
     std::string statusLine; // "HTTP/1.1 200 OK" of that answer, without the line break
     std::string body;       // complete only when `error` is empty
     std::optional<std::chrono::sys_seconds> lastModified;
-    std::string error; // why the request failed (no connection, time-out, too large ...)
+    std::string etag;         // the ETag header of the answer, as sent
+    bool notModified = false; // 304, or a Last-Modified that met no condition
+    std::string error;        // why the request failed (no connection, time-out, too large ...)
 
     bool failed() const { return !error.empty(); }
 };

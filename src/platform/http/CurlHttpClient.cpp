@@ -3,6 +3,8 @@
 #include <curl/curl.h>
 
 #include <array>
+#include <cctype>
+#include <memory>
 #include <stdexcept>
 
 namespace powerball {
@@ -21,7 +23,27 @@ struct Transfer {
     bool tooLarge = false;
     std::string body;
     std::string statusLine;
+    std::string etag;
 };
+
+// A header line of that name (given in lower case), whatever case the server writes.
+bool hasName(std::string_view line, std::string_view name) {
+    if (line.size() < name.size())
+        return false;
+    for (std::size_t k = 0; k < name.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(line[k])) != name[k])
+            return false;
+    return true;
+}
+
+// A validator goes back as it came, but a damaged one must not add a header of its own.
+std::string headerValue(const std::string& value) {
+    std::string clean;
+    for (const char c : value)
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)
+            clean.push_back(c);
+    return clean;
+}
 
 std::size_t receiveBody(char* data, std::size_t size, std::size_t count, void* user) {
     auto& transfer = *static_cast<Transfer*>(user);
@@ -39,10 +61,16 @@ std::size_t receiveHeader(char* data, std::size_t size, std::size_t count, void*
     auto& transfer = *static_cast<Transfer*>(user);
     const std::size_t bytes = size * count;
     std::string_view line(data, bytes);
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        line.remove_suffix(1);
     if (line.starts_with("HTTP/")) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-            line.remove_suffix(1);
         transfer.statusLine = line;
+        transfer.etag.clear(); // a redirect's ETag is not the resource's
+    } else if (hasName(line, "etag:")) {
+        line.remove_prefix(5);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        transfer.etag = line;
     }
     return bytes;
 }
@@ -97,6 +125,19 @@ HttpResponse CurlHttpClient::get(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, receiveHeader);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText.data());
+    if (request.ifModifiedSince) {
+        curl_easy_setopt(curl, CURLOPT_TIMECONDITION, static_cast<long>(CURL_TIMECOND_IFMODSINCE));
+        curl_easy_setopt(
+            curl, CURLOPT_TIMEVALUE_LARGE,
+            static_cast<curl_off_t>(request.ifModifiedSince->time_since_epoch().count()));
+    }
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
+        request.ifNoneMatch.empty()
+            ? nullptr
+            : curl_slist_append(nullptr,
+                                ("If-None-Match: " + headerValue(request.ifNoneMatch)).c_str()),
+        &curl_slist_free_all);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
 
     const CURLcode result = curl_easy_perform(curl);
 
@@ -109,12 +150,17 @@ HttpResponse CurlHttpClient::get(const HttpRequest& request) {
     curl_off_t modified = -1;
     if (curl_easy_getinfo(curl, CURLINFO_FILETIME_T, &modified) == CURLE_OK && modified >= 0)
         response.lastModified = std::chrono::sys_seconds(std::chrono::seconds(modified));
+    response.etag = std::move(transfer.etag);
+    long unmet = 0;
+    curl_easy_getinfo(curl, CURLINFO_CONDITION_UNMET, &unmet);
+    response.notModified = result == CURLE_OK && (code == 304 || unmet != 0);
     if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
         response.error =
             "the answer is larger than " + std::to_string(request.maxBodyBytes) + " bytes";
     else if (result != CURLE_OK)
         response.error = errorText[0] != '\0' ? errorText.data() : curl_easy_strerror(result);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     return response;
 }
 
