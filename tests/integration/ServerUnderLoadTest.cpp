@@ -1,6 +1,7 @@
 // powerball-server when many clients hold connections: kept-alive clients, idle connections
 // and more connection attempts than it has descriptors for. What counts is that every
 // client is answered, and answered in time, not how fast.
+#include "ChildProcess.h"
 #include "LoopbackSocket.h"
 #include "UpdateServerProcess.h"
 
@@ -105,6 +106,30 @@ TEST_F(ServerUnderLoadTest, KeptAndIdleConnectionsLeaveRoomForANormalClient) {
     const auto stillOpen = std::count_if(
         idle.begin(), idle.end(), [](const auto& socket) { return !socket->closedByServer(); });
     EXPECT_EQ(stillOpen, 2000);
+}
+
+// 64 clients that keep their connections, as many as the old server had workers: the
+// program's update still gets every day it asks for.
+TEST_F(ServerUnderLoadTest, AnUpdateSucceedsWhileSixtyFourClientsKeepTheirConnections) {
+    TempFolder serverFolder;
+    writeDrawFile(serverFolder, {draw("2015-10-07", {1, 2, 3, 4, 5}, 6, 2),
+                                 draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
+                                 draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)});
+    const UpdateServerProcess server(serverFolder, serverFolder.file("Powerball.dat"),
+                                     "2015-10-14");
+    std::vector<std::unique_ptr<LoopbackSocket>> kept;
+    for (int k = 0; k < 64; ++k) {
+        kept.push_back(std::make_unique<LoopbackSocket>(server.port()));
+        ASSERT_TRUE(askKept(*kept.back())) << "kept-alive client " << k;
+    }
+    const ProgramRun run =
+        runProgram(POWERBALL_CLI, {"--folder", folder.path().string(), "--settings",
+                                   folder.file("registry.reg").string(), "--today", "2015-10-14",
+                                   "update", "--base", server.base()});
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("2 days requested, 2 draws appended"), std::string::npos) << run.out;
+    for (const auto& client : kept)
+        EXPECT_TRUE(askKept(*client)); // and the kept connections still serve
 }
 
 // Under a limit of 1,024 open files, 1,500 connection attempts from many addresses: the
