@@ -25,6 +25,7 @@ Answer drawAnswer(const std::vector<DrawRecord>& draws, DayNumber day, DayNumber
     if (afterNewest && day <= today && DrawCalendar::isDrawDay(day)) {
         answer.body =
             "Die Ziehung vom " + DrawCalendar::shortDate(day) + " liegt noch nicht vor.\r\n";
+        answer.notYetIn = true;
         return answer;
     }
     answer.status = 404;

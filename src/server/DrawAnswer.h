@@ -12,6 +12,7 @@ namespace powerball::server {
 struct Answer {
     int status = 200;
     std::string body;
+    bool notYetIn = false; // the body is the message that the day's draw is not in yet
 };
 
 // The draw day of a request "?Programm=PowerBall&Datum=yyyymmdd", nothing when the query is

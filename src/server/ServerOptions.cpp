@@ -45,6 +45,50 @@ void addServerOptions(CLI::App& app, ServerOptions& options) {
     app.add_option("--today", options.today, "the day taken as today (default: the system's date)")
         ->transform(isoDate())
         ->type_name("YYYY-MM-DD");
+
+    ConnectionLimits& limits = options.limits;
+    app.add_option("--max-connections", limits.maxConnections,
+                   "connections open at once; more are closed at once (default: the open-file "
+                   "limit less 64)")
+        ->check(wholeNumber())
+        ->check(countAtLeast(1))
+        ->type_name("N");
+    app.add_option("--max-per-address", limits.maxPerAddress,
+                   "connections open at once from one address (raise it when a cache in front "
+                   "is the only client)")
+        ->check(wholeNumber())
+        ->check(countAtLeast(1))
+        ->type_name("N")
+        ->capture_default_str();
+    app.add_option("--request-timeout", limits.requestSeconds,
+                   "seconds a connection has to send a whole request, from its opening or its "
+                   "last answer on")
+        ->check(wholeNumber())
+        ->check(countFromTo(1, 3600))
+        ->type_name("SECONDS")
+        ->capture_default_str();
+    app.add_option("--idle-timeout", limits.idleSeconds,
+                   "seconds without a byte from the client after which its connection is closed")
+        ->check(wholeNumber())
+        ->check(countFromTo(1, 3600))
+        ->type_name("SECONDS")
+        ->capture_default_str();
+    app.add_option("--max-request-bytes", limits.maxRequestBytes,
+                   "the largest request line and headers taken; a larger request is refused")
+        ->check(wholeNumber())
+        ->check(countFromTo(2048, 1024 * 1024))
+        ->type_name("BYTES")
+        ->capture_default_str();
+
+    app.add_option("--feed", options.feed,
+                   "address of the public results (CSV) to merge into the draw file at the "
+                   "start and then every --refresh minutes; needs a draw file")
+        ->type_name("URL");
+    app.add_option("--refresh", options.refreshMinutes, "minutes between two reads of --feed")
+        ->check(wholeNumber())
+        ->check(countFromTo(1, 7 * 24 * 60))
+        ->type_name("MINUTES")
+        ->capture_default_str();
 }
 
 } // namespace powerball::server

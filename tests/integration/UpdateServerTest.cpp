@@ -1,4 +1,5 @@
 // powerball-server as a client sees it.
+#include "LoopbackSocket.h"
 #include "UpdateServerProcess.h"
 
 #include "draws/DrawHistory.h"
@@ -134,6 +135,72 @@ TEST_F(UpdateServerTest, HandsOutFilesOfItsFoldersOnly) {
         EXPECT_EQ(response.body.find("secret"), std::string::npos);
         EXPECT_EQ(response.body.find("root:"), std::string::npos);
     }
+}
+
+// What a cache may keep and for how long: a past day's draws, and the 404 of a day without
+// a draw, never change; the message that a draw is not in yet, and today's and later
+// answers, hold for five minutes; the files for an hour. Each has a tag, and naming it
+// gets 304.
+TEST_F(UpdateServerTest, AnswersTellCachesHowLongTheyHold) {
+    const std::string final = "public, max-age=31536000, immutable";
+    const std::string fresh = "public, max-age=300";
+    struct Case {
+        std::string target;
+        int status;
+        std::string cacheControl;
+    };
+    const std::string day = "/zahlen/powerball.asp?Programm=PowerBall&Datum=";
+    const std::vector<Case> cases{
+        {day + "20151007", 200, final},
+        {day + "20151008", 404, final}, // no draw day
+        {day + "20151014", 200, fresh}, // a past draw day whose draw is not in yet
+        {day + "20151021", 200, fresh}, // today
+        {day + "20151024", 404, fresh}, // after today
+        {"/scripts/Lotto.vks.txt", 200, "public, max-age=3600"},
+        {"/dateien/pilotexp.exe", 200, "public, max-age=3600"},
+    };
+    const int port = server->port();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        LoopbackSocket client(port);
+        ASSERT_TRUE(client.send(getRequest(c.target)));
+        const auto first = client.readAnswers(1, std::chrono::seconds(5));
+        ASSERT_EQ(first.size(), 1u);
+        EXPECT_EQ(first[0].status, c.status);
+        EXPECT_EQ(first[0].header("Cache-Control"), c.cacheControl);
+        const auto tag = first[0].header("ETag");
+        ASSERT_TRUE(tag && tag->size() > 2 && tag->front() == '"') << first[0].head;
+        if (c.target.starts_with("/scripts") || c.target.starts_with("/dateien")) {
+            EXPECT_TRUE(first[0].header("Last-Modified"));
+        }
+
+        // The same connection: the tag alone, among others, weak; then another tag.
+        ASSERT_TRUE(client.send(getRequest(c.target, "If-None-Match: " + *tag + "\r\n") +
+                                getRequest(c.target, "If-None-Match: \"x\", W/" + *tag + "\r\n") +
+                                getRequest(c.target, "If-None-Match: \"x\"\r\n")));
+        const auto again = client.readAnswers(3, std::chrono::seconds(5));
+        ASSERT_EQ(again.size(), 3u);
+        for (int k : {0, 1}) {
+            EXPECT_EQ(again[k].status, 304);
+            EXPECT_EQ(again[k].body, "");
+            EXPECT_EQ(again[k].header("ETag"), tag);
+            EXPECT_EQ(again[k].header("Cache-Control"), c.cacheControl);
+        }
+        EXPECT_EQ(again[2].status, c.status);
+        EXPECT_EQ(again[2].body, first[0].body);
+    }
+
+    // A new draw is a new answer with a new tag.
+    const auto tagOf = [&](const std::string& target) {
+        LoopbackSocket client(port);
+        client.send(getRequest(target));
+        const auto answers = client.readAnswers(1, std::chrono::seconds(5));
+        return answers.empty() ? std::string() : answers[0].header("ETag").value_or("");
+    };
+    const std::string before = tagOf(day + "20151014");
+    DrawHistory(folder.file("Powerball.dat"))
+        .insertOrReplace(draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10));
+    EXPECT_NE(tagOf(day + "20151014"), before);
 }
 
 // A client that sends its request a byte at a time and never ends it.

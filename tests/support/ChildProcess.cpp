@@ -147,6 +147,11 @@ std::string BackgroundProcess::waitForLine(const std::string& prefix) const {
     return {};
 }
 
+void BackgroundProcess::signal(int number) const {
+    if (m_pid > 0)
+        ::kill(m_pid, number);
+}
+
 void BackgroundProcess::stop() {
     if (m_pid <= 0)
         return;

@@ -47,6 +47,7 @@ public:
     // returns it; empty when none came.
     std::string waitForLine(const std::string& prefix) const;
     std::string log() const;
+    void signal(int number) const;
     void stop();
 
 private:

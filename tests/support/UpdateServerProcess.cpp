@@ -10,11 +10,19 @@ namespace powerball::testing {
 UpdateServerProcess::UpdateServerProcess(const TempFolder& folder,
                                          const std::filesystem::path& draws,
                                          const std::string& today,
-                                         const std::vector<std::string>& more) {
+                                         const std::vector<std::string>& more,
+                                         std::optional<int> openFileLimit) {
     std::vector<std::string> arguments{"--draws", draws.string(), "--port", "0", "--today", today};
     arguments.insert(arguments.end(), more.begin(), more.end());
-    m_process =
-        std::make_unique<BackgroundProcess>(POWERBALL_SERVER, arguments, folder.file("server.log"));
+    std::filesystem::path program = POWERBALL_SERVER;
+    if (openFileLimit) {
+        arguments.insert(arguments.begin(),
+                         {"-c",
+                          "ulimit -n " + std::to_string(*openFileLimit) + R"( && exec "$0" "$@")",
+                          POWERBALL_SERVER});
+        program = "/bin/sh";
+    }
+    m_process = std::make_unique<BackgroundProcess>(program, arguments, folder.file("server.log"));
     const std::string prefix = "powerball-server: listening on ";
     const std::string line = m_process->waitForLine(prefix);
     if (line.empty())
