@@ -4,6 +4,7 @@
 #include "options/OptionChecks.h"
 
 #include "base/AtomicFile.h"
+#include "base/GameRules.h"
 #include "draws/DrawHistory.h"
 #include "rules/output/TipFile.h"
 #include "rules/wheel/WheelSearch.h"
