@@ -1,7 +1,7 @@
 // The wheel search over the table of (numbers, t, m) the players ask for most: the rows found
 // within 2 s and within 20 s of search on both cores, beside the proven lower bound. Each
 // benchmark runs once; the counters are the result:
-//   build/bin/wheel_bench --benchmark_filter='s:2$'    (about half a minute)
+//   build/bin/wheel_bench --benchmark_filter='s:2/'    (about half a minute)
 //   build/bin/wheel_bench                              (about five minutes)
 #include "rules/wheel/WheelSearch.h"
 
