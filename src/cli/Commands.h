@@ -24,5 +24,6 @@ void addTipCommands(CommandLine& commandLine);         // tips save, tips load, 
 void addAnalysisCommands(CommandLine& commandLine);    // search, analyse settings, analyse draws
 void addFolderCommands(CommandLine& commandLine);      // paths
 void addFilterCommand(CommandLine& commandLine);       // filters
+void addWheelCommand(CommandLine& commandLine);        // wheel
 
 } // namespace powerball::cli

@@ -20,5 +20,6 @@ int main(int argc, char** argv) {
     addAnalysisCommands(commandLine);
     addFolderCommands(commandLine);
     addFilterCommand(commandLine);
+    addWheelCommand(commandLine);
     return commandLine.run(argc, argv, std::cout);
 }

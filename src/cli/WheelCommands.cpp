@@ -1,0 +1,248 @@
+#include "CliSession.h"
+#include "Commands.h"
+#include "JsonOutput.h"
+#include "options/OptionChecks.h"
+
+#include "base/AtomicFile.h"
+#include "base/GameRules.h"
+#include "draws/DrawHistory.h"
+#include "rules/output/TipFile.h"
+#include "rules/wheel/WheelSearch.h"
+#include "rules/wheel/WheelTickets.h"
+
+#include <csignal>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <unistd.h>
+
+namespace powerball::cli {
+
+namespace {
+
+struct WheelArguments {
+    std::vector<int> numbers;
+    std::string guarantee;
+    std::optional<int> powerball;
+    std::vector<int> powerballs;
+    double seconds = 2.0;
+    std::uint64_t seed = 1;
+    bool full = false;
+    std::optional<std::filesystem::path> out;
+    std::optional<int> check;
+};
+
+// Ctrl+C ends the search with the best wheel it has proven so far.
+std::atomic<bool> g_stopRequested{false};
+extern "C" void requestStop(int) {
+    g_stopRequested = true;
+}
+
+class InterruptStopsSearch {
+public:
+    InterruptStopsSearch() {
+        g_stopRequested = false;
+        m_previous = std::signal(SIGINT, requestStop);
+    }
+    ~InterruptStopsSearch() { std::signal(SIGINT, m_previous); }
+    InterruptStopsSearch(const InterruptStopsSearch&) = delete;
+    InterruptStopsSearch& operator=(const InterruptStopsSearch&) = delete;
+
+private:
+    void (*m_previous)(int) = SIG_DFL;
+};
+
+WheelGuarantee guaranteeOf(const WheelArguments& arguments) {
+    if (arguments.full)
+        return {5, 5};
+    if (arguments.guarantee.empty())
+        throw UsageError("--guarantee or --full is required");
+    const std::optional<WheelGuarantee> guarantee = parseWheelGuarantee(arguments.guarantee);
+    if (!guarantee)
+        throw UsageError("--guarantee: \"" + arguments.guarantee +
+                         "\" is not of the form TifM with 1 <= T <= M <= 5, e.g. 3if4");
+    return *guarantee;
+}
+
+std::vector<int> chosenPowerballs(const WheelArguments& arguments) {
+    std::vector<int> chosen = arguments.powerballs;
+    if (arguments.powerball)
+        chosen.insert(chosen.begin(), *arguments.powerball);
+    for (int pb : chosen)
+        if (pb < 1 || pb > kHighestPowerball)
+            throw UsageError("--powerball: " + std::to_string(pb) +
+                             " is not a Powerball from 1 to " + std::to_string(kHighestPowerball));
+    return chosen;
+}
+
+std::vector<std::filesystem::path> writeTipFiles(const std::filesystem::path& folder,
+                                                 const Wheel& wheel,
+                                                 const std::vector<int>& powerballs, double today) {
+    std::filesystem::create_directories(folder);
+    std::vector<std::filesystem::path> written;
+    const std::vector<TipSheet> sheets = wheelSheets(wheel, powerballs);
+    for (std::size_t k = 0; k < sheets.size(); ++k) {
+        written.push_back(folder / wheelTipFileName(today, k + 1));
+        saveFileAtomically(written.back(), TipFile::text(sheets[k]));
+    }
+    return written;
+}
+
+Json rowsJson(const Wheel& wheel, const std::vector<int>& powerballs) {
+    Json rows = Json::array();
+    for (std::size_t r = 0; r < wheel.rows.size(); ++r) {
+        Json row = Json::array();
+        for (int n : wheel.rows[r])
+            row.push_back(n);
+        if (powerballs[r] > 0)
+            row.push_back(powerballs[r]);
+        else
+            row.push_back(nullptr);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+Json checkJson(const WheelCheck& check, const DrawRecord& draw) {
+    Json rows = Json::array();
+    for (std::size_t r = 0; r < check.matches.size(); ++r)
+        rows.push_back({{"hits", check.matches[r].hits},
+                        {"powerball", check.matches[r].pbHit},
+                        {"tier", PrizeTiers::tierName(check.prizes[r].tier)}});
+    Json result = {{"date", DrawCalendar::isoDate(DrawCalendar::roundToDay(draw.date))},
+                   {"rows", rows},
+                   {"jackpots", check.jackpots}};
+    if (check.prizesKnown) {
+        result["total_usd"] = check.totalUsd;
+        result["total_power_play_usd"] = check.totalPowerPlayUsd;
+    } else {
+        result["total_usd"] = nullptr;
+        result["total_power_play_usd"] = nullptr;
+    }
+    return result;
+}
+
+void printWheel(std::ostream& out, const WheelSearchResult& result,
+                const std::vector<int>& powerballs) {
+    const Wheel& wheel = result.wheel;
+    out << wheel.rows.size() << " rows, at least " << result.lowerBound << " possible\n"
+        << "Guarantee proven: " << wheel.guarantee.t << " hits if " << wheel.guarantee.m
+        << " of the drawn white numbers are among the " << wheel.numbers.size()
+        << " chosen (the Powerball is not part of the guarantee)\n";
+    for (std::size_t r = 0; r < wheel.rows.size(); ++r) {
+        out << (r + 1) << ".";
+        for (int n : wheel.rows[r])
+            out << ' ' << n;
+        if (powerballs[r] > 0)
+            out << "  PB " << powerballs[r];
+        out << '\n';
+    }
+}
+
+void printCheck(std::ostream& out, const WheelCheck& check, const DrawRecord& draw) {
+    out << "Against the draw of " << DrawCalendar::isoDate(DrawCalendar::roundToDay(draw.date))
+        << ":\n";
+    for (std::size_t r = 0; r < check.matches.size(); ++r) {
+        const std::string_view tier = PrizeTiers::tierName(check.prizes[r].tier);
+        out << (r + 1) << ". hits: " << check.matches[r].hits
+            << (check.matches[r].pbHit ? " + PB" : "") << (tier.empty() ? "" : "  tier: ") << tier
+            << '\n';
+    }
+    if (check.prizesKnown)
+        out << "Total: $" << check.totalUsd << ", with Power Play $" << check.totalPowerPlayUsd
+            << (check.jackpots > 0 ? " and the jackpot" : "") << '\n';
+}
+
+int runWheel(const CliOptions& options, const WheelArguments& arguments, std::ostream& out) {
+    const WheelGuarantee guarantee = guaranteeOf(arguments);
+    if (const auto problem = wheelNumbersProblem(arguments.numbers))
+        throw UsageError("--numbers: " + *problem);
+    const std::vector<int> chosen = chosenPowerballs(arguments);
+    CliSession session(options);
+
+    WheelSearchOptions search;
+    search.budget = std::chrono::milliseconds(static_cast<long long>(arguments.seconds * 1000));
+    search.seed = arguments.seed;
+    const bool showProgress = !options.json && isatty(STDERR_FILENO);
+    InterruptStopsSearch interrupt;
+    const WheelSearchResult result =
+        searchWheel(arguments.numbers, guarantee, search, &g_stopRequested, [&](std::size_t rows) {
+            if (showProgress)
+                std::cerr << "\rbest so far: " << rows << " rows   " << std::flush;
+        });
+    if (showProgress)
+        std::cerr << '\n';
+    const std::vector<int> powerballs = wheelPowerballs(result.wheel.rows.size(), chosen);
+
+    std::optional<DrawRecord> draw;
+    if (arguments.check) {
+        draw = session.state.drawHistory().locateByDate(*arguments.check).record;
+        if (!draw || DrawCalendar::roundToDay(draw->date) != *arguments.check) {
+            std::cerr << "No draw is stored for " << DrawCalendar::isoDate(*arguments.check)
+                      << '\n';
+            return kDataError;
+        }
+    }
+    std::vector<std::filesystem::path> files;
+    if (arguments.out)
+        files = writeTipFiles(*arguments.out, result.wheel, powerballs,
+                              session.ports.systemClock().today());
+
+    if (options.json) {
+        Json json = {{"rows", rowsJson(result.wheel, powerballs)},
+                     {"count", result.wheel.rows.size()},
+                     {"guarantee", {{"t", guarantee.t}, {"m", guarantee.m}, {"proven", true}}},
+                     {"seconds", result.seconds},
+                     {"seed", arguments.seed},
+                     {"stopped", result.stopped}};
+        json["lower_bound"] = result.lowerBound > 0 ? Json(result.lowerBound) : Json(nullptr);
+        if (draw)
+            json["check"] = checkJson(checkWheel(result.wheel, powerballs, *draw), *draw);
+        if (arguments.out) {
+            Json written = Json::array();
+            for (const auto& file : files)
+                written.push_back(file.string());
+            json["files"] = written;
+        }
+        out << json.dump() << '\n';
+        return 0;
+    }
+    printWheel(out, result, powerballs);
+    if (draw)
+        printCheck(out, checkWheel(result.wheel, powerballs, *draw), *draw);
+    for (const auto& file : files)
+        out << "Written: " << file.string() << '\n';
+    return 0;
+}
+
+} // namespace
+
+void addWheelCommand(CommandLine& commandLine) {
+    auto arguments = std::make_shared<WheelArguments>();
+    CLI::App* verb =
+        commandLine.add("wheel", "the fewest rows over chosen numbers that keep a proven guarantee",
+                        [arguments](const CliOptions& options, std::ostream& out) {
+                            return runWheel(options, *arguments, out);
+                        });
+    verb->add_option("--numbers", arguments->numbers, "6 to 40 white numbers, e.g. 3,7,12,...")
+        ->delimiter(',')
+        ->required();
+    auto* guarantee = verb->add_option("--guarantee", arguments->guarantee,
+                                       "T hits if M of the drawn white numbers are chosen, "
+                                       "e.g. 3if4");
+    auto* full = verb->add_flag("--full", arguments->full, "every row of five (the full wheel)");
+    guarantee->excludes(full);
+    verb->add_option("--powerball", arguments->powerball, "the Powerball of every row");
+    verb->add_option("--powerballs", arguments->powerballs, "Powerballs the rows take in turn")
+        ->delimiter(',');
+    verb->add_option("--seconds", arguments->seconds, "the time the search may take (default 2)")
+        ->check(CLI::Range(0.0, 3600.0));
+    verb->add_option("--seed", arguments->seed, "the seed of the search (default 1)");
+    verb->add_option("--out", arguments->out, "write the wheel as tip files of 12 rows there");
+    verb->add_option("--check", arguments->check, "each row's hits against the draw of a date")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+}
+
+} // namespace powerball::cli

@@ -1,0 +1,87 @@
+// The wheel verb: a proven wheel as JSON, its rows against a stored draw, its tip files.
+#include "ChildProcess.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <sstream>
+
+using nlohmann::json;
+using powerball::testing::draw;
+using powerball::testing::ProgramRun;
+using powerball::testing::runProgram;
+using powerball::testing::TempFolder;
+using powerball::testing::writeDrawFile;
+
+namespace {
+
+class WheelCliTest : public ::testing::Test {
+protected:
+    void SetUp() override { writeDrawFile(folder, {draw("2016-01-06", {3, 5, 8, 40, 50}, 7, 2)}); }
+
+    ProgramRun cli(const std::vector<std::string>& more) const {
+        std::vector<std::string> arguments{"--folder",   folder.path().string(),
+                                           "--settings", folder.file("settings.reg").string(),
+                                           "--today",    "2016-01-08"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return runProgram(POWERBALL_CLI, arguments);
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(WheelCliTest, JsonHoldsTheProvenWheelItsBoundAndItsCheck) {
+    const ProgramRun run = cli({"--json", "wheel", "--numbers", "1,2,3,4,5,6,7,8", "--guarantee",
+                                "3if3", "--powerballs", "7,9", "--seconds", "1", "--seed", "5",
+                                "--check", "2016-01-06", "--out", folder.file("wheel").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json result = json::parse(run.out);
+    EXPECT_EQ(result["guarantee"], json::parse(R"({"t":3,"m":3,"proven":true})"));
+    EXPECT_EQ(result["seed"], 5);
+    EXPECT_GE(result["count"], result["lower_bound"]);
+    ASSERT_EQ(result["rows"].size(), result["count"]);
+    EXPECT_EQ(result["rows"][0].size(), 6u);
+    EXPECT_EQ(result["rows"][0][5], 7);
+    EXPECT_EQ(result["rows"][1][5], 9);
+    // 3 and 5 and 8 were drawn: some row holds all three, as the guarantee promises.
+    const json& checked = result["check"];
+    EXPECT_EQ(checked["date"], "2016-01-06");
+    int best = 0;
+    for (const json& row : checked["rows"])
+        best = std::max(best, row["hits"].get<int>());
+    EXPECT_GE(best, 3);
+    ASSERT_EQ(result["files"].size(), 1u); // up to 12 rows: one tip file
+    std::ifstream file(result["files"][0].get<std::string>(), std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    EXPECT_EQ(bytes.str().find(","), result["rows"][0][0].dump().size());
+}
+
+TEST_F(WheelCliTest, WrongInputIsAUsageErrorAndAMissingDrawADataError) {
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+    } cases[] = {
+        {{"wheel", "--numbers", "1,2,3,4,5", "--guarantee", "3if3"}, 1},
+        {{"wheel", "--numbers", "1,2,3,4,5,70", "--guarantee", "3if3"}, 1},
+        {{"wheel", "--numbers", "1,2,3,4,5,6", "--guarantee", "4if3"}, 1},
+        {{"wheel", "--numbers", "1,2,3,4,5,6"}, 1},
+        {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--powerball", "27"}, 1},
+        {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--check", "2016-01-09"}, 2},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = cli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_FALSE(run.err.empty());
+    }
+}
+
+TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFive) {
+    const ProgramRun run = cli({"wheel", "--numbers", "1,2,3,4,5,6,7", "--full"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("21 rows, at least 21 possible"), std::string::npos) << run.out;
+}
+
+} // namespace
