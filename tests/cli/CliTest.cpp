@@ -208,7 +208,7 @@ TEST_F(CliTest, SettingsAreStoredAndTakenAsTheControlsTakeThem) {
     EXPECT_EQ(shown["UpDown18"], 128);
     EXPECT_EQ(shown["Chekcbox31"], false);
     EXPECT_EQ(shown["UpDown6"], 5);
-    EXPECT_EQ(shown["Edit1"], "");
+    EXPECT_EQ(shown["Edit1"], "75"); // kept as typed; the check marks the row
     EXPECT_EQ(shown["Edit2"], "7");
     EXPECT_EQ(shown["ProxyHostEdit"], "Müller \"7\"");
     EXPECT_EQ(shown["ProxyPortEdit"], "80");

@@ -4,6 +4,7 @@
 #include "base/FileReading.h"
 #include "rules/sheet/TipSheet.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,7 @@ private Q_SLOTS:
 
     void searchAsksAtEachHitOfTheThreshold();
     void drawAnalysisWritesItsReport();
+    void drawAnalysisOnTheNewestDrawSaysThereIsNothingToCompare();
     void settingsAnalysisStopsOnEscape();
 
 private:
@@ -113,18 +115,50 @@ void HistoryAnalysisTest::searchAsksAtEachHitOfTheThreshold() {
 
 void HistoryAnalysisTest::drawAnalysisWritesItsReport() {
     start(powerball::testing::threeOctoberDraws());
-    pickDate("2015-10-20");
+    child<QDateEdit>(u"StartDate"_s)->setDate({2015, 10, 1});
+    pickDate("2015-10-07");
     auto& prompts = m_window->prompts();
     prompts.setNextAnswer(u"Yes"_s); // start it
     prompts.setNextAnswer(u"5"_s);   // the threshold
+
+    // The passes run under the wait cursor; the window repaints between them.
+    bool waitCursorSeen = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        waitCursorSeen = waitCursorSeen || (cursor && cursor->shape() == Qt::WaitCursor);
+    });
+    probe.start(0);
     click(u"drawAnalysisButton"_s);
+    probe.stop();
+    QVERIFY(waitCursorSeen);
+    QVERIFY(!QApplication::overrideCursor());
 
     QCOMPARE(m_shell.opened, std::vector<std::string>{m_folder->file("Test.rtf").string()});
     const std::string text = report();
-    QVERIFY2(text.rfind("Treffer von Ziehungen in der Datenbank\r\n0    =>0\r\n", 0) == 0,
+    QVERIFY2(text.rfind("Treffer von Ziehungen in der Datenbank\r\n0    =>1\r\n", 0) == 0,
              text.c_str());
-    QVERIFY(text.find("5    =>1\r\n") != std::string::npos);
+    QVERIFY(text.find("Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen\r\n0    =>2\r\n") !=
+            std::string::npos);
     QVERIFY(text.find("Zum Vergleich") != std::string::npos);
+}
+
+void HistoryAnalysisTest::drawAnalysisOnTheNewestDrawSaysThereIsNothingToCompare() {
+    start(powerball::testing::threeOctoberDraws());
+    pickDate("2015-10-20");
+    auto& prompts = m_window->prompts();
+    prompts.setNextAnswer(u"Yes"_s); // start it
+    prompts.setNextAnswer();         // a box more than expected is recorded, not shown
+    click(u"drawAnalysisButton"_s);
+
+    const std::vector<Asked>& asked = prompts.asked();
+    QCOMPARE(asked.size(), 2u);
+    QCOMPARE(asked[1].kind, Asked::Kind::Message);
+    QCOMPARE(asked[1].text, u"Nach der Ziehung vom 14.10.2015 gibt es keine weitere Ziehung: es "
+                            u"gibt nichts zu vergleichen."_s);
+    QVERIFY(m_shell.opened.empty());
+    auto* hits = child<QLabel>(QString::fromStdString(TipSheet::hitsLabelName(0)));
+    QVERIFY(hits->text() != u"5 + PB"_s);
 }
 
 void HistoryAnalysisTest::settingsAnalysisStopsOnEscape() {

@@ -48,12 +48,17 @@ std::size_t tableIndex(int hits) {
     return static_cast<std::size_t>(std::clamp(hits, 0, 6));
 }
 
+// The draw's numbers pass the fields' ranges: a Powerball of an older, larger drum leaves
+// its field empty, as the white hits are what the analysis counts.
 void putDrawIntoFirstRow(AppState& state) {
     const DrawNumbers& numbers = state.currentDraw.numbers;
+    const auto put = [&state](int field, int value) {
+        state.tips.setField(0, field, TipSheet::validated(field, std::to_string(value)));
+    };
     for (int k = 1; k <= 5; ++k)
-        state.tips.setField(0, k - 1, std::to_string(numbers.white(k)));
-    state.tips.setField(0, TipRow::kPowerballField, std::to_string(numbers.powerball()));
-    state.tips.setField(0, TipRow::kHiddenField, std::to_string(numbers.powerPlay()));
+        put(k - 1, numbers.white(k));
+    put(TipRow::kPowerballField, numbers.powerball());
+    put(TipRow::kHiddenField, numbers.powerPlay());
 }
 
 // The hits that the check after a step left behind: those of the last row it could compare.

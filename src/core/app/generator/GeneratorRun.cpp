@@ -47,10 +47,13 @@ TipCandidate readRow(const TipRow& row) {
     return candidate;
 }
 
+// The generator's values pass the fields' range: a 0 it leaves in a field it did not fill
+// empties the field.
 void writeRow(AppState& state, int rowIndex, const TipCandidate& candidate) {
     for (int f = 0; f < TipRow::kFieldCount; ++f)
-        state.tips.setField(rowIndex, f,
-                            std::to_string(candidate.values[static_cast<std::size_t>(f)]));
+        state.tips.setField(
+            rowIndex, f,
+            TipSheet::validated(f, std::to_string(candidate.values[static_cast<std::size_t>(f)])));
 }
 
 class Run {
