@@ -5,141 +5,132 @@ namespace powerball {
 const std::vector<std::string>& MessageTable::builtIn() {
     // Entries 13, 14, 15, 27, 44 and 70..79 are reserved; they keep their places so that the
     // indexes of the others stay fixed.
-    static const std::
-        vector<std::string>
-            entries{
-                "Soll die Analyse der Datenbank jetzt ab dem ",            // 0
-                " durchgeführt werden??",                                  // 1
-                "aktuellen Tipps werden dabei gelöscht?",                  // 2
-                "Bei wievielen Zahlen Übereinstellung stoppen?",           // 3
-                "Ziehungsergebnis vergleichen",                            // 4
-                "Ein Treffer am  ",                                        // 5
-                " gefunden. Weiter?",                                      // 6
-                "Ziehung gefunden",                                        // 7
-                "Treffer von Ziehungen in der Datenbank",                  // 8
-                "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen", // 9
-                "Welche Powerballzahl wurde am längsten nicht gezogen?",   // 10
-                "Zahlen für Tipp ",                                        // 11
-                "Zahlen für Berechnung wählen",                            // 12
-                "",                                                        // 13
-                "",                                                        // 14
-                "",                                                        // 15
-                "Fehler bei Eingabe der ZufallsZahl",                      // 16
-                "Soll die Analyse der Einstellungen jetzt ab dem ",        // 17
-                " durchgeführt werden??",                                  // 18
-                "aktuellen Tipps werden dabei gelöscht?",                  // 19
-                "Ihre Glückszahl (1-99999999)?",                           // 20
-                "Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!", // 21
-                "Glückszahl ",                                             // 22
-                " gesetzt",                                                // 23
-                "Aktuelle Einstellung brachten",                           // 24
-                "Zahlenverteilung des Tippes",                             // 25
-                "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?", // 26
-                "",                                                                      // 27
-                "Velmars Dediv-Tipp für ",                                               // 28
-                "Tipp",                                                                  // 29
-                "Powerball",                                                             // 30
-                "Anzahl ohne",                                                           // 31
-                "Ziehungen",                                                             // 32
-                "mit je",                                                                // 33
-                "Reihen",                                                                // 34
-                "Berechnung der Paarbildung",                                            // 35
-                "Berechnung der Dreiergruppenbildung",                                   // 36
-                "Berechnung der Vierergruppenbildung",                                   // 37
-                "Berechnung der Zahlenverteilung",                                       // 38
-                "Berechnung der aussehenden Zahlen",                                     // 39
-                "Berechnung der Nachbarzahlen der letzten Ziehung",                      // 40
-                "Beginn der Tippberechnung",                                             // 41
-                "Stoppen",                                                               // 42
-                "Quersumme",                                                             // 43
-                "",                                                                      // 44
-                "Keine Gewähr für die Richtigkeit der Zahlen!",                          // 45
-                "Zahlenverteilung",                                                      // 46
-                "Wie oft wurden die einzelnen Sternenzahlen gezogen?",                   // 47
-                "Bei wievielen Zahlen Übereinstellung stoppen?",                         // 48
-                "Tipp-Test",                                                             // 49
-                "Ein Treffer gefunden am:",                                              // 50
-                "Weiter?",                                                               // 51
-                "Ziehung gefunden",                                                      // 52
-                "Ziehungen",                                                             // 53
-                "Paare gefunden",                                                        // 54
-                "Dreier gefunden",                                                       // 55
-                "Quersummenverteilung",                                                  // 56
-                "Vierer gefunden",                                                       // 57
-                "Ändern Sie die Parameter um 12 Tipps zuberechnen",                      // 58
-                "Tipps wurden neu berechnet",                                            // 59
-                "Zufall",                                                                // 60
-                "Stop",                                                                  // 61
-                "Zum Vergleich: so viele Reihen brächten reine Zufallstipps (erwartet)", // 62
-                "Reihen mit mindestens 3 Richtigen: ",                                   // 63
-                " erzielt, bei reinem Zufall erwartet: ",                                // 64
-                "Wahrscheinlichkeit, dass Zufallstipps mindestens so gut abschneiden: ", // 65
-                "Zum Vergleich: so oft wäre es bei zufälligen Ziehungen zu erwarten",    // 66
-                "Angehalten nach der Ziehung vom ",                                      // 67
-                "Schritt ",                                                              // 68
-                " von ",                                                                 // 69
-                // What the filters cost, the line under the calculation pages and its tooltip.
-                "Diese Filter lassen %1 aller Reihen zu und hätten %2 der %3 Ziehungen seit %4 "
-                "zugelassen (%5)",     // 70
-                "etwa %1 (%2 bis %3)", // 71
-                "Diese Filter lassen %1 aller Reihen zu; seit %2 gibt es keine Ziehung, an der sie "
-                "sich "
-                "messen lassen", // 72
-                "…",             // 73
-                "Genau gezählt über alle %1 möglichen Reihen. Jede Ziehung ist so beurteilt, als "
-                "wäre "
-                "der Tipp am Tag davor berechnet worden.", // 74
-                "Geschätzt aus %1 zufälligen Reihen; in Klammern der Bereich, in dem der Anteil "
-                "mit "
-                "95 % Sicherheit liegt. Jede Ziehung ist so beurteilt, als wäre der Tipp am Tag "
-                "davor "
-                "berechnet worden.",                                                       // 75
-                "Was die Filter kosten, lässt sich nicht berechnen: %1",                   // 76
-                "",                                                                        // 77
-                "",                                                                        // 78
-                "",                                                                        // 79
-                "Gewinnklasse: ",                                                          // 80
-                "Gewinn: ",                                                                // 81
-                "mit Power Play: ",                                                        // 82
-                "Chance: 1 zu ",                                                           // 83
-                "Jackpot",                                                                 // 84
-                "keine Gewinnklasse",                                                      // 85
-                "Gewinnplan erst ab dem 07.10.2015 bekannt",                               // 86
-                "Gewinn des Tipps: ",                                                      // 87
-                "Ziehungen seit 07.10.2015: ",                                             // 88
-                ", Einsatz ",                                                              // 89
-                ", gewonnen ",                                                             // 90
-                ", Zufallsreihen erwartet (ohne Jackpot) ",                                // 91
-                "Mit Power Play ($1 mehr je Reihe): Einsatz ",                             // 92
-                "Ziehungen importieren",                                                   // 93
-                "Ziehungen (*.csv)",                                                       // 94
-                " neue Ziehungen, ",                                                       // 95
-                " geänderte, ",                                                            // 96
-                " unverändert",                                                            // 97
-                "Die geänderten Ziehungen ersetzen die gespeicherten.",                    // 98
-                "Jetzt importieren?",                                                      // 99
-                "Übersprungene Zeilen:",                                                   // 100
-                "Zeile ",                                                                  // 101
-                "Die Datei ändert keine Ziehung.",                                         // 102
-                "erwartet werden ein Datum und sieben Zahlen, nicht %1",                   // 103
-                "erwartet werden ein Datum, sechs Zahlen und ein Multiplikator, nicht %1", // 104
-                "%1 ist kein Datum der Form jjjj-mm-tt",                                   // 105
-                "%1 ist kein Datum der Form mm/tt/jjjj",                                   // 106
-                "%1 ist keine Zahl von 0 bis 255",                                         // 107
-                "%1 sind nicht sechs Zahlen von 0 bis 255",                                // 108
-                "%1 ist kein Multiplikator von 0 bis 255",                                 // 109
-                "%1 ist keine gültige Ziehung",                                            // 110
-                "%1 ist keine Textdatei und damit keine Tippdatei; die Tipps bleiben, wie sie "
-                "waren.",                                                                // 111
-                "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.",         // 112
-                "%1: nur die ersten 12 Zeilen wurden geladen, %2 weitere Zeilen nicht.", // 113
-                "%1 ist größer als %2 Bytes; nur der Anfang wurde gelesen.",             // 114
-                "Das Klickprogramm %1 konnte nicht gestartet werden: %2",                // 115
-                "Der Wert von %1 enthält ein NUL-Zeichen und kann nicht übergeben werden; das "
-                "Klickprogramm wurde nicht gestartet.", // 116
-                "die letzte Zeile %1 hat kein Zeilenende, und die Datei wurde beim Lesen noch "
-                "geschrieben", // 117
-            };
+    static const std::vector<std::string> entries{
+        "Soll die Analyse der Datenbank jetzt ab dem ",                                  // 0
+        " durchgeführt werden??",                                                        // 1
+        "aktuellen Tipps werden dabei gelöscht?",                                        // 2
+        "Bei wievielen Zahlen Übereinstellung stoppen?",                                 // 3
+        "Ziehungsergebnis vergleichen",                                                  // 4
+        "Ein Treffer am  ",                                                              // 5
+        " gefunden. Weiter?",                                                            // 6
+        "Ziehung gefunden",                                                              // 7
+        "Treffer von Ziehungen in der Datenbank",                                        // 8
+        "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen",                       // 9
+        "Welche Powerballzahl wurde am längsten nicht gezogen?",                         // 10
+        "Zahlen für Tipp ",                                                              // 11
+        "Zahlen für Berechnung wählen",                                                  // 12
+        "",                                                                              // 13
+        "",                                                                              // 14
+        "",                                                                              // 15
+        "Fehler bei Eingabe der ZufallsZahl",                                            // 16
+        "Soll die Analyse der Einstellungen jetzt ab dem ",                              // 17
+        " durchgeführt werden??",                                                        // 18
+        "aktuellen Tipps werden dabei gelöscht?",                                        // 19
+        "Ihre Glückszahl (1-99999999)?",                                                 // 20
+        "Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!",                       // 21
+        "Glückszahl ",                                                                   // 22
+        " gesetzt",                                                                      // 23
+        "Aktuelle Einstellung brachten",                                                 // 24
+        "Zahlenverteilung des Tippes",                                                   // 25
+        "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?", // 26
+        "",                                                                              // 27
+        "Velmars Dediv-Tipp für ",                                                       // 28
+        "Tipp",                                                                          // 29
+        "Powerball",                                                                     // 30
+        "Anzahl ohne",                                                                   // 31
+        "Ziehungen",                                                                     // 32
+        "mit je",                                                                        // 33
+        "Reihen",                                                                        // 34
+        "Berechnung der Paarbildung",                                                    // 35
+        "Berechnung der Dreiergruppenbildung",                                           // 36
+        "Berechnung der Vierergruppenbildung",                                           // 37
+        "Berechnung der Zahlenverteilung",                                               // 38
+        "Berechnung der aussehenden Zahlen",                                             // 39
+        "Berechnung der Nachbarzahlen der letzten Ziehung",                              // 40
+        "Beginn der Tippberechnung",                                                     // 41
+        "Stoppen",                                                                       // 42
+        "Quersumme",                                                                     // 43
+        "",                                                                              // 44
+        "Keine Gewähr für die Richtigkeit der Zahlen!",                                  // 45
+        "Zahlenverteilung",                                                              // 46
+        "Wie oft wurden die einzelnen Sternenzahlen gezogen?",                           // 47
+        "Bei wievielen Zahlen Übereinstellung stoppen?",                                 // 48
+        "Tipp-Test",                                                                     // 49
+        "Ein Treffer gefunden am:",                                                      // 50
+        "Weiter?",                                                                       // 51
+        "Ziehung gefunden",                                                              // 52
+        "Ziehungen",                                                                     // 53
+        "Paare gefunden",                                                                // 54
+        "Dreier gefunden",                                                               // 55
+        "Quersummenverteilung",                                                          // 56
+        "Vierer gefunden",                                                               // 57
+        "Ändern Sie die Parameter um 12 Tipps zuberechnen",                              // 58
+        "Tipps wurden neu berechnet",                                                    // 59
+        "Zufall",                                                                        // 60
+        "Stop",                                                                          // 61
+        "Zum Vergleich: so viele Reihen brächten reine Zufallstipps (erwartet)",         // 62
+        "Reihen mit mindestens 3 Richtigen: ",                                           // 63
+        " erzielt, bei reinem Zufall erwartet: ",                                        // 64
+        "Wahrscheinlichkeit, dass Zufallstipps mindestens so gut abschneiden: ",         // 65
+        "Zum Vergleich: so oft wäre es bei zufälligen Ziehungen zu erwarten",            // 66
+        "Angehalten nach der Ziehung vom ",                                              // 67
+        "Schritt ",                                                                      // 68
+        " von ",                                                                         // 69
+        // What the filters cost, the line under the calculation pages and its tooltip.
+        "Diese Filter lassen %1 aller Reihen zu und hätten %2 der %3 Ziehungen seit %4 "
+        "zugelassen (%5)",     // 70
+        "etwa %1 (%2 bis %3)", // 71
+        "Diese Filter lassen %1 aller Reihen zu; seit %2 gibt es keine Ziehung, an der sie sich "
+        "messen lassen", // 72
+        "…",             // 73
+        "Genau gezählt über alle %1 möglichen Reihen. Jede Ziehung ist so beurteilt, als wäre "
+        "der Tipp am Tag davor berechnet worden.", // 74
+        "Geschätzt aus %1 zufälligen Reihen; in Klammern der Bereich, in dem der Anteil mit "
+        "95 % Sicherheit liegt. Jede Ziehung ist so beurteilt, als wäre der Tipp am Tag davor "
+        "berechnet worden.",                                                       // 75
+        "Was die Filter kosten, lässt sich nicht berechnen: %1",                   // 76
+        "",                                                                        // 77
+        "",                                                                        // 78
+        "",                                                                        // 79
+        "Gewinnklasse: ",                                                          // 80
+        "Gewinn: ",                                                                // 81
+        "mit Power Play: ",                                                        // 82
+        "Chance: 1 zu ",                                                           // 83
+        "Jackpot",                                                                 // 84
+        "keine Gewinnklasse",                                                      // 85
+        "Gewinnplan erst ab dem 07.10.2015 bekannt",                               // 86
+        "Gewinn des Tipps: ",                                                      // 87
+        "Ziehungen seit 07.10.2015: ",                                             // 88
+        ", Einsatz ",                                                              // 89
+        ", gewonnen ",                                                             // 90
+        ", Zufallsreihen erwartet (ohne Jackpot) ",                                // 91
+        "Mit Power Play ($1 mehr je Reihe): Einsatz ",                             // 92
+        "Ziehungen importieren",                                                   // 93
+        "Ziehungen (*.csv)",                                                       // 94
+        " neue Ziehungen, ",                                                       // 95
+        " geänderte, ",                                                            // 96
+        " unverändert",                                                            // 97
+        "Die geänderten Ziehungen ersetzen die gespeicherten.",                    // 98
+        "Jetzt importieren?",                                                      // 99
+        "Übersprungene Zeilen:",                                                   // 100
+        "Zeile ",                                                                  // 101
+        "Die Datei ändert keine Ziehung.",                                         // 102
+        "erwartet werden ein Datum und sieben Zahlen, nicht %1",                   // 103
+        "erwartet werden ein Datum, sechs Zahlen und ein Multiplikator, nicht %1", // 104
+        "%1 ist kein Datum der Form jjjj-mm-tt",                                   // 105
+        "%1 ist kein Datum der Form mm/tt/jjjj",                                   // 106
+        "%1 ist keine Zahl von 0 bis 255",                                         // 107
+        "%1 sind nicht sechs Zahlen von 0 bis 255",                                // 108
+        "%1 ist kein Multiplikator von 0 bis 255",                                 // 109
+        "%1 ist keine gültige Ziehung",                                            // 110
+        "%1 ist keine Textdatei; die Tipps bleiben, wie sie waren.",               // 111
+        "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.",           // 112
+        "%1: nur die ersten 12 Zeilen geladen, %2 weitere nicht.",                 // 113
+        "%1 ist größer als %2 Bytes; nur der Anfang wurde gelesen.",               // 114
+        "Das Klickprogramm %1 konnte nicht gestartet werden: %2",                  // 115
+        "%1 enthält ein NUL-Zeichen; das Klickprogramm startet nicht.",            // 116
+        "letzte Zeile %1 ohne Zeilenende, die Datei wurde beim Lesen geschrieben", // 117
+    };
     return entries;
 }
 
