@@ -24,7 +24,7 @@ TEST(MessageTable, BuiltInEntries) {
     EXPECT_EQ(table.text(Msg::SkipInvalidDraw), "%1 ist keine gültige Ziehung");
     EXPECT_EQ(table.text(Msg::TipFileNoRow),
               "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.");
-    EXPECT_EQ(table.text(Msg::SkipUnfinishedLine).substr(0, 25), "die letzte Zeile %1 hat k");
+    EXPECT_EQ(table.text(Msg::SkipUnfinishedLine).substr(0, 30), "letzte Zeile %1 ohne Zeilenend");
     EXPECT_EQ(table.text(Msg::FeedNewDraws), "%1 neue Ziehungen");
     EXPECT_EQ(table.text(Msg::ChartOtherNumbers), "grün: übrige Zahlen");
     EXPECT_EQ(table.text(146), "");

@@ -261,7 +261,7 @@ TEST_F(TipFileCommands, LinesAfterTheTwelfthAndACutAreReported) {
     loadTipsFrom(state, ports, folder.file("long.vlt"));
     EXPECT_EQ(state.tips.field(11, 0), "12");
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].find("2 weitere Zeilen"), std::string::npos)
+    EXPECT_NE(prompts.messages[0].find("2 weitere nicht"), std::string::npos)
         << prompts.messages[0];
 
     writeText(folder.file("huge.vlt"),

@@ -80,63 +80,56 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Diese Filter lassen %1 aller Reihen zu und hätten %2 der %3 Ziehungen seit %4 "
         "zugelassen (%5)",     // 70
         "etwa %1 (%2 bis %3)", // 71
-        "Diese Filter lassen %1 aller Reihen zu; seit %2 gibt es keine Ziehung, an der sie "
-        "sich "
+        "Diese Filter lassen %1 aller Reihen zu; seit %2 gibt es keine Ziehung, an der sie sich "
         "messen lassen", // 72
         "…",             // 73
-        "Genau gezählt über alle %1 möglichen Reihen. Jede Ziehung ist so beurteilt, als "
-        "wäre "
+        "Genau gezählt über alle %1 möglichen Reihen. Jede Ziehung ist so beurteilt, als wäre "
         "der Tipp am Tag davor berechnet worden.", // 74
-        "Geschätzt aus %1 zufälligen Reihen; in Klammern der Bereich, in dem der Anteil "
-        "mit "
-        "95 % Sicherheit liegt. Jede Ziehung ist so beurteilt, als wäre der Tipp am Tag "
-        "davor "
-        "berechnet worden.",                                                       // 75
-        "Was die Filter kosten, lässt sich nicht berechnen: %1",                   // 76
-        "",                                                                        // 77
-        "",                                                                        // 78
-        "",                                                                        // 79
-        "Gewinnklasse: ",                                                          // 80
-        "Gewinn: ",                                                                // 81
-        "mit Power Play: ",                                                        // 82
-        "Chance: 1 zu ",                                                           // 83
-        "Jackpot",                                                                 // 84
-        "keine Gewinnklasse",                                                      // 85
-        "Gewinnplan erst ab dem 07.10.2015 bekannt",                               // 86
-        "Gewinn des Tipps: ",                                                      // 87
-        "Ziehungen seit 07.10.2015: ",                                             // 88
-        ", Einsatz ",                                                              // 89
-        ", gewonnen ",                                                             // 90
-        ", Zufallsreihen erwartet (ohne Jackpot) ",                                // 91
-        "Mit Power Play ($1 mehr je Reihe): Einsatz ",                             // 92
-        "Ziehungen importieren",                                                   // 93
-        "Ziehungen (*.csv)",                                                       // 94
-        " neue Ziehungen, ",                                                       // 95
-        " geänderte, ",                                                            // 96
-        " unverändert",                                                            // 97
-        "Die geänderten Ziehungen ersetzen die gespeicherten.",                    // 98
-        "Jetzt importieren?",                                                      // 99
-        "Übersprungene Zeilen:",                                                   // 100
-        "Zeile ",                                                                  // 101
-        "Die Datei ändert keine Ziehung.",                                         // 102
-        "erwartet werden ein Datum und sieben Zahlen, nicht %1",                   // 103
-        "erwartet werden ein Datum, sechs Zahlen und ein Multiplikator, nicht %1", // 104
-        "%1 ist kein Datum der Form jjjj-mm-tt",                                   // 105
-        "%1 ist kein Datum der Form mm/tt/jjjj",                                   // 106
-        "%1 ist keine Zahl von 0 bis 255",                                         // 107
-        "%1 sind nicht sechs Zahlen von 0 bis 255",                                // 108
-        "%1 ist kein Multiplikator von 0 bis 255",                                 // 109
-        "%1 ist keine gültige Ziehung",                                            // 110
-        "%1 ist keine Textdatei und damit keine Tippdatei; die Tipps bleiben, wie sie "
-        "waren.",                                                                // 111
-        "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.",         // 112
-        "%1: nur die ersten 12 Zeilen wurden geladen, %2 weitere Zeilen nicht.", // 113
-        "%1 ist größer als %2 Bytes; nur der Anfang wurde gelesen.",             // 114
-        "Das Klickprogramm %1 konnte nicht gestartet werden: %2",                // 115
-        "Der Wert von %1 enthält ein NUL-Zeichen und kann nicht übergeben werden; das "
-        "Klickprogramm wurde nicht gestartet.", // 116
-        "die letzte Zeile %1 hat kein Zeilenende, und die Datei wurde beim Lesen noch "
-        "geschrieben",                                                               // 117
+        "Geschätzt aus %1 zufälligen Reihen; in Klammern der Bereich, in dem der Anteil mit "
+        "95 % Sicherheit liegt. Jede Ziehung ist so beurteilt, als wäre der Tipp am Tag davor "
+        "berechnet worden.",                                                         // 75
+        "Was die Filter kosten, lässt sich nicht berechnen: %1",                     // 76
+        "",                                                                          // 77
+        "",                                                                          // 78
+        "",                                                                          // 79
+        "Gewinnklasse: ",                                                            // 80
+        "Gewinn: ",                                                                  // 81
+        "mit Power Play: ",                                                          // 82
+        "Chance: 1 zu ",                                                             // 83
+        "Jackpot",                                                                   // 84
+        "keine Gewinnklasse",                                                        // 85
+        "Gewinnplan erst ab dem 07.10.2015 bekannt",                                 // 86
+        "Gewinn des Tipps: ",                                                        // 87
+        "Ziehungen seit 07.10.2015: ",                                               // 88
+        ", Einsatz ",                                                                // 89
+        ", gewonnen ",                                                               // 90
+        ", Zufallsreihen erwartet (ohne Jackpot) ",                                  // 91
+        "Mit Power Play ($1 mehr je Reihe): Einsatz ",                               // 92
+        "Ziehungen importieren",                                                     // 93
+        "Ziehungen (*.csv)",                                                         // 94
+        " neue Ziehungen, ",                                                         // 95
+        " geänderte, ",                                                              // 96
+        " unverändert",                                                              // 97
+        "Die geänderten Ziehungen ersetzen die gespeicherten.",                      // 98
+        "Jetzt importieren?",                                                        // 99
+        "Übersprungene Zeilen:",                                                     // 100
+        "Zeile ",                                                                    // 101
+        "Die Datei ändert keine Ziehung.",                                           // 102
+        "erwartet werden ein Datum und sieben Zahlen, nicht %1",                     // 103
+        "erwartet werden ein Datum, sechs Zahlen und ein Multiplikator, nicht %1",   // 104
+        "%1 ist kein Datum der Form jjjj-mm-tt",                                     // 105
+        "%1 ist kein Datum der Form mm/tt/jjjj",                                     // 106
+        "%1 ist keine Zahl von 0 bis 255",                                           // 107
+        "%1 sind nicht sechs Zahlen von 0 bis 255",                                  // 108
+        "%1 ist kein Multiplikator von 0 bis 255",                                   // 109
+        "%1 ist keine gültige Ziehung",                                              // 110
+        "%1 ist keine Textdatei; die Tipps bleiben, wie sie waren.",                 // 111
+        "%1 enthält keine Tippzeile; die Tipps bleiben, wie sie waren.",             // 112
+        "%1: nur die ersten 12 Zeilen geladen, %2 weitere nicht.",                   // 113
+        "%1 ist größer als %2 Bytes; nur der Anfang wurde gelesen.",                 // 114
+        "Das Klickprogramm %1 konnte nicht gestartet werden: %2",                    // 115
+        "%1 enthält ein NUL-Zeichen; das Klickprogramm startet nicht.",              // 116
+        "letzte Zeile %1 ohne Zeilenende, die Datei wurde beim Lesen geschrieben",   // 117
         "%1 ist kein Ziehungstag (Mittwoch und Samstag, ab 23.08.2021 auch Montag)", // 118
         "%1 liegt nach dem heutigen Tag",                                            // 119
         "%1 steht zweimal mit verschiedenen Zahlen in der Datei",                    // 120
