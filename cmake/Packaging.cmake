@@ -92,6 +92,8 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/changelog.gz
 add_custom_target(powerball_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog.gz)
 install(FILES ${PACKAGING_DIR}/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz
         DESTINATION ${POWERBALL_DOC_DIR})
+# The update server's example unit, which its manual page points to.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/powerball-server.service DESTINATION ${POWERBALL_DOC_DIR})
 
 # cpack -G DEB: the library dependencies come from the binaries (dpkg-shlibdeps); what the
 # window loads at run time without linking it is named here: the GStreamer plugins of the

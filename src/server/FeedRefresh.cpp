@@ -70,9 +70,9 @@ std::string FeedRefresh::merge(const std::string& body) {
     const std::size_t read = content.draws.size();
     const std::size_t added = addMissingDraws(DrawHistory(m_drawFile), std::move(content.draws));
     std::string line = "feed: " + std::to_string(added) + " new draws of " + std::to_string(read);
-    if (!content.skipped.empty())
-        line += ", " + std::to_string(content.skipped.size()) + " lines skipped (line " +
-                std::to_string(content.skipped.front().line) + ": " +
+    if (const std::size_t skipped = content.skipped.size(); skipped > 0)
+        line += ", skipped " + std::to_string(skipped) + (skipped == 1 ? " line" : " lines") +
+                " (line " + std::to_string(content.skipped.front().line) + ": " +
                 content.skipped.front().reason + ')';
     if (later > 0)
         line += ", " + std::to_string(later) + " dated after today left out";

@@ -82,7 +82,7 @@ void addServerOptions(CLI::App& app, ServerOptions& options) {
 
     app.add_option("--feed", options.feed,
                    "address of the public results (CSV) to merge into the draw file at the "
-                   "start and then every --refresh minutes; needs a draw file")
+                   "start, every --refresh minutes and on SIGHUP; needs a draw file")
         ->type_name("URL");
     app.add_option("--refresh", options.refreshMinutes, "minutes between two reads of --feed")
         ->check(wholeNumber())

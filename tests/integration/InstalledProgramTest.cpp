@@ -58,7 +58,8 @@ TEST_F(InstalledProgram, LaysOutTheDesktopFiles) {
           "share/icons/hicolor/128x128/apps/de.velmar.powerball.png",
           "share/icons/hicolor/256x256/apps/de.velmar.powerball.png",
           "share/man/man1/powerball-cli.1.gz", "share/man/man1/powerball-server.1.gz",
-          "share/doc/velmar-powerball/copyright", "share/doc/velmar-powerball/changelog.gz"})
+          "share/doc/velmar-powerball/copyright", "share/doc/velmar-powerball/changelog.gz",
+          "share/doc/velmar-powerball/powerball-server.service"})
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
     // The draw file is made in each user's folder, never shipped.
     EXPECT_FALSE(fs::exists(prefix / "bin" / "Powerball.dat"));

@@ -78,7 +78,7 @@ protected:
 TEST_F(ServerFeedTest, NewDrawsOfTheFeedAreServedAndTheFeedIsAskedConditionally) {
     const UpdateServerProcess server(folder, folder.file("Powerball.dat"), "2015-10-21",
                                      {"--feed", feed.base() + "/rows.csv"});
-    ASSERT_TRUE(logShows(server, "powerball-server: feed: 2 new draws of 3, 1 lines skipped "
+    ASSERT_TRUE(logShows(server, "powerball-server: feed: 2 new draws of 3, skipped 1 line "
                                  "(line 6: "))
         << server.log();
     EXPECT_TRUE(logShows(server, ", 1 dated after today left out")) << server.log();
