@@ -36,11 +36,11 @@ protected:
 
 TEST_F(MaintenanceCliTest, EnterStoresSortedAndShowsTheOpenedDraw) {
     ProgramRun run = cli(
-        {"enter", "--date", "2015-10-17", "--white", "45,3,67,12,8", "--pb", "39", "--pp", "0"});
+        {"enter", "--date", "2015-10-17", "--white", "45,3,67,12,8", "--pb", "26", "--pp", "0"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     json result = json::parse(run.out);
     EXPECT_EQ(result["stored"], json::parse(R"({"index":3,"date":"2015-10-17",
-        "white":[3,8,12,45,67],"powerball":39,"power_play":0})"));
+        "white":[3,8,12,45,67],"powerball":26,"power_play":0})"));
     EXPECT_EQ(result["current_draw"]["date"], "2015-10-14"); // the newest, as the dialog opened
 
     // A stored date is replaced, and then shown.

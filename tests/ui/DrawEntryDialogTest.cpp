@@ -67,13 +67,21 @@ void DrawEntryDialogTest::opensFilledWithLimitedFields() {
     };
     const Field fields[] = {{u"whiteSpin1"_s, 1, 69},
                             {u"whiteSpin5"_s, 1, 69},
-                            {u"powerballSpin"_s, 1, 39},
+                            {u"powerballSpin"_s, 1, 26},
                             {u"powerPlaySpin"_s, 0, 11}};
     for (const Field& field : fields) {
         auto* spin = child<QSpinBox>(dialog, field.name);
         QCOMPARE(spin->minimum(), field.minimum);
         QCOMPARE(spin->maximum(), field.maximum);
     }
+    // The white and Powerball spins follow the date's era: 1..49 and 1..42 in 1998.
+    child<QDateEdit>(dialog, u"entryDatePicker"_s)->setDate(QDate(1998, 1, 3));
+    QCOMPARE(child<QSpinBox>(dialog, u"whiteSpin3"_s)->maximum(), 49);
+    QCOMPARE(child<QSpinBox>(dialog, u"powerballSpin"_s)->maximum(), 42);
+    child<QDateEdit>(dialog, u"entryDatePicker"_s)->setDate(QDate(2012, 6, 6));
+    QCOMPARE(child<QSpinBox>(dialog, u"whiteSpin3"_s)->maximum(), 59);
+    QCOMPARE(child<QSpinBox>(dialog, u"powerballSpin"_s)->maximum(), 35);
+
     for (const QString& name : {u"powerballLabel"_s, u"powerPlayLabel"_s}) {
         auto* label = child<QLabel>(dialog, name);
         QVERIFY(label->font().bold());
@@ -90,9 +98,9 @@ void DrawEntryDialogTest::okReturnsTheValuesAbortNothing() {
     const powerball::MessageTable messages;
     powerball::ui::QtUserPrompts prompts(&parent, random, messages);
 
-    auto answer = answerDialogs(QDialogButtonBox::Ok, 33);
+    auto answer = answerDialogs(QDialogButtonBox::Ok, 23);
     DrawEntry expected = kPrefilled;
-    expected.powerball = 33;
+    expected.powerball = 23;
     QCOMPARE(prompts.askDrawNumbers(kPrefilled), std::optional<DrawEntry>(expected));
 
     answer = answerDialogs(QDialogButtonBox::Abort, 34);
