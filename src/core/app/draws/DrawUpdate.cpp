@@ -93,8 +93,8 @@ std::optional<std::string> failureOf(const HttpResponse& response, DayNumber day
 
 using SteadyClock = std::chrono::steady_clock;
 
-std::chrono::milliseconds timeLeft(SteadyClock::time_point deadline) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
+std::chrono::milliseconds timeLeft(const UpdateLimits& limits, SteadyClock::time_point deadline) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - limits.now());
 }
 
 // One day's request, its time-outs cut to what is left of the whole walk.
@@ -146,7 +146,7 @@ public:
         : m_state(state), m_ports(ports), m_limits(limits), m_result(result),
           m_history(state.drawHistory()), m_appender(m_history.openForAppend()),
           m_index(recordCount(m_history.path()) - 1),
-          m_deadline(SteadyClock::now() + limits.overallDeadline) {}
+          m_deadline(limits.now() + limits.overallDeadline) {}
 
     // The walk keeps its own day: other commands may move the picker while events run. It
     // starts on the draw day after the newest stored draw and ends after today.
@@ -170,7 +170,7 @@ private:
     // Asks for one day and stores its draws; false when the walk ends here.
     bool fetchDay(DayNumber day) {
         m_ports.eventPump().processEvents();
-        const std::chrono::milliseconds left = timeLeft(m_deadline);
+        const std::chrono::milliseconds left = timeLeft(m_limits, m_deadline);
         if (m_state.update == RunPhase::StopRequested ||
             left <= std::chrono::milliseconds::zero()) {
             m_result.stopped = true;
@@ -181,7 +181,7 @@ private:
         const HttpResponse response =
             m_ports.httpClient().get(requestOf(m_state.internet, day, m_limits, left));
         showAnswerStatus(m_state, response);
-        if (SteadyClock::now() >= m_deadline) {
+        if (m_limits.now() >= m_deadline) {
             m_result.stopped = true; // the deadline cut this request short: no fault of the day
             return false;
         }
