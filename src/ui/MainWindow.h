@@ -58,6 +58,9 @@ public:
     QtUserPrompts& prompts() { return m_prompts; }
     // The desktop's hands, for tests to watch what is shown and started.
     void setShell(Shell& shell) { m_ports.shell = &shell; }
+    // The day the commands from now on take as today, for tests that must not depend on the
+    // machine's date.
+    void setClock(const Clock& clock) { m_ports.clock = &clock; }
     // A note from before the window existed (the data folder could not be set up); it is
     // shown on the first activation, with the settings file's own note.
     void addStartupNotice(const std::string& notice);

@@ -1,6 +1,7 @@
 // The tip sheet's verbs: tip files, the printed listing and the hand-over to the click tool,
 // through real files and the real settings file.
 #include "ChildProcess.h"
+#include "ClosedPort.h"
 #include "TempFolder.h"
 
 #include "app/Settings.h"
@@ -20,6 +21,7 @@
 
 using nlohmann::json;
 using powerball::ClickScript::kToolKey;
+using powerball::testing::ClosedPort;
 using powerball::testing::draw;
 using powerball::testing::ProgramRun;
 using powerball::testing::readText;
@@ -58,7 +60,7 @@ protected:
                                draw("2015-10-10", {7, 19, 33, 45, 60}, 12, 3),
                                draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 4)});
         // The script update of a hand-over must not reach a server someone runs here.
-        storeValue(powerball::Settings::kKey, "URLEdit", "http://127.0.0.1:1");
+        storeValue(powerball::Settings::kKey, "URLEdit", noServer.base());
     }
 
     // powerball-cli on the test's folder and settings, on a fixed day.
@@ -126,6 +128,7 @@ protected:
     }
 
     TempFolder folder;
+    ClosedPort noServer; // the update server of every hand-over: nothing answers there
 };
 
 TEST_F(TipCliTest, TipFilesRoundTripThroughTheSettings) {
@@ -355,7 +358,7 @@ TEST_F(TipCliTest, HandOverThatCannotReachTheToolSaysWhy) {
         fs::remove_all(folder.file("Script"));
         fs::remove_all(folder.file("Tipps"));
         storeSheet({"3,17,22,45,61,9,5"});
-        storeValue(powerball::Settings::kKey, "URLEdit", "http://127.0.0.1:1");
+        storeValue(powerball::Settings::kKey, "URLEdit", noServer.base());
         if (c.toolFolder)
             storeValue(kToolKey, "Path", *c.toolFolder);
         if (c.withScript)

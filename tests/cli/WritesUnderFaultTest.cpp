@@ -2,6 +2,7 @@
 // writes, the flush to disk or the rename of one file fail, and the command must say which
 // file and why, end with exit code 2, report nothing as done and leave the old file as it was.
 #include "ChildProcess.h"
+#include "ClosedPort.h"
 #include "TempFolder.h"
 
 #include "app/Settings.h"
@@ -64,7 +65,7 @@ protected:
         RegistryFileStore store(folder.file("settings.reg"));
         RegistryKey key(store, Settings::kKey);
         // The hand-over's script update must not reach a server someone runs here.
-        key.writeString("URLEdit", "http://127.0.0.1:1");
+        key.writeString("URLEdit", noServer.base());
         TipSheet sheet;
         sheet.setLine(0, "3,17,22,45,61,9,5");
         for (int r = 0; r < TipSheet::kRowCount; ++r)
@@ -88,6 +89,7 @@ protected:
     }
 
     TempFolder folder;
+    ClosedPort noServer;
 };
 
 TEST_F(WritesUnderFaultTest, EveryWriteFailsCleanly) {

@@ -85,6 +85,14 @@ TEST_F(AcceptanceFiltersTest, EachTestWithItsEdges) {
          {{10, 20, 30, 4, 5}, {10, 2, 3, 6, 7}},
          tip({10, 20, 30, 40, 50}, 1),
          Filter::Accepted},
+        {"max overlap: the row sharing least shares exactly the maximum of 2, which passes",
+         on([](auto& o) {
+             o.limitMaxOverlap = true;
+             o.maxOverlap.setValue(2);
+         }),
+         {{10, 20, 3, 4, 5}, {10, 20, 30, 6, 7}},
+         tip({10, 20, 30, 40, 50}, 1),
+         Filter::Accepted},
         {"max overlap: every row shares 3",
          on([](auto& o) { o.limitMaxOverlap = true; }),
          {{10, 20, 30, 4, 5}, {10, 20, 30, 6, 7}},

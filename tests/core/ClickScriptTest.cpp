@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 
 using namespace powerball;
 using powerball::testing::day;
@@ -58,17 +59,26 @@ TEST(ClickScript, LineValuesAsTheHandOverFileHoldsThem) {
 }
 
 struct FlagCase {
-    ClickScriptFlags flags;
+    const char* name;
+    ClickScriptFlags flags; // preferPairs, limitMaxOverlap, preferFrequent
     const char* expected;
 };
 
+void PrintTo(const FlagCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ClickScriptFlagsTest : public ::testing::TestWithParam<FlagCase> {};
 
-INSTANTIATE_TEST_SUITE_P(Cases, ClickScriptFlagsTest,
-                         ::testing::Values(FlagCase{{false, false, false}, "NEIN NEIN NEIN NEIN"},
-                                           FlagCase{{false, false, true}, "NEIN NEIN JA NEIN"},
-                                           FlagCase{{false, true, true}, "NEIN JA JA JA"},
-                                           FlagCase{{true, true, false}, "JA JA NEIN NEIN"}));
+// [DAUER] the pairs, [FR] the overlap limit, [DI] the frequent numbers, [DIFR] both of these.
+INSTANTIATE_TEST_SUITE_P(
+    , ClickScriptFlagsTest,
+    ::testing::Values(
+        FlagCase{"NoOptionIsNo", {false, false, false}, "NEIN NEIN NEIN NEIN"},
+        FlagCase{"FrequentAloneLeavesBothNo", {false, false, true}, "NEIN NEIN JA NEIN"},
+        FlagCase{"FrequentAndOverlapMakeBoth", {false, true, true}, "NEIN JA JA JA"},
+        FlagCase{"PairsAndOverlapWithoutFrequent", {true, true, false}, "JA JA NEIN NEIN"}),
+    [](const ::testing::TestParamInfo<FlagCase>& info) { return std::string(info.param.name); });
 
 TEST_P(ClickScriptFlagsTest, OptionPlaceholders) {
     EXPECT_EQ(fill("[DAUER] [FR] [DI] [DIFR]", {}, GetParam().flags), GetParam().expected);

@@ -16,7 +16,6 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <thread>
 
 using namespace powerball;
 using powerball::testing::CallbackPump;
@@ -102,12 +101,12 @@ TEST_F(DrawUpdateTest, WalksTheDrawCalendarFromTheNewestStoredDraw) {
 
 TEST_F(DrawUpdateTest, RequestCarriesAddressProxyAndLimits) {
     setToday("2015-10-14");
-    state.internet.url = "http://127.0.0.1:8765/";
+    state.internet.url = "http://update.example:8080/"; // the scripted client sends nothing
     run();
     ASSERT_EQ(server.requests.size(), 1u);
     const HttpRequest& request = server.requests[0];
     EXPECT_EQ(request.url,
-              "http://127.0.0.1:8765/zahlen/powerball.asp?Programm=PowerBall&Datum=20151014");
+              "http://update.example:8080/zahlen/powerball.asp?Programm=PowerBall&Datum=20151014");
     EXPECT_EQ(request.proxyHost, "");
     EXPECT_EQ(request.connectTimeout, std::chrono::milliseconds(5000));
     EXPECT_EQ(request.readTimeout, std::chrono::milliseconds(5000));
@@ -233,13 +232,18 @@ TEST_F(DrawUpdateTest, AFailedRequestEndsTheWalkAtItsDayAndIsReported) {
 }
 
 TEST_F(DrawUpdateTest, AnswersBreakingTheRuleOfADrawStoreNothingOfTheirDay) {
-    std::string flood;
-    for (int k = 1; k <= 50; ++k)
-        flood += std::to_string(k) + ",60,61,62,63,1,2\r\n";
+    // `count` different draws of one day.
+    const auto draws = [](int count) {
+        std::string lines;
+        for (int k = 1; k <= count; ++k)
+            lines += std::to_string(k) + ",60,61,62,63,1,2\r\n";
+        return lines;
+    };
     const std::vector<std::pair<std::string, const char*>> cases{
         {"0,0,255,255,70,200,99", "is not a valid draw"},
         {"1,2,3,4,5,6,2\r\n1,2,3,4,5,200,2", "is not a valid draw"},
-        {flood, "more than 4 draws"},
+        {draws(5), "more than 4 draws"}, // one more than a day has
+        {draws(50), "more than 4 draws"},
     };
     for (const auto& [body, why] : cases) {
         SCOPED_TRACE(why);
@@ -252,6 +256,14 @@ TEST_F(DrawUpdateTest, AnswersBreakingTheRuleOfADrawStoreNothingOfTheirDay) {
             EXPECT_FALSE(DrawValidation::newDrawProblem(record));
         EXPECT_LE(fileRecords().size(), stored.size() + 1);
     }
+
+    // As many draws as a day may have, four, are all stored.
+    writeDrawFile(folder, stored);
+    server.answers["20151014"] = httpAnswer(draws(4));
+    const DrawUpdate::Result full = run();
+    EXPECT_FALSE(full.message);
+    EXPECT_EQ(full.appended.size(), 4u);
+    EXPECT_EQ(fileRecords().size(), stored.size() + 4);
 
     // A line that repeats a draw of the same day is stored once.
     writeDrawFile(folder, stored);
@@ -360,18 +372,62 @@ TEST_F(DrawUpdateTest, AnAnswerOutsideTheRangesOfItsDayIsAMessage) {
     EXPECT_EQ(server.days.size(), 1u);
 }
 
+// The walk's clock is the test's own: it moves only when the test moves it, so what the
+// deadline decides is the same on any machine, however loaded.
 TEST_F(DrawUpdateTest, TheWholeWalkEndsAtItsDeadlineAsIfStopped) {
+    using std::chrono::milliseconds;
     setToday("2016-10-01"); // a year of draw days
-    server.onGet = [] { std::this_thread::sleep_for(std::chrono::milliseconds(40)); };
+    std::chrono::steady_clock::time_point now{};
     UpdateLimits limits;
-    limits.overallDeadline = std::chrono::milliseconds(100);
-    const DrawUpdate::Result result = DrawUpdate::run(state, ports, limits);
+    limits.now = [&now] { return now; };
+    limits.overallDeadline = milliseconds(100);
+    const auto timeOuts = [this] {
+        std::vector<std::pair<milliseconds, milliseconds>> cut;
+        for (const HttpRequest& request : server.requests)
+            cut.emplace_back(request.connectTimeout, request.readTimeout);
+        return cut;
+    };
+
+    // Each answer takes 40 ms: every request gets what is left of the 100 ms, and the third,
+    // which ends after the deadline, ends the walk as the stop button would: its time-out is
+    // the deadline's doing, no fault of the day.
+    server.onGet = [&now] { now += milliseconds(40); };
+    HttpResponse cutShort;
+    cutShort.error = "Operation timed out after 20 milliseconds";
+    server.answers["20151021"] = cutShort;
+    DrawUpdate::Result result = DrawUpdate::run(state, ports, limits);
     EXPECT_TRUE(result.stopped);
     EXPECT_FALSE(result.error);
-    EXPECT_LT(server.days.size(), 10u);
-    for (const HttpRequest& request : server.requests)
-        EXPECT_LE(request.readTimeout, limits.overallDeadline);
+    EXPECT_EQ(result.requests.size(), 3u);
+    EXPECT_EQ(timeOuts(), (std::vector<std::pair<milliseconds, milliseconds>>{
+                              {milliseconds(100), milliseconds(100)},
+                              {milliseconds(60), milliseconds(60)},
+                              {milliseconds(20), milliseconds(20)}}));
     EXPECT_FALSE(state.updateRunning());
+
+    // The time passes between the requests: no request starts once the deadline is over.
+    writeDrawFile(folder, stored);
+    server.requests.clear();
+    server.days.clear();
+    server.answers.clear();
+    server.onGet = nullptr;
+    now = {};
+    pump.onPump = [&now] { now += milliseconds(30); };
+    result = DrawUpdate::run(state, ports, limits);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_FALSE(result.error);
+    EXPECT_EQ(result.requests.size(), 3u);
+    ASSERT_EQ(server.requests.size(), 3u);
+    EXPECT_EQ(server.requests.back().readTimeout, milliseconds(10));
+    EXPECT_FALSE(state.updateRunning());
+
+    // Without the deadline the same walk asks for every draw day up to today.
+    writeDrawFile(folder, stored);
+    limits.overallDeadline = milliseconds(std::chrono::hours(1));
+    result = DrawUpdate::run(state, ports, limits);
+    EXPECT_FALSE(result.stopped);
+    ASSERT_GT(result.requests.size(), 3u);
+    EXPECT_EQ(iso(result.requests.back()), "2016-10-01");
 }
 
 TEST_F(DrawUpdateTest, NoSecondRunAndNoRewriteWhileTheFileIsOpenForAppending) {

@@ -54,6 +54,15 @@ TEST_F(NumberPoolTest, BaseEntriesAndTheirRemovals) {
     EXPECT_TRUE(build().empty());
     state.settings.onlyPreferred = false;
 
+    // The month numbers alone: 1..12 go (both entries of 1), 13 is the first to stay.
+    state.settings.avoidMonthNumbers = true;
+    const NumberPool monthsGone = build();
+    EXPECT_EQ(monthsGone.count(1), 0);
+    EXPECT_EQ(monthsGone.count(12), 0);
+    EXPECT_EQ(monthsGone.count(13), 1);
+    EXPECT_EQ(monthsGone.size(), 70 - 13);
+    state.settings.avoidMonthNumbers = false;
+
     state.settings.lessDateNumbers = true;
     const NumberPool lessDates = build();
     EXPECT_EQ(lessDates.count(1), 1); // its second entry stays

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <ostream>
 #include <sys/resource.h>
 
 using namespace powerball;
@@ -31,10 +32,21 @@ std::array<std::string, TipRow::kFieldCount> fieldsOf(const TipSheet& sheet, int
     return sheet.row(row).fields;
 }
 
+// A parameterised case names itself in the test listing and in a failure, which would
+// otherwise show the bytes of the object.
+template <class Case> std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
 struct LineCase {
+    const char* name;
     const char* line;
     std::array<std::string, TipRow::kFieldCount> fields;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+    *out << c.name << " \"" << c.line << '"';
+}
 
 class TipFileLine : public ::testing::TestWithParam<LineCase> {};
 
@@ -43,14 +55,27 @@ class TipFileLine : public ::testing::TestWithParam<LineCase> {};
 // was saved, as the user typed it, so that the check marks a row that is no tip instead of
 // emptying it; the hidden field keeps only 1..26.
 INSTANTIATE_TEST_SUITE_P(
-    Cases, TipFileLine,
-    ::testing::Values(LineCase{"3,17,22,45,61,9,", {"3", "17", "22", "45", "61", "9", ""}},
-                      LineCase{"1,2,3", {"1", "2", "", "", "", "", "3"}},
-                      LineCase{"5,70,12,44,8,30,", {"5", "70", "12", "44", "8", "30", ""}},
-                      LineCase{"3,17,22,45,61,9,26", {"3", "17", "22", "45", "61", "9", "26"}},
-                      LineCase{"3,17,22,45,61,9,4,5", {"3", "17", "22", "45", "61", "9", ""}},
-                      LineCase{"07,8,x,,-1,0,", {"7", "8", "x", "", "-1", "0", ""}},
-                      LineCase{"", {"", "", "", "", "", "", ""}}));
+    , TipFileLine,
+    ::testing::Values(LineCase{"SixNumbersAndAnEmptyHiddenField",
+                               "3,17,22,45,61,9,",
+                               {"3", "17", "22", "45", "61", "9", ""}},
+                      LineCase{"TheRestAfterTheLastCommaGoesToTheHiddenField",
+                               "1,2,3",
+                               {"1", "2", "", "", "", "", "3"}},
+                      LineCase{"ValuesOutOfRangeAreKeptAsTyped",
+                               "5,70,12,44,8,30,",
+                               {"5", "70", "12", "44", "8", "30", ""}},
+                      LineCase{"AHiddenValueInRangeIsKept",
+                               "3,17,22,45,61,9,26",
+                               {"3", "17", "22", "45", "61", "9", "26"}},
+                      LineCase{"AHiddenRestThatIsNoNumberStaysEmpty",
+                               "3,17,22,45,61,9,4,5",
+                               {"3", "17", "22", "45", "61", "9", ""}},
+                      LineCase{"LeadingZerosGoAndOtherTextIsKept",
+                               "07,8,x,,-1,0,",
+                               {"7", "8", "x", "", "-1", "0", ""}},
+                      LineCase{"AnEmptyLineFillsNothing", "", {"", "", "", "", "", "", ""}}),
+    caseName<LineCase>);
 
 TEST_P(TipFileLine, FillsTheFieldsAsTheReaderCutsTheLine) {
     TipSheet sheet;
@@ -104,22 +129,29 @@ TEST(TipFile, ReadsOnlyTheFirstTwelveLines) {
 }
 
 struct NameCase {
+    const char* name;
     const char* selected;
     const char* proposed;
 };
+
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << c.name << " (" << c.selected << ')';
+}
 
 class ProposedTipFileName : public ::testing::TestWithParam<NameCase> {};
 
 // The name is that of the draw the tips play for: the first draw day after the selected
 // date, Mondays included since 23 August 2021.
-INSTANTIATE_TEST_SUITE_P(Cases, ProposedTipFileName,
-                         ::testing::Values(NameCase{"2015-10-10", "20151014.vlt"}, // Saturday
-                                           NameCase{"2015-10-14", "20151017.vlt"}, // Wednesday
-                                           NameCase{"2015-10-16", "20151017.vlt"}, // Friday
-                                           NameCase{"2015-10-12", "20151014.vlt"}, // Monday
-                                           NameCase{"2021-08-21", "20210823.vlt"},
-                                           NameCase{"2026-12-07", "20261209.vlt"},
-                                           NameCase{"2026-12-05", "20261207.vlt"}));
+INSTANTIATE_TEST_SUITE_P(
+    , ProposedTipFileName,
+    ::testing::Values(NameCase{"SaturdayToWednesday", "2015-10-10", "20151014.vlt"},
+                      NameCase{"WednesdayToSaturday", "2015-10-14", "20151017.vlt"},
+                      NameCase{"FridayToSaturday", "2015-10-16", "20151017.vlt"},
+                      NameCase{"MondayBefore2021ToWednesday", "2015-10-12", "20151014.vlt"},
+                      NameCase{"SaturdayToTheFirstMondayDraw", "2021-08-21", "20210823.vlt"},
+                      NameCase{"MondayToWednesday", "2026-12-07", "20261209.vlt"},
+                      NameCase{"SaturdayToMonday", "2026-12-05", "20261207.vlt"}),
+    caseName<NameCase>);
 
 TEST_P(ProposedTipFileName, IsTheNextDrawDay) {
     EXPECT_EQ(TipFile::proposedName(day(GetParam().selected)), GetParam().proposed);

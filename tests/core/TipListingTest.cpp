@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace powerball;
 using powerball::testing::day;
 using powerball::testing::RecordingShell;
@@ -58,18 +60,25 @@ TEST(TipListing, ARowThatIsNotAllNumbersNamesTheField) {
 }
 
 struct TitleCase {
+    const char* name; // what the case shows, as the test listing names it
     const char* currentDraw;
     const char* title;
 };
 
+void PrintTo(const TitleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class TipListingTitle : public ::testing::TestWithParam<TitleCase> {};
 
 // The title names the draw after the shown draw: the next real draw day.
-INSTANTIATE_TEST_SUITE_P(Cases, TipListingTitle,
-                         ::testing::Values(TitleCase{"2015-10-14", "17.10.2015"},
-                                           TitleCase{"2015-10-10", "14.10.2015"},
-                                           TitleCase{"2021-08-21", "23.08.2021"},
-                                           TitleCase{"2026-12-07", "09.12.2026"}));
+INSTANTIATE_TEST_SUITE_P(
+    , TipListingTitle,
+    ::testing::Values(TitleCase{"WednesdayToSaturday", "2015-10-14", "17.10.2015"},
+                      TitleCase{"SaturdayToWednesday", "2015-10-10", "14.10.2015"},
+                      TitleCase{"SaturdayToTheFirstMondayDraw", "2021-08-21", "23.08.2021"},
+                      TitleCase{"MondayToWednesday", "2026-12-07", "09.12.2026"}),
+    [](const ::testing::TestParamInfo<TitleCase>& info) { return std::string(info.param.name); });
 
 TEST_P(TipListingTitle, IsTheNextDrawDay) {
     EXPECT_EQ(DrawCalendar::shortDate(TipListing::titleDay(day(GetParam().currentDraw))),

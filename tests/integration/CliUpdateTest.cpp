@@ -1,5 +1,6 @@
 // powerball-cli update against powerball-server.
 #include "ChildProcess.h"
+#include "ClosedPort.h"
 #include "FakeHttpServer.h"
 #include "UpdateServerProcess.h"
 
@@ -80,7 +81,8 @@ TEST(CliUpdate, AFailedRequestIsReportedWithItsOwnExitCode) {
     unavailable.routes().Get(
         ".*", [](const httplib::Request&, httplib::Response& response) { response.status = 503; });
     unavailable.start();
-    for (const std::string& base : {unavailable.base(), std::string("http://127.0.0.1:1")}) {
+    const ClosedPort nothingListens;
+    for (const std::string& base : {unavailable.base(), nothingListens.base()}) {
         SCOPED_TRACE(base);
         const ProgramRun run =
             runProgram(POWERBALL_CLI, {"--folder", client.path().string(), "--today", "2015-10-24",

@@ -1,4 +1,5 @@
 // The libcurl client against servers on loopback ports.
+#include "ClosedPort.h"
 #include "FakeHttpServer.h"
 #include "UpdateServerProcess.h"
 
@@ -151,15 +152,9 @@ TEST(CurlHttpClient, SilentOrDrippingServerRunsIntoTheTimeOut) {
 }
 
 TEST(CurlHttpClient, RefusedConnectionFailsWithoutStatus) {
-    int closedPort = 0;
-    {
-        FakeHttpServer gone;
-        gone.start();
-        closedPort = gone.port();
-    }
+    const ClosedPort closed;
     CurlHttpClient client;
-    const HttpResponse response =
-        client.get(requestFor("http://127.0.0.1:" + std::to_string(closedPort) + "/"));
+    const HttpResponse response = client.get(requestFor(closed.base() + "/"));
     EXPECT_TRUE(response.failed());
     EXPECT_EQ(response.statusCode, 0);
     EXPECT_EQ(response.statusLine, "");
@@ -181,11 +176,14 @@ TEST(CurlHttpClient, ProxyOfTheSettingNotOfTheEnvironment) {
     direct.start();
     CurlHttpClient client;
 
-    HttpRequest viaProxy = requestFor("http://127.0.0.1:9/zahlen/x?Datum=20151014");
+    // Asked directly, the address would refuse: only the proxy can answer for it.
+    const ClosedPort nothingListens;
+    const std::string target = nothingListens.base() + "/zahlen/x?Datum=20151014";
+    HttpRequest viaProxy = requestFor(target);
     viaProxy.proxyHost = "127.0.0.1";
     viaProxy.proxyPort = proxy.port();
     EXPECT_EQ(client.get(viaProxy).body, "via proxy");
-    EXPECT_EQ(seen, std::vector<std::string>{"http://127.0.0.1:9/zahlen/x?Datum=20151014"});
+    EXPECT_EQ(seen, std::vector<std::string>{target});
 
     const std::string proxyAddress = proxy.base();
     for (const char* variable : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"})

@@ -1,6 +1,7 @@
 // The whole update: DrawUpdate with the libcurl client against powerball-server and against
 // servers inside the test, all on loopback ports.
 #include "CallbackPump.h"
+#include "ClosedPort.h"
 #include "FakeHttpServer.h"
 #include "ScriptedPrompts.h"
 #include "UpdateServerProcess.h"
@@ -231,11 +232,13 @@ TEST_F(UpdateIntegrationTest, GoesThroughTheProxyOfTheInternetOptions) {
     state.internet.proxyHost = "127.0.0.1";
     state.internet.proxyPort = std::to_string(proxy.port());
 
-    const DrawUpdate::Result result = update("http://127.0.0.1:9", "2015-10-14");
+    // Asked directly, the address would refuse: only the proxy can answer for it.
+    const ClosedPort nothingListens;
+    const DrawUpdate::Result result = update(nothingListens.base(), "2015-10-14");
 
-    EXPECT_EQ(targets,
-              std::vector<std::string>{
-                  "http://127.0.0.1:9/zahlen/powerball.asp?Programm=PowerBall&Datum=20151014"});
+    EXPECT_EQ(targets, std::vector<std::string>{nothingListens.base() +
+                                                "/zahlen/powerball.asp?Programm=PowerBall&"
+                                                "Datum=20151014"});
     EXPECT_EQ(result.appended, historyBetween("2015-10-14", "2015-10-14"));
 }
 

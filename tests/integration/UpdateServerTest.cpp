@@ -1,4 +1,5 @@
 // powerball-server as a client sees it.
+#include "Eventually.h"
 #include "LoopbackSocket.h"
 #include "UpdateServerProcess.h"
 
@@ -91,14 +92,13 @@ TEST_F(UpdateServerTest, AnswersTheDrawsOfADay) {
         }
     }
     // One log line per request, after the start line. The server logs after it answered:
-    // give it a moment.
+    // wait for the lines to come.
     const auto lineCount = [this] {
         const std::string log = server->log();
         return std::count(log.begin(), log.end(), '\n');
     };
     const long expected = 1 + static_cast<long>(cases.size());
-    for (int k = 0; k < 200 && lineCount() < expected; ++k)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(eventually([&] { return lineCount() >= expected; }));
     EXPECT_EQ(lineCount(), expected);
     const std::string log = server->log();
     EXPECT_NE(log.find("GET /zahlen/powerball.asp?Programm=PowerBall&Datum=20151010 200"),
@@ -238,15 +238,21 @@ TEST_F(UpdateServerTest, SlowClientsDoNotKeepOthersWaiting) {
         slow.push_back(std::make_unique<DrippingClient>(port));
         ASSERT_TRUE(slow.back()->connected());
     }
+    // Each slow client sends a byte of its request now and then: the pause between two is
+    // how slow it is, not a wait of the test.
     std::atomic<bool> dripping = true;
+    std::atomic<int> rounds = 0;
     std::thread dripper([&] {
         while (dripping) {
             for (const auto& client : slow)
                 client->drip();
+            ++rounds;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(500)); // every slow one holds on
+    // Every slow one has begun its request, and was taken before the requests below (the
+    // server takes connections in the order they came), so each holds a worker meanwhile.
+    EXPECT_TRUE(eventually([&] { return rounds > 0; }));
 
     for (int k = 0; k < 5; ++k) {
         const HttpResponse answer = get("/zahlen/powerball.asp?Programm=PowerBall&Datum=20151007");
@@ -255,16 +261,13 @@ TEST_F(UpdateServerTest, SlowClientsDoNotKeepOthersWaiting) {
     }
 
     // However they drip, their time to send a request runs out.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     const auto allClosed = [&] {
         return std::all_of(slow.begin(), slow.end(),
                            [](const auto& client) { return client->closedByServer(); });
     };
-    while (!allClosed() && std::chrono::steady_clock::now() < giveUp)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(eventually(allClosed));
     dripping = false;
     dripper.join();
-    EXPECT_TRUE(allClosed());
 }
 
 } // namespace

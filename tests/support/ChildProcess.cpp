@@ -61,8 +61,13 @@ pid_t spawn(const std::filesystem::path& program, const std::vector<std::string>
     return pid;
 }
 
-int exitCodeOf(int status) {
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+ProgramRun endOf(int status, std::string out, std::string err) {
+    ProgramRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    run.out = std::move(out);
+    run.err = std::move(err);
+    return run;
 }
 
 std::filesystem::path scratchFile(const char* what) {
@@ -82,20 +87,10 @@ ProgramRun runProgram(const std::filesystem::path& program,
     const pid_t pid = spawn(program, arguments, out, err, extraEnvironment);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    ProgramRun run{exitCodeOf(status), readText(out), readText(err)};
+    ProgramRun run = endOf(status, readText(out), readText(err));
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
-}
-
-bool runAndKill(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                std::chrono::microseconds after) {
-    const pid_t pid = spawn(program, arguments, "/dev/null", "/dev/null");
-    std::this_thread::sleep_for(after);
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
 std::vector<ProgramRun> runTogether(const std::filesystem::path& program,
@@ -115,7 +110,7 @@ std::vector<ProgramRun> runTogether(const std::filesystem::path& program,
     for (const Started& run : started) {
         int status = 0;
         ::waitpid(run.pid, &status, 0);
-        runs.push_back({exitCodeOf(status), readText(run.out), readText(run.err)});
+        runs.push_back(endOf(status, readText(run.out), readText(run.err)));
         std::filesystem::remove(run.out);
         std::filesystem::remove(run.err);
     }
@@ -136,7 +131,7 @@ std::string BackgroundProcess::log() const {
 }
 
 std::string BackgroundProcess::waitForLine(const std::string& prefix) const {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (std::chrono::steady_clock::now() < deadline) {
         std::istringstream lines(log());
         for (std::string line; std::getline(lines, line);)

@@ -13,6 +13,7 @@ struct ProgramRun {
     int exitCode = -1; // -1 when the program did not exit normally
     std::string out;
     std::string err;
+    int signal = 0; // the signal that ended the program; 0 when it exited
 };
 
 // Runs a program to its end with the given arguments (no shell in between) and collects
@@ -20,11 +21,6 @@ struct ProgramRun {
 ProgramRun runProgram(const std::filesystem::path& program,
                       const std::vector<std::string>& arguments,
                       const std::vector<std::string>& extraEnvironment = {});
-
-// Starts the program, kills it with SIGKILL `after` the start and waits for it; true when
-// the kill ended it, false when it had ended on its own before.
-bool runAndKill(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                std::chrono::microseconds after);
 
 // Starts the program once for each argument list, all at the same time, and waits for
 // every run to end.
@@ -43,8 +39,8 @@ public:
     BackgroundProcess(const BackgroundProcess&) = delete;
     BackgroundProcess& operator=(const BackgroundProcess&) = delete;
 
-    // Waits (a few seconds at most) for a line of the log that starts with `prefix` and
-    // returns it; empty when none came.
+    // Waits (half a minute at most, for a loaded machine) for a line of the log that starts
+    // with `prefix` and returns it; empty when none came.
     std::string waitForLine(const std::string& prefix) const;
     std::string log() const;
     void signal(int number) const;

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "ClosedPort.h"
 #include "DialogWatch.h"
 #include "DrawEntryDialog.h"
 #include "EmptyUpdateServer.h"
@@ -196,6 +197,8 @@ private:
         return texts;
     }
 
+    // Today for the tests that set it on the window: a fixed day, not the machine's.
+    const powerball::FixedClock m_clock{DrawCalendar::dayNumber(2024, 1, 20)};
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -447,10 +450,18 @@ void MainWindowTest::failingCommandIsReportedOnceAndWindowStaysUsable() {
     });
     QTest::mouseClick(child<QToolButton>(u"previousDrawButton"_s), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(reports.size(), 1, 10000);
-    QTest::qWait(200); // a second box would come here
+    // A second box would come with the focus coming back to the main window, or from the
+    // activation that came meanwhile and runs once the command has ended: when the window
+    // has the focus again and what was posted until then has run, that moment has passed.
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    bool postedBeforeRan = false;
+    QMetaObject::invokeMethod(
+        this, [&postedBeforeRan] { postedBeforeRan = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(postedBeforeRan);
 
     QCOMPARE(formats, QList<Qt::TextFormat>{Qt::PlainText});
 
+    QCOMPARE(boxes.shown(), 1);
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports.first().contains(u"Powerball.dat"_s), qPrintable(reports.first()));
 
@@ -656,13 +667,16 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
     auto* stop = child<QPushButton>(u"stopUpdateButton"_s);
     QVERIFY(stop->isHidden());
 
-    // Looks at the window while the update runs, then ends it.
+    // Looks at the window while the update runs, then ends it. The watcher runs whenever the
+    // window runs its events, so it sees the first request as soon as the server has it.
     bool seenRunning = false;
+    int requestsAtStop = 0;
     QTimer watcher;
     connect(&watcher, &QTimer::timeout, this, [&] {
         if (!m_window->state().updateRunning() || seenRunning || server.requests() == 0)
             return;
         seenRunning = true;
+        requestsAtStop = server.requests();
         for (const QString& name : locked)
             QVERIFY2(!child<QWidget>(name)->isEnabled(), qPrintable(name));
         QVERIFY(!stop->isHidden());
@@ -674,7 +688,7 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
             stop->click();
         }
     });
-    watcher.start(5);
+    watcher.start(0);
 
     if (auto* action = m_window->findChild<QAction*>(trigger))
         action->trigger();
@@ -684,8 +698,8 @@ void MainWindowTest::updateLocksMaintenanceUntilItEnds() {
 
     QVERIFY(seenRunning);
     QVERIFY(!m_window->state().updateRunning());
-    // The walk ended before the next request.
-    QVERIFY2(server.requests() <= 3, qPrintable(QString::number(server.requests())));
+    // The walk ended before the next request: the one under way was the last.
+    QCOMPARE(server.requests(), requestsAtStop);
     QVERIFY(stop->isHidden());
     QCOMPARE(child<QLabel>(u"statusPanel0"_s)->text().toStdString(), m_window->state().status[0]);
     if (closeWhileRunning) {
@@ -844,10 +858,12 @@ void MainWindowTest::updateFromTheServerAppendsItsDraws() {
     std::vector<powerball::DrawRecord> served = {
         testing::draw("2024-01-10", {1, 9, 22, 33, 44}, 5),
         testing::draw("2024-01-13", {2, 8, 21, 34, 45}, 6)};
+    // The server and the window share a fixed today, whatever the machine's date.
+    m_window->setClock(m_clock);
     const testing::TempFolder serverFolder;
-    const testing::UpdateServerProcess server(
-        serverFolder, testing::writeCsv(serverFolder, "served.csv", served),
-        QDate::currentDate().toString(Qt::ISODate).toStdString());
+    const testing::UpdateServerProcess server(serverFolder,
+                                              testing::writeCsv(serverFolder, "served.csv", served),
+                                              DrawCalendar::isoDate(m_clock.today()));
     child<QRadioButton>(u"ServerSourceRadio"_s)->click(); // the walk of the update server
     auto* address = child<QLineEdit>(u"URLEdit"_s);
     address->selectAll();
@@ -879,7 +895,8 @@ void MainWindowTest::updateThatFetchesNothingShowsWhy() {
     child<QRadioButton>(u"ServerSourceRadio"_s)->click(); // the walk of the update server
     auto* address = child<QLineEdit>(u"URLEdit"_s);
     address->selectAll();
-    QTest::keyClicks(address, u"http://127.0.0.1:1"_s); // nothing listens there
+    const powerball::testing::ClosedPort nothingListens;
+    QTest::keyClicks(address, QString::fromStdString(nothingListens.base()));
 
     const auto& prompts = answerNext(2);
     QTest::mouseClick(child<QToolButton>(u"updateDrawsButton"_s), Qt::LeftButton);
@@ -927,7 +944,13 @@ void MainWindowTest::secondPressStopsTheRun() {
     QString captionDuringRun;
     bool hourglassDuringRun = false;
     int countAtStop = 0;
-    QTimer::singleShot(100, this, [&] {
+    // The second press comes once the run is under way and has counted, however long that
+    // takes on this machine.
+    QTimer whenRunning;
+    connect(&whenRunning, &QTimer::timeout, this, [&] {
+        if (!m_window->state().generatorRunning || m_window->state().generator.runCounter == 0)
+            return;
+        whenRunning.stop();
         captionDuringRun = calculateButton()->text();
         hourglassDuringRun = QApplication::overrideCursor() != nullptr;
         countAtStop = m_window->state().generator.runCounter;
@@ -936,6 +959,7 @@ void MainWindowTest::secondPressStopsTheRun() {
         else
             calculateButton()->click();
     });
+    whenRunning.start(5);
     calculateButton()->click();
 
     QCOMPARE(captionDuringRun, u"Stoppen"_s);
@@ -970,9 +994,19 @@ void MainWindowTest::finishedRunFillsTheChosenRows() {
 void MainWindowTest::closingDuringARunStopsItFirst() {
     makeRunsEndless();
     bool closedAtOnce = true;
-    QTimer::singleShot(100, this, [&] { closedAtOnce = m_window->close(); });
+    bool closedDuringRun = false;
+    QTimer whenRunning; // the close comes once the run is under way
+    connect(&whenRunning, &QTimer::timeout, this, [&] {
+        if (!m_window->state().generatorRunning)
+            return;
+        whenRunning.stop();
+        closedDuringRun = true;
+        closedAtOnce = m_window->close();
+    });
+    whenRunning.start(5);
     calculateButton()->click();
 
+    QVERIFY(closedDuringRun);
     QVERIFY(!closedAtOnce);
     QCOMPARE(calculateButton()->text(), u"Tipps berechnen"_s);
     QTRY_VERIFY(!m_window->isVisible());

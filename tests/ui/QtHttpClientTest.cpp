@@ -1,4 +1,5 @@
 #include "QtHttpClient.h"
+#include "ClosedPort.h"
 
 #include <QTest>
 
@@ -25,7 +26,8 @@ void QtHttpClientTest::clientThatCannotStartFailsTheRequest() {
     });
     QCOMPARE(attempts, 0); // nothing starts before the first request
     HttpRequest request;
-    request.url = "http://127.0.0.1:9/zahlen";
+    const powerball::testing::ClosedPort closed; // should a request go out, nothing answers
+    request.url = closed.base() + "/zahlen";
     const powerball::HttpResponse response = client.get(request);
     QVERIFY(response.failed());
     QVERIFY(QString::fromStdString(response.error).contains(u"libcurl: out of memory"));

@@ -1,9 +1,11 @@
 #include "ClickScriptDialog.h"
 #include "DialogWatch.h"
+#include "EmptyUpdateServer.h"
 #include "MainWindow.h"
 #include "QtShell.h"
 #include "TempFolder.h"
 #include "WindowControls.h"
+#include "app/Settings.h"
 #include "base/FileReading.h"
 #include "ports/MemoryRegistryStore.h"
 #include "ports/RegistryKey.h"
@@ -31,6 +33,7 @@ using powerball::MemoryRegistryStore;
 using powerball::RegistryKey;
 using powerball::TipSheet;
 using powerball::testing::DialogWatch;
+using powerball::testing::EmptyUpdateServer;
 using powerball::testing::TempFolder;
 using powerball::ui::ClickScriptDialog;
 using powerball::ui::MainWindow;
@@ -84,7 +87,12 @@ private:
     }
     std::filesystem::path file(const std::string& name) const { return m_folder->file(name); }
 
+    // Today for the window: a fixed day, so that no run depends on the machine's date.
+    const powerball::FixedClock m_clock{DrawCalendar::dayNumber(2015, 10, 20)};
     std::unique_ptr<TempFolder> m_folder;
+    // The window's update server: its own on a loopback port, never the default address,
+    // where a server of the user's may listen.
+    std::unique_ptr<EmptyUpdateServer> m_server;
     std::unique_ptr<MemoryRegistryStore> m_store;
     std::unique_ptr<OpenRecordingShell> m_shell;
     std::unique_ptr<MainWindow> m_window;
@@ -93,10 +101,14 @@ private:
 void TipOutputTest::init() {
     m_folder = std::make_unique<TempFolder>();
     powerball::testing::writeDrawFile(*m_folder, powerball::testing::threeOctoberDraws());
+    m_server = std::make_unique<EmptyUpdateServer>();
     m_store = std::make_unique<MemoryRegistryStore>();
+    RegistryKey(*m_store, powerball::Settings::kKey)
+        .writeString("URLEdit", m_server->base().toStdString());
     m_shell = std::make_unique<OpenRecordingShell>();
     m_window = std::make_unique<MainWindow>(m_folder->path(), m_store.get());
     m_window->setShell(*m_shell);
+    m_window->setClock(m_clock);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -105,6 +117,7 @@ void TipOutputTest::cleanup() {
     m_window.reset();
     m_shell.reset();
     m_store.reset();
+    m_server.reset();
     m_folder.reset();
 }
 
@@ -201,9 +214,11 @@ void TipOutputTest::handOverStartsTheToolWithTheChosenValues() {
     const std::filesystem::path handOver = m_window->state().handOverPath;
     QCOMPARE(handOver.parent_path(), file("Tipps"));
     QCOMPARE(powerball::readFileBytes(handOver, 4096), std::string("3,17,22,45,61,9,\r\n"));
-    const std::filesystem::path copy =
-        file("Tipps") / (DrawCalendar::yyyymmdd(powerball::SystemClock().today()) + ".vks");
+    // The filled copy is named by the day of the hand-over.
+    const std::filesystem::path copy = file("Tipps") / "20151020.vks";
     QCOMPARE(powerball::readFileBytes(copy, 4096), std::string("3 9 "));
+    // The script was asked of the window's update server, and of no other.
+    QCOMPARE(m_server->paths(), QStringList{u"/scripts/portal.vks.txt"_s});
 
     const std::filesystem::path recorded = toolFolder / "arguments";
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(recorded), 10000);
@@ -222,6 +237,7 @@ void TipOutputTest::missingToolAsksToInstallIt() {
     QCOMPARE(question.text, u"Velmars Klickmeister installieren?"_s);
     QCOMPARE(m_shell->opened, std::vector<std::string>{m_window->state().internet.serverAddress(
                                   "/dateien/pilotexp.exe")});
+    QVERIFY(QString::fromStdString(m_shell->opened.front()).startsWith(m_server->base()));
 }
 
 QTEST_MAIN(TipOutputTest)

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include <cerrno>
@@ -51,7 +52,8 @@ std::string fullKey(const std::string& key) {
 // values over the other's file instead of the last rename dropping the first one's values.
 class SaveLock {
 public:
-    SaveLock(const std::filesystem::path& settingsFile, std::chrono::milliseconds wait) {
+    SaveLock(const std::filesystem::path& settingsFile, std::chrono::milliseconds wait,
+             const std::function<void()>& whileHeld) {
         std::filesystem::path file = settingsFile;
         file += ".lock";
         std::error_code error;
@@ -73,6 +75,8 @@ public:
                                     ": it is busy, another program is saving it; nothing was "
                                     "saved, try again");
             }
+            if (whileHeld)
+                whileHeld();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     }
@@ -122,16 +126,19 @@ RegistryFileStore::RegistryFileStore(std::filesystem::path file) : m_path(std::m
 }
 
 std::filesystem::path RegistryFileStore::defaultPath() {
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return defaultPathFor(std::getenv("XDG_CONFIG_HOME"), home);
+}
+
+std::filesystem::path RegistryFileStore::defaultPathFor(const char* configHome, const char* home) {
     std::filesystem::path config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME");
-        xdg && std::filesystem::path(xdg).is_absolute()) {
-        config = xdg;
+    if (configHome && std::filesystem::path(configHome).is_absolute()) {
+        config = configHome;
     } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd* user = ::getpwuid(::getuid());
-            home = user ? user->pw_dir : nullptr;
-        }
         if (!home || !*home)
             throw RegistryError("No home folder to keep the settings in");
         config = std::filesystem::path(home) / ".config";
@@ -191,7 +198,7 @@ void RegistryFileStore::flush() {
         return;
     if (!m_unwritable.empty())
         throw RegistryError(m_unwritable);
-    const SaveLock lock(m_path, kSaveLockWait);
+    const SaveLock lock(m_path, m_lockWait, m_whileLockHeld);
     if (m_keepCopy)
         keepCopy();
     MemoryRegistryStore merged = readFile();

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,18 @@ public:
     // $XDG_CONFIG_HOME/Velmar/registry.reg, or ~/.config/Velmar/registry.reg when the variable
     // is unset or not an absolute path.
     static std::filesystem::path defaultPath();
+    // The same for the given values of XDG_CONFIG_HOME and HOME (nullptr: unset), so that the
+    // rule can be checked without touching the process's environment. Without a usable
+    // config home and without a home folder there is no path: RegistryError.
+    static std::filesystem::path defaultPathFor(const char* configHome, const char* home);
+
+    // How long a save waits for another one's lock (kSaveLockWait unless a test says
+    // otherwise), and what runs each time it finds the lock held, for a test to let go of
+    // the lock the moment the save is seen waiting.
+    void setSaveLockWait(std::chrono::milliseconds wait, std::function<void()> whileHeld = {}) {
+        m_lockWait = wait;
+        m_whileLockHeld = std::move(whileHeld);
+    }
 
     const std::filesystem::path& path() const { return m_path; }
 
@@ -66,6 +79,8 @@ private:
     std::string m_unwritable; // why the file must not be replaced; empty when it may
     bool m_keepCopy = false;
     std::string m_saveNotice;
+    std::chrono::milliseconds m_lockWait = kSaveLockWait;
+    std::function<void()> m_whileLockHeld;
 };
 
 } // namespace powerball

@@ -10,11 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -72,7 +71,9 @@ TEST_F(RegistryFileStoreTest, ReadingLeavesNoTraceAndSavingCreatesTheFile) {
 }
 
 // Saves take turns: one that finds the lock held waits for it, and gives up with a clear
-// message when it is not let go in time, leaving the file as it was.
+// message when it is not let go in time, leaving the file as it was. The other program lets
+// go the moment the save is seen waiting, not after a while, so the outcome is the same on
+// any machine.
 TEST_F(RegistryFileStoreTest, ASaveWaitsForTheOneBeforeAndGivesUpWhenItDoesNotEnd) {
     std::filesystem::create_directories(file.parent_path());
     writeText(file, "REGEDIT4\r\n");
@@ -80,19 +81,26 @@ TEST_F(RegistryFileStoreTest, ASaveWaitsForTheOneBeforeAndGivesUpWhenItDoesNotEn
     lockFile += ".lock";
     for (const bool released : {true, false}) {
         SCOPED_TRACE(released ? "released" : "held");
-        const int other = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        // flock locks belong to the open file: a lock of this descriptor holds off the
+        // store's own as another program's would.
+        int other = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         ASSERT_EQ(::flock(other, LOCK_EX), 0);
-        std::thread letGo([&] {
-            if (released) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                ::close(other);
-            }
-        });
+        int seenWaiting = 0;
         RegistryFileStore store(file);
+        if (released) {
+            // A wait far longer than any test runs: only the release ends it.
+            store.setSaveLockWait(std::chrono::minutes(10), [&] {
+                ++seenWaiting;
+                ::close(std::exchange(other, -1));
+            });
+        } else {
+            store.setSaveLockWait(std::chrono::milliseconds(50), [&] { ++seenWaiting; });
+        }
         RegistryKey key(store, "SOFTWARE\\Velmar\\PowerBall");
         key.writeString("URLEdit", released ? "http://after" : "http://never");
         if (released) {
             EXPECT_NO_THROW(key.close());
+            EXPECT_EQ(seenWaiting, 1) << "the save went on without waiting for the lock";
             EXPECT_THAT(readText(file), HasSubstr("http://after"));
         } else {
             try {
@@ -105,7 +113,6 @@ TEST_F(RegistryFileStoreTest, ASaveWaitsForTheOneBeforeAndGivesUpWhenItDoesNotEn
             EXPECT_THAT(readText(file), ::testing::Not(HasSubstr("http://never")));
             ::close(other);
         }
-        letGo.join();
     }
 }
 
@@ -219,7 +226,7 @@ TEST_F(RegistryFileStoreTest, ANewFileNamedWithoutAFolderIsCreatedInTheCurrentOn
     std::filesystem::current_path(folder.path());
     RegistryFileStore store("registry.reg");
     RegistryKey key(store, Settings::kKey);
-    key.writeString("URLEdit", "http://127.0.0.1:8765");
+    key.writeString("URLEdit", "http://update.example");
     EXPECT_NO_THROW(key.close());
     std::filesystem::current_path(before);
     EXPECT_THAT(readText(folder.file("registry.reg")), HasSubstr("\"URLEdit\"="));
@@ -253,25 +260,25 @@ TEST_F(RegistryFileStoreTest, AValueOfAnotherTypeCannotBeRead) {
     EXPECT_THROW(key.readDate("Vier"), RegistryError); // a date takes eight bytes
 }
 
+// The rule with a home of the test's own: every check runs on every machine, and the
+// process's environment stays as it is.
 TEST(RegistryFileStore, DefaultPathFollowsTheConfigHome) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string before = saved ? saved : "";
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const TempFolder home;
+    const std::string homePath = home.path().string();
+    const std::filesystem::path inHome = home.path() / ".config/Velmar/registry.reg";
+    const std::filesystem::path configHome = home.file("config");
 
-    ::setenv("XDG_CONFIG_HOME", "/srv/config", 1);
-    EXPECT_EQ(RegistryFileStore::defaultPath(), "/srv/config/Velmar/registry.reg");
-    if (!home.empty()) {
-        ::setenv("XDG_CONFIG_HOME", "relative", 1);
-        EXPECT_EQ(RegistryFileStore::defaultPath(),
-                  std::filesystem::path(home) / ".config/Velmar/registry.reg");
-        ::unsetenv("XDG_CONFIG_HOME");
-        EXPECT_EQ(RegistryFileStore::defaultPath(),
-                  std::filesystem::path(home) / ".config/Velmar/registry.reg");
-    }
-    if (saved)
-        ::setenv("XDG_CONFIG_HOME", before.c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(RegistryFileStore::defaultPathFor(configHome.c_str(), homePath.c_str()),
+              configHome / "Velmar/registry.reg");
+    EXPECT_EQ(RegistryFileStore::defaultPathFor(configHome.c_str(), nullptr),
+              configHome / "Velmar/registry.reg"); // no home needed then
+    // A relative, empty or unset config home: the home's .config.
+    EXPECT_EQ(RegistryFileStore::defaultPathFor("relative", homePath.c_str()), inHome);
+    EXPECT_EQ(RegistryFileStore::defaultPathFor("", homePath.c_str()), inHome);
+    EXPECT_EQ(RegistryFileStore::defaultPathFor(nullptr, homePath.c_str()), inHome);
+    // Neither: no place for the settings.
+    EXPECT_THROW(RegistryFileStore::defaultPathFor(nullptr, nullptr), RegistryError);
+    EXPECT_THROW(RegistryFileStore::defaultPathFor("relative", ""), RegistryError);
 }
 
 } // namespace

@@ -4,6 +4,12 @@
 // (ENOSPC or EIO); FAULTSHIM_OPS names the failing calls among "write", "fsync" and "rename"
 // (all three when unset). fsync and fdatasync fail on such a file, rename when either name
 // matches. Without FAULTSHIM_PATH nothing changes.
+//
+// With FAULTSHIM_KILL_AT=N no call fails: the process kills itself with SIGKILL just before
+// its Nth call that changes a matching file or folder (write, pwrite, writev, ftruncate,
+// fsync, fdatasync, rename, renameat, unlink, unlinkat, remove), as a kill from outside
+// would end it there. Every such call is a point where the files can be left, so N from 1 up
+// to the first run that ends on its own goes through each, on any machine, however loaded.
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +17,8 @@
 #include <cstring>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/types.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -58,13 +66,49 @@ bool matchesFd(int fd) {
     return matches(path);
 }
 
+// A name relative to a folder's descriptor (or to the current folder), for the calls that
+// take both: it matches when the name or the folder does.
+bool matchesAt(int folder, const char* name) {
+    if (!pattern() || !name)
+        return false;
+    if (matches(name) || name[0] == '/')
+        return matches(name);
+    if (folder != AT_FDCWD)
+        return matchesFd(folder);
+    char path[4096];
+    const ssize_t length = ::readlink("/proc/self/cwd", path, sizeof path - 1);
+    if (length <= 0)
+        return false;
+    path[length] = '\0';
+    return matches(path);
+}
+
+long long killAt() {
+    static const long long value = [] {
+        const char* at = std::getenv("FAULTSHIM_KILL_AT");
+        return at && *at ? std::atoll(at) : 0LL;
+    }();
+    return value;
+}
+
+// In the kill mode, counts a call that changes a matching file; the Nth one never runs.
+// True when the shim is in that mode: then no call fails.
+bool killPoint(bool matching) {
+    if (killAt() <= 0)
+        return false;
+    static std::atomic<long long> seen{0};
+    if (matching && ++seen == killAt())
+        ::kill(::getpid(), SIGKILL);
+    return true;
+}
+
 template <typename F> F next(const char* name) {
     return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
 }
 
 // How many of `count` bytes may go through; -1 with errno set when none may.
 ssize_t allowed(int fd, size_t count) {
-    if (!failing("write") || !matchesFd(fd))
+    if (killPoint(count > 0 && matchesFd(fd)) || !failing("write") || !matchesFd(fd))
         return static_cast<ssize_t>(count);
     long long left = budget().load();
     while (left > 0) {
@@ -122,7 +166,7 @@ ssize_t writev(int fd, const struct iovec* parts, int count) {
 
 int fsync(int fd) {
     static const auto real = next<int (*)(int)>("fsync");
-    if (failing("fsync") && matchesFd(fd)) {
+    if (!killPoint(matchesFd(fd)) && failing("fsync") && matchesFd(fd)) {
         errno = failure();
         return -1;
     }
@@ -131,7 +175,7 @@ int fsync(int fd) {
 
 int fdatasync(int fd) {
     static const auto real = next<int (*)(int)>("fdatasync");
-    if (failing("fsync") && matchesFd(fd)) {
+    if (!killPoint(matchesFd(fd)) && failing("fsync") && matchesFd(fd)) {
         errno = failure();
         return -1;
     }
@@ -140,7 +184,8 @@ int fdatasync(int fd) {
 
 int rename(const char* from, const char* to) {
     static const auto real = next<int (*)(const char*, const char*)>("rename");
-    if (failing("rename") && (matches(from) || matches(to))) {
+    const bool matching = matchesAt(AT_FDCWD, from) || matchesAt(AT_FDCWD, to);
+    if (!killPoint(matching) && failing("rename") && matching) {
         errno = failure();
         return -1;
     }
@@ -149,11 +194,41 @@ int rename(const char* from, const char* to) {
 
 int renameat(int fromFolder, const char* from, int toFolder, const char* to) {
     static const auto real = next<int (*)(int, const char*, int, const char*)>("renameat");
-    if (failing("rename") && (matches(from) || matches(to))) {
+    const bool matching = matchesAt(fromFolder, from) || matchesAt(toFolder, to);
+    if (!killPoint(matching) && failing("rename") && matching) {
         errno = failure();
         return -1;
     }
     return real(fromFolder, from, toFolder, to);
+}
+
+// Truncations and removals are kill points only; they never fail.
+int ftruncate(int fd, off_t length) {
+    static const auto real = next<int (*)(int, off_t)>("ftruncate");
+    killPoint(matchesFd(fd));
+    return real(fd, length);
+}
+
+int ftruncate64(int fd, off_t length) {
+    return ftruncate(fd, length);
+}
+
+int unlink(const char* path) {
+    static const auto real = next<int (*)(const char*)>("unlink");
+    killPoint(matchesAt(AT_FDCWD, path));
+    return real(path);
+}
+
+int unlinkat(int folder, const char* path, int flags) {
+    static const auto real = next<int (*)(int, const char*, int)>("unlinkat");
+    killPoint(matchesAt(folder, path));
+    return real(folder, path, flags);
+}
+
+int remove(const char* path) {
+    static const auto real = next<int (*)(const char*)>("remove");
+    killPoint(matchesAt(AT_FDCWD, path));
+    return real(path);
 }
 
 } // extern "C"

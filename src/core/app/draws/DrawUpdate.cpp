@@ -109,8 +109,8 @@ std::optional<std::string> failureOf(const HttpResponse& response, DayNumber day
 
 using SteadyClock = std::chrono::steady_clock;
 
-std::chrono::milliseconds timeLeft(SteadyClock::time_point deadline) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
+std::chrono::milliseconds timeLeft(const UpdateLimits& limits, SteadyClock::time_point deadline) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - limits.now());
 }
 
 // One day's request, its time-outs cut to what is left of the whole walk.
@@ -165,7 +165,7 @@ public:
           m_withLaterDraws(drawsIfAnyAfter(m_history, m_today)),
           m_newest(m_withLaterDraws.empty() ? DrawRecord{}
                                             : newestNotAfter(m_withLaterDraws, m_today)),
-          m_deadline(SteadyClock::now() + limits.overallDeadline) {
+          m_deadline(limits.now() + limits.overallDeadline) {
         if (m_withLaterDraws.empty()) {
             m_appender.emplace(m_history.openForAppend());
             m_newest = m_appender->last();
@@ -204,7 +204,7 @@ private:
     // Asks for one day and stores its draws; false when the walk ends here.
     bool fetchDay(DayNumber day) {
         m_ports.eventPump().processEvents();
-        const std::chrono::milliseconds left = timeLeft(m_deadline);
+        const std::chrono::milliseconds left = timeLeft(m_limits, m_deadline);
         if (m_state.update == RunPhase::StopRequested ||
             left <= std::chrono::milliseconds::zero()) {
             m_result.stopped = true;
@@ -216,7 +216,7 @@ private:
             m_ports.httpClient().get(requestOf(m_state.internet, day, m_limits, left));
         m_result.httpStatus = response.statusCode;
         showAnswerStatus(m_state, response);
-        if (SteadyClock::now() >= m_deadline) {
+        if (m_limits.now() >= m_deadline) {
             m_result.stopped = true; // the deadline cut this request short: no fault of the day
             return false;
         }

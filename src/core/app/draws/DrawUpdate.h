@@ -6,6 +6,7 @@
 #include "ports/Ports.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -27,6 +28,8 @@ struct UpdateLimits {
     // The whole walk: once it has passed, the update ends as if the stop button had been
     // pressed, so a server that drips its answers cannot hold the window for long.
     std::chrono::milliseconds overallDeadline{std::chrono::minutes(10)};
+    // The clock the deadline is measured on; a test puts one there that it moves itself.
+    std::function<std::chrono::steady_clock::time_point()> now = std::chrono::steady_clock::now;
 };
 
 // The internet update from the source of the "Internet-Optionen" page. From the update
