@@ -98,7 +98,8 @@ TEST_F(UpdateIntegrationTest, FetchesFromTheUpdateServerUntilItsMessage) {
     EXPECT_EQ(result.appended, std::vector<DrawRecord>(served.begin() + 2, served.end()));
     EXPECT_EQ(state.status[0], "HTTP/1.1 200 OK");
     EXPECT_EQ(state.status[1], "Keine Gewähr für die Richtigkeit der Zahlen!");
-    EXPECT_EQ(state.databaseDrawText, "Sa 24.10.15     69  1  40  2  30");
+    // The views follow the file: the newest draw in full, as after any locate.
+    EXPECT_EQ(state.databaseDrawText, "Sa 24.10.15    69  1  40  2  30   PB: 26 PP: 10");
     EXPECT_FALSE(state.updateRunning());
     EXPECT_EQ(server->log().find("Datum=20151031"), std::string::npos);
 }

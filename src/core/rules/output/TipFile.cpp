@@ -75,7 +75,7 @@ DecodedText decode(std::string_view bytes) {
 bool holdsAnyValue(const TipSheet& sheet) {
     for (int r = 0; r < TipSheet::kRowCount; ++r)
         for (int f = 0; f <= TipRow::kHiddenField; ++f)
-            if (!sheet.field(r, f).empty())
+            if (parseInteger(sheet.field(r, f)))
                 return true;
     return false;
 }

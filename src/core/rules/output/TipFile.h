@@ -52,7 +52,8 @@ struct DecodedText {
 };
 DecodedText decode(std::string_view bytes);
 
-// True when some field of some row holds a value.
+// True when some field of some row holds a number: the fields keep what a line held, and a
+// file without a single number yields no tip.
 bool holdsAnyValue(const TipSheet& sheet);
 
 // "yyyymmdd.vlt" of the draw a tip made on `selectedDate` plays for: the first draw day
