@@ -191,19 +191,19 @@ std::vector<HostileFeed> hostileFeeds(const std::string& good) {
          text("<!DOCTYPE html><html><body><h1>Welcome to the airport Wi-Fi</h1>" + good +
                   "</body></html>",
               "text/html"),
-         Msg::FeedNotPublicForm},
+         Msg::FeedNotPublicForm, false, ""},
         {"JSON", text(R"({"error":true,"message":"Rate limit exceeded"})", "application/json"),
-         Msg::FeedNotPublicForm},
+         Msg::FeedNotPublicForm, false, ""},
         {"a wrong header", text("Draw Date,Winning Numbers,Mega Ball,Multiplier\n" + newest),
-         Msg::FeedNotPublicForm},
+         Msg::FeedNotPublicForm, false, ""},
         {"50 MB", text(std::string(kHeader) + std::string(50 * 1024 * 1024, '7')),
-         Msg::FeedTooLarge},
+         Msg::FeedTooLarge, false, ""},
         {"a gzip bomb",
          [bomb](const httplib::Request&, httplib::Response& response) {
              response.set_header("Content-Encoding", "gzip");
              response.set_content(bomb, "text/csv");
          },
-         Msg::FeedTooLarge},
+         Msg::FeedTooLarge, false, ""},
         {"a file cut off in the transfer",
          [good](const httplib::Request&, httplib::Response& response) {
              response.set_content_provider(
@@ -214,7 +214,7 @@ std::vector<HostileFeed> hostileFeeds(const std::string& good) {
                      return offset == 0;
                  });
          },
-         Msg::FeedCannotLoad},
+         Msg::FeedCannotLoad, false, ""},
         {"a slow drip past the deadline",
          [](const httplib::Request&, httplib::Response& response) {
              // Not a text type: the test server would compress it and hold the drip back.
@@ -225,7 +225,7 @@ std::vector<HostileFeed> hostileFeeds(const std::string& good) {
                      return sink.write(piece.data(), piece.size());
                  });
          },
-         Msg::FeedTimedOut},
+         Msg::FeedTimedOut, false, ""},
         {"out-of-range numbers", text(good + "08/08/2026,03 17 29 44 70 11,2\n"),
          Msg::SkipInvalidDraw, true, "\"08/08/2026,03 17 29 44 70 11,2\""},
         {"a Powerball of another era", text(good + "08/08/2026,03 17 29 44 68 42,2\n"),
@@ -313,8 +313,9 @@ TEST(ResultsFeedUpdate, HostileFeedsEndWithAClearMessageAndTheDrawFileUnchanged)
             EXPECT_EQ(shown.find("Rate limit"), std::string::npos) << shown;
             EXPECT_FALSE(fs::exists(client.file("Powerball.dat.feed")));
         }
-        if (feed.message == Msg::FeedTimedOut)
+        if (feed.message == Msg::FeedTimedOut) {
             EXPECT_EQ(shown, fillPlaceholders(messages.text(Msg::FeedTimedOut), {"4"}));
+        }
         EXPECT_FALSE(state.updateRunning());
     }
 }

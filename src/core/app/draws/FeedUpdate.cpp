@@ -66,10 +66,14 @@ std::string failureText(const MessageTable& m, const ResultsFeed::Outcome& outco
 } // namespace
 
 std::string FeedUpdate::groupedNumber(std::uint64_t value) {
-    std::string digits = std::to_string(value);
-    for (std::size_t k = digits.size(); k > 3; k -= 3)
-        digits.insert(k - 3, ".");
-    return digits;
+    const std::string digits = std::to_string(value);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += '.';
+        grouped += digits[i];
+    }
+    return grouped;
 }
 
 FeedUpdate::Run FeedUpdate::run(AppState& state, const Ports& ports, const UpdateLimits& limits) {
