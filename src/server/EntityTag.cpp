@@ -1,5 +1,7 @@
 #include "EntityTag.h"
 
+#include "base/ContentHash.h"
+
 #include <cstdint>
 #include <cstdio>
 
@@ -18,15 +20,8 @@ std::string_view trimmed(std::string_view text) {
 } // namespace
 
 std::string entityTag(std::string_view content) {
-    // FNV-1a over the bytes: the answers are small and a tag only has to change with them.
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : content) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    char text[24];
-    std::snprintf(text, sizeof text, "\"%016llx\"", static_cast<unsigned long long>(hash));
-    return text;
+    // The answers are small and a tag only has to change with them.
+    return "\"" + contentHash(content) + "\"";
 }
 
 bool noneMatchNames(std::string_view ifNoneMatch, std::string_view tag) {

@@ -1,6 +1,7 @@
 #include "app/UserFolderSeed.h"
 
 #include "base/AtomicFile.h"
+#include "base/ContentHash.h"
 #include "base/FileReading.h"
 #include "draws/DrawHistory.h"
 #include "draws/DrawImport.h"
@@ -43,20 +44,8 @@ std::string quoted(const fs::path& path) {
     throw std::runtime_error(what + " " + quoted(path) + ": " + error.message());
 }
 
-// FNV-1a: enough to tell one shipped file from the next, and a user's change from none.
-std::string checksum(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char byte : bytes) {
-        hash ^= static_cast<unsigned char>(byte);
-        hash *= 1099511628211ull;
-    }
-    char text[24];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
-}
-
 std::string fileChecksum(const fs::path& file) {
-    return checksum(readFileBytes(file, kMaxShippedFileBytes));
+    return contentHash(readFileBytes(file, kMaxShippedFileBytes));
 }
 
 // Copies through a temporary of a name of its own, so an interrupted start never leaves half
@@ -191,7 +180,7 @@ struct HistoryStamp {
     }
 
     static std::string identityOf(const std::string& bytes) {
-        return std::to_string(bytes.size()) + " " + checksum(bytes);
+        return std::to_string(bytes.size()) + " " + contentHash(bytes);
     }
 
     static HistoryStamp of(std::string identity, const std::vector<DrawRecord>& draws) {
