@@ -170,7 +170,7 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Zahlen sind – jeder Fall ist nachgerechnet. Der Powerball gehört nicht zur Garantie.",
         "Suche läuft – bestes Rad bisher: %1 Reihen",
         "Gestoppt: das beste bis dahin geprüfte Rad",
-        "%1 Richtige, wenn %2 gezogen",
+        "%1 Richtige, wenn %2 meiner Zahlen gezogen werden",
         "volles Rad (alle Reihen aus fünf Zahlen)",
         "Ein Rad braucht 6 bis 40 verschiedene Zahlen von 1 bis 69; gewählt sind %1.",
         "Die Zahl %1 ist doppelt gewählt.",
