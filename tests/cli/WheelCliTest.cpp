@@ -78,10 +78,31 @@ TEST_F(WheelCliTest, WrongInputIsAUsageErrorAndAMissingDrawADataError) {
     }
 }
 
-TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFive) {
-    const ProgramRun run = cli({"wheel", "--numbers", "1,2,3,4,5,6,7", "--full"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("21 rows, at least 21 possible"), std::string::npos) << run.out;
+// The text speaks the language in use: the built-in German, or the one of --lang.
+TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFiveInTheLanguageInUse) {
+    const struct {
+        std::vector<std::string> language;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{},
+         {"21 Reihen, mindestens 21 möglich", "Kosten: $42, mit Power Play $63",
+          "Der Powerball gehört nicht zur Garantie.", "Treffer: 5 + PB  Gewinnklasse: 5 + PB"}},
+        {{"--lang", "2"},
+         {"21 plays, at least 21 possible", "Cost: $42, with Power Play $63",
+          "The Powerball is not part of the guarantee.", "Hits: 5 + PB  Prize tier: 5 + PB"}},
+    };
+    std::filesystem::copy(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land",
+                          folder.file("Land"));
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.language;
+        for (const char* more : {"wheel", "--numbers", "3,5,8,40,50,1,2", "--full", "--powerball",
+                                 "7", "--check", "2016-01-06"})
+            arguments.emplace_back(more);
+        const ProgramRun run = cli(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        for (const std::string& line : c.lines)
+            EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+    }
 }
 
 } // namespace
