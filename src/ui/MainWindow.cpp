@@ -589,6 +589,10 @@ void MainWindow::chooseLanguage(int code) {
         if (std::optional<CaptionTexts> texts = loadLanguage(m_state, code)) {
             if (const auto caption = LanguagePass::apply(*texts, {this}))
                 m_state.generator.idleCaption = toStd(*caption);
+            // The wheel dialog lives beside the window; its records follow those of the
+            // dialogs made for one use, which the pass over the window does not reach.
+            if (m_wheel)
+                LanguagePass::applyToWindow(*texts, m_wheel);
             m_captionTexts = std::move(texts);
         }
         // Only a language that was applied, or found missing, becomes the chosen one.

@@ -22,6 +22,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+QTableWidgetItem* cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
 QPushButton* namedButton(const QString& name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
@@ -118,6 +124,7 @@ WheelDialog::WheelDialog(QWidget* parent) : QDialog(parent) {
     m_rows->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_rows->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_rows->horizontalHeader()->setStretchLastSection(true);
+    m_rows->verticalHeader()->setDefaultSectionSize(m_rows->fontMetrics().height() + 4);
     m_rows->setMinimumHeight(220);
     layout->addWidget(m_rows, 1);
 
@@ -278,13 +285,11 @@ void WheelDialog::showPlay() {
     for (std::size_t r = 0; r < play.rows(); ++r) {
         const int row = static_cast<int>(r);
         for (int f = 0; f < kWhiteColumns; ++f)
-            m_rows->setItem(row, f,
-                            new QTableWidgetItem(QString::number(
-                                play.wheel().rows[r][static_cast<std::size_t>(f)])));
-        m_rows->setItem(row, kPowerballColumn,
-                        new QTableWidgetItem(play.powerballs[r] > 0
-                                                 ? QString::number(play.powerballs[r])
-                                                 : QString()));
+            m_rows->setItem(
+                row, f, cell(QString::number(play.wheel().rows[r][static_cast<std::size_t>(f)])));
+        m_rows->setItem(
+            row, kPowerballColumn,
+            cell(play.powerballs[r] > 0 ? QString::number(play.powerballs[r]) : QString()));
     }
     m_rows->setHorizontalHeaderLabels({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"PB"_s,
                                        qs(m_messages.text(Msg::WheelHits)),
@@ -307,7 +312,7 @@ void WheelDialog::showCheck() {
                    (check->matches[r].pbHit ? u" + PB"_s : QString());
             tier = qs(WheelTexts::tier(check->prizes[r]));
         }
-        m_rows->setItem(row, kHitsColumn, new QTableWidgetItem(hits));
+        m_rows->setItem(row, kHitsColumn, cell(hits));
         m_rows->setItem(row, kTierColumn, new QTableWidgetItem(tier));
     }
 }
