@@ -176,10 +176,9 @@ void WheelDialog::fillGuarantees() {
 }
 
 void WheelDialog::showState(const AppState& state) {
-    const bool newTexts =
-        state.messages.size() != m_messages.size() ||
-        state.messages.text(Msg::WheelGuaranteeItem) != m_messages.text(Msg::WheelGuaranteeItem) ||
-        state.messages.text(Msg::WheelRows) != m_messages.text(Msg::WheelRows);
+    bool newTexts = state.messages.size() != m_messages.size();
+    for (int i = 0; !newTexts && i < m_messages.size(); ++i)
+        newTexts = state.messages.text(i) != m_messages.text(i);
     m_messages = state.messages;
     m_ticked = tickedNumbers(state.numberList);
     const bool newDraw =

@@ -1,6 +1,7 @@
 // The wheel verb: a proven wheel as JSON, its rows against a stored draw, its tip files.
 #include "ChildProcess.h"
 #include "TempFolder.h"
+#include "TerminalRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -13,6 +14,7 @@ using powerball::testing::draw;
 using powerball::testing::ProgramRun;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
+using powerball::testing::TerminalRun;
 using powerball::testing::writeDrawFile;
 
 namespace {
@@ -103,6 +105,28 @@ TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFiveInTheLanguageInUse) {
         for (const std::string& line : c.lines)
             EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
     }
+}
+
+// A search of ten minutes on a terminal: the status line shows the smallest wheel so far, and
+// Ctrl+C ends the search with the best proven wheel, printed, and the exit code of a stop.
+TEST_F(WheelCliTest, CtrlCStopsALongSearchWithTheBestWheelSoFar) {
+    TerminalRun run(POWERBALL_CLI,
+                    {"--folder", folder.path().string(), "--settings",
+                     folder.file("settings.reg").string(), "--json", "wheel", "--numbers",
+                     "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25",
+                     "--guarantee", "4if4", "--seconds", "600"});
+    const std::string shown = run.readTerminalUntil([](const std::string& text) {
+        return text.find("bestes Rad bisher") != std::string::npos;
+    });
+    ASSERT_NE(shown.find("Suche läuft – bestes Rad bisher: "), std::string::npos) << shown;
+    run.interrupt();
+    std::string out;
+    EXPECT_EQ(run.finish(out), 130);
+    const json result = json::parse(out);
+    EXPECT_EQ(result["stopped"], true);
+    EXPECT_EQ(result["guarantee"]["proven"], true);
+    EXPECT_EQ(result["rows"].size(), result["count"]);
+    EXPECT_LT(result["seconds"].get<double>(), 600.0);
 }
 
 } // namespace
