@@ -88,6 +88,8 @@ WheelDialog::WheelDialog(QWidget* parent) : QDialog(parent) {
     m_seconds->setObjectName(u"wheelSeconds"_s);
     m_seconds->setRange(1, 600);
     m_seconds->setValue(2);
+    m_seconds->setToolTip(
+        u"so viele Sekunden darf die Suche dauern; „Stoppen“ beendet sie früher"_s);
     QLabel* secondsLabel = namedLabel(u"wheelSecondsLabel"_s, u"Se&kunden:"_s, this);
     secondsLabel->setBuddy(m_seconds);
     form->addRow(secondsLabel, m_seconds);
