@@ -152,6 +152,17 @@ int runWheel(const CliOptions& options, const WheelArguments& arguments, std::os
     WheelSearchOptions search;
     search.budget = std::chrono::milliseconds(static_cast<long long>(arguments.seconds * 1000));
     search.seed = arguments.seed;
+    // A date without a draw is refused before the search, which may take long.
+    std::optional<DrawRecord> draw;
+    if (arguments.check) {
+        draw = session.state.drawHistory().locateByDate(*arguments.check).record;
+        if (!draw || DrawCalendar::roundToDay(draw->date) != *arguments.check) {
+            std::cerr << fillPlaceholders(session.state.messages.text(Msg::WheelNoDrawOn),
+                                          {DrawCalendar::isoDate(*arguments.check)})
+                      << '\n';
+            return kDataError;
+        }
+    }
     bool interrupted = false;
     const WheelPlay play =
         makeWheelPlay(searchWithProgress(options, session.state, arguments.numbers, guarantee,
@@ -161,15 +172,6 @@ int runWheel(const CliOptions& options, const WheelArguments& arguments, std::os
     const std::vector<int>& powerballs = play.powerballs;
     const int exitCode = interrupted ? CliProgress::kInterruptedExit : 0;
 
-    std::optional<DrawRecord> draw;
-    if (arguments.check) {
-        draw = session.state.drawHistory().locateByDate(*arguments.check).record;
-        if (!draw || DrawCalendar::roundToDay(draw->date) != *arguments.check) {
-            std::cerr << "No draw is stored for " << DrawCalendar::isoDate(*arguments.check)
-                      << '\n';
-            return kDataError;
-        }
-    }
     std::vector<std::filesystem::path> files;
     if (arguments.out) {
         std::filesystem::create_directories(*arguments.out);

@@ -65,18 +65,22 @@ TEST_F(WheelCliTest, WrongInputIsAUsageErrorAndAMissingDrawADataError) {
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
+        std::string says = {};
     } cases[] = {
         {{"wheel", "--numbers", "1,2,3,4,5", "--guarantee", "3if3"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,70", "--guarantee", "3if3"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,6", "--guarantee", "4if3"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,6"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--powerball", "27"}, 1},
-        {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--check", "2016-01-09"}, 2},
+        {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--check", "2016-01-09"},
+         2,
+         "Für den 2016-01-09 ist keine Ziehung gespeichert."},
     };
     for (const auto& c : cases) {
         const ProgramRun run = cli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_FALSE(run.err.empty());
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
 }
 

@@ -182,6 +182,7 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "%1 Tippdateien gespeichert: %2",
         "Gespeichert: %1",
         "Velmars Rad mit %1 Reihen für ",
+        "Für den %1 ist keine Ziehung gespeichert.",
     };
     return entries;
 }

@@ -203,6 +203,7 @@ inline constexpr int WheelPlaced = 160;
 inline constexpr int WheelSaved = 161;
 inline constexpr int WheelWritten = 162;
 inline constexpr int WheelPrintTitle = 163;
+inline constexpr int WheelNoDrawOn = 164;
 } // namespace Msg
 
 } // namespace powerball
