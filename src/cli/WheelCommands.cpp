@@ -1,21 +1,23 @@
+#include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "options/OptionChecks.h"
 
-#include "base/AtomicFile.h"
+#include "app/wheel/WheelCommands.h"
 #include "base/GameRules.h"
+#include "base/MessageTable.h"
 #include "draws/DrawHistory.h"
-#include "rules/output/TipFile.h"
 #include "rules/wheel/WheelSearch.h"
+#include "rules/wheel/WheelTexts.h"
 #include "rules/wheel/WheelTickets.h"
 
-#include <csignal>
+#include <atomic>
+#include <future>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <unistd.h>
 
 namespace powerball::cli {
 
@@ -31,26 +33,6 @@ struct WheelArguments {
     bool full = false;
     std::optional<std::filesystem::path> out;
     std::optional<int> check;
-};
-
-// Ctrl+C ends the search with the best wheel it has proven so far.
-std::atomic<bool> g_stopRequested{false};
-extern "C" void requestStop(int) {
-    g_stopRequested = true;
-}
-
-class InterruptStopsSearch {
-public:
-    InterruptStopsSearch() {
-        g_stopRequested = false;
-        m_previous = std::signal(SIGINT, requestStop);
-    }
-    ~InterruptStopsSearch() { std::signal(SIGINT, m_previous); }
-    InterruptStopsSearch(const InterruptStopsSearch&) = delete;
-    InterruptStopsSearch& operator=(const InterruptStopsSearch&) = delete;
-
-private:
-    void (*m_previous)(int) = SIG_DFL;
 };
 
 WheelGuarantee guaranteeOf(const WheelArguments& arguments) {
@@ -74,19 +56,6 @@ std::vector<int> chosenPowerballs(const WheelArguments& arguments) {
             throw UsageError("--powerball: " + std::to_string(pb) +
                              " is not a Powerball from 1 to " + std::to_string(kHighestPowerball));
     return chosen;
-}
-
-std::vector<std::filesystem::path> writeTipFiles(const std::filesystem::path& folder,
-                                                 const Wheel& wheel,
-                                                 const std::vector<int>& powerballs, double today) {
-    std::filesystem::create_directories(folder);
-    std::vector<std::filesystem::path> written;
-    const std::vector<TipSheet> sheets = wheelSheets(wheel, powerballs);
-    for (std::size_t k = 0; k < sheets.size(); ++k) {
-        written.push_back(folder / wheelTipFileName(today, k + 1));
-        saveFileAtomically(written.back(), TipFile::text(sheets[k]));
-    }
-    return written;
 }
 
 Json rowsJson(const Wheel& wheel, const std::vector<int>& powerballs) {
@@ -123,35 +92,54 @@ Json checkJson(const WheelCheck& check, const DrawRecord& draw) {
     return result;
 }
 
-void printWheel(std::ostream& out, const WheelSearchResult& result,
-                const std::vector<int>& powerballs) {
-    const Wheel& wheel = result.wheel;
-    out << wheel.rows.size() << " rows, at least " << result.lowerBound << " possible\n"
-        << "Guarantee proven: " << wheel.guarantee.t << " hits if " << wheel.guarantee.m
-        << " of the drawn white numbers are among the " << wheel.numbers.size()
-        << " chosen (the Powerball is not part of the guarantee)\n";
+void printWheel(std::ostream& out, const MessageTable& messages, const WheelPlay& play) {
+    const Wheel& wheel = play.wheel();
+    out << WheelTexts::rowCount(messages, play.rows(), play.result.lowerBound) << '\n'
+        << WheelTexts::cost(messages, play.rows()) << '\n'
+        << WheelTexts::proven(messages, wheel) << '\n';
+    if (play.result.stopped)
+        out << messages.text(Msg::WheelStopped) << '\n';
     for (std::size_t r = 0; r < wheel.rows.size(); ++r) {
         out << (r + 1) << ".";
         for (int n : wheel.rows[r])
             out << ' ' << n;
-        if (powerballs[r] > 0)
-            out << "  PB " << powerballs[r];
+        if (play.powerballs[r] > 0)
+            out << "  PB " << play.powerballs[r];
         out << '\n';
     }
 }
 
-void printCheck(std::ostream& out, const WheelCheck& check, const DrawRecord& draw) {
-    out << "Against the draw of " << DrawCalendar::isoDate(DrawCalendar::roundToDay(draw.date))
-        << ":\n";
+void printCheck(std::ostream& out, const MessageTable& messages, const WheelCheck& check,
+                const DrawRecord& draw) {
+    out << WheelTexts::checkLine(messages, check, draw.date) << '\n';
     for (std::size_t r = 0; r < check.matches.size(); ++r) {
-        const std::string_view tier = PrizeTiers::tierName(check.prizes[r].tier);
-        out << (r + 1) << ". hits: " << check.matches[r].hits
-            << (check.matches[r].pbHit ? " + PB" : "") << (tier.empty() ? "" : "  tier: ") << tier
-            << '\n';
+        const std::string tier = WheelTexts::tier(check.prizes[r]);
+        out << (r + 1) << ". " << messages.text(Msg::WheelHits) << ": " << check.matches[r].hits
+            << (check.matches[r].pbHit ? " + PB" : "")
+            << (tier.empty() ? "" : "  " + messages.text(Msg::WheelTier) + ": " + tier) << '\n';
     }
-    if (check.prizesKnown)
-        out << "Total: $" << check.totalUsd << ", with Power Play $" << check.totalPowerPlayUsd
-            << (check.jackpots > 0 ? " and the jackpot" : "") << '\n';
+}
+
+// The search on a thread of its own, while this one lets Ctrl+C through and shows the
+// smallest wheel so far on the status line.
+WheelSearchResult searchWithProgress(const CliOptions& options, AppState& state,
+                                     const std::vector<int>& numbers,
+                                     const WheelGuarantee& guarantee,
+                                     const WheelSearchOptions& search, bool& interrupted) {
+    std::atomic<bool> stop{false};
+    std::atomic<std::size_t> best{0};
+    CliProgress progress(options, state, [&stop] { stop = true; });
+    auto running = std::async(std::launch::async, [&] {
+        return searchWheel(numbers, guarantee, search, &stop,
+                           [&best](std::size_t rows) { best = rows; });
+    });
+    while (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+        if (const std::size_t rows = best; rows > 0)
+            state.status[0] = WheelTexts::searching(state.messages, rows);
+        progress.processEvents();
+    }
+    interrupted = progress.interrupted();
+    return running.get();
 }
 
 int runWheel(const CliOptions& options, const WheelArguments& arguments, std::ostream& out) {
@@ -164,30 +152,31 @@ int runWheel(const CliOptions& options, const WheelArguments& arguments, std::os
     WheelSearchOptions search;
     search.budget = std::chrono::milliseconds(static_cast<long long>(arguments.seconds * 1000));
     search.seed = arguments.seed;
-    const bool showProgress = !options.json && isatty(STDERR_FILENO);
-    InterruptStopsSearch interrupt;
-    const WheelSearchResult result =
-        searchWheel(arguments.numbers, guarantee, search, &g_stopRequested, [&](std::size_t rows) {
-            if (showProgress)
-                std::cerr << "\rbest so far: " << rows << " rows   " << std::flush;
-        });
-    if (showProgress)
-        std::cerr << '\n';
-    const std::vector<int> powerballs = wheelPowerballs(result.wheel.rows.size(), chosen);
-
+    // A date without a draw is refused before the search, which may take long.
     std::optional<DrawRecord> draw;
     if (arguments.check) {
         draw = session.state.drawHistory().locateByDate(*arguments.check).record;
         if (!draw || DrawCalendar::roundToDay(draw->date) != *arguments.check) {
-            std::cerr << "No draw is stored for " << DrawCalendar::isoDate(*arguments.check)
+            std::cerr << fillPlaceholders(session.state.messages.text(Msg::WheelNoDrawOn),
+                                          {DrawCalendar::isoDate(*arguments.check)})
                       << '\n';
             return kDataError;
         }
     }
+    bool interrupted = false;
+    const WheelPlay play =
+        makeWheelPlay(searchWithProgress(options, session.state, arguments.numbers, guarantee,
+                                         search, interrupted),
+                      chosen);
+    const WheelSearchResult& result = play.result;
+    const std::vector<int>& powerballs = play.powerballs;
+    const int exitCode = interrupted ? CliProgress::kInterruptedExit : 0;
+
     std::vector<std::filesystem::path> files;
-    if (arguments.out)
-        files = writeTipFiles(*arguments.out, result.wheel, powerballs,
-                              session.ports.systemClock().today());
+    if (arguments.out) {
+        std::filesystem::create_directories(*arguments.out);
+        files = writeWheelTipFiles(*arguments.out, play, session.ports.systemClock().today());
+    }
 
     if (options.json) {
         Json json = {{"rows", rowsJson(result.wheel, powerballs)},
@@ -206,14 +195,15 @@ int runWheel(const CliOptions& options, const WheelArguments& arguments, std::os
             json["files"] = written;
         }
         out << json.dump() << '\n';
-        return 0;
+        return exitCode;
     }
-    printWheel(out, result, powerballs);
+    const MessageTable& messages = session.state.messages;
+    printWheel(out, messages, play);
     if (draw)
-        printCheck(out, checkWheel(result.wheel, powerballs, *draw), *draw);
+        printCheck(out, messages, checkWheel(result.wheel, powerballs, *draw), *draw);
     for (const auto& file : files)
-        out << "Written: " << file.string() << '\n';
-    return 0;
+        out << fillPlaceholders(messages.text(Msg::WheelWritten), {file.string()}) << '\n';
+    return exitCode;
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "SheetOptimisationPage.h"
 #include "StatisticOptionsPage.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -36,7 +38,14 @@ CalculationPage::CalculationPage(QWidget* parent) : QWidget(parent) {
     // Below the pages, so that it stays in sight whichever page is open.
     m_cost = new FilterCostLine(this);
     m_cost->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(m_cost);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_cost, 1);
+    auto* wheel = new QPushButton(u"Rad…"_s, this);
+    wheel->setObjectName(u"wheelButton"_s);
+    wheel->setToolTip(u"die wenigsten Reihen über gewählte Zahlen mit geprüfter Garantie"_s);
+    connect(wheel, &QPushButton::clicked, this, &CalculationPage::wheelRequested);
+    bottom->addWidget(wheel);
+    layout->addLayout(bottom);
 }
 
 void CalculationPage::showState(const AppState& state) {

@@ -24,6 +24,10 @@ public:
 
     void showState(const AppState& state);
 
+Q_SIGNALS:
+    // "Rad…": the wheel dialog.
+    void wheelRequested();
+
 private:
     OptionControls* m_controls = nullptr;
     QTabWidget* m_subPages = nullptr;

@@ -5,6 +5,7 @@
 #include "LanguagePass.h"
 #include "MainWindow.h"
 #include "NumberListDialog.h"
+#include "WheelDialog.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -65,6 +66,7 @@ void addProgramDialogs(MainWindow& window) {
     new NumberListDialog(random, window.prompts(), &window);
     new DrawEntryDialog(DrawEntry{}, messages, &window);
     new ClickScriptDialog(ClickScriptChoice{}, window.prompts(), &window);
+    new WheelDialog(&window);
 }
 
 std::string languageFileBytes(const QStringList& lines) {

@@ -43,6 +43,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     m_calculate = menuAction(bar, u"actionCalculate"_s, u"&Berechnen"_s);
     m_calculate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
+    // The wheel dialog, also reached from the "Berechnung" page.
+    m_wheel = menuAction(bar, u"actionWheel"_s, u"&Rad…"_s);
+
     buildLanguageMenu(bar);
 
     // The entry "&Abgeben" is never shown but its Ctrl+G works: it belongs to the window

@@ -24,6 +24,7 @@ public:
     QAction* calculateAction() const { return m_calculate; }
     QAction* handOverAction() const { return m_handOver; }
     QAction* printAction() const { return m_print; }
+    QAction* wheelAction() const { return m_wheel; }
     // Every action with a keyboard shortcut.
     QList<QAction*> shortcutActions() const {
         return {m_loadDraws, m_calculate, m_handOver, m_print};
@@ -50,6 +51,7 @@ private:
     QAction* m_calculate = nullptr;
     QAction* m_handOver = nullptr;
     QAction* m_print = nullptr;
+    QAction* m_wheel = nullptr;
     QActionGroup* m_languages = nullptr;
     std::vector<LanguageEntry> m_languageEntries;
 };

@@ -17,6 +17,7 @@
 #include "TipOverviewPage.h"
 #include "TipPrintPreview.h"
 #include "TipSheetView.h"
+#include "WheelDialog.h"
 #include "app/AppShell.h"
 #include "app/CommandGate.h"
 #include "app/Settings.h"
@@ -33,6 +34,7 @@
 #include "app/output/FaultyRows.h"
 #include "app/output/TipFileCommands.h"
 #include "app/output/TipPrint.h"
+#include "app/wheel/WheelCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,9 +92,17 @@ MainWindow::~MainWindow() {
     showBusy(false);
     // The controls go after the state; what they report on their way out is no command.
     m_state.onChanged = nullptr;
-    const QObject* sources[] = {
-        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(),  m_chart, m_database,
-        m_internet, m_hints,    m_activation,        m_calculation->controls()};
+    const QObject* sources[] = {m_pages,
+                                m_overview,
+                                m_overview->sheet(),
+                                m_overview->drawPanel(),
+                                m_chart,
+                                m_database,
+                                m_internet,
+                                m_hints,
+                                m_activation,
+                                m_calculation->controls(),
+                                m_calculation};
     for (const QObject* source : sources)
         source->disconnect(this);
 }
@@ -189,6 +199,8 @@ void MainWindow::connectCommands() {
     connect(m_internet, &InternetOptionsPage::feedUrlEdited, this, &MainWindow::feedUrlEdited);
 
     connect(m_menu->loadDrawsAction(), &QAction::triggered, this, &MainWindow::updateDraws);
+    connect(m_menu->wheelAction(), &QAction::triggered, this, &MainWindow::openWheel);
+    connect(m_calculation, &CalculationPage::wheelRequested, this, &MainWindow::openWheel);
 
     connect(m_menu->closeAction(), &QAction::triggered, this, &QWidget::close);
 
@@ -305,6 +317,8 @@ void MainWindow::showState() {
     m_database->showState(m_state);
     m_internet->showState(m_state);
     m_messages->showState(m_state);
+    if (m_wheel)
+        m_wheel->showState(m_state);
     m_status->show(m_state.status);
     showBusy(m_state.generator.busy || m_state.analysisBusy);
     m_menu->showLanguage(m_state.languageIndex);
@@ -528,6 +542,45 @@ void MainWindow::stopRun() {
         stopUpdate();
 }
 
+// The wheel dialog stays beside the window: what it places on the sheet, the sheet shows at
+// once, and its check follows the draw the window shows.
+void MainWindow::openWheel() {
+    if (!m_wheel) {
+        m_wheel = new WheelDialog(this);
+        if (m_captionTexts)
+            LanguagePass::applyToWindow(*m_captionTexts, m_wheel);
+        connect(m_wheel, &WheelDialog::placeRequested, this, &MainWindow::placeWheelRows);
+        connect(m_wheel, &WheelDialog::saveRequested, this, &MainWindow::saveWheel);
+        connect(m_wheel, &WheelDialog::printRequested, this, &MainWindow::printWheel);
+        m_wheel->takeNumbers(tickedNumbers(m_state.numberList));
+    }
+    m_wheel->showState(m_state);
+    m_wheel->show();
+    m_wheel->raise();
+    m_wheel->activateWindow();
+}
+
+void MainWindow::placeWheelRows(qulonglong first) {
+    if (!m_wheel->play())
+        return;
+    std::size_t next = first;
+    runCommand([this, first, &next] {
+        next = powerball::placeWheelRows(m_state, m_ports, *m_wheel->play(), first);
+    });
+    m_wheel->rowsPlaced(next);
+}
+
+void MainWindow::saveWheel() {
+    if (m_wheel->play())
+        runCommand([this] { saveWheelTipFiles(m_state, m_ports, *m_wheel->play()); });
+}
+
+void MainWindow::printWheel() {
+    if (m_wheel->play())
+        runCommand(
+            [this] { showTipPrintPreview(qs(wheelListing(m_state, *m_wheel->play())), m_wheel); });
+}
+
 void MainWindow::chooseLanguage(int code) {
     if (!LanguageFiles::language(code))
         return;
@@ -536,6 +589,10 @@ void MainWindow::chooseLanguage(int code) {
         if (std::optional<CaptionTexts> texts = loadLanguage(m_state, code)) {
             if (const auto caption = LanguagePass::apply(*texts, {this}))
                 m_state.generator.idleCaption = toStd(*caption);
+            // The wheel dialog lives beside the window; its records follow those of the
+            // dialogs made for one use, which the pass over the window does not reach.
+            if (m_wheel)
+                LanguagePass::applyToWindow(*texts, m_wheel);
             m_captionTexts = std::move(texts);
         }
         // Only a language that was applied, or found missing, becomes the chosen one.

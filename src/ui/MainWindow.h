@@ -35,6 +35,7 @@ class InternetOptionsPage;
 class MainMenu;
 class MessagePage;
 class TipOverviewPage;
+class WheelDialog;
 
 // The main window: holds the program's state and its ports, turns the user's actions into
 // core commands and shows the state after each of them.
@@ -122,6 +123,10 @@ private:
     void analyseSettings();
     void analyseDraws();
     void stopRun();
+    void openWheel();
+    void placeWheelRows(qulonglong first);
+    void saveWheel();
+    void printWheel();
     void chooseLanguage(int code);
     void useQtTexts(int code);
 
@@ -142,6 +147,7 @@ private:
     InternetOptionsPage* m_internet = nullptr;
     MessagePage* m_messages = nullptr;
     MainMenu* m_menu = nullptr;
+    WheelDialog* m_wheel = nullptr; // made when first opened, kept for the program run
     QAction* m_undo = nullptr;
     HintRelay* m_hints = nullptr;
     ActivationWatch* m_activation = nullptr;

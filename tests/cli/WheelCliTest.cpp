@@ -1,6 +1,7 @@
 // The wheel verb: a proven wheel as JSON, its rows against a stored draw, its tip files.
 #include "ChildProcess.h"
 #include "TempFolder.h"
+#include "TerminalRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -13,6 +14,7 @@ using powerball::testing::draw;
 using powerball::testing::ProgramRun;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
+using powerball::testing::TerminalRun;
 using powerball::testing::writeDrawFile;
 
 namespace {
@@ -63,25 +65,72 @@ TEST_F(WheelCliTest, WrongInputIsAUsageErrorAndAMissingDrawADataError) {
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
+        std::string says = {};
     } cases[] = {
         {{"wheel", "--numbers", "1,2,3,4,5", "--guarantee", "3if3"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,70", "--guarantee", "3if3"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,6", "--guarantee", "4if3"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,6"}, 1},
         {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--powerball", "27"}, 1},
-        {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--check", "2016-01-09"}, 2},
+        {{"wheel", "--numbers", "1,2,3,4,5,6", "--full", "--check", "2016-01-09"},
+         2,
+         "Für den 2016-01-09 ist keine Ziehung gespeichert."},
     };
     for (const auto& c : cases) {
         const ProgramRun run = cli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_FALSE(run.err.empty());
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
 }
 
-TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFive) {
-    const ProgramRun run = cli({"wheel", "--numbers", "1,2,3,4,5,6,7", "--full"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("21 rows, at least 21 possible"), std::string::npos) << run.out;
+// The text speaks the language in use: the built-in German, or the one of --lang.
+TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFiveInTheLanguageInUse) {
+    const struct {
+        std::vector<std::string> language;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{},
+         {"21 Reihen, mindestens 21 möglich", "Kosten: $42, mit Power Play $63",
+          "Der Powerball gehört nicht zur Garantie.", "Treffer: 5 + PB  Gewinnklasse: 5 + PB"}},
+        {{"--lang", "2"},
+         {"21 plays, at least 21 possible", "Cost: $42, with Power Play $63",
+          "The Powerball is not part of the guarantee.", "Hits: 5 + PB  Prize tier: 5 + PB"}},
+    };
+    std::filesystem::copy(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land",
+                          folder.file("Land"));
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.language;
+        for (const char* more : {"wheel", "--numbers", "3,5,8,40,50,1,2", "--full", "--powerball",
+                                 "7", "--check", "2016-01-06"})
+            arguments.emplace_back(more);
+        const ProgramRun run = cli(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        for (const std::string& line : c.lines)
+            EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+    }
+}
+
+// A search of ten minutes on a terminal: the status line shows the smallest wheel so far, and
+// Ctrl+C ends the search with the best proven wheel, printed, and the exit code of a stop.
+TEST_F(WheelCliTest, CtrlCStopsALongSearchWithTheBestWheelSoFar) {
+    TerminalRun run(POWERBALL_CLI,
+                    {"--folder", folder.path().string(), "--settings",
+                     folder.file("settings.reg").string(), "--json", "wheel", "--numbers",
+                     "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25",
+                     "--guarantee", "4if4", "--seconds", "600"});
+    const std::string shown = run.readTerminalUntil([](const std::string& text) {
+        return text.find("bestes Rad bisher") != std::string::npos;
+    });
+    ASSERT_NE(shown.find("Suche läuft – bestes Rad bisher: "), std::string::npos) << shown;
+    run.interrupt();
+    std::string out;
+    EXPECT_EQ(run.finish(out), 130);
+    const json result = json::parse(out);
+    EXPECT_EQ(result["stopped"], true);
+    EXPECT_EQ(result["guarantee"]["proven"], true);
+    EXPECT_EQ(result["rows"].size(), result["count"]);
+    EXPECT_LT(result["seconds"].get<double>(), 600.0);
 }
 
 } // namespace

@@ -163,6 +163,26 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
         "rot: Primzahlen",
         "grün: übrige Zahlen",
+        "%1 Reihen, mindestens %2 möglich",
+        "%1 Reihen",
+        "Kosten: %1, mit Power Play %2",
+        "Garantie geprüft: %1 Richtige, wenn %2 der 5 gezogenen weißen Zahlen unter Ihren %3 "
+        "Zahlen sind – jeder Fall ist nachgerechnet. Der Powerball gehört nicht zur Garantie.",
+        "Suche läuft – bestes Rad bisher: %1 Reihen",
+        "Gestoppt: das beste bis dahin geprüfte Rad",
+        "%1 Richtige, wenn %2 meiner Zahlen gezogen werden",
+        "volles Rad (alle Reihen aus fünf Zahlen)",
+        "Ein Rad braucht 6 bis 40 verschiedene Zahlen von 1 bis 69; gewählt sind %1.",
+        "Die Zahl %1 ist doppelt gewählt.",
+        "Gegen die Ziehung vom %1: gewonnen %2, mit Power Play %3",
+        "Gegen die Ziehung vom %1 (Gewinnbeträge gibt es erst ab dem 7.10.2015)",
+        "Treffer",
+        "Gewinnklasse",
+        "Reihen %1 bis %2 von %3 stehen im Tippschein.",
+        "%1 Tippdateien gespeichert: %2",
+        "Gespeichert: %1",
+        "Velmars Rad mit %1 Reihen für ",
+        "Für den %1 ist keine Ziehung gespeichert.",
     };
     return entries;
 }

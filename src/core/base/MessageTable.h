@@ -183,6 +183,27 @@ inline constexpr int DrawsImported = 142;
 inline constexpr int NoLaterDraw = 143;
 inline constexpr int ChartPrimes = 144;
 inline constexpr int ChartOtherNumbers = 145;
+// The wheel: its size, cost and proven guarantee, the search, the guarantees to choose from,
+// typed numbers that make no wheel, the check against a draw, the sheet, files and listing.
+inline constexpr int WheelRows = 146;
+inline constexpr int WheelRowsNoBound = 147;
+inline constexpr int WheelCost = 148;
+inline constexpr int WheelProven = 149;
+inline constexpr int WheelSearching = 150;
+inline constexpr int WheelStopped = 151;
+inline constexpr int WheelGuaranteeItem = 152;
+inline constexpr int WheelFullItem = 153;
+inline constexpr int WheelNumberCount = 154;
+inline constexpr int WheelNumberTwice = 155;
+inline constexpr int WheelCheckWon = 156;
+inline constexpr int WheelCheckNoPrizes = 157;
+inline constexpr int WheelHits = 158;
+inline constexpr int WheelTier = 159;
+inline constexpr int WheelPlaced = 160;
+inline constexpr int WheelSaved = 161;
+inline constexpr int WheelWritten = 162;
+inline constexpr int WheelPrintTitle = 163;
+inline constexpr int WheelNoDrawOn = 164;
 } // namespace Msg
 
 } // namespace powerball

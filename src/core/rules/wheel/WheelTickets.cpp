@@ -1,8 +1,10 @@
 #include "rules/wheel/WheelTickets.h"
 
+#include "rules/evaluation/TipMatch.h"
 #include "rules/output/TipFile.h"
 
-#include <algorithm>
+#include <array>
+#include <string>
 
 namespace powerball {
 
@@ -30,21 +32,18 @@ std::string wheelTipFileName(double today, std::size_t k) {
 }
 
 WheelCheck checkWheel(const Wheel& wheel, const std::vector<int>& powerballs,
-                      const DrawRecord& draw) {
-    const DrawNumbers numbers = draw.drawNumbers();
+                      const DrawNumbers& numbers, double date) {
     WheelCheck check;
-    check.prizesKnown = draw.date >= PrizeTiers::kTableFrom;
+    check.prizesKnown = date >= PrizeTiers::kTableFrom;
     for (std::size_t r = 0; r < wheel.rows.size(); ++r) {
-        MatchClass match;
-        for (std::size_t i = 0; i < 5; ++i)
-            for (int k = 1; k <= 5; ++k)
-                if (wheel.rows[r][i] == numbers.white(k))
-                    match.positionHit[i] = true;
-        match.hits =
-            static_cast<int>(std::count(match.positionHit.begin(), match.positionHit.end(), true));
-        match.pbHit =
-            r < powerballs.size() && powerballs[r] > 0 && powerballs[r] == numbers.powerball();
-        const RowPrize prize = PrizeTiers::prizeOf(match, draw.date, numbers.powerPlay());
+        // The sheet's own comparison, so that a wheel row and a tip row count alike.
+        std::array<std::string, TipRow::kFieldCount> tip;
+        for (std::size_t f = 0; f < wheel.rows[r].size(); ++f)
+            tip[f] = std::to_string(wheel.rows[r][f]);
+        if (r < powerballs.size() && powerballs[r] > 0)
+            tip[TipRow::kPowerballField] = std::to_string(powerballs[r]);
+        const MatchClass match = matchTip(numbers, tip);
+        const RowPrize prize = PrizeTiers::prizeOf(match, date, numbers.powerPlay());
         check.totalUsd += prize.usd;
         check.totalPowerPlayUsd += prize.powerPlayUsd;
         check.jackpots += prize.tier == PrizeTier::Jackpot ? 1 : 0;
@@ -52,6 +51,11 @@ WheelCheck checkWheel(const Wheel& wheel, const std::vector<int>& powerballs,
         check.prizes.push_back(prize);
     }
     return check;
+}
+
+WheelCheck checkWheel(const Wheel& wheel, const std::vector<int>& powerballs,
+                      const DrawRecord& draw) {
+    return checkWheel(wheel, powerballs, draw.drawNumbers(), draw.date);
 }
 
 } // namespace powerball

@@ -31,5 +31,8 @@ struct WheelCheck {
 };
 WheelCheck checkWheel(const Wheel& wheel, const std::vector<int>& powerballs,
                       const DrawRecord& draw);
+// The same against the numbers of a draw and its date.
+WheelCheck checkWheel(const Wheel& wheel, const std::vector<int>& powerballs,
+                      const DrawNumbers& numbers, double date);
 
 } // namespace powerball
