@@ -163,6 +163,15 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
         "rot: Primzahlen",
         "grün: übrige Zahlen",
+        "Tipp speichern",
+        "Tipp laden",
+        "Tippdatei (*.vlt)",
+        "Drucken",
+        "Klickmeister jetzt installieren?",
+        "Velmars Klickmeister installieren?",
+        "Lesen Sie zuerst die Daten der Ziehungen ein",
+        "Die Einstellungen konnten nicht gespeichert werden: ",
+        "Ziehungen: %1mit je %2Tipp => %3 Reihen",
     };
     return entries;
 }

@@ -183,6 +183,18 @@ inline constexpr int DrawsImported = 142;
 inline constexpr int NoLaterDraw = 143;
 inline constexpr int ChartPrimes = 144;
 inline constexpr int ChartOtherNumbers = 145;
+// File dialogs of the tip files, the print preview's title, the click tool's installation,
+// the notes of a missing draw file and of settings that could not be saved, and the number
+// line of the settings analysis' report (%1 draws, %2 rows each, %3 rows in all).
+inline constexpr int TipSaveCaption = 146;
+inline constexpr int TipLoadCaption = 147;
+inline constexpr int TipFileFilter = 148;
+inline constexpr int PrintCaption = 149;
+inline constexpr int ClickToolInstallCaption = 150;
+inline constexpr int ClickToolInstallAsk = 151;
+inline constexpr int NoDrawFile = 152;
+inline constexpr int SettingsNotSaved = 153;
+inline constexpr int ReportRowCount = 154;
 } // namespace Msg
 
 } // namespace powerball
