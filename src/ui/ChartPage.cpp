@@ -131,6 +131,8 @@ void ChartPage::addStatisticAction(const QString& name, const QString& caption,
                                    StatisticKind kind) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
+    // The hint is the status tip, as for every action, and the tool bar shows it as tooltip.
+    action->setStatusTip(statisticHint(kind));
     action->setToolTip(statisticHint(kind));
     connect(action, &QAction::triggered, this, [this, kind] { Q_EMIT statisticRequested(kind); });
     m_tools->addAction(action);

@@ -55,8 +55,13 @@ ClickScriptDialog::ClickScriptDialog(const ClickScriptChoice& choice, UserPrompt
     m_zahl2 = parameterField(u"ZAHL2"_s, choice.zahl2);
     m_text1 = parameterField(u"TEXT1"_s, choice.text1);
     m_text2 = parameterField(u"TEXT2"_s, choice.text2);
-    form->addRow(namedLabel(u"zahl1Label"_s, u"ZAHL&1"_s, group), m_zahl1);
-    form->addRow(namedLabel(u"zahl2Label"_s, u"ZAHL&2"_s, group), m_zahl2);
+    // The accelerators of the two numbers lead to their fields.
+    QLabel* zahl1Label = namedLabel(u"zahl1Label"_s, u"ZAHL&1"_s, group);
+    zahl1Label->setBuddy(m_zahl1);
+    form->addRow(zahl1Label, m_zahl1);
+    QLabel* zahl2Label = namedLabel(u"zahl2Label"_s, u"ZAHL&2"_s, group);
+    zahl2Label->setBuddy(m_zahl2);
+    form->addRow(zahl2Label, m_zahl2);
     form->addRow(namedLabel(u"text1Label"_s, u"TEXT1"_s, group), m_text1);
     form->addRow(namedLabel(u"text2Label"_s, u"TEXT2"_s, group), m_text2);
     layout->addWidget(group);

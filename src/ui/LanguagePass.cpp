@@ -217,9 +217,12 @@ void LanguagePass::setHint(const Control& control, const QString& text) {
         return;
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->setToolTip(text);
-    else if (auto* action = qobject_cast<QAction*>(object))
+    else if (auto* action = qobject_cast<QAction*>(object)) {
+        // A tool bar shows the hint as the tooltip of its button; an empty one falls back to
+        // the caption.
         action->setStatusTip(text);
-    else if (control.kind == Kind::TabPage) {
+        action->setToolTip(text);
+    } else if (control.kind == Kind::TabPage) {
         const auto [tabs, index] = tabOf(object);
         if (tabs)
             tabs->setTabToolTip(index, text);

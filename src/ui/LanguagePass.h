@@ -25,7 +25,7 @@ namespace powerball::ui {
 // - the controls come in one fixed order: depth first through the children, in the order
 //   they were made, the window's own dialogs after it;
 // - the hint is the text the status bar shows for a control: its tooltip (an action's
-//   status tip);
+//   status tip, which is its tooltip in a tool bar too);
 // - a control whose property "tag" is not 0 is never translated.
 class LanguagePass {
 public:

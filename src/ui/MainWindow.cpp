@@ -512,7 +512,8 @@ void MainWindow::printTips() {
 void MainWindow::previewPrint() {
     runCommand([this] {
         if (!refuseFaultyRows(m_state, m_ports))
-            showTipPrintPreview(qs(tipListing(m_state)), this);
+            showTipPrintPreview(qs(tipListing(m_state)),
+                                qs(m_state.messages.text(Msg::PrintCaption)), this);
     });
 }
 

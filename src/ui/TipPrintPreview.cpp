@@ -9,7 +9,7 @@ namespace powerball::ui {
 
 using namespace Qt::Literals::StringLiterals;
 
-void showTipPrintPreview(const QString& listing, QWidget* parent) {
+void showTipPrintPreview(const QString& listing, const QString& title, QWidget* parent) {
     QTextDocument document;
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(11);
@@ -23,7 +23,7 @@ void showTipPrintPreview(const QString& listing, QWidget* parent) {
     printer.setDocName(u"Tipp"_s);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(u"printPreview"_s);
-    dialog.setWindowTitle(u"Drucken"_s);
+    dialog.setWindowTitle(title);
     // Large enough to read the page without zooming first.
     dialog.resize(780, 860);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "base/FileReading.h"
 #include "base/MessageTable.h"
+#include "rules/stats/ChartCaptions.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,42 @@ TEST_F(LanguageChoiceTest, FrenchWithMessagesThenHindiWithout) {
     EXPECT_EQ(hi->hint(0), "टिकट की गणना करें");
     EXPECT_EQ(hi->caption(5), "") << "a line beyond the file reads empty";
     EXPECT_EQ(state.messages.text(Msg::Stop), "Arrêter") << "the messages stay French";
+}
+
+// What the core said in the former language is said again in the new one: the chart's
+// caption with its figures, the draw panel's cross sum (or its bare word before a draw), and
+// a caption set as plain text stays as it is.
+TEST_F(LanguageChoiceTest, TextsMadeFromMessagesAreSaidAgain) {
+    std::filesystem::create_directories(folder.file("Land"));
+    writeLines(folder.file("Land") / "powerball.txt", indexLines({{"w", "c"}}));
+    landName = "Land";
+    std::vector<std::string> english = MessageTable::builtIn();
+    english[Msg::NumberDistribution] = "Number frequency";
+    english[Msg::Draws] = "Draws";
+    english[Msg::CrossSum] = "Sum";
+    english[Msg::OverdueCaption] = "Overdue";
+    writeLanguage("Power_en.txt", {"", ""}, english);
+
+    AppState plain;
+    plain.programFolder = folder.path();
+    plain.chart.setCaption("as it was");
+    ASSERT_TRUE(loadLanguage(plain, 2));
+    EXPECT_EQ(plain.chart.caption(), "as it was");
+    EXPECT_EQ(plain.panelCrossSumText, "Sum") << "no draw shown yet: the bare word";
+
+    state.chart.setCaption([](const MessageTable& m) { return frequencyCaption(m, 12, 140); },
+                           state.messages);
+    state.showPanelCrossSum(state.messages, 101);
+    EXPECT_EQ(state.chart.caption(), "Zahlenverteilung     Ziehungen: 12    Quersumme: 140");
+    EXPECT_EQ(state.panelCrossSumText, "Quersumme: 101");
+    ASSERT_TRUE(loadLanguage(state, 2));
+    EXPECT_EQ(state.chart.caption(), "Number frequency     Draws: 12    Sum: 140");
+    EXPECT_EQ(state.panelCrossSumText, "Sum: 101");
+
+    state.chart.setCaption(messageText(Msg::OverdueCaption), MessageTable());
+    EXPECT_EQ(state.chart.caption(), MessageTable().text(Msg::OverdueCaption));
+    ASSERT_TRUE(loadLanguage(state, 2));
+    EXPECT_EQ(state.chart.caption(), "Overdue");
 }
 
 TEST_F(LanguageChoiceTest, AShortMessageFileEmptiesTheRest) {

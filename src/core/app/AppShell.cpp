@@ -43,8 +43,7 @@ void AppShell::activate(AppState& state, const Ports& ports) {
 
 void AppShell::shutDown(const AppState& state, const Ports& ports) {
     if (const auto failure = Settings::save(state, ports.registryStore()))
-        ports.userPrompts().showMessage("Die Einstellungen konnten nicht gespeichert werden: " +
-                                        *failure);
+        ports.userPrompts().showMessage(state.messages.text(Msg::SettingsNotSaved) + *failure);
     if (const std::string note = ports.registryStore().takeSaveNotice(); !note.empty())
         ports.userPrompts().showMessage(note);
 }

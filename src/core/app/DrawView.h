@@ -2,6 +2,7 @@
 
 #include "base/DrawCalendar.h"
 #include "draws/DrawRecord.h"
+#include "draws/DrawText.h"
 
 #include <optional>
 #include <string>
@@ -42,6 +43,7 @@ struct DrawView {
     // the current draw without showing it; "Löschen" removes the draw the user sees.
     double panelDrawDate = 0.0;
     std::string panelCrossSumText = "Quersumme"; // cross-sum label of the draw panel
+    std::optional<int> panelCrossSum;            // the sum it shows, once a draw is shown
     std::string ticketNumber;                    // "Losnummer", shown on the draw panel
 
     // The hand changes of this run, the newest last.
@@ -51,6 +53,16 @@ struct DrawView {
     void showCurrentDrawOnPanel() {
         panelDrawText = databaseDrawText;
         panelDrawDate = currentDraw.date;
+    }
+
+    void showPanelCrossSum(const MessageTable& messages, int sum) {
+        panelCrossSum = sum;
+        panelCrossSumText = crossSumText(messages, sum);
+    }
+    // The cross-sum label said again in the language of `messages`.
+    void renewPanelCrossSum(const MessageTable& messages) {
+        panelCrossSumText =
+            panelCrossSum ? crossSumText(messages, *panelCrossSum) : messages.text(Msg::CrossSum);
     }
 
     // The date picker of the "Datenbank" page refuses dates before its minimum; such a

@@ -183,6 +183,15 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Gespeichert: %1",
         "Velmars Rad mit %1 Reihen für ",
         "Für den %1 ist keine Ziehung gespeichert.",
+        "Tipp speichern",
+        "Tipp laden",
+        "Tippdatei (*.vlt)",
+        "Drucken",
+        "Klickmeister jetzt installieren?",
+        "Velmars Klickmeister installieren?",
+        "Lesen Sie zuerst die Daten der Ziehungen ein",
+        "Die Einstellungen konnten nicht gespeichert werden: ",
+        "Ziehungen: %1mit je %2Tipp => %3 Reihen",
     };
     return entries;
 }

@@ -204,6 +204,18 @@ inline constexpr int WheelSaved = 161;
 inline constexpr int WheelWritten = 162;
 inline constexpr int WheelPrintTitle = 163;
 inline constexpr int WheelNoDrawOn = 164;
+// File dialogs of the tip files, the print preview's title, the click tool's installation,
+// the notes of a missing draw file and of settings that could not be saved, and the number
+// line of the settings analysis' report (%1 draws, %2 rows each, %3 rows in all).
+inline constexpr int TipSaveCaption = 165;
+inline constexpr int TipLoadCaption = 166;
+inline constexpr int TipFileFilter = 167;
+inline constexpr int PrintCaption = 168;
+inline constexpr int ClickToolInstallCaption = 169;
+inline constexpr int ClickToolInstallAsk = 170;
+inline constexpr int NoDrawFile = 171;
+inline constexpr int SettingsNotSaved = 172;
+inline constexpr int ReportRowCount = 173;
 } // namespace Msg
 
 } // namespace powerball

@@ -50,7 +50,7 @@ void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& re
     state.currentDraw = {record.date, record.drawNumbers()};
     state.databaseDrawText =
         drawText(state.currentDraw.date, state.currentDraw.numbers, DrawTextForm::Last);
-    state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
+    state.showPanelCrossSum(state.messages, state.currentDraw.numbers.crossSum());
     state.showCurrentDrawOnPanel();
     state.setSelectedDate(state.currentDraw.date);
     checkSheet(state, ports.soundPlayer());

@@ -26,7 +26,7 @@ bool askToGoOn(const AppState& state, const Ports& ports, int row, double date) 
 void showDraw(AppState& state, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
     state.databaseDrawText = drawText(record.date, state.currentDraw.numbers, DrawTextForm::Search);
-    state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
+    state.showPanelCrossSum(state.messages, state.currentDraw.numbers.crossSum());
     state.showCurrentDrawOnPanel();
 }
 

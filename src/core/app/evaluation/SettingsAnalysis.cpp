@@ -59,9 +59,9 @@ std::vector<std::string> reportLines(const AppState& state, const SettingsAnalys
         lines.push_back(std::to_string(k) + "x\t=> " + countText(r.sums[k][0]) + "\t\t=> " +
                         countText(r.sums[k][1]));
     lines.emplace_back();
-    lines.push_back(m.text(Msg::Draws) + ": " + std::to_string(r.steps) + m.text(Msg::WithEach) +
-                    " " + std::to_string(rows) + m.text(Msg::Tip) + " => " +
-                    std::to_string(rows * r.steps) + " " + m.text(Msg::RowsWord));
+    lines.push_back(fillPlaceholders(
+        m.text(Msg::ReportRowCount),
+        {std::to_string(r.steps), std::to_string(rows), std::to_string(rows * r.steps)}));
     if (r.stopped && !r.checkedDraws.empty())
         lines.push_back(m.text(Msg::StoppedAfter) +
                         DrawCalendar::shortDate(DrawCalendar::roundToDay(r.checkedDraws.back())));

@@ -39,7 +39,7 @@ void checkSheet(AppState& state, SoundPlayer& sound) {
 void evaluateSelectedDate(AppState& state, const Ports& ports) {
     const DrawHistory history = state.drawHistory();
     if (!history.exists()) {
-        ports.userPrompts().showMessage(kNoDrawFileMessage);
+        ports.userPrompts().showMessage(state.messages.text(Msg::NoDrawFile));
         history.createEmpty();
         return;
     }
@@ -50,8 +50,7 @@ void evaluateSelectedDate(AppState& state, const Ports& ports) {
         state.currentDraw = {located.record->date, located.record->drawNumbers()};
         state.databaseDrawText = drawText(state.currentDraw.date, state.currentDraw.numbers,
                                           drawTextForm(located.index, located.recordCount));
-        state.panelCrossSumText =
-            crossSumText(state.messages, state.currentDraw.numbers.crossSum());
+        state.showPanelCrossSum(state.messages, state.currentDraw.numbers.crossSum());
     }
     state.setSelectedDate(state.currentDraw.date);
     state.showCurrentDrawOnPanel();

@@ -192,8 +192,8 @@ ClickStartResult startClickScript(AppState& state, const Ports& ports, ClickStar
 
     if (mode == ClickStart::Launch && !isFile(result.tool)) {
         result.outcome = ClickStartResult::Outcome::ToolMissing;
-        if (ports.userPrompts().askYesNo("Klickmeister jetzt installieren?",
-                                         "Velmars Klickmeister installieren?"))
+        if (ports.userPrompts().askYesNo(state.messages.text(Msg::ClickToolInstallCaption),
+                                         state.messages.text(Msg::ClickToolInstallAsk)))
             ports.desktopShell().open(state.internet.serverAddress(kInstallerPath));
         return result;
     }

@@ -22,9 +22,13 @@ std::optional<CaptionTexts> loadLanguage(AppState& state, int code) {
     texts.lines = LanguageFiles::readLines(file, 2 * texts.records.size()).lines;
     std::filesystem::path messages = file;
     messages += LanguageFiles::kMessageSuffix;
-    if (std::filesystem::exists(messages, error))
+    if (std::filesystem::exists(messages, error)) {
         state.messages.replaceAll(
             LanguageFiles::readLines(messages, MessageTable::builtIn().size()).lines);
+        // What was said in the former language is said again in this one.
+        state.chart.renewCaption(state.messages);
+        state.renewPanelCrossSum(state.messages);
+    }
     return texts;
 }
 

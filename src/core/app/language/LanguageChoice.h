@@ -28,7 +28,7 @@ struct CaptionTexts {
 // for the window to apply. Nothing comes back, and nothing changes, when the caption index
 // or the language file is missing or the code names no language. A file that exists but
 // cannot be read raises a FileReadError. The caller sets the language index once the texts
-// are applied.
+// are applied. The chart's caption and the draw panel's cross sum take the new messages.
 std::optional<CaptionTexts> loadLanguage(AppState& state, int code);
 
 } // namespace powerball

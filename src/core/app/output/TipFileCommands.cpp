@@ -13,7 +13,7 @@ namespace {
 FileQuestion tipFileQuestion(const AppState& state, std::string caption) {
     FileQuestion question;
     question.caption = std::move(caption);
-    question.filter = TipFile::kFilter;
+    question.filter = state.messages.text(Msg::TipFileFilter);
     question.defaultExtension = TipFile::kExtension;
     question.folder = state.programFolder;
     return question;
@@ -54,7 +54,7 @@ void writeTipFile(const TipSheet& sheet, const std::filesystem::path& file) {
 }
 
 std::optional<std::filesystem::path> saveTips(AppState& state, const Ports& ports) {
-    FileQuestion question = tipFileQuestion(state, "Tipp speichern");
+    FileQuestion question = tipFileQuestion(state, state.messages.text(Msg::TipSaveCaption));
     question.proposedName = TipFile::proposedName(state.selectedDate);
     const std::optional<std::filesystem::path> file = ports.userPrompts().askSaveFile(question);
     if (file)
@@ -67,8 +67,8 @@ void saveTipsTo(const AppState& state, const std::filesystem::path& file) {
 }
 
 std::optional<std::filesystem::path> loadTips(AppState& state, const Ports& ports) {
-    const std::optional<std::filesystem::path> file =
-        ports.userPrompts().askOpenFile(tipFileQuestion(state, "Tipp laden"));
+    const std::optional<std::filesystem::path> file = ports.userPrompts().askOpenFile(
+        tipFileQuestion(state, state.messages.text(Msg::TipLoadCaption)));
     if (file)
         fillSheet(state, ports, *file);
     evaluateSelectedDate(state, ports);

@@ -41,7 +41,11 @@ std::optional<DrawNumbers> chartGroups(const StatisticScan& scan, int runLength,
         chart.setAutomaticRange();
     else
         chart.fixRangeToBars();
-    chart.setCaption(groupCaption(messages, runLength, draws, total));
+    chart.setCaption(
+        [runLength, draws, total](const MessageTable& m) {
+            return groupCaption(m, runLength, draws, total);
+        },
+        messages);
     if (!last)
         return std::nullopt;
     return last->drawNumbers();

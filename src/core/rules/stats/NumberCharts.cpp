@@ -55,7 +55,9 @@ void chartNumberFrequency(const StatisticScan& scan, const MessageTable& message
     });
     showWhiteCounters(chart, counters);
     if (draws > 0)
-        chart.setCaption(frequencyCaption(messages, draws, averageHalfEven(crossSums, draws)));
+        chart.setCaption([draws, average = averageHalfEven(crossSums, draws)](
+                             const MessageTable& m) { return frequencyCaption(m, draws, average); },
+                         messages);
 }
 
 void chartOverdueNumbers(const StatisticScan& scan, const MessageTable& messages,
@@ -68,7 +70,7 @@ void chartOverdueNumbers(const StatisticScan& scan, const MessageTable& messages
         forEachWhiteNumber(record, [&](std::size_t i) { counters[i] = 1; });
     });
     showWhiteCounters(chart, counters);
-    chart.setCaption(messages.text(Msg::OverdueCaption));
+    chart.setCaption(messageText(Msg::OverdueCaption), messages);
 }
 
 void chartPowerballFrequency(const StatisticScan& scan, const MessageTable& messages,
@@ -79,7 +81,7 @@ void chartPowerballFrequency(const StatisticScan& scan, const MessageTable& mess
             ++counters[static_cast<std::size_t>(powerballOf(record) - 1)];
     });
     showPowerballCounters(chart, counters);
-    chart.setCaption(messages.text(Msg::PowerballFrequencyCaption));
+    chart.setCaption(messageText(Msg::PowerballFrequencyCaption), messages);
 }
 
 void chartOverduePowerballs(const StatisticScan& scan, const MessageTable& messages,
@@ -92,7 +94,7 @@ void chartOverduePowerballs(const StatisticScan& scan, const MessageTable& messa
             counters[static_cast<std::size_t>(powerballOf(record) - 1)] = 1;
     });
     showPowerballCounters(chart, counters);
-    chart.setCaption(messages.text(Msg::OverduePowerballCaption));
+    chart.setCaption(messageText(Msg::OverduePowerballCaption), messages);
 }
 
 } // namespace powerball

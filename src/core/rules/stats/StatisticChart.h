@@ -1,7 +1,9 @@
 #pragma once
 
+#include "base/MessageTable.h"
 #include "rules/stats/BarColor.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -48,7 +50,21 @@ public:
     // The value axis fixed from the smallest to the largest bar value.
     void fixRangeToBars();
     void setAutomaticRange() { m_automatic = true; }
-    void setCaption(std::string caption) { m_caption = std::move(caption); }
+    // How a caption is said in the language of a message table.
+    using CaptionText = std::function<std::string(const MessageTable&)>;
+    void setCaption(std::string caption) {
+        m_caption = std::move(caption);
+        m_captionText = nullptr;
+    }
+    // A caption from the message table, said again by `renewCaption` when the language changes.
+    void setCaption(CaptionText caption, const MessageTable& messages) {
+        m_captionText = std::move(caption);
+        m_caption = m_captionText(messages);
+    }
+    void renewCaption(const MessageTable& messages) {
+        if (m_captionText)
+            m_caption = m_captionText(messages);
+    }
 
     const std::vector<ChartBar>& bars() const { return m_bars; }
     int barCount() const { return static_cast<int>(m_bars.size()); }
@@ -79,6 +95,7 @@ private:
     bool m_automatic = true;
     AxisRange m_fixed;
     std::string m_caption;
+    CaptionText m_captionText;
     bool m_statisticSeriesOn = true;
     bool m_secondSeriesOn = false;
 };

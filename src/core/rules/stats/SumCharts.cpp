@@ -51,7 +51,9 @@ void chartCrossSums(const StatisticScan& scan, const MessageTable& messages,
         chart.addBar(sum, counters[static_cast<std::size_t>(sum)]);
     chart.setAutomaticRange();
     if (draws > 0)
-        chart.setCaption(crossSumCaption(messages, draws, averageHalfEven(total, draws)));
+        chart.setCaption([draws, average = averageHalfEven(total, draws)](
+                             const MessageTable& m) { return crossSumCaption(m, draws, average); },
+                         messages);
 }
 
 void chartTipDistribution(const TipSheet& tips, const MessageTable& messages,
@@ -59,7 +61,7 @@ void chartTipDistribution(const TipSheet& tips, const MessageTable& messages,
     chart.startStatistic();
     chart.addNumberBars(countTipNumbers(tips), whiteNumberBarColor);
     chart.fixRangeToBars();
-    chart.setCaption(messages.text(Msg::TipDistribution));
+    chart.setCaption(messageText(Msg::TipDistribution), messages);
 }
 
 } // namespace powerball
