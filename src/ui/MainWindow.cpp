@@ -7,6 +7,7 @@
 #include "Conversions.h"
 #include "DatabasePage.h"
 #include "DrawPanel.h"
+#include "DrawTableDialog.h"
 #include "HintRelay.h"
 #include "InternetOptionsPage.h"
 #include "LanguagePass.h"
@@ -33,6 +34,7 @@
 #include "app/output/FaultyRows.h"
 #include "app/output/TipFileCommands.h"
 #include "app/output/TipPrint.h"
+#include "base/DrawCalendar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,11 +92,20 @@ MainWindow::~MainWindow() {
     showBusy(false);
     // The controls go after the state; what they report on their way out is no command.
     m_state.onChanged = nullptr;
-    const QObject* sources[] = {
-        m_pages,    m_overview, m_overview->sheet(), m_overview->drawPanel(),  m_chart, m_database,
-        m_internet, m_hints,    m_activation,        m_calculation->controls()};
+    const QObject* sources[] = {m_pages,
+                                m_overview,
+                                m_overview->sheet(),
+                                m_overview->drawPanel(),
+                                m_chart,
+                                m_database,
+                                m_internet,
+                                m_hints,
+                                m_activation,
+                                m_calculation->controls(),
+                                m_drawTable};
     for (const QObject* source : sources)
-        source->disconnect(this);
+        if (source)
+            source->disconnect(this);
 }
 
 void MainWindow::buildPages() {
@@ -180,6 +191,7 @@ void MainWindow::connectCommands() {
     connect(m_database, &DatabasePage::enterRequested, this, &MainWindow::enterDraw);
     connect(m_database, &DatabasePage::importRequested, this, &MainWindow::importDraws);
     connect(m_database, &DatabasePage::deleteRequested, this, &MainWindow::deleteShownDraw);
+    connect(m_database, &DatabasePage::drawTableRequested, this, &MainWindow::showDrawTable);
 
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
     connect(m_internet, &InternetOptionsPage::proxyHostEdited, this, &MainWindow::proxyHostEdited);
@@ -305,6 +317,8 @@ void MainWindow::showState() {
     m_database->showState(m_state);
     m_internet->showState(m_state);
     m_messages->showState(m_state);
+    if (m_drawTable)
+        m_drawTable->showState(m_state);
     m_status->show(m_state.status);
     showBusy(m_state.generator.busy || m_state.analysisBusy);
     m_menu->showLanguage(m_state.languageIndex);
@@ -451,6 +465,37 @@ void MainWindow::deleteShownDraw() {
 
 void MainWindow::undoDrawChange() {
     runUnderWaitCursor([this] { DrawMaintenance::undoLastChange(m_state, m_ports); });
+}
+
+// The table of all draws stays open beside the window and follows every command.
+void MainWindow::showDrawTable() {
+    if (!m_drawTable) {
+        m_drawTable = new DrawTableDialog(this);
+        // Ctrl+Z takes back a change in the table as in the window.
+        m_drawTable->addAction(m_undo);
+        connect(m_drawTable, &DrawTableDialog::drawPicked, this, &MainWindow::showPickedDraw);
+        connect(m_drawTable, &DrawTableDialog::deleteRequested, this,
+                &MainWindow::deletePickedDraw);
+        connect(m_drawTable, &DrawTableDialog::undoRequested, this, &MainWindow::undoDrawChange);
+        m_drawTable->showState(m_state);
+    }
+    m_drawTable->show();
+    m_drawTable->raise();
+    m_drawTable->activateWindow();
+}
+
+void MainWindow::showPickedDraw(double date) {
+    runCommand([this, date] { DrawBrowser::showDrawOf(m_state, m_ports, date); });
+}
+
+// "Löschen" removes the draw the window shows: the picked draw is shown first, so the
+// table deletes through the same command, with the same undo, as the page.
+void MainWindow::deletePickedDraw(double date) {
+    runUnderWaitCursor([this, date] {
+        DrawBrowser::showDrawOf(m_state, m_ports, date);
+        if (DrawCalendar::roundToDay(m_state.panelDrawDate) == DrawCalendar::roundToDay(date))
+            DrawMaintenance::deleteShownDraw(m_state, m_ports);
+    });
 }
 
 } // namespace powerball::ui

@@ -30,6 +30,7 @@ class ActivationWatch;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
+class DrawTableDialog;
 class HintRelay;
 class InternetOptionsPage;
 class MainMenu;
@@ -110,6 +111,9 @@ private:
     void importDraws();
     void deleteShownDraw();
     void undoDrawChange();
+    void showDrawTable();
+    void showPickedDraw(double date);
+    void deletePickedDraw(double date);
     void optionSet(const QString& control, int value);
     void spinTouched(const QString& control, bool pressed);
     void statisticRequested(StatisticKind kind, bool onChartPage);
@@ -142,6 +146,7 @@ private:
     InternetOptionsPage* m_internet = nullptr;
     MessagePage* m_messages = nullptr;
     MainMenu* m_menu = nullptr;
+    DrawTableDialog* m_drawTable = nullptr; // made when first opened
     QAction* m_undo = nullptr;
     HintRelay* m_hints = nullptr;
     ActivationWatch* m_activation = nullptr;

@@ -163,6 +163,19 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
         "rot: Primzahlen",
         "grün: übrige Zahlen",
+        "Ziehungen…",
+        "Alle gespeicherten Ziehungen in einer Tabelle: sortieren, filtern, anzeigen, löschen",
+        "Ziehungen",
+        "Datum",
+        "Tag",
+        "Powerball",
+        "Power Play",
+        "Quersumme",
+        "Filter: Jahr oder Zahl, z. B. 2024 7",
+        "%1 von %2 Ziehungen",
+        "Löschen",
+        "Doppelklick zeigt die Ziehung überall, Entf löscht sie, Strg+Z nimmt es zurück",
+        "Schließen",
     };
     return entries;
 }

@@ -183,6 +183,20 @@ inline constexpr int DrawsImported = 142;
 inline constexpr int NoLaterDraw = 143;
 inline constexpr int ChartPrimes = 144;
 inline constexpr int ChartOtherNumbers = 145;
+// The table of all draws, reached from the "Datenbank" page; %1 shown of %2 stored.
+inline constexpr int DrawTableButton = 146;
+inline constexpr int DrawTableButtonHint = 147;
+inline constexpr int DrawTableTitle = 148;
+inline constexpr int DrawTableDate = 149;
+inline constexpr int DrawTableWeekday = 150;
+inline constexpr int DrawTablePowerball = 151;
+inline constexpr int DrawTablePowerPlay = 152;
+inline constexpr int DrawTableCrossSum = 153;
+inline constexpr int DrawTableFilter = 154;
+inline constexpr int DrawTableCount = 155;
+inline constexpr int DrawTableDelete = 156;
+inline constexpr int DrawTableHint = 157;
+inline constexpr int DrawTableClose = 158;
 } // namespace Msg
 
 } // namespace powerball
