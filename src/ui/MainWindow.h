@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LazyPage.h"
 #include "PageScaler.h"
 #include "QtEventPump.h"
 #include "QtHttpClient.h"
@@ -21,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QTabWidget;
 
@@ -65,15 +67,25 @@ public:
     // A note from before the window existed (the data folder could not be set up); it is
     // shown on the first activation, with the settings file's own note.
     void addStartupNotice(const std::string& notice);
+    // Makes every page not made yet, as the caption index needs them all.
+    void buildAllPages();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPages();
+    void addLazyPage(const QString& name, const QString& caption, LazyPage::Builder builder);
+    void pageBuilt(QWidget* page);
+    void buildNextHiddenPage();
     void connectCommands();
+    void connectCalculation();
+    void connectChart();
+    void connectDatabase();
+    void connectInternet();
     void fitDesignedSize();
     void restoreSize();
 
@@ -145,6 +157,7 @@ private:
     DatabasePage* m_database = nullptr;
     InternetOptionsPage* m_internet = nullptr;
     MessagePage* m_messages = nullptr;
+    std::vector<LazyPage*> m_lazyPages;
     MainMenu* m_menu = nullptr;
     DrawTableDialog* m_drawTable = nullptr; // made when first opened
     QAction* m_undo = nullptr;
@@ -162,6 +175,7 @@ private:
     // Nested commands, an activation and a close that wait for them.
     CommandGate m_commands;
     bool m_shownOnce = false;
+    bool m_paintedOnce = false;
     bool m_busyShown = false;
     bool m_saved = false;
 };
