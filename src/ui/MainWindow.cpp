@@ -176,6 +176,11 @@ void MainWindow::buildAllPages() {
         page->build();
 }
 
+bool MainWindow::allPagesBuilt() const {
+    return std::all_of(m_lazyPages.begin(), m_lazyPages.end(),
+                       [](const LazyPage* page) { return page->isBuilt(); });
+}
+
 // After the first paint, the pages not yet made are made one per turn of the event loop, so
 // the window answers in between.
 void MainWindow::buildNextHiddenPage() {

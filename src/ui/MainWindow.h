@@ -69,6 +69,9 @@ public:
     void addStartupNotice(const std::string& notice);
     // Makes every page not made yet, as the caption index needs them all.
     void buildAllPages();
+    // Whether every page is made: after the first paint they follow one per turn of the
+    // event loop, for tests to wait on.
+    bool allPagesBuilt() const;
 
 protected:
     bool event(QEvent* event) override;

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyleFactory>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 
@@ -74,7 +74,7 @@ void checkWidget(QWidget* widget, std::vector<Shortfall>& found, QStringList& ch
         const double ratio = contrastRatio(rgb(text), rgb(ground));
         if (ratio < kReadableTextContrast)
             found.push_back(
-                {where + u" "_s + what + u" " + text.name() + u" on "_s + ground.name(), ratio});
+                {where + u" "_s + what + u" "_s + text.name() + u" on "_s + ground.name(), ratio});
     };
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         // Inline colours of a rich text.

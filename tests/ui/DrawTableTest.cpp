@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -74,6 +75,9 @@ void DrawTableTest::init() {
     m_window = std::make_unique<MainWindow>(m_folder->path());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    // The "Datenbank" page, as the user opens it: made when first shown.
+    auto* pages = control<QTabWidget>(m_window.get(), u"pages"_s);
+    pages->setCurrentIndex(static_cast<int>(powerball::Page::Database));
     auto* open = control<QPushButton>(m_window.get(), u"drawTableButton"_s);
     QCOMPARE(open->text(), u"Ziehungen…"_s);
     open->click();

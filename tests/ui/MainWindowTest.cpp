@@ -222,6 +222,8 @@ void MainWindowTest::init() {
     m_window = std::make_unique<MainWindow>(folder);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    // The pages behind the first follow the first paint.
+    QTRY_VERIFY(m_window->allPagesBuilt());
     // The first activation shows the newest draw.
     QTRY_VERIFY(panelText().contains(shortDate(kDraws.back().date)));
 }
