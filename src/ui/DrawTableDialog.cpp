@@ -92,11 +92,14 @@ DrawTableDialog::DrawTableDialog(QWidget* parent) : QDialog(parent) {
     m_delete = new QPushButton(this);
     m_delete->setObjectName(u"drawTableDeleteButton"_s);
     LanguagePass::keepText(m_delete);
+    // Enter in the filter never deletes: no button of the table is the default one.
+    m_delete->setAutoDefault(false);
     connect(m_delete, &QPushButton::clicked, this, &DrawTableDialog::deleteCurrent);
     buttons->addWidget(m_delete);
     m_undo = new QPushButton(this);
     m_undo->setObjectName(u"drawTableUndoButton"_s);
     LanguagePass::keepText(m_undo);
+    m_undo->setAutoDefault(false);
     connect(m_undo, &QPushButton::clicked, this, &DrawTableDialog::undoRequested);
     buttons->addWidget(m_undo);
     buttons->addStretch(1);

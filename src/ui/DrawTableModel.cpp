@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "base/DrawCalendar.h"
+#include "draws/DrawHistory.h"
 
 #include <algorithm>
 
@@ -15,14 +16,23 @@ void DrawTableModel::setFile(const std::filesystem::path& file) {
     beginResetModel();
     m_file = file;
     m_history = HistorySnapshot(file);
+    m_writes = DrawHistory::writeCount();
+    m_stamp = FileStamp::of(file);
     m_history.refresh();
     m_rows = static_cast<int>(m_history.draws().size());
     endResetModel();
 }
 
 bool DrawTableModel::refresh() {
-    // The snapshot reads again only what changed; the rows are compared by their dates and
-    // numbers, so a look that finds the same draws leaves the view (its selection) alone.
+    // Most looks find the file as it was: nothing is read or compared then.
+    const std::uint64_t writes = DrawHistory::writeCount();
+    const FileStamp stamp = FileStamp::of(m_file);
+    if (writes == m_writes && stamp == m_stamp)
+        return false;
+    m_writes = writes;
+    m_stamp = stamp;
+    // The rows are compared by their dates and numbers, so a write that left the draws as
+    // they were leaves the view (its current row) alone.
     std::vector<HistorySnapshot::Draw> before = m_history.draws();
     m_history.refresh();
     const std::vector<HistorySnapshot::Draw>& after = m_history.draws();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "draws/DrawFilter.h"
 #include "rules/generator/HistorySnapshot.h"
 
@@ -7,6 +8,7 @@
 #include <QSortFilterProxyModel>
 #include <QStringList>
 
+#include <cstdint>
 #include <filesystem>
 
 namespace powerball::ui {
@@ -54,6 +56,9 @@ public:
 private:
     std::filesystem::path m_file;
     HistorySnapshot m_history{{}};
+    // What the file looked like at the last look.
+    std::uint64_t m_writes = 0;
+    FileStamp m_stamp;
     int m_rows = 0;
     QStringList m_captions;
 };

@@ -40,10 +40,23 @@ std::optional<QColor> fieldColor(FieldColor color) {
     return std::nullopt;
 }
 
-// Red text where the row says so, readable on the palette in use; else the palette's text.
+// Red text where the row says so, readable on the palette in use; else the theme's text
+// colour, so that a plain text stays readable on a dark theme too.
 void markRed(QWidget* widget, bool red) {
-    if (red != ReadableColours::accentOf(widget).has_value())
-        ReadableColours::markText(widget, red ? std::optional(QColor(Qt::red)) : std::nullopt);
+    const bool marked = ReadableColours::accentOf(widget).has_value();
+    if (red) {
+        if (!marked)
+            ReadableColours::markText(widget, QColor(Qt::red));
+        return;
+    }
+    if (marked)
+        ReadableColours::markText(widget, std::nullopt);
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    if (widget->palette().color(QPalette::WindowText) != text) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, text);
+        widget->setPalette(palette);
+    }
 }
 
 void setTextIfChanged(QLabel* label, const QString& text) {

@@ -153,9 +153,11 @@ void DrawTableTest::sortsByNumberAndFilters() {
 }
 
 void DrawTableTest::doubleClickShowsTheDrawEverywhere() {
+    // A double click on a cell of the oldest draw, as the mouse sends it.
     const QModelIndex oldest = view()->model()->index(2, DrawTableModel::Powerball);
-    const QRect cellRect = view()->visualRect(oldest);
-    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, cellRect.center());
+    const QPoint cellCentre = view()->visualRect(oldest).center();
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellCentre);
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, cellCentre);
     QCOMPARE(m_window->state().currentDraw.date, double(day("2015-10-07")));
     QCOMPARE(m_window->state().panelDrawDate, double(day("2015-10-07")));
     QVERIFY2(panelText().contains(u"07.10.15"_s), qPrintable(panelText()));
@@ -163,6 +165,11 @@ void DrawTableTest::doubleClickShowsTheDrawEverywhere() {
     QTest::mouseClick(control<QToolButton>(m_window.get(), u"nextDrawButton"_s), Qt::LeftButton);
     QCOMPARE(m_window->state().currentDraw.date, double(day("2015-10-10")));
     QCOMPARE(cell(view()->currentIndex().row(), DrawTableModel::Date), u"10.10.2015"_s);
+
+    // Enter on the current row does the same.
+    pick(2);
+    QTest::keyClick(view(), Qt::Key_Return);
+    QCOMPARE(m_window->state().currentDraw.date, double(day("2015-10-07")));
 }
 
 void DrawTableTest::deleteAndUndoFollowTheFile() {
