@@ -61,6 +61,8 @@ QStringList unnamedTexts(QWidget* window) {
 }
 
 void addProgramDialogs(MainWindow& window) {
+    // The pages behind the first are made when first shown; the index names their controls.
+    window.buildAllPages();
     static RandomSource random;
     static const MessageTable messages;
     new NumberListDialog(random, window.prompts(), &window);

@@ -24,8 +24,8 @@ QStringList unnamedTexts(QWidget* window);
 
 class MainWindow;
 
-// Makes every dialog of the program as the window's own, the way the index lists them: the
-// number list, the draw entry, the click-script dialog and the wheel.
+// Makes every page not made yet and every dialog of the program as the window's own, the way
+// the index lists them: the number list, the draw entry, the click-script dialog and the wheel.
 void addProgramDialogs(MainWindow& window);
 
 // Lines as the language files are stored: UTF-8 with a byte-order mark, each line ending in

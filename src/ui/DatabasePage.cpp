@@ -78,6 +78,11 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
             [this] { Q_EMIT checkRequested(dayOfDate(m_selectedDate->date())); });
     check->addWidget(checkButton);
     check->addStretch(1);
+    // Opens the table of all draws; caption and hint come from the message table.
+    m_drawTable = button(u"drawTableButton"_s, QString(), true);
+    LanguagePass::keepText(m_drawTable);
+    connect(m_drawTable, &QPushButton::clicked, this, &DatabasePage::drawTableRequested);
+    check->addWidget(m_drawTable);
     page->addLayout(check);
 
     auto* groups = new QGroupBox(this);
@@ -156,6 +161,8 @@ void DatabasePage::showState(const AppState& state) {
     m_undo->setToolTip(qs(DrawMaintenance::undoText(state)));
     m_undo->setEnabled(!state.drawChanges.empty() && !state.updateRunning());
     m_stop->setVisible(state.stopButtonVisible());
+    m_drawTable->setText(qs(state.messages.text(Msg::DrawTableButton)));
+    m_drawTable->setToolTip(qs(state.messages.text(Msg::DrawTableButtonHint)));
     m_drawText->setText(qs(state.databaseDrawText));
     const QSignalBlocker quiet(m_selectedDate);
     m_selectedDate->setDate(dateOfDay(state.selectedDate));

@@ -35,6 +35,8 @@ Q_SIGNALS:
     void statisticRequested(powerball::StatisticKind kind);
     void settingsAnalysisRequested();
     void drawAnalysisRequested();
+    // Open the table of all draws.
+    void drawTableRequested();
 
 private:
     QPushButton* button(const QString& name, const QString& caption, bool enabled);
@@ -47,6 +49,7 @@ private:
     QPushButton* m_enter = nullptr;
     QPushButton* m_import = nullptr;
     QPushButton* m_undo = nullptr;
+    QPushButton* m_drawTable = nullptr;
     QLabel* m_drawText = nullptr;
     QDateEdit* m_selectedDate = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "DrawEntryDialog.h"
+#include "ReadableColours.h"
 
 #include "Conversions.h"
 #include "LanguagePass.h"
@@ -25,9 +26,7 @@ QLabel* redLabel(const QString& name, const QString& text, QWidget* parent) {
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(red);
+    ReadableColours::markText(label, QColor(Qt::red));
     return label;
 }
 
@@ -72,9 +71,7 @@ DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, const MessageTable&
     LanguagePass::keepText(m_reason);
     m_reason->setTextFormat(Qt::PlainText);
     m_reason->setWordWrap(true);
-    QPalette red = m_reason->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    m_reason->setPalette(red);
+    ReadableColours::markText(m_reason, QColor(Qt::red));
     m_reason->setVisible(false);
     layout->addWidget(m_reason);
 
@@ -116,12 +113,9 @@ QAbstractSpinBox* DrawEntryDialog::field(int index) const {
 
 // The refused field gets a light red ground; a style sheet would redraw the spin buttons.
 void DrawEntryDialog::markField(int index) {
-    for (int k = 0; k <= 7; ++k) {
-        QPalette palette = QApplication::palette(field(k));
-        if (k == index)
-            palette.setColor(QPalette::Base, kRefusedColor);
-        field(k)->setPalette(palette);
-    }
+    for (int k = 0; k <= 7; ++k)
+        ReadableColours::fillField(field(k),
+                                   k == index ? std::optional(kRefusedColor) : std::nullopt);
     field(index)->setFocus();
     field(index)->selectAll();
 }

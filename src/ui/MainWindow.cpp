@@ -7,9 +7,11 @@
 #include "Conversions.h"
 #include "DatabasePage.h"
 #include "DrawPanel.h"
+#include "DrawTableDialog.h"
 #include "HintRelay.h"
 #include "InternetOptionsPage.h"
 #include "LanguagePass.h"
+#include "LazyPage.h"
 #include "MainMenu.h"
 #include "MenuShortcutPriority.h"
 #include "MessagePage.h"
@@ -35,6 +37,7 @@
 #include "app/output/TipFileCommands.h"
 #include "app/output/TipPrint.h"
 #include "app/wheel/WheelCommands.h"
+#include "base/DrawCalendar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,10 +104,14 @@ MainWindow::~MainWindow() {
                                 m_internet,
                                 m_hints,
                                 m_activation,
-                                m_calculation->controls(),
-                                m_calculation};
+                                m_calculation ? m_calculation->controls() : nullptr,
+                                m_calculation,
+                                m_drawTable};
     for (const QObject* source : sources)
-        source->disconnect(this);
+        if (source) // pages and dialogs not made yet have nothing to report
+            source->disconnect(this);
+    for (const LazyPage* page : m_lazyPages)
+        page->disconnect(this);
 }
 
 void MainWindow::buildPages() {
@@ -113,25 +120,88 @@ void MainWindow::buildPages() {
     // All page tabs stay in view: the window is at least as wide as the tab bar.
     m_pages->tabBar()->setUsesScrollButtons(false);
     m_overview = new TipOverviewPage(m_pages);
-    m_calculation = new CalculationPage(m_pages);
-    m_chart = new ChartPage(m_pages);
-    m_database = new DatabasePage(m_pages);
-    m_internet = new InternetOptionsPage(m_pages);
-    m_messages = new MessagePage(m_pages);
     m_overview->setObjectName(u"TabSheet1"_s);
-    m_calculation->setObjectName(u"TabSheet2"_s);
-    m_chart->setObjectName(u"TabSheet3"_s);
-    m_database->setObjectName(u"TabSheet4"_s);
-    m_internet->setObjectName(u"TabSheet5"_s);
-    m_messages->setObjectName(u"TabSheet6"_s);
     m_pages->addTab(m_overview, u"Tipp-Übersicht"_s);
-    m_pages->addTab(m_calculation, u"Berechnung"_s);
-    m_pages->addTab(m_chart, u"Diagramm"_s);
-    m_pages->addTab(m_database, u"Datenbank"_s);
-    m_pages->addTab(m_internet, u"Internet-Optionen"_s);
-    m_pages->addTab(m_messages, u"Meldungen"_s);
+    // The pages behind the first are made when they are first shown, or right after the
+    // window's first paint: the window comes up without waiting for them.
+    addLazyPage(u"TabSheet2"_s, u"Berechnung"_s, [this](QWidget* holder) {
+        m_calculation = new CalculationPage(holder);
+        connectCalculation();
+        return m_calculation;
+    });
+    addLazyPage(u"TabSheet3"_s, u"Diagramm"_s, [this](QWidget* holder) {
+        m_chart = new ChartPage(holder);
+        connectChart();
+        return m_chart;
+    });
+    addLazyPage(u"TabSheet4"_s, u"Datenbank"_s, [this](QWidget* holder) {
+        m_database = new DatabasePage(holder);
+        connectDatabase();
+        return m_database;
+    });
+    addLazyPage(u"TabSheet5"_s, u"Internet-Optionen"_s, [this](QWidget* holder) {
+        m_internet = new InternetOptionsPage(holder);
+        connectInternet();
+        return m_internet;
+    });
+    addLazyPage(u"TabSheet6"_s, u"Meldungen"_s, [this](QWidget* holder) {
+        m_messages = new MessagePage(holder);
+        return m_messages;
+    });
     m_pages->setTabVisible(5, false);
     setCentralWidget(m_pages);
+}
+
+void MainWindow::addLazyPage(const QString& name, const QString& caption,
+                             LazyPage::Builder builder) {
+    auto* page = new LazyPage(std::move(builder), m_pages);
+    page->setObjectName(name);
+    m_pages->addTab(page, caption);
+    m_lazyPages.push_back(page);
+    connect(page, &LazyPage::built, this, &MainWindow::pageBuilt);
+}
+
+// A page made late gets what the others got at start-up: the hints for the status bar, the
+// language in use and the state (the stored option values among it).
+void MainWindow::pageBuilt(QWidget* page) {
+    if (m_hints)
+        m_hints->watch(page);
+    if (m_captionTexts) {
+        if (const auto caption = LanguagePass::apply(*m_captionTexts, {this}))
+            m_state.generator.idleCaption = toStd(*caption);
+    }
+    if (m_status)
+        showState();
+}
+
+void MainWindow::buildAllPages() {
+    for (LazyPage* page : m_lazyPages)
+        page->build();
+}
+
+bool MainWindow::allPagesBuilt() const {
+    return std::all_of(m_lazyPages.begin(), m_lazyPages.end(),
+                       [](const LazyPage* page) { return page->isBuilt(); });
+}
+
+// After the first paint, the pages not yet made are made one per turn of the event loop, so
+// the window answers in between.
+void MainWindow::buildNextHiddenPage() {
+    const auto next = std::find_if(m_lazyPages.begin(), m_lazyPages.end(),
+                                   [](const LazyPage* page) { return !page->isBuilt(); });
+    if (next == m_lazyPages.end())
+        return;
+    (*next)->build();
+    QTimer::singleShot(0, this, &MainWindow::buildNextHiddenPage);
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_paintedOnce) {
+        m_paintedOnce = true;
+        QTimer::singleShot(0, this, &MainWindow::buildNextHiddenPage);
+    }
+    return handled;
 }
 
 void MainWindow::connectCommands() {
@@ -143,15 +213,6 @@ void MainWindow::connectCommands() {
     connect(m_overview, &TipOverviewPage::clearAllRequested, this, &MainWindow::clearAllTips);
     connect(m_overview, &TipOverviewPage::rowCountChanged, this,
             [this](int rows) { optionSet(u"UpDown8"_s, rows); });
-
-    const OptionControls* options = m_calculation->controls();
-    connect(options, &OptionControls::optionSet, this, &MainWindow::optionSet);
-    connect(options, &OptionControls::spinPressed, this,
-            [this](const QString& control) { spinTouched(control, true); });
-    connect(options, &OptionControls::spinReleased, this,
-            [this](const QString& control) { spinTouched(control, false); });
-    connect(options, &OptionControls::statisticRequested, this, &MainWindow::statisticRequested);
-    connect(options, &OptionControls::hint, this, &MainWindow::showHint);
 
     DrawPanel* panel = m_overview->drawPanel();
     connect(panel, &DrawPanel::previousRequested, this, &MainWindow::previousDraw);
@@ -168,9 +229,6 @@ void MainWindow::connectCommands() {
     connect(m_overview, &TipOverviewPage::handOverRequested, this, &MainWindow::handOverTips);
     connect(m_menu->handOverAction(), &QAction::triggered, this, &MainWindow::handOverTips);
     connect(m_overview, &TipOverviewPage::searchRequested, this, &MainWindow::searchTips);
-    connect(m_database, &DatabasePage::settingsAnalysisRequested, this,
-            &MainWindow::analyseSettings);
-    connect(m_database, &DatabasePage::drawAnalysisRequested, this, &MainWindow::analyseDraws);
     // Esc stops a run of the generator or an analysis, as the calculate button does, and
     // the update, as its stop button does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -179,28 +237,10 @@ void MainWindow::connectCommands() {
     connect(m_overview, &TipOverviewPage::tipDistributionRequested, this,
             [this] { runStatisticCommand(StatisticKind::TipDistribution); });
 
-    connect(m_chart, &ChartPage::statisticRequested, this, &MainWindow::runStatisticCommand);
-    connect(m_chart, &ChartPage::startDatePicked, this, &MainWindow::startDatePicked);
-
-    connect(m_database, &DatabasePage::selectedDatePicked, this, &MainWindow::selectedDatePicked);
-    connect(m_database, &DatabasePage::checkRequested, this, &MainWindow::checkSelectedDate);
-    connect(m_database, &DatabasePage::statisticRequested, this, &MainWindow::runStatisticCommand);
-    connect(m_database, &DatabasePage::updateRequested, this, &MainWindow::updateDraws);
-    connect(m_database, &DatabasePage::stopRequested, this, &MainWindow::stopUpdate);
-    connect(m_database, &DatabasePage::enterRequested, this, &MainWindow::enterDraw);
-    connect(m_database, &DatabasePage::importRequested, this, &MainWindow::importDraws);
-    connect(m_database, &DatabasePage::deleteRequested, this, &MainWindow::deleteShownDraw);
-
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
-    connect(m_internet, &InternetOptionsPage::proxyHostEdited, this, &MainWindow::proxyHostEdited);
-    connect(m_internet, &InternetOptionsPage::proxyPortEdited, this, &MainWindow::proxyPortEdited);
-    connect(m_internet, &InternetOptionsPage::urlEdited, this, &MainWindow::urlEdited);
-    connect(m_internet, &InternetOptionsPage::sourceChosen, this, &MainWindow::drawSourceChosen);
-    connect(m_internet, &InternetOptionsPage::feedUrlEdited, this, &MainWindow::feedUrlEdited);
 
     connect(m_menu->loadDrawsAction(), &QAction::triggered, this, &MainWindow::updateDraws);
     connect(m_menu->wheelAction(), &QAction::triggered, this, &MainWindow::openWheel);
-    connect(m_calculation, &CalculationPage::wheelRequested, this, &MainWindow::openWheel);
 
     connect(m_menu->closeAction(), &QAction::triggered, this, &QWidget::close);
 
@@ -213,7 +253,6 @@ void MainWindow::connectCommands() {
     m_undo->setEnabled(false);
     addAction(m_undo);
     connect(m_undo, &QAction::triggered, this, &MainWindow::undoDrawChange);
-    connect(m_database, &DatabasePage::undoRequested, this, &MainWindow::undoDrawChange);
 
     m_hints = new HintRelay(this);
     m_hints->watch(this);
@@ -221,6 +260,47 @@ void MainWindow::connectCommands() {
 
     m_activation = new ActivationWatch(this);
     connect(m_activation, &ActivationWatch::returnedFromDialog, this, &MainWindow::activate);
+}
+
+void MainWindow::connectCalculation() {
+    const OptionControls* options = m_calculation->controls();
+    connect(m_calculation, &CalculationPage::wheelRequested, this, &MainWindow::openWheel);
+    connect(options, &OptionControls::optionSet, this, &MainWindow::optionSet);
+    connect(options, &OptionControls::spinPressed, this,
+            [this](const QString& control) { spinTouched(control, true); });
+    connect(options, &OptionControls::spinReleased, this,
+            [this](const QString& control) { spinTouched(control, false); });
+    connect(options, &OptionControls::statisticRequested, this, &MainWindow::statisticRequested);
+    connect(options, &OptionControls::hint, this, &MainWindow::showHint);
+}
+
+void MainWindow::connectChart() {
+    connect(m_chart, &ChartPage::statisticRequested, this, &MainWindow::runStatisticCommand);
+    connect(m_chart, &ChartPage::startDatePicked, this, &MainWindow::startDatePicked);
+}
+
+void MainWindow::connectDatabase() {
+    connect(m_database, &DatabasePage::settingsAnalysisRequested, this,
+            &MainWindow::analyseSettings);
+    connect(m_database, &DatabasePage::drawAnalysisRequested, this, &MainWindow::analyseDraws);
+    connect(m_database, &DatabasePage::selectedDatePicked, this, &MainWindow::selectedDatePicked);
+    connect(m_database, &DatabasePage::checkRequested, this, &MainWindow::checkSelectedDate);
+    connect(m_database, &DatabasePage::statisticRequested, this, &MainWindow::runStatisticCommand);
+    connect(m_database, &DatabasePage::updateRequested, this, &MainWindow::updateDraws);
+    connect(m_database, &DatabasePage::stopRequested, this, &MainWindow::stopUpdate);
+    connect(m_database, &DatabasePage::enterRequested, this, &MainWindow::enterDraw);
+    connect(m_database, &DatabasePage::importRequested, this, &MainWindow::importDraws);
+    connect(m_database, &DatabasePage::deleteRequested, this, &MainWindow::deleteShownDraw);
+    connect(m_database, &DatabasePage::drawTableRequested, this, &MainWindow::showDrawTable);
+    connect(m_database, &DatabasePage::undoRequested, this, &MainWindow::undoDrawChange);
+}
+
+void MainWindow::connectInternet() {
+    connect(m_internet, &InternetOptionsPage::proxyHostEdited, this, &MainWindow::proxyHostEdited);
+    connect(m_internet, &InternetOptionsPage::proxyPortEdited, this, &MainWindow::proxyPortEdited);
+    connect(m_internet, &InternetOptionsPage::urlEdited, this, &MainWindow::urlEdited);
+    connect(m_internet, &InternetOptionsPage::sourceChosen, this, &MainWindow::drawSourceChosen);
+    connect(m_internet, &InternetOptionsPage::feedUrlEdited, this, &MainWindow::feedUrlEdited);
 }
 
 // The designed client area when every page fits into it, else the smallest size in which
@@ -312,11 +392,19 @@ void MainWindow::showState() {
         m_pages->setCurrentIndex(static_cast<int>(m_pageShown));
     }
     m_overview->showState(m_state);
-    m_chart->showState(m_state);
-    m_calculation->showState(m_state);
-    m_database->showState(m_state);
-    m_internet->showState(m_state);
-    m_messages->showState(m_state);
+    // The pages not made yet show the state when they are.
+    if (m_chart)
+        m_chart->showState(m_state);
+    if (m_calculation)
+        m_calculation->showState(m_state);
+    if (m_database)
+        m_database->showState(m_state);
+    if (m_internet)
+        m_internet->showState(m_state);
+    if (m_messages)
+        m_messages->showState(m_state);
+    if (m_drawTable)
+        m_drawTable->showState(m_state);
     if (m_wheel)
         m_wheel->showState(m_state);
     m_status->show(m_state.status);
@@ -465,6 +553,37 @@ void MainWindow::deleteShownDraw() {
 
 void MainWindow::undoDrawChange() {
     runUnderWaitCursor([this] { DrawMaintenance::undoLastChange(m_state, m_ports); });
+}
+
+// The table of all draws stays open beside the window and follows every command.
+void MainWindow::showDrawTable() {
+    if (!m_drawTable) {
+        m_drawTable = new DrawTableDialog(this);
+        // Ctrl+Z takes back a change in the table as in the window.
+        m_drawTable->addAction(m_undo);
+        connect(m_drawTable, &DrawTableDialog::drawPicked, this, &MainWindow::showPickedDraw);
+        connect(m_drawTable, &DrawTableDialog::deleteRequested, this,
+                &MainWindow::deletePickedDraw);
+        connect(m_drawTable, &DrawTableDialog::undoRequested, this, &MainWindow::undoDrawChange);
+        m_drawTable->showState(m_state);
+    }
+    m_drawTable->show();
+    m_drawTable->raise();
+    m_drawTable->activateWindow();
+}
+
+void MainWindow::showPickedDraw(double date) {
+    runCommand([this, date] { DrawBrowser::showDrawOf(m_state, m_ports, date); });
+}
+
+// "Löschen" removes the draw the window shows: the picked draw is shown first, so the
+// table deletes through the same command, with the same undo, as the page.
+void MainWindow::deletePickedDraw(double date) {
+    runUnderWaitCursor([this, date] {
+        DrawBrowser::showDrawOf(m_state, m_ports, date);
+        if (DrawCalendar::roundToDay(m_state.panelDrawDate) == DrawCalendar::roundToDay(date))
+            DrawMaintenance::deleteShownDraw(m_state, m_ports);
+    });
 }
 
 } // namespace powerball::ui

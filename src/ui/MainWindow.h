@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LazyPage.h"
 #include "PageScaler.h"
 #include "QtEventPump.h"
 #include "QtHttpClient.h"
@@ -21,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QTabWidget;
 
@@ -30,6 +32,7 @@ class ActivationWatch;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
+class DrawTableDialog;
 class HintRelay;
 class InternetOptionsPage;
 class MainMenu;
@@ -65,15 +68,28 @@ public:
     // A note from before the window existed (the data folder could not be set up); it is
     // shown on the first activation, with the settings file's own note.
     void addStartupNotice(const std::string& notice);
+    // Makes every page not made yet, as the caption index needs them all.
+    void buildAllPages();
+    // Whether every page is made: after the first paint they follow one per turn of the
+    // event loop, for tests to wait on.
+    bool allPagesBuilt() const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPages();
+    void addLazyPage(const QString& name, const QString& caption, LazyPage::Builder builder);
+    void pageBuilt(QWidget* page);
+    void buildNextHiddenPage();
     void connectCommands();
+    void connectCalculation();
+    void connectChart();
+    void connectDatabase();
+    void connectInternet();
     void fitDesignedSize();
     void restoreSize();
 
@@ -111,6 +127,9 @@ private:
     void importDraws();
     void deleteShownDraw();
     void undoDrawChange();
+    void showDrawTable();
+    void showPickedDraw(double date);
+    void deletePickedDraw(double date);
     void optionSet(const QString& control, int value);
     void spinTouched(const QString& control, bool pressed);
     void statisticRequested(StatisticKind kind, bool onChartPage);
@@ -146,8 +165,10 @@ private:
     DatabasePage* m_database = nullptr;
     InternetOptionsPage* m_internet = nullptr;
     MessagePage* m_messages = nullptr;
+    std::vector<LazyPage*> m_lazyPages;
     MainMenu* m_menu = nullptr;
-    WheelDialog* m_wheel = nullptr; // made when first opened, kept for the program run
+    WheelDialog* m_wheel = nullptr;         // made when first opened, kept for the program run
+    DrawTableDialog* m_drawTable = nullptr; // made when first opened
     QAction* m_undo = nullptr;
     HintRelay* m_hints = nullptr;
     ActivationWatch* m_activation = nullptr;
@@ -163,6 +184,7 @@ private:
     // Nested commands, an activation and a close that wait for them.
     CommandGate m_commands;
     bool m_shownOnce = false;
+    bool m_paintedOnce = false;
     bool m_busyShown = false;
     bool m_saved = false;
 };

@@ -1,4 +1,5 @@
 #include "NumberListDialog.h"
+#include "ReadableColours.h"
 
 #include "Conversions.h"
 #include "rules/generator/NumberListFile.h"
@@ -138,11 +139,16 @@ void NumberListDialog::showBoxes() {
             const QSignalBlocker quiet(check);
             check->setChecked(m_boxes.isTicked(n));
         }
+        // A marked box is yellow with black or white text, whichever reads on it.
         const QColor colour =
             m_boxes.isMarked(n) ? QColor(Qt::yellow) : palette().color(QPalette::Button);
+        const QColor text = m_boxes.isMarked(n) ? ReadableColours::textOn(colour)
+                                                : palette().color(QPalette::ButtonText);
         QPalette boxPalette = check->palette();
-        if (boxPalette.color(QPalette::Window) != colour) {
+        if (boxPalette.color(QPalette::Window) != colour ||
+            boxPalette.color(QPalette::WindowText) != text) {
             boxPalette.setColor(QPalette::Window, colour);
+            boxPalette.setColor(QPalette::WindowText, text);
             check->setPalette(boxPalette);
         }
         const QString weight = qs(m_boxes.weight(n));

@@ -5,6 +5,7 @@
 #include "ClickableLabel.h"
 #include "Conversions.h"
 #include "OptionSpinBox.h"
+#include "ReadableColours.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -39,10 +40,11 @@ QIcon chartIcon() {
     return QIcon(picture);
 }
 
+// The described link blue, kept readable on a dark palette.
+constexpr QColor kLinkColour(0, 0, 192);
+
 void colourLikeLink(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    label->setPalette(palette);
+    ReadableColours::markText(label, kLinkColour);
     label->setCursor(Qt::PointingHandCursor);
 }
 
@@ -136,6 +138,8 @@ QLabel* OptionControls::statisticTexts(const QString& name,
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    // The links' inline colour, in this text and in every translation, follows the palette.
+    ReadableColours::markText(label, kLinkColour);
     connect(label, &QLabel::linkActivated, this, [this, kinds](const QString& link) {
         const auto part = link.toULongLong();
         if (part < kinds.size())
@@ -183,9 +187,7 @@ QLabel* OptionControls::note(const QString& name, const QString& text, QWidget* 
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    label->setPalette(palette);
+    ReadableColours::markText(label, QColor(0, 0, 128));
     return label;
 }
 

@@ -1,5 +1,6 @@
 #include "TipOverviewPage.h"
 #include "LanguagePass.h"
+#include "ReadableColours.h"
 
 #include "ClickableLabel.h"
 #include "Conversions.h"
@@ -29,9 +30,7 @@ ClickableLabel* banner(const QString& name, const QString& text, QWidget* parent
     LanguagePass::keepText(label);
     label->setAlignment(Qt::AlignCenter);
     label->setCursor(Qt::PointingHandCursor);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    label->setPalette(palette);
+    ReadableColours::markText(label, QColor(0, 0, 128));
     QObject::connect(label, &ClickableLabel::clicked, label,
                      [] { QDesktopServices::openUrl(QUrl(makerHomePage())); });
     return label;

@@ -1,5 +1,6 @@
 #include "TipSheetView.h"
 #include "LanguagePass.h"
+#include "ReadableColours.h"
 
 #include "ClickableLabel.h"
 #include "Conversions.h"
@@ -26,7 +27,8 @@ enum Column {
     CrossSum
 };
 
-QColor fieldColor(FieldColor color) {
+// A hit field's described colour; an unmarked field takes the palette's.
+std::optional<QColor> fieldColor(FieldColor color) {
     switch (color) {
     case FieldColor::Lime:
         return QColor(0, 255, 0);
@@ -35,15 +37,26 @@ QColor fieldColor(FieldColor color) {
     case FieldColor::Window:
         break;
     }
-    return QApplication::palette().color(QPalette::Base);
+    return std::nullopt;
 }
 
-void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    if (widget->palette().color(role) == color)
+// Red text where the row says so, readable on the palette in use; else the theme's text
+// colour, so that a plain text stays readable on a dark theme too.
+void markRed(QWidget* widget, bool red) {
+    const bool marked = ReadableColours::accentOf(widget).has_value();
+    if (red) {
+        if (!marked)
+            ReadableColours::markText(widget, QColor(Qt::red));
         return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
+    }
+    if (marked)
+        ReadableColours::markText(widget, std::nullopt);
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    if (widget->palette().color(QPalette::WindowText) != text) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, text);
+        widget->setPalette(palette);
+    }
 }
 
 void setTextIfChanged(QLabel* label, const QString& text) {
@@ -141,7 +154,7 @@ void TipSheetView::showRow(const RowWidgets& widgets, const TipRow& row) {
         // Only a real change is written back, so the cursor stays where the user types.
         if (field->text() != text)
             field->setText(text);
-        setPaletteColor(field, QPalette::Base, fieldColor(row.colors[f]));
+        ReadableColours::fillField(field, fieldColor(row.colors[f]));
         // A field that makes the row no tip is framed where it stands.
         const QString frame =
             row.faulty[f] ? u"QLineEdit { border: 2px solid red; background: palette(base); }"_s
@@ -149,17 +162,12 @@ void TipSheetView::showRow(const RowWidgets& widgets, const TipRow& row) {
         if (field->styleSheet() != frame)
             field->setStyleSheet(frame);
     }
-    setPaletteColor(widgets.caption, QPalette::WindowText,
-                    row.locked ? QColor(Qt::red)
-                               : QApplication::palette().color(QPalette::WindowText));
+    markRed(widgets.caption, row.locked);
     setTextIfChanged(widgets.hits, qs(row.hitText));
     if (const QString hint = qs(row.hitHint); widgets.hits->toolTip() != hint)
         widgets.hits->setToolTip(hint);
     // A plain hit count takes the theme's text colour, so it stays readable on a dark one.
-    setPaletteColor(widgets.hits, QPalette::WindowText,
-                    row.hitColor == HitColor::Red
-                        ? QColor(Qt::red)
-                        : QApplication::palette().color(QPalette::WindowText));
+    markRed(widgets.hits, row.hitColor == HitColor::Red);
     setTextIfChanged(widgets.crossSum, qs(row.crossSumText));
 }
 

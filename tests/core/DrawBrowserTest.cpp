@@ -89,3 +89,37 @@ TEST_F(DrawBrowserTest, EmptyFileShowsTheMinimumDateWithZeros) {
 }
 
 } // namespace
+
+namespace {
+
+// A draw picked in the table of draws shows as the arrows show one, and the arrows go on from
+// there; a date no longer stored shows the next later draw.
+TEST_F(DrawBrowserTest, ShowsAPickedDrawAndTheArrowsGoOnFromIt) {
+    state.tips.setLine(0, "7,19,33,1,2,12,");
+    DrawBrowser::showDrawOf(state, ports, day("2015-10-10"));
+    EXPECT_EQ(state.drawIndex, 1);
+    EXPECT_EQ(shownDate(), "2015-10-10");
+    EXPECT_EQ(selectedDate(), "2015-10-10");
+    EXPECT_EQ(state.panelDrawDate, state.currentDraw.date);
+    EXPECT_EQ(state.panelDrawText, state.databaseDrawText);
+    EXPECT_EQ(state.tips.row(0).hitText, "3 + PB");
+
+    DrawBrowser::next(state, ports);
+    EXPECT_EQ(shownDate(), "2015-10-14");
+
+    DrawBrowser::showDrawOf(state, ports, day("2015-10-08"));
+    EXPECT_EQ(shownDate(), "2015-10-10");
+    EXPECT_EQ(state.drawIndex, 1);
+}
+
+TEST(DrawBrowserEmptyFile, APickedDateOnAnEmptyFileShowsNothing) {
+    TempFolder folder;
+    writeDrawFile(folder, {});
+    AppState state;
+    state.programFolder = folder.path();
+    DrawBrowser::showDrawOf(state, Ports{}, day("2015-10-10"));
+    EXPECT_EQ(state.currentDraw.date, 0.0);
+    EXPECT_EQ(state.drawIndex, 0);
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 #include "Conversions.h"
 #include "DialogWatch.h"
 #include "QtUserPrompts.h"
+#include "ReadableColours.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -85,7 +86,10 @@ void DrawEntryDialogTest::opensFilledWithLimitedFields() {
     for (const QString& name : {u"powerballLabel"_s, u"powerPlayLabel"_s}) {
         auto* label = child<QLabel>(dialog, name);
         QVERIFY(label->font().bold());
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+        // The described red, as dark as the window colour needs for the text to read.
+        QCOMPARE(label->palette().color(QPalette::WindowText),
+                 powerball::ui::ReadableColours::accentOn(
+                     QColor(Qt::red), label->palette().color(QPalette::Window)));
     }
     QCOMPARE(child<QLabel>(dialog, u"powerballLabel"_s)->text(), u"PB:"_s);
     QCOMPARE(child<QLabel>(dialog, u"powerPlayLabel"_s)->text(), u"PP:"_s);

@@ -84,6 +84,8 @@ void FilterCostLineTest::init() {
     m_window = std::make_unique<MainWindow>(m_folder->path());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    // The pages behind the first follow the first paint.
+    QTRY_VERIFY(m_window->allPagesBuilt());
     QVERIFY(line());
     // A value label: the language pass leaves it alone.
     QCOMPARE(line()->property(powerball::ui::LanguagePass::kTagProperty).toInt(), 1);

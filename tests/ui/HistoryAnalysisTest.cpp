@@ -59,6 +59,8 @@ private:
         m_window->setShell(m_shell);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        // The pages behind the first follow the first paint.
+        QTRY_VERIFY(m_window->allPagesBuilt());
     }
     void pickDate(const char* iso) {
         child<QDateEdit>(u"selectedDatePicker"_s)

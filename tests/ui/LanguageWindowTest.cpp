@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 
 #include <filesystem>
@@ -105,6 +105,8 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
     const ShippedProgram program;
     MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The pages behind the first follow the first paint.
+    QTRY_VERIFY(window.allPagesBuilt());
     QTRY_COMPARE(window.state().languageIndex, 2);
     QVERIFY(window.findChild<QAction*>(u"actionLanguageEnglish"_s)->isChecked());
     const QStringList english = shippedLines("Power_en.txt");
@@ -191,6 +193,8 @@ void LanguageWindowTest::everyTextFitsInEveryLanguage() {
     const ShippedProgram program;
     MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The pages behind the first follow the first paint.
+    QTRY_VERIFY(window.allPagesBuilt());
     QStringList tooNarrow;
     auto* pages = window.findChild<QTabWidget*>(u"pages"_s);
     auto* calculationPages = window.findChild<QTabWidget*>(u"calculationPages"_s);

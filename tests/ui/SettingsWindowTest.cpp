@@ -54,6 +54,8 @@ private:
             beforeShow(*m_window);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        // The pages behind the first follow the first paint.
+        QTRY_VERIFY(m_window->allPagesBuilt());
     }
     void closeWindow() {
         m_window->close();

@@ -111,6 +111,8 @@ void TipOutputTest::init() {
     m_window->setClock(m_clock);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    // The pages behind the first follow the first paint.
+    QTRY_VERIFY(m_window->allPagesBuilt());
 }
 
 void TipOutputTest::cleanup() {

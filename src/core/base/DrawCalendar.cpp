@@ -140,6 +140,10 @@ DayNumber DrawCalendar::nextDrawDay(DayNumber day) {
     return next;
 }
 
+std::string DrawCalendar::weekdayName(DayNumber day) {
+    return names()[weekday(day)];
+}
+
 void DrawCalendar::setWeekdayNames(const std::array<std::string, 7>& table) {
     names() = table;
 }

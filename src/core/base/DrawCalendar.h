@@ -46,6 +46,7 @@ public:
     static std::string isoDate(DayNumber day);      // yyyy-mm-dd
     static std::string shortDate(DayNumber day);    // dd.mm.yyyy
     static std::string drawDateText(DayNumber day); // DDD dd.mm.yy
+    static std::string weekdayName(DayNumber day);  // DDD, as in the draw date text
     static std::optional<DayNumber> parseIsoDate(std::string_view text);
     static std::optional<DayNumber> parseYyyymmdd(std::string_view text);
 

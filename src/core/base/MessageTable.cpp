@@ -192,6 +192,19 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Lesen Sie zuerst die Daten der Ziehungen ein",
         "Die Einstellungen konnten nicht gespeichert werden: ",
         "Ziehungen: %1mit je %2Tipp => %3 Reihen",
+        "Ziehungen…",
+        "Alle gespeicherten Ziehungen in einer Tabelle: sortieren, filtern, anzeigen, löschen",
+        "Ziehungen",
+        "Datum",
+        "Tag",
+        "Powerball",
+        "Power Play",
+        "Quersumme",
+        "Filter: Jahr oder Zahl, z. B. 2024 7",
+        "%1 von %2 Ziehungen",
+        "Löschen",
+        "Doppelklick zeigt die Ziehung überall, Entf löscht sie, Strg+Z nimmt es zurück",
+        "Schließen",
     };
     return entries;
 }

@@ -216,6 +216,20 @@ inline constexpr int ClickToolInstallAsk = 170;
 inline constexpr int NoDrawFile = 171;
 inline constexpr int SettingsNotSaved = 172;
 inline constexpr int ReportRowCount = 173;
+// The table of all draws, reached from the "Datenbank" page; %1 shown of %2 stored.
+inline constexpr int DrawTableButton = 174;
+inline constexpr int DrawTableButtonHint = 175;
+inline constexpr int DrawTableTitle = 176;
+inline constexpr int DrawTableDate = 177;
+inline constexpr int DrawTableWeekday = 178;
+inline constexpr int DrawTablePowerball = 179;
+inline constexpr int DrawTablePowerPlay = 180;
+inline constexpr int DrawTableCrossSum = 181;
+inline constexpr int DrawTableFilter = 182;
+inline constexpr int DrawTableCount = 183;
+inline constexpr int DrawTableDelete = 184;
+inline constexpr int DrawTableHint = 185;
+inline constexpr int DrawTableClose = 186;
 } // namespace Msg
 
 } // namespace powerball

@@ -46,6 +46,15 @@ void DrawBrowser::previous(AppState& state, const Ports& ports,
     show(state, ports, records[static_cast<std::size_t>(std::min(state.drawIndex, last))]);
 }
 
+void DrawBrowser::showDrawOf(AppState& state, const Ports& ports, double date) {
+    const DrawHistory::Located located = state.drawHistory().locateByDate(date);
+    if (!located.record)
+        return;
+    state.scanFromDate = state.startDate;
+    state.drawIndex = located.index;
+    show(state, ports, *located.record);
+}
+
 void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
     state.databaseDrawText =

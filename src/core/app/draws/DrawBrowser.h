@@ -18,6 +18,11 @@ public:
     static void previous(AppState& state, const Ports& ports,
                          const std::vector<DrawRecord>& records);
 
+    // A draw picked in the table of draws: shown and checked as the arrows show one, and the
+    // arrows go on from it. A date that is no longer stored shows the next later draw, else
+    // the newest; an empty file shows nothing.
+    static void showDrawOf(AppState& state, const Ports& ports, double date);
+
 private:
     static void show(AppState& state, const Ports& ports, const DrawRecord& record);
 };

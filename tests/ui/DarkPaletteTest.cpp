@@ -1,0 +1,166 @@
+// Every text that carries a colour of its own reads on a light and on a dark palette: the
+// walk takes whatever labels, buttons and fields the live window and its dialogs have, so it
+// covers pages and dialogs added later without a change.
+
+#include "CaptionIndex.h"
+#include "MainWindow.h"
+#include "TempFolder.h"
+#include "WindowControls.h"
+#include "base/ColourContrast.h"
+#include "ports/MemoryRegistryStore.h"
+#include "rules/sheet/TipSheet.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+using powerball::contrastRatio;
+using powerball::kReadableTextContrast;
+using powerball::Rgb;
+using powerball::TipSheet;
+using powerball::testing::TempFolder;
+using powerball::ui::MainWindow;
+
+namespace {
+
+Rgb rgb(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+// A dark desktop theme as people set it up for Fusion.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(53, 53, 53);
+    const QColor base(35, 35, 35);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        dark.setColor(group, QPalette::Window, window);
+        dark.setColor(group, QPalette::WindowText, Qt::white);
+        dark.setColor(group, QPalette::Base, base);
+        dark.setColor(group, QPalette::AlternateBase, window);
+        dark.setColor(group, QPalette::Text, Qt::white);
+        dark.setColor(group, QPalette::Button, window);
+        dark.setColor(group, QPalette::ButtonText, Qt::white);
+        dark.setColor(group, QPalette::ToolTipBase, base);
+        dark.setColor(group, QPalette::ToolTipText, Qt::white);
+        dark.setColor(group, QPalette::Link, QColor(42, 130, 218));
+        dark.setColor(group, QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    return dark;
+}
+
+struct Shortfall {
+    QString where;
+    double ratio;
+};
+
+// The colours a widget sets against the ground they stand on, with the widget's name.
+void checkWidget(QWidget* widget, std::vector<Shortfall>& found, QStringList& checked) {
+    const QString where = widget->window()->objectName() + u"/"_s + widget->objectName();
+    const QPalette palette = widget->palette();
+    const auto check = [&](const QColor& text, const QColor& ground, const QString& what) {
+        const double ratio = contrastRatio(rgb(text), rgb(ground));
+        if (ratio < kReadableTextContrast)
+            found.push_back(
+                {where + u" "_s + what + u" "_s + text.name() + u" on "_s + ground.name(), ratio});
+    };
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // Inline colours of a rich text.
+        static const QRegularExpression inline_(u"color:\\s*(#[0-9a-fA-F]{6})"_s);
+        for (auto match = inline_.globalMatch(label->text()); match.hasNext();)
+            check(QColor(match.next().captured(1)), palette.color(QPalette::Window), u"inline"_s);
+    }
+    if (!widget->testAttribute(Qt::WA_SetPalette))
+        return;
+    checked << widget->objectName();
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget))
+        check(palette.color(QPalette::Text), palette.color(QPalette::Base), u"text"_s);
+    else if (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget))
+        check(palette.color(QPalette::WindowText), palette.color(QPalette::Window), u"text"_s);
+}
+
+} // namespace
+
+class DarkPaletteTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyColouredTextReads_data();
+    void everyColouredTextReads();
+};
+
+void DarkPaletteTest::everyColouredTextReads_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void DarkPaletteTest::everyColouredTextReads() {
+    QFETCH(bool, dark);
+    struct PaletteBack {
+        QPalette kept = QApplication::palette();
+        ~PaletteBack() { QApplication::setPalette(kept); }
+    } paletteBack;
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+
+    TempFolder folder;
+    std::filesystem::copy(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land",
+                          folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+    powerball::MemoryRegistryStore store;
+    MainWindow window(folder.path(), &store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(window.state().languageIndex, 2); // the language pass has run
+
+    // Marked rows: the shown draw in full (lime fields, the red Powerball field, a red hit
+    // count) and a locked row (a red caption).
+    const powerball::DrawNumbers shown = window.state().currentDraw.numbers;
+    std::array<QString, 6> hit;
+    for (int k = 0; k < 5; ++k)
+        hit[static_cast<std::size_t>(k)] = QString::number(shown.white(k + 1));
+    hit[5] = QString::number(shown.powerball());
+    powerball::testing::typeTipRow(&window, 0, hit);
+    QTest::mouseClick(powerball::testing::control<QLabel>(
+                          &window, QString::fromStdString(TipSheet::captionName(1))),
+                      Qt::LeftButton);
+    // The dialogs of the program and the table of draws.
+    powerball::ui::addProgramDialogs(window);
+    powerball::testing::control<QPushButton>(&window, u"drawTableButton"_s)->click();
+
+    // What the user sees: every page and every dialog painted once.
+    auto* pages = powerball::testing::control<QTabWidget>(&window, u"pages"_s);
+    for (int page = 0; page < pages->count(); ++page)
+        pages->widget(page)->grab();
+    for (QDialog* dialog : window.findChildren<QDialog*>())
+        dialog->grab();
+
+    std::vector<Shortfall> found;
+    QStringList checked;
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        checkWidget(widget, found, checked);
+    for (const Shortfall& shortfall : found)
+        qWarning("%s: contrast %.2f", qPrintable(shortfall.where), shortfall.ratio);
+    QVERIFY(found.empty());
+    // The walk met the texts that carry colours of their own.
+    for (const QString& name :
+         {u"makerBanner"_s, u"productBanner"_s, QString::fromStdString(TipSheet::hitsLabelName(0)),
+          QString::fromStdString(TipSheet::captionName(1)),
+          QString::fromStdString(TipSheet::fieldName(0, 0)), u"powerballLabel"_s})
+        QVERIFY2(checked.contains(name), qPrintable(name));
+}
+
+QTEST_MAIN(DarkPaletteTest)
+#include "DarkPaletteTest.moc"
