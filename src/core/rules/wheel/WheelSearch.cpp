@@ -172,8 +172,11 @@ public:
     Search(int v, const WheelGuarantee& guarantee, std::uint64_t seed,
            const WheelSearchOptions& options, SteadyClock::time_point deadline,
            const std::atomic<bool>* stop)
-        : m_v(v), m_t(guarantee.t), m_m(guarantee.m), m_random(seed), m_options(options),
-          m_deadline(deadline), m_stopFlag(stop), m_state(v, guarantee.t, guarantee.m) {}
+        : m_v(v), m_t(guarantee.t), m_m(guarantee.m),
+          m_hot(guarantee.t == guarantee.m ? kHot : kHotWider),
+          m_cold(guarantee.t == guarantee.m ? kCold : kColdWider), m_random(seed),
+          m_options(options), m_deadline(deadline), m_stopFlag(stop),
+          m_state(v, guarantee.t, guarantee.m) {}
 
     // Runs until the budget, the steps or the stop end it, or the bound is reached; calls
     // smaller(rows) for every smaller wheel without an open case.
@@ -197,11 +200,15 @@ public:
     bool stoppedByFlag() const { return m_stopFlag && m_stopFlag->load(); }
 
 private:
-    // The temperatures of a round: a state worse by one open case is taken with the chance
-    // exp(-1/T), about one in fifty at the start and one in twenty thousand at the end. Hotter
-    // rounds measured worse on the benchmark's table: they undo more than they mend.
+    // The temperatures of a round. For "t if t" a state worse by one open case is taken with
+    // the chance exp(-1/T), about one in fifty at the start and one in twenty thousand at the
+    // end; hotter rounds measured worse on the benchmark's table, they undo more than they
+    // mend. When t < m a swap opens or closes many cases at once (each t-subset lies in many
+    // cases), so the costs move in bigger steps and the rounds run hotter.
     static constexpr double kHot = 0.25;
     static constexpr double kCold = 0.1;
+    static constexpr double kHotWider = 0.6;
+    static constexpr double kColdWider = 0.2;
     static constexpr std::uint64_t kFirstRound = 200'000;
     static constexpr std::uint64_t kLongestRound = 5'000'000;
 
@@ -329,8 +336,9 @@ private:
         std::size_t fewestOpen = m_state.openCases();
         std::vector<Block> fewestRows = m_rows;
         while (true) {
-            const double cooling = std::pow(kCold / kHot, 1.0 / static_cast<double>(m_roundLength));
-            double temperature = kHot;
+            const double cooling =
+                std::pow(m_cold / m_hot, 1.0 / static_cast<double>(m_roundLength));
+            double temperature = m_hot;
             for (std::uint64_t i = 0; i < m_roundLength; ++i) {
                 if (m_state.openCases() == 0)
                     return true;
@@ -409,6 +417,8 @@ private:
     int m_v;
     int m_t;
     int m_m;
+    double m_hot;
+    double m_cold;
     std::mt19937_64 m_random;
     const WheelSearchOptions& m_options;
     SteadyClock::time_point m_deadline;
