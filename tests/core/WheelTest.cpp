@@ -174,6 +174,24 @@ TEST(WheelTest, ASeedGivesTheSameWheelAndAStopKeepsTheBestProvenOne) {
     EXPECT_TRUE(guaranteeProven(stopped.wheel));
 }
 
+// Long enough for rounds that freeze without a wheel and start again from the fewest open
+// cases seen: every wheel heard is smaller than the one before, the last one heard comes
+// back, proven, and none is below the bound.
+TEST(WheelTest, RestartedRoundsOnlyEverReportSmallerProvenWheels) {
+    WheelSearchOptions options = fixedSteps(3);
+    options.maxSteps = 900'000;
+    options.searches = 1;
+    std::vector<std::size_t> heard;
+    const WheelSearchResult result = searchWheel(firstNumbers(12), {3, 3}, options, nullptr,
+                                                 [&](std::size_t rows) { heard.push_back(rows); });
+    ASSERT_FALSE(heard.empty());
+    EXPECT_TRUE(std::is_sorted(heard.rbegin(), heard.rend()));
+    EXPECT_EQ(std::adjacent_find(heard.begin(), heard.end()), heard.end());
+    EXPECT_EQ(result.wheel.rows.size(), heard.back());
+    EXPECT_GE(result.wheel.rows.size(), result.lowerBound);
+    EXPECT_TRUE(guaranteeProven(result.wheel));
+}
+
 TEST(WheelTest, PowerballsGoToTheRowsInTurn) {
     EXPECT_EQ(wheelPowerballs(3, {9}), (std::vector<int>{9, 9, 9}));
     EXPECT_EQ(wheelPowerballs(5, {9, 14}), (std::vector<int>{9, 14, 9, 14, 9}));

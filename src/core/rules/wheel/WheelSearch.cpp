@@ -159,25 +159,38 @@ private:
 };
 
 // One search on one thread: its own state, random source and steps.
+//
+// The rows are annealed at a fixed count (the method of Nurmela and Östergård for covering
+// designs): the cost is the number of open cases, a step takes an open case and one of the
+// rows that lacks only one of the case's numbers to keep it, and swaps one of the row's other
+// numbers for that one; a worse state is taken by the Metropolis rule. Once no case is open
+// the rows are a wheel; the row that alone keeps the fewest cases goes, and the annealing
+// goes on with one row fewer. A round that freezes without a wheel starts again, hot, from
+// the fewest open cases seen at that count, and runs longer.
 class Search {
 public:
     Search(int v, const WheelGuarantee& guarantee, std::uint64_t seed,
            const WheelSearchOptions& options, SteadyClock::time_point deadline,
            const std::atomic<bool>* stop)
-        : m_v(v), m_t(guarantee.t), m_m(guarantee.m), m_random(seed), m_options(options),
-          m_deadline(deadline), m_stopFlag(stop), m_state(v, guarantee.t, guarantee.m) {}
+        : m_v(v), m_t(guarantee.t), m_m(guarantee.m),
+          m_hot(guarantee.t == guarantee.m ? kHot : kHotWider),
+          m_cold(guarantee.t == guarantee.m ? kCold : kColdWider), m_random(seed),
+          m_options(options), m_deadline(deadline), m_stopFlag(stop),
+          m_state(v, guarantee.t, guarantee.m) {}
 
     // Runs until the budget, the steps or the stop end it, or the bound is reached; calls
     // smaller(rows) for every smaller wheel without an open case.
     template <typename Smaller>
     std::vector<Block> run(std::uint64_t lowerBound, Smaller&& smaller) {
         greedyStart();
+        dropSpareRows();
         std::vector<Block> best = m_rows;
         smaller(best);
         while (!ended() && best.size() > lowerBound && best.size() > 1) {
-            dropRow();
+            dropLeastUsefulRow();
             if (!anneal())
                 break;
+            dropSpareRows();
             best = m_rows;
             smaller(best);
         }
@@ -187,6 +200,18 @@ public:
     bool stoppedByFlag() const { return m_stopFlag && m_stopFlag->load(); }
 
 private:
+    // The temperatures of a round. For "t if t" a state worse by one open case is taken with
+    // the chance exp(-1/T), about one in fifty at the start and one in twenty thousand at the
+    // end; hotter rounds measured worse on the benchmark's table, they undo more than they
+    // mend. When t < m a swap opens or closes many cases at once (each t-subset lies in many
+    // cases), so the costs move in bigger steps and the rounds run hotter.
+    static constexpr double kHot = 0.25;
+    static constexpr double kCold = 0.1;
+    static constexpr double kHotWider = 0.6;
+    static constexpr double kColdWider = 0.2;
+    static constexpr std::uint64_t kFirstRound = 200'000;
+    static constexpr std::uint64_t kLongestRound = 5'000'000;
+
     bool ended() {
         if (m_options.maxSteps != 0 && m_steps >= m_options.maxSteps)
             return true;
@@ -199,6 +224,14 @@ private:
         std::array<int, 5> drawn{};
         Combinations::unrank(c, m_m, drawn.data());
         return drawn;
+    }
+
+    std::uint64_t bitsOfCase(std::uint32_t c) const {
+        const std::array<int, 5> drawn = membersOfCase(c);
+        std::uint64_t bits = 0;
+        for (int i = 0; i < m_m; ++i)
+            bits |= std::uint64_t{1} << drawn[static_cast<std::size_t>(i)];
+        return bits;
     }
 
     // A row holding t numbers of the case and others at random.
@@ -246,70 +279,121 @@ private:
         }
     }
 
-    void dropRow() {
-        std::uniform_int_distribution<std::size_t> pick(0, m_rows.size() - 1);
-        const std::size_t i = pick(m_random);
+    // The cases that would open without row i.
+    std::size_t openedWithout(std::size_t i) {
+        m_state.removeRow(m_rows[i]);
+        const std::size_t opened = m_state.openCases();
+        m_state.addRow(m_rows[i]);
+        return opened;
+    }
+
+    void removeRow(std::size_t i) {
         m_state.removeRow(m_rows[i]);
         m_rows[i] = m_rows.back();
         m_rows.pop_back();
     }
 
-    // Simulated annealing until no case is open (true) or the search ends (false). A step
-    // takes an open case and a row that shares the most with it (or, at times, any row) and
-    // swaps one of the row's other numbers for one of the case's.
-    bool anneal() {
-        constexpr double kHot = 1.0;
-        constexpr double kCold = 0.02;
-        constexpr double kCooling = 0.9995;
-        double temperature = kHot;
-        std::uniform_real_distribution<double> chance(0.0, 1.0);
-        while (m_state.openCases() > 0) {
-            if ((m_steps & 255) == 0 && ended())
-                return false;
-            ++m_steps;
-            std::uniform_int_distribution<std::size_t> pickCase(0, m_state.openCases() - 1);
-            const std::array<int, 5> drawn = membersOfCase(m_state.openCase(pickCase(m_random)));
-            std::uint64_t caseBits = 0;
-            for (int i = 0; i < m_m; ++i)
-                caseBits |= std::uint64_t{1} << drawn[static_cast<std::size_t>(i)];
-            const std::size_t r = chooseRow(caseBits, chance(m_random) < 0.5);
-            const Block before = m_rows[r];
-            const int out = pickBit(before.bits & ~caseBits);
-            const int in = pickBit(caseBits & ~before.bits);
-            if (out < 0 || in < 0)
-                continue;
-            const std::size_t openBefore = m_state.openCases();
-            exchange(r, out, in);
-            const double worse =
-                static_cast<double>(m_state.openCases()) - static_cast<double>(openBefore);
-            if (worse > 0 && chance(m_random) >= std::exp(-worse / temperature))
-                exchange(r, in, out);
-            temperature = std::max(kCold, temperature * kCooling);
-            if (temperature <= kCold && chance(m_random) < 0.001)
-                temperature = kHot; // reheat now and then, out of a local minimum
-        }
-        return true;
+    // Rows that keep no case alone go: the wheel keeps its guarantee without them.
+    void dropSpareRows() {
+        for (std::size_t i = m_rows.size(); i-- > 0;)
+            if (m_rows.size() > 1 && openedWithout(i) == 0)
+                removeRow(i);
     }
 
-    std::size_t chooseRow(std::uint64_t caseBits, bool closest) {
-        std::uniform_int_distribution<std::size_t> any(0, m_rows.size() - 1);
-        if (!closest)
-            return any(m_random);
-        int most = -1;
+    // The row whose loss opens the fewest cases goes (the first of a tie at random), so the
+    // annealing at one row fewer starts close to a wheel.
+    void dropLeastUsefulRow() {
         std::size_t chosen = 0;
+        std::size_t fewest = SIZE_MAX;
         std::size_t ties = 0;
         for (std::size_t i = 0; i < m_rows.size(); ++i) {
-            const int shared = std::popcount(m_rows[i].bits & caseBits);
-            if (shared > most) {
-                most = shared;
+            const std::size_t opened = openedWithout(i);
+            if (opened < fewest) {
+                fewest = opened;
                 chosen = i;
                 ties = 1;
-            } else if (shared == most &&
+            } else if (opened == fewest &&
                        std::uniform_int_distribution<std::size_t>(0, ties++)(m_random) == 0) {
                 chosen = i;
             }
         }
-        return chosen;
+        removeRow(chosen);
+    }
+
+    // Replaces the rows (and the state) with others of the same count.
+    void restore(const std::vector<Block>& rows) {
+        for (const Block& row : m_rows)
+            m_state.removeRow(row);
+        m_rows = rows;
+        for (const Block& row : m_rows)
+            m_state.addRow(row);
+    }
+
+    // Simulated annealing at the present row count until no case is open (true) or the
+    // search ends (false).
+    bool anneal() {
+        std::uniform_real_distribution<double> chance(0.0, 1.0);
+        std::size_t fewestOpen = m_state.openCases();
+        std::vector<Block> fewestRows = m_rows;
+        while (true) {
+            const double cooling =
+                std::pow(m_cold / m_hot, 1.0 / static_cast<double>(m_roundLength));
+            double temperature = m_hot;
+            for (std::uint64_t i = 0; i < m_roundLength; ++i) {
+                if (m_state.openCases() == 0)
+                    return true;
+                if ((m_steps & 255) == 0 && ended())
+                    return false;
+                ++m_steps;
+                temperature *= cooling;
+                const std::size_t openBefore = m_state.openCases();
+                std::size_t r = 0;
+                int out = -1;
+                int in = -1;
+                if (!chooseMove(r, out, in))
+                    continue;
+                exchange(r, out, in);
+                const std::size_t openAfter = m_state.openCases();
+                if (openAfter > openBefore) {
+                    const double worse = static_cast<double>(openAfter - openBefore);
+                    if (chance(m_random) >= std::exp(-worse / temperature)) {
+                        exchange(r, in, out);
+                        continue;
+                    }
+                }
+                if (openAfter < fewestOpen) {
+                    fewestOpen = openAfter;
+                    fewestRows = m_rows;
+                }
+            }
+            if (m_state.openCases() == 0)
+                return true;
+            restore(fewestRows);
+            m_roundLength = std::min(kLongestRound, m_roundLength * 2);
+        }
+    }
+
+    // A step for a random open case: a row that shares the most numbers with it (t-1, or
+    // fewer when none does) takes one of the case's numbers for one of its own others.
+    bool chooseMove(std::size_t& r, int& out, int& in) {
+        std::uniform_int_distribution<std::size_t> pickCase(0, m_state.openCases() - 1);
+        const std::uint64_t caseBits = bitsOfCase(m_state.openCase(pickCase(m_random)));
+        int most = -1;
+        m_closest.clear();
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            const int shared = std::popcount(m_rows[i].bits & caseBits);
+            if (shared > most) {
+                most = shared;
+                m_closest.clear();
+            }
+            if (shared == most)
+                m_closest.push_back(static_cast<std::uint32_t>(i));
+        }
+        r = m_closest[std::uniform_int_distribution<std::size_t>(0,
+                                                                 m_closest.size() - 1)(m_random)];
+        out = pickBit(m_rows[r].bits & ~caseBits);
+        in = pickBit(caseBits & ~m_rows[r].bits);
+        return out >= 0 && in >= 0;
     }
 
     int pickBit(std::uint64_t bits) {
@@ -333,13 +417,17 @@ private:
     int m_v;
     int m_t;
     int m_m;
+    double m_hot;
+    double m_cold;
     std::mt19937_64 m_random;
     const WheelSearchOptions& m_options;
     SteadyClock::time_point m_deadline;
     const std::atomic<bool>* m_stopFlag;
     CoverState m_state;
     std::vector<Block> m_rows;
+    std::vector<std::uint32_t> m_closest;
     std::uint64_t m_steps = 0;
+    std::uint64_t m_roundLength = kFirstRound;
 };
 
 Wheel wheelOf(const std::vector<int>& numbers, const WheelGuarantee& guarantee,
