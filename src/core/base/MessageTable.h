@@ -183,6 +183,26 @@ inline constexpr int DrawsImported = 142;
 inline constexpr int NoLaterDraw = 143;
 inline constexpr int ChartPrimes = 144;
 inline constexpr int ChartOtherNumbers = 145;
+// How old the stored draws are (146, 147), the about box, the list of shortcuts, the report
+// window, the manual and the printed page.
+inline constexpr int DataAgeBehind = 146;
+inline constexpr int DataAgeCurrent = 147;
+inline constexpr int AboutVersion = 148;
+inline constexpr int AboutFolder = 149;
+inline constexpr int AboutDraws = 150;
+inline constexpr int AboutNoDraws = 151;
+inline constexpr int AboutSettings = 152;
+inline constexpr int AboutNoSettings = 153;
+inline constexpr int AboutLicence = 154;
+inline constexpr int ShortcutKey = 155;
+inline constexpr int ShortcutCommand = 156;
+inline constexpr int StopShortcut = 157;
+inline constexpr int ReportNoViewer = 158;
+inline constexpr int ReportSaveFailed = 159;
+inline constexpr int ReportSaveFilter = 160;
+inline constexpr int ManualMissing = 161;
+inline constexpr int PrintNumbers = 162;
+inline constexpr int PrintPowerball = 163;
 } // namespace Msg
 
 } // namespace powerball
