@@ -1,10 +1,14 @@
 #include "CaptionIndex.h"
 
+#include "AboutDialog.h"
 #include "ClickScriptDialog.h"
 #include "DrawEntryDialog.h"
 #include "LanguagePass.h"
 #include "MainWindow.h"
+#include "ManualDialog.h"
 #include "NumberListDialog.h"
+#include "ReportWindow.h"
+#include "ShortcutListDialog.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -65,6 +69,10 @@ void addProgramDialogs(MainWindow& window) {
     new NumberListDialog(random, window.prompts(), &window);
     new DrawEntryDialog(DrawEntry{}, messages, &window);
     new ClickScriptDialog(ClickScriptChoice{}, window.prompts(), &window);
+    new AboutDialog(&window);
+    new ShortcutListDialog({}, messages, &window);
+    new ManualDialog({}, messages, &window);
+    new ReportWindow(messages, &window);
 }
 
 std::string languageFileBytes(const QStringList& lines) {

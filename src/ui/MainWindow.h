@@ -27,6 +27,8 @@ class QTabWidget;
 namespace powerball::ui {
 
 class ActivationWatch;
+class DataAgeBar;
+class ReportWindow;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
@@ -64,6 +66,8 @@ public:
     // A note from before the window existed (the data folder could not be set up); it is
     // shown on the first activation, with the settings file's own note.
     void addStartupNotice(const std::string& notice);
+    // The settings file the about box names; empty when the settings are not kept.
+    void setSettingsFile(const std::filesystem::path& file) { m_settingsFile = file; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -123,6 +127,15 @@ private:
     void analyseDraws();
     void stopRun();
     void chooseLanguage(int code);
+    void showAbout();
+    void showShortcutList();
+    void showManual();
+    // The note above the pages: shown only when `mayAppear` (once after start-up), renewed or
+    // taken away after every change of the draws.
+    void showDataAge(bool mayAppear);
+    // A written report in a window of the program, beside the desktop's viewer.
+    void showReport(const std::filesystem::path& file);
+    void prepareDialog(QWidget* dialog);
     void useQtTexts(int code);
 
     AppState m_state;
@@ -135,6 +148,9 @@ private:
     Ports m_ports;
 
     QTabWidget* m_pages = nullptr;
+    DataAgeBar* m_dataAge = nullptr;
+    std::filesystem::path m_settingsFile;
+    bool m_dataAgeChecked = false;
     TipOverviewPage* m_overview = nullptr;
     CalculationPage* m_calculation = nullptr;
     ChartPage* m_chart = nullptr;

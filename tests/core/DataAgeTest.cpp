@@ -1,6 +1,6 @@
+#include "base/DataAge.h"
 #include "TempFolder.h"
 #include "app/draws/DataAgeNote.h"
-#include "base/DataAge.h"
 
 #include <gtest/gtest.h>
 

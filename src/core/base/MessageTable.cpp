@@ -171,7 +171,8 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Keine Ziehungen gespeichert",
         "Einstellungsdatei: %1",
         "Die Einstellungen werden nicht gespeichert.",
-        "© 2026 Velmar. Alle Rechte vorbehalten. Installieren und Nutzen ist erlaubt; Verkauf und Änderung nur mit schriftlicher Genehmigung von Velmar.",
+        "© 2026 Velmar. Alle Rechte vorbehalten. Installieren und Nutzen ist erlaubt; Verkauf und "
+        "Änderung nur mit schriftlicher Genehmigung von Velmar.",
         "Taste",
         "Befehl",
         "Laufende Berechnung, Analyse oder Aktualisierung anhalten",

@@ -11,9 +11,9 @@ HistoryFacts HistoryFacts::of(const ProgramFiles& files) {
         return facts;
     const std::vector<DrawRecord> records = history.readAll();
     facts.drawCount = static_cast<int>(records.size());
-    const auto newest = std::max_element(
-        records.begin(), records.end(),
-        [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
+    const auto newest =
+        std::max_element(records.begin(), records.end(),
+                         [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
     if (newest != records.end())
         facts.newestDraw = DrawCalendar::datePart(newest->date);
     return facts;
