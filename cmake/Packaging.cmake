@@ -24,6 +24,33 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/powerball-draws.csv ${PROJECT_SOURCE_DI
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/Land ${PROJECT_SOURCE_DIR}/data/Script
         DESTINATION ${POWERBALL_SHARE_DIR})
 
+# The manual the window shows under "Handbuch": the README's parts for users (between the marks
+# "<!-- manual -->" and "<!-- /manual -->"), written into build/share/velmar-powerball, where
+# the window of a build tree finds it as an installed one does beside bin/.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
+file(READ ${PROJECT_SOURCE_DIR}/README.md powerball_readme)
+set(powerball_manual "")
+while(TRUE)
+    string(FIND "${powerball_readme}" "<!-- manual -->" powerball_begin)
+    if(powerball_begin EQUAL -1)
+        break()
+    endif()
+    math(EXPR powerball_begin "${powerball_begin} + 15")
+    string(SUBSTRING "${powerball_readme}" ${powerball_begin} -1 powerball_readme)
+    string(FIND "${powerball_readme}" "<!-- /manual -->" powerball_end)
+    if(powerball_end EQUAL -1)
+        message(FATAL_ERROR "README.md: a manual part without its end mark")
+    endif()
+    string(SUBSTRING "${powerball_readme}" 0 ${powerball_end} powerball_part)
+    string(APPEND powerball_manual "${powerball_part}")
+    math(EXPR powerball_end "${powerball_end} + 16")
+    string(SUBSTRING "${powerball_readme}" ${powerball_end} -1 powerball_readme)
+endwhile()
+file(WRITE ${CMAKE_BINARY_DIR}/share/${POWERBALL_PACKAGE}/manual.md
+     "# Velmars Lumero for PowerBall®\n${powerball_manual}")
+install(FILES ${CMAKE_BINARY_DIR}/share/${POWERBALL_PACKAGE}/manual.md
+        DESTINATION ${POWERBALL_SHARE_DIR})
+
 # The desktop entry, its icon and the AppStream data.
 install(FILES ${PACKAGING_DIR}/${POWERBALL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

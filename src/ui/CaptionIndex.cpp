@@ -1,11 +1,15 @@
 #include "CaptionIndex.h"
 
+#include "AboutDialog.h"
 #include "ClickScriptDialog.h"
 #include "DrawEntryDialog.h"
 #include "LanguagePass.h"
 #include "MainWindow.h"
+#include "ManualDialog.h"
 #include "NumberListDialog.h"
 #include "WheelDialog.h"
+#include "ReportWindow.h"
+#include "ShortcutListDialog.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -69,6 +73,10 @@ void addProgramDialogs(MainWindow& window) {
     new DrawEntryDialog(DrawEntry{}, messages, &window);
     new ClickScriptDialog(ClickScriptChoice{}, window.prompts(), &window);
     new WheelDialog(&window);
+    new AboutDialog(&window);
+    new ShortcutListDialog({}, messages, &window);
+    new ManualDialog({}, messages, &window);
+    new ReportWindow(messages, &window);
 }
 
 std::string languageFileBytes(const QStringList& lines) {

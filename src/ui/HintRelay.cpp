@@ -26,6 +26,8 @@ bool HintRelay::eventFilter(QObject* watched, QEvent* event) {
             m_lastHint = control->toolTip();
             Q_EMIT hint(m_lastHint);
         }
+    } else if (event->type() == QEvent::Leave && watched == m_last.data()) {
+        Q_EMIT left(m_lastHint);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -10,7 +10,8 @@ class QWidget;
 
 namespace powerball::ui {
 
-// Passes the tooltip of the control under the mouse on as a hint for the status bar.
+// Passes the tooltip of the control under the mouse on as a hint for the status bar, and
+// says when the mouse leaves that control again.
 class HintRelay : public QObject {
     Q_OBJECT
 
@@ -26,6 +27,8 @@ public:
 
 Q_SIGNALS:
     void hint(const QString& text);
+    // The pointer left the control whose hint is `text`.
+    void left(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

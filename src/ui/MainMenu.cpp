@@ -60,6 +60,39 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     m_print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
 
     m_close = menuAction(bar, u"actionClose"_s, u"&Schließen"_s);
+
+    buildHelpMenu(bar);
+
+    // Ctrl+S and Ctrl+O save and load the tips, as the buttons on the tip page do. Like
+    // "&Abgeben" they belong to the window, so no menu entry is needed for the keys to work.
+    QWidget* window = bar->parentWidget() ? bar->parentWidget() : bar;
+    m_saveTips = menuAction(window, u"actionSaveTips"_s, u"Tipp speichern"_s);
+    m_saveTips->setShortcut(QKeySequence::Save);
+    m_loadTips = menuAction(window, u"actionLoadTips"_s, u"Tipp laden"_s);
+    m_loadTips->setShortcut(QKeySequence::Open);
+}
+
+void MainMenu::buildHelpMenu(QMenuBar* bar) {
+    // A menu is a window of its own, which the language pass does not enter: the entries and
+    // the action that opens the menu belong to the bar, so each has its record.
+    auto* menu = new QMenu(bar);
+    menu->setObjectName(u"helpMenu"_s);
+    LanguagePass::keepText(menu);
+    auto* opener = new QAction(u"&Hilfe"_s, bar);
+    opener->setObjectName(u"actionHelpMenu"_s);
+    opener->setMenu(menu);
+    bar->addAction(opener);
+    const auto entry = [bar, menu](const QString& name, const QString& text) {
+        auto* action = new QAction(text, bar);
+        action->setObjectName(name);
+        menu->addAction(action);
+        return action;
+    };
+    m_about = entry(u"actionAbout"_s, u"Ü&ber Velmars Lumero…"_s);
+    m_about->setMenuRole(QAction::AboutRole);
+    m_shortcutList = entry(u"actionShortcutList"_s, u"&Tastenkürzel"_s);
+    m_manual = entry(u"actionManual"_s, u"&Handbuch"_s);
+    m_manual->setShortcut(QKeySequence::HelpContents);
 }
 
 void MainMenu::buildLanguageMenu(QMenuBar* bar) {

@@ -11,8 +11,9 @@ class QMenuBar;
 
 namespace powerball::ui {
 
-// The main menu: the update, the calculation, the language, the hidden hand-over, printing
-// and closing the window. Every action carries an object name.
+// The main menu: the update, the calculation, the language, the hidden hand-over, printing,
+// closing the window and the help; the keys that save and load the tips. Every action carries an
+// object name.
 class MainMenu : public QObject {
     Q_OBJECT
 
@@ -25,9 +26,14 @@ public:
     QAction* handOverAction() const { return m_handOver; }
     QAction* printAction() const { return m_print; }
     QAction* wheelAction() const { return m_wheel; }
+    QAction* saveTipsAction() const { return m_saveTips; }
+    QAction* loadTipsAction() const { return m_loadTips; }
+    QAction* aboutAction() const { return m_about; }
+    QAction* shortcutListAction() const { return m_shortcutList; }
+    QAction* manualAction() const { return m_manual; }
     // Every action with a keyboard shortcut.
     QList<QAction*> shortcutActions() const {
-        return {m_loadDraws, m_calculate, m_handOver, m_print};
+        return {m_loadDraws, m_calculate, m_handOver, m_print, m_saveTips, m_loadTips};
     }
 
     // Puts the check mark on the language of the index (1 deutsch .. 9 हिंदी); any other
@@ -45,6 +51,7 @@ private:
     };
 
     void buildLanguageMenu(QMenuBar* bar);
+    void buildHelpMenu(QMenuBar* bar);
 
     QAction* m_close = nullptr;
     QAction* m_loadDraws = nullptr;
@@ -52,6 +59,11 @@ private:
     QAction* m_handOver = nullptr;
     QAction* m_print = nullptr;
     QAction* m_wheel = nullptr;
+    QAction* m_saveTips = nullptr;
+    QAction* m_loadTips = nullptr;
+    QAction* m_about = nullptr;
+    QAction* m_shortcutList = nullptr;
+    QAction* m_manual = nullptr;
     QActionGroup* m_languages = nullptr;
     std::vector<LanguageEntry> m_languageEntries;
 };

@@ -1,10 +1,12 @@
 #include "MainWindow.h"
 
+#include "AboutDialog.h"
 #include "ActivationWatch.h"
 #include "CalculationPage.h"
 #include "ChartPage.h"
 #include "CommandGuard.h"
 #include "Conversions.h"
+#include "DataAgeBar.h"
 #include "DatabasePage.h"
 #include "DrawPanel.h"
 #include "DrawTableDialog.h"
@@ -13,9 +15,12 @@
 #include "LanguagePass.h"
 #include "LazyPage.h"
 #include "MainMenu.h"
+#include "ManualDialog.h"
 #include "MenuShortcutPriority.h"
 #include "MessagePage.h"
 #include "OptionControls.h"
+#include "ReportWindow.h"
+#include "ShortcutListDialog.h"
 #include "TipOverviewPage.h"
 #include "TipPrintPreview.h"
 #include "TipSheetView.h"
@@ -23,6 +28,7 @@
 #include "app/AppShell.h"
 #include "app/CommandGate.h"
 #include "app/Settings.h"
+#include "app/draws/DataAgeNote.h"
 #include "app/draws/DrawBrowser.h"
 #include "app/draws/DrawMaintenance.h"
 #include "app/draws/DrawUpdate.h"
@@ -45,10 +51,12 @@
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -69,11 +77,10 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
     new MenuShortcutPriority(this, m_menu->shortcutActions());
     m_status = std::make_unique<StatusPanels>(statusBar());
     m_ports.shell = &m_shell;
-    m_prompts.setDialogPreparation([this](QWidget* dialog) {
-        if (m_captionTexts)
-            LanguagePass::applyToWindow(*m_captionTexts, dialog);
-    });
+    m_prompts.setDialogPreparation([this](QWidget* dialog) { prepareDialog(dialog); });
     connectCommands();
+    m_state.documentsFolder =
+        toPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 
     m_state.onChanged = [this] { showState(); };
     // A long command's progress lines reach the status bar whenever the window gets to run.
@@ -115,7 +122,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildPages() {
-    m_pages = new QTabWidget(this);
+    // The note about old draws sits above the pages and takes room only while it shows.
+    auto* central = new QWidget(this);
+    central->setObjectName(u"centralArea"_s);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pages = new QTabWidget(central);
     m_pages->setObjectName(u"pages"_s);
     // All page tabs stay in view: the window is at least as wide as the tab bar.
     m_pages->tabBar()->setUsesScrollButtons(false);
@@ -149,7 +162,10 @@ void MainWindow::buildPages() {
         return m_messages;
     });
     m_pages->setTabVisible(5, false);
-    setCentralWidget(m_pages);
+    m_dataAge = new DataAgeBar(central);
+    layout->addWidget(m_dataAge);
+    layout->addWidget(m_pages, 1);
+    setCentralWidget(central);
 }
 
 void MainWindow::addLazyPage(const QString& name, const QString& caption,
@@ -243,6 +259,12 @@ void MainWindow::connectCommands() {
     connect(m_menu->wheelAction(), &QAction::triggered, this, &MainWindow::openWheel);
 
     connect(m_menu->closeAction(), &QAction::triggered, this, &QWidget::close);
+    connect(m_menu->saveTipsAction(), &QAction::triggered, this, &MainWindow::saveTips);
+    connect(m_menu->loadTipsAction(), &QAction::triggered, this, &MainWindow::loadTips);
+    connect(m_menu->aboutAction(), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_menu->shortcutListAction(), &QAction::triggered, this, &MainWindow::showShortcutList);
+    connect(m_menu->manualAction(), &QAction::triggered, this, &MainWindow::showManual);
+    connect(m_dataAge, &DataAgeBar::loadRequested, this, &MainWindow::updateDraws);
 
     // Ctrl+Z takes back "Löschen" and "Eingeben"; the database page shows it as a button. A
     // text field keeps Ctrl+Z for its own typing.
@@ -257,6 +279,11 @@ void MainWindow::connectCommands() {
     m_hints = new HintRelay(this);
     m_hints->watch(this);
     connect(m_hints, &HintRelay::hint, this, &MainWindow::showHint);
+    // A hint goes with the pointer; a command's note in its place stays.
+    connect(m_hints, &HintRelay::left, this, [this](const QString& hint) {
+        if (qs(m_state.status[1]) == hint)
+            showHint({});
+    });
 
     m_activation = new ActivationWatch(this);
     connect(m_activation, &ActivationWatch::returnedFromDialog, this, &MainWindow::activate);
@@ -382,6 +409,8 @@ void MainWindow::activate() {
     // The language first, so that everything the activation shows speaks it.
     chooseLanguage(m_state.languageIndex);
     runCommand([this] { AppShell::activate(m_state, m_ports); });
+    showDataAge(!m_dataAgeChecked);
+    m_dataAgeChecked = true;
 }
 
 void MainWindow::showState() {
@@ -504,6 +533,7 @@ void MainWindow::startDatePicked(double day) {
 
 void MainWindow::updateDraws() {
     runCommand([this] { DrawUpdate::run(m_state, m_ports); });
+    showDataAge(false);
     if (m_commands.closeDueAfterUpdate(m_state.updateRunning()))
         QTimer::singleShot(0, this, &QWidget::close);
 }
@@ -545,6 +575,7 @@ void MainWindow::enterDraw() {
 
 void MainWindow::importDraws() {
     runCommand([this] { DrawMaintenance::importDrawFile(m_state, m_ports); });
+    showDataAge(false);
 }
 
 void MainWindow::deleteShownDraw() {
@@ -625,14 +656,16 @@ void MainWindow::loadTips() {
 }
 
 void MainWindow::printTips() {
-    runCommand([this] { powerball::printTips(m_state, m_ports); });
+    std::filesystem::path file;
+    runCommand([this, &file] { file = powerball::printTips(m_state, m_ports); });
+    if (!file.empty())
+        showReport(file);
 }
 
 void MainWindow::previewPrint() {
     runCommand([this] {
         if (!refuseFaultyRows(m_state, m_ports))
-            showTipPrintPreview(qs(tipListing(m_state)),
-                                qs(m_state.messages.text(Msg::PrintCaption)), this);
+            showTipPrintPreview(tipPage(m_state), m_state.messages, this);
     });
 }
 
@@ -645,14 +678,20 @@ void MainWindow::searchTips() {
 }
 
 void MainWindow::analyseSettings() {
-    runCommand([this] { powerball::analyseSettings(m_state, m_ports); });
+    std::filesystem::path file;
+    runCommand([this, &file] { file = powerball::analyseSettings(m_state, m_ports).reportFile; });
+    if (!file.empty())
+        showReport(file);
     // Closing the window during the analysis stopped it; now it can close.
     if (m_commands.closeDueAfterRun(false))
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void MainWindow::analyseDraws() {
-    runCommand([this] { powerball::analyseDraws(m_state, m_ports); });
+    std::filesystem::path file;
+    runCommand([this, &file] { file = powerball::analyseDraws(m_state, m_ports).reportFile; });
+    if (!file.empty())
+        showReport(file);
 }
 
 void MainWindow::stopRun() {
@@ -698,7 +737,8 @@ void MainWindow::saveWheel() {
 void MainWindow::printWheel() {
     if (m_wheel->play())
         runCommand(
-            [this] { showTipPrintPreview(qs(wheelListing(m_state, *m_wheel->play())), m_wheel); });
+            [this] { showListingPrintPreview(qs(wheelListing(m_state, *m_wheel->play())),
+                                    qs(m_state.messages.text(Msg::PrintCaption)), m_wheel); });
 }
 
 void MainWindow::chooseLanguage(int code) {
@@ -736,6 +776,89 @@ void MainWindow::useQtTexts(int code) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTexts);
     m_qtTextsLanguage = code;
+}
+
+} // namespace powerball::ui
+
+namespace powerball::ui {
+
+void MainWindow::prepareDialog(QWidget* dialog) {
+    if (m_captionTexts)
+        LanguagePass::applyToWindow(*m_captionTexts, dialog);
+}
+
+void MainWindow::showAbout() {
+    QStringList lines;
+    lines << qs(fillPlaceholders(m_state.messages.text(Msg::AboutVersion),
+                                 {QCoreApplication::applicationVersion().toStdString()}));
+    lines << qs(fillPlaceholders(m_state.messages.text(Msg::AboutFolder),
+                                 {m_state.programFolder.string()}));
+    try {
+        const HistoryFacts facts = HistoryFacts::of(m_state);
+        if (facts.newestDraw) {
+            lines << qs(fillPlaceholders(
+                m_state.messages.text(Msg::AboutDraws),
+                {std::to_string(facts.drawCount), DrawCalendar::shortDate(*facts.newestDraw)}));
+            lines << qs(dataAgeText(m_state.messages, facts.age(m_ports.systemClock().today())));
+        } else {
+            lines << qs(m_state.messages.text(Msg::AboutNoDraws));
+        }
+    } catch (const std::exception& failure) {
+        lines << qs(failure.what());
+    }
+    lines << (m_settingsFile.empty()
+                  ? qs(m_state.messages.text(Msg::AboutNoSettings))
+                  : qs(fillPlaceholders(m_state.messages.text(Msg::AboutSettings),
+                                        {m_settingsFile.string()})));
+    lines << qs(m_state.messages.text(Msg::AboutLicence));
+    AboutDialog dialog(this);
+    prepareDialog(&dialog);
+    dialog.setLines(lines);
+    dialog.exec();
+}
+
+void MainWindow::showShortcutList() {
+    ShortcutListDialog dialog(ShortcutListDialog::entries(this, m_state.messages), m_state.messages,
+                              this);
+    prepareDialog(&dialog);
+    dialog.exec();
+}
+
+void MainWindow::showManual() {
+    auto* manual = findChild<ManualDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!manual) {
+        manual = new ManualDialog(ManualDialog::manualFile(), m_state.messages, this);
+        prepareDialog(manual);
+    }
+    manual->show();
+    manual->raise();
+    manual->activateWindow();
+}
+
+void MainWindow::showDataAge(bool mayAppear) {
+    if (!mayAppear && m_dataAge->isHidden())
+        return;
+    std::optional<DataAge> age;
+    try {
+        age = HistoryFacts::of(m_state).age(m_ports.systemClock().today());
+    } catch (const std::exception&) {
+        // A draw file that cannot be read has its own message from the command that read it.
+    }
+    m_dataAge->showNote(age && age->stale ? qs(dataAgeText(m_state.messages, age)) : QString());
+}
+
+void MainWindow::showReport(const std::filesystem::path& file) {
+    ReportWindow* report = nullptr;
+    for (ReportWindow* shown : findChildren<ReportWindow*>(QString(), Qt::FindDirectChildrenOnly))
+        if (shown->file() == file)
+            report = shown;
+    if (!report) {
+        report = new ReportWindow(m_state.messages, this);
+        prepareDialog(report);
+    }
+    report->showFile(file);
+    report->show();
+    report->raise();
 }
 
 } // namespace powerball::ui

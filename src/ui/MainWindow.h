@@ -29,6 +29,8 @@ class QTabWidget;
 namespace powerball::ui {
 
 class ActivationWatch;
+class DataAgeBar;
+class ReportWindow;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
@@ -73,6 +75,8 @@ public:
     // Whether every page is made: after the first paint they follow one per turn of the
     // event loop, for tests to wait on.
     bool allPagesBuilt() const;
+    // The settings file the about box names; empty when the settings are not kept.
+    void setSettingsFile(const std::filesystem::path& file) { m_settingsFile = file; }
 
 protected:
     bool event(QEvent* event) override;
@@ -147,6 +151,15 @@ private:
     void saveWheel();
     void printWheel();
     void chooseLanguage(int code);
+    void showAbout();
+    void showShortcutList();
+    void showManual();
+    // The note above the pages: shown only when `mayAppear` (once after start-up), renewed or
+    // taken away after every change of the draws.
+    void showDataAge(bool mayAppear);
+    // A written report in a window of the program, beside the desktop's viewer.
+    void showReport(const std::filesystem::path& file);
+    void prepareDialog(QWidget* dialog);
     void useQtTexts(int code);
 
     AppState m_state;
@@ -159,6 +172,9 @@ private:
     Ports m_ports;
 
     QTabWidget* m_pages = nullptr;
+    DataAgeBar* m_dataAge = nullptr;
+    std::filesystem::path m_settingsFile;
+    bool m_dataAgeChecked = false;
     TipOverviewPage* m_overview = nullptr;
     CalculationPage* m_calculation = nullptr;
     ChartPage* m_chart = nullptr;

@@ -134,6 +134,7 @@ std::optional<std::filesystem::path> QtUserPrompts::askFile(Asked::Kind kind,
     asked.text = qs(question.proposedName);
     asked.defaultText = extension;
     asked.filter = qs(question.filter);
+    asked.folder = QString::fromStdString(question.folder.string());
     std::optional<QString> answer;
     if (answeredInAdvance(std::move(asked), answer)) {
         if (!answer)

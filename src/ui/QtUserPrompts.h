@@ -30,6 +30,7 @@ public:
         QString text;        // the box's text, the input box's label, the proposed file name
         QString defaultText; // the input box's default, the file dialog's default extension
         QString filter;      // of a file dialog
+        QString folder;      // the folder a file dialog opens in
         Qt::TextFormat format = Qt::AutoText; // of a message box
         bool waitCursor = false;              // whether the wait cursor was up when it was asked
     };

@@ -4,18 +4,59 @@
 #include "Conversions.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace powerball::ui {
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// A panel keeps its whole text: it shows as much as fits, ending in "…", and the whole
+// text as its tooltip when it does not fit. The panel never widens the window.
+class StatusPanel : public QLabel {
+public:
+    explicit StatusPanel(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setMinimumWidth(1);
+    }
+
+    void setWholeText(const QString& text) {
+        setText(text);
+        updateTooltip();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        updateTooltip();
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+        style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown,
+                              foregroundRole());
+    }
+
+private:
+    void updateTooltip() {
+        const bool cut = fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+        setToolTip(cut ? text() : QString());
+    }
+};
+
+} // namespace
+
 StatusPanels::StatusPanels(QStatusBar* bar) {
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new StatusPanel(bar);
         panel->setObjectName(u"statusPanel%1"_s.arg(i));
         LanguagePass::keepText(panel);
-        panel->setTextFormat(Qt::PlainText);
         m_panels[i] = panel;
     }
     m_panels[0]->setFixedWidth(kFirstPanelWidth);
@@ -25,7 +66,7 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
 
 void StatusPanels::show(const std::array<std::string, 2>& texts) {
     for (std::size_t i = 0; i < m_panels.size(); ++i)
-        m_panels[i]->setText(qs(texts[i]));
+        static_cast<StatusPanel*>(m_panels[i])->setWholeText(qs(texts[i]));
 }
 
 } // namespace powerball::ui

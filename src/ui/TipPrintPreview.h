@@ -1,14 +1,30 @@
 #pragma once
 
-#include <QString>
+#include "app/output/TipPrint.h"
 
+#include <QFont>
+
+#include <memory>
+
+class QTextDocument;
 class QWidget;
+
+namespace powerball {
+class MessageTable;
+}
 
 namespace powerball::ui {
 
-// The platform's print dialog with a preview of the tip listing, set in a fixed-width font so
-// the columns stand as in "Tipp.txt", under `title` in the language in use. The dialog also
-// prints to PDF.
-void showTipPrintPreview(const QString& listing, const QString& title, QWidget* parent);
+// The printed page of the tips: the title, then a table with a row per tip, the five numbers
+// in aligned columns and the Powerball in a column of its own, set apart, in `font`.
+std::unique_ptr<QTextDocument> tipPageDocument(const TipPage& page, const MessageTable& messages,
+                                               const QFont& font);
+
+// The platform's print dialog with a preview of that page. The dialog also prints to PDF.
+void showTipPrintPreview(const TipPage& page, const MessageTable& messages, QWidget* parent);
+
+// The print dialog with a preview of a text listing as it stands (the wheel's), set in a
+// fixed-width font so its columns stand, under `title` in the language in use.
+void showListingPrintPreview(const QString& listing, const QString& title, QWidget* parent);
 
 } // namespace powerball::ui

@@ -83,6 +83,8 @@ int main(int argc, char* argv[]) {
                                 : std::nullopt,
         powerball::RegistryFileStore::defaultPath);
     powerball::ui::MainWindow window(programFolder.folder, store.get());
+    if (const auto* file = dynamic_cast<const powerball::RegistryFileStore*>(store.get()))
+        window.setSettingsFile(file->path());
     if (folderNotice)
         window.addStartupNotice(*folderNotice);
     powerball::ui::FirstPaintReport::watchIfAsked(&window);

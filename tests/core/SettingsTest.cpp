@@ -71,7 +71,7 @@ std::vector<std::string> saveList() {
             names.push_back("Edit" + std::to_string(k));
     for (const char* name :
          {"ZWEIPREIS", "EINPREIS", "Browser", "URLEdit", "ProxyHostEdit", "ProxyPortEdit",
-          "FeedSourceRadio", "FeedURLEdit", "DateTimePicker2", "Land"})
+          "FeedSourceRadio", "FeedURLEdit", "DateTimePicker2", "Land", "TipFileFolder"})
         names.emplace_back(name);
     return names;
 }
@@ -148,6 +148,9 @@ TEST_F(SettingsTest, StoredValuesAreTakenAsTheControlsTakeThem) {
         {{{"DateTimePicker2", 42000}}, "DateTimePicker2", 35739.0},
         {{{"NeuerSchein", std::string("x")}, {"Land", 4}}, "Land", 4},
         {{{"Losnummer", std::string("A-17")}}, "Losnummer", std::string("A-17")},
+        {{{"TipFileFolder", std::string("/home/a/Tipps")}},
+         "TipFileFolder",
+         std::string("/home/a/Tipps")},
     };
     for (const Case& c : cases) {
         registry = MemoryRegistryStore();

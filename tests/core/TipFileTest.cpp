@@ -180,7 +180,8 @@ protected:
     Ports ports;
 };
 
-TEST_F(TipFileCommands, SaveAsksInTheProgramFolderWithTheProposedName) {
+TEST_F(TipFileCommands, SaveAsksInTheDocumentsFolderWithTheProposedName) {
+    state.documentsFolder = folder.path() / "Documents";
     state.tips.setLine(0, "3,17,22,45,61,9");
     prompts.fileAnswer = folder.file("mine.vlt");
     ASSERT_EQ(saveTips(state, ports), folder.file("mine.vlt"));
@@ -189,7 +190,7 @@ TEST_F(TipFileCommands, SaveAsksInTheProgramFolderWithTheProposedName) {
     const FileQuestion& asked = prompts.fileQuestions[0];
     EXPECT_EQ(asked.filter, "Tippdatei (*.vlt)");
     EXPECT_EQ(asked.defaultExtension, "vlt");
-    EXPECT_EQ(asked.folder, folder.path());
+    EXPECT_EQ(asked.folder, folder.path() / "Documents");
     EXPECT_EQ(asked.proposedName, "20151014.vlt");
     EXPECT_EQ(fileText(folder.file("mine.vlt")), "3,17,22,45,61,9,\r\n");
 
@@ -197,6 +198,31 @@ TEST_F(TipFileCommands, SaveAsksInTheProgramFolderWithTheProposedName) {
     state.tips.setLine(0, "1,2,3,4,5,6");
     EXPECT_EQ(saveTips(state, ports), std::nullopt);
     EXPECT_EQ(fileText(folder.file("mine.vlt")), "3,17,22,45,61,9,\r\n");
+}
+
+// The dialogs open where the user last saved or loaded a tip file, never in the hidden program
+// folder; a folder that is gone since gives way to the documents folder.
+TEST_F(TipFileCommands, DialogsOpenInTheFolderOfTheLastTipFile) {
+    state.documentsFolder = folder.path() / "Documents";
+    std::filesystem::create_directories(folder.path() / "plays" / "2026");
+    state.tips.setLine(0, "3,17,22,45,61,9");
+    prompts.fileAnswer = folder.path() / "plays" / "2026" / "mine.vlt";
+    ASSERT_TRUE(saveTips(state, ports));
+    EXPECT_EQ(state.lastTipFileFolder, folder.path() / "plays" / "2026");
+
+    prompts.fileAnswer = folder.path() / "plays" / "2026" / "mine.vlt";
+    ASSERT_TRUE(loadTips(state, ports));
+    prompts.fileAnswer.reset();
+    saveTips(state, ports);
+    ASSERT_EQ(prompts.fileQuestions.size(), 3u);
+    EXPECT_EQ(prompts.fileQuestions[1].folder, folder.path() / "plays" / "2026");
+    EXPECT_EQ(prompts.fileQuestions[2].folder, folder.path() / "plays" / "2026");
+
+    std::filesystem::remove_all(folder.path() / "plays");
+    loadTips(state, ports);
+    EXPECT_EQ(prompts.fileQuestions.back().folder, folder.path() / "Documents");
+    EXPECT_EQ(state.lastTipFileFolder, folder.path() / "plays" / "2026")
+        << "a dialog that was cancelled keeps the folder last used";
 }
 
 TEST_F(TipFileCommands, LoadOverwritesLockedRowsAndChecksTheSheet) {

@@ -15,6 +15,10 @@ struct ProgramFiles {
     // The hand-over file last written, which the click script is filled from; empty before
     // the first hand-over.
     std::filesystem::path handOverPath;
+    // Where the tip file dialogs open: the folder of the tip file saved or loaded last (kept
+    // in the settings), else the user's documents folder, which the face names.
+    std::filesystem::path lastTipFileFolder;
+    std::filesystem::path documentsFolder;
 
     DrawHistory drawHistory() const { return DrawHistory(programFolder / drawFileName); }
     std::filesystem::path soundPath() const { return programFolder / soundFile; }
@@ -22,6 +26,9 @@ struct ProgramFiles {
     std::filesystem::path tipFolder() const { return programFolder / "Tipps"; }
     // The click scripts the hand-over dialog offers.
     std::filesystem::path scriptFolder() const { return programFolder / "Script"; }
+    // The folder a tip file dialog opens in: the last one while it still exists, else the
+    // documents folder; empty when neither is known (the dialog's own choice).
+    std::filesystem::path tipFileDialogFolder() const;
 };
 
 } // namespace powerball

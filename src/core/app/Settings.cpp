@@ -138,6 +138,11 @@ void restoreFromKey(AppState& state, const RegistryKey& key, RegistryStore& stor
         restoreText(key, "ProxyPortEdit", state.internet.proxyPort);
     });
     protectedGroup(store, [&] { restoreDrawSource(state.internet, key); });
+    protectedGroup(store, [&] {
+        std::string folder;
+        restoreText(key, "TipFileFolder", folder);
+        state.lastTipFileFolder = std::filesystem::path(folder);
+    });
     try {
         if (const auto date = key.readDate("DateTimePicker2"))
             state.startDate = pickerDate(*date);
@@ -198,6 +203,7 @@ std::vector<NamedSetting> Settings::values(const AppState& state) {
     add("FeedURLEdit", state.internet.feedUrl);
     add("DateTimePicker2", state.startDate);
     add("Land", state.land);
+    add("TipFileFolder", state.lastTipFileFolder.string());
     return values;
 }
 

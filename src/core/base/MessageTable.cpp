@@ -205,6 +205,25 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Löschen",
         "Doppelklick zeigt die Ziehung überall, Entf löscht sie, Strg+Z nimmt es zurück",
         "Schließen",
+        "Die Ziehungsdaten enden am %1 – %2 Ziehungen fehlen.",
+        "Die Ziehungsdaten sind aktuell (neueste Ziehung vom %1).",
+        "Version %1",
+        "Programmordner: %1",
+        "Gespeicherte Ziehungen: %1, die neueste vom %2",
+        "Keine Ziehungen gespeichert",
+        "Einstellungsdatei: %1",
+        "Die Einstellungen werden nicht gespeichert.",
+        "© 2026 Velmar. Alle Rechte vorbehalten. Installieren und Nutzen ist erlaubt; Verkauf und "
+        "Änderung nur mit schriftlicher Genehmigung von Velmar.",
+        "Taste",
+        "Befehl",
+        "Laufende Berechnung, Analyse oder Aktualisierung anhalten",
+        "Kein Programm zum Öffnen von %1 gefunden. Der Inhalt steht in diesem Fenster.",
+        "%1 konnte nicht gespeichert werden: %2",
+        "Textdateien (*.txt *.rtf);;Alle Dateien (*)",
+        "Das Handbuch wurde nicht gefunden: %1",
+        "Zahlen",
+        "Powerball",
     };
     return entries;
 }

@@ -230,6 +230,26 @@ inline constexpr int DrawTableCount = 183;
 inline constexpr int DrawTableDelete = 184;
 inline constexpr int DrawTableHint = 185;
 inline constexpr int DrawTableClose = 186;
+// How old the stored draws are (146, 147), the about box, the list of shortcuts, the report
+// window, the manual and the printed page.
+inline constexpr int DataAgeBehind = 187;
+inline constexpr int DataAgeCurrent = 188;
+inline constexpr int AboutVersion = 189;
+inline constexpr int AboutFolder = 190;
+inline constexpr int AboutDraws = 191;
+inline constexpr int AboutNoDraws = 192;
+inline constexpr int AboutSettings = 193;
+inline constexpr int AboutNoSettings = 194;
+inline constexpr int AboutLicence = 195;
+inline constexpr int ShortcutKey = 196;
+inline constexpr int ShortcutCommand = 197;
+inline constexpr int StopShortcut = 198;
+inline constexpr int ReportNoViewer = 199;
+inline constexpr int ReportSaveFailed = 200;
+inline constexpr int ReportSaveFilter = 201;
+inline constexpr int ManualMissing = 202;
+inline constexpr int PrintNumbers = 203;
+inline constexpr int PrintPowerball = 204;
 } // namespace Msg
 
 } // namespace powerball

@@ -15,7 +15,7 @@ FileQuestion tipFileQuestion(const AppState& state, std::string caption) {
     question.caption = std::move(caption);
     question.filter = state.messages.text(Msg::TipFileFilter);
     question.defaultExtension = TipFile::kExtension;
-    question.folder = state.programFolder;
+    question.folder = state.tipFileDialogFolder();
     return question;
 }
 
@@ -57,8 +57,10 @@ std::optional<std::filesystem::path> saveTips(AppState& state, const Ports& port
     FileQuestion question = tipFileQuestion(state, state.messages.text(Msg::TipSaveCaption));
     question.proposedName = TipFile::proposedName(state.selectedDate);
     const std::optional<std::filesystem::path> file = ports.userPrompts().askSaveFile(question);
-    if (file)
+    if (file) {
         saveTipsTo(state, *file);
+        state.lastTipFileFolder = file->parent_path();
+    }
     return file;
 }
 
@@ -69,8 +71,11 @@ void saveTipsTo(const AppState& state, const std::filesystem::path& file) {
 std::optional<std::filesystem::path> loadTips(AppState& state, const Ports& ports) {
     const std::optional<std::filesystem::path> file = ports.userPrompts().askOpenFile(
         tipFileQuestion(state, state.messages.text(Msg::TipLoadCaption)));
-    if (file)
+    if (file) {
+        // The folder counts as used even when the file turns out to hold no tips.
+        state.lastTipFileFolder = file->parent_path();
         fillSheet(state, ports, *file);
+    }
     evaluateSelectedDate(state, ports);
     return file;
 }

@@ -11,6 +11,12 @@ std::string tipListing(const AppState& state) {
                             TipListing::titleDay(state.currentDraw.date));
 }
 
+TipPage tipPage(const AppState& state) {
+    const DayNumber day = TipListing::titleDay(state.currentDraw.date);
+    return {state.messages.text(Msg::TipTitle) + " " + DrawCalendar::shortDate(day),
+            TipListing::rows(state.tips)};
+}
+
 void writeTipListing(const AppState& state, const std::filesystem::path& file) {
     saveFileAtomically(file, tipListing(state));
 }

@@ -2,15 +2,24 @@
 
 #include "app/AppState.h"
 #include "ports/Ports.h"
+#include "rules/output/TipListing.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace powerball {
 
 // The listing of the sheet as "Tipp ausdrucken" prints it, titled with the draw after the
 // shown draw. A counting row that is not all whole numbers raises a TipListingError.
 std::string tipListing(const AppState& state);
+
+// The listing as a printed page: its title line and the counting rows as numbers.
+struct TipPage {
+    std::string title;
+    std::vector<TipListing::Row> rows;
+};
+TipPage tipPage(const AppState& state);
 
 // Writes the listing to `file` (atomically) without showing it.
 void writeTipListing(const AppState& state, const std::filesystem::path& file);

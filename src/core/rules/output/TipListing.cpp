@@ -46,16 +46,29 @@ std::string text(const TipSheet& sheet, const std::string& title, DayNumber draw
     std::string listing = title + " " + DrawCalendar::shortDate(drawDay) + kLineEnd;
     listing += std::string(46, '~') + kLineEnd;
     listing += kLineEnd;
-    for (int r = 0; r < TipSheet::kRowCount; ++r) {
-        if (!TipFile::rowCounts(sheet, r))
-            continue;
-        std::string line = rowPrefix(r) + title + ": ";
+    for (const Row& row : rows(sheet)) {
+        std::string line = rowPrefix(row.rowIndex) + title + ": ";
         for (int f = 0; f < TipRow::kWhiteCount; ++f)
-            line += (f > 0 ? "   " : "") + twoColumns(wholeNumber(sheet, r, f));
-        line += "   PowerBall: " + twoColumns(wholeNumber(sheet, r, TipRow::kPowerballField));
+            line += (f > 0 ? "   " : "") + twoColumns(row.white[f]);
+        line += "   PowerBall: " + twoColumns(row.powerball);
         listing += line + kLineEnd;
     }
     return listing;
+}
+
+std::vector<Row> rows(const TipSheet& sheet) {
+    std::vector<Row> result;
+    for (int r = 0; r < TipSheet::kRowCount; ++r) {
+        if (!TipFile::rowCounts(sheet, r))
+            continue;
+        Row row;
+        row.rowIndex = r;
+        for (int f = 0; f < TipRow::kWhiteCount; ++f)
+            row.white[f] = wholeNumber(sheet, r, f);
+        row.powerball = wholeNumber(sheet, r, TipRow::kPowerballField);
+        result.push_back(row);
+    }
+    return result;
 }
 
 DayNumber titleDay(double currentDrawDate) {

@@ -3,8 +3,10 @@
 #include "base/DrawCalendar.h"
 #include "rules/sheet/TipSheet.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace powerball {
 
@@ -26,6 +28,14 @@ inline constexpr const char* kFileName = "Tipp.txt";
 std::string rowPrefix(int rowIndex);
 
 std::string text(const TipSheet& sheet, const std::string& title, DayNumber drawDay);
+
+// A counting row as numbers, for a page set as a table.
+struct Row {
+    int rowIndex = 0;
+    std::array<int, TipRow::kWhiteCount> white{};
+    int powerball = 0;
+};
+std::vector<Row> rows(const TipSheet& sheet);
 
 // The draw the listing is for: the first draw day after the shown draw's date.
 DayNumber titleDay(double currentDrawDate);
