@@ -9,6 +9,7 @@
 #include "DrawPanel.h"
 #include "HintRelay.h"
 #include "InternetOptionsPage.h"
+#include "LanguageLocale.h"
 #include "LanguagePass.h"
 #include "MainMenu.h"
 #include "MenuShortcutPriority.h"
@@ -293,6 +294,7 @@ void MainWindow::activate() {
 }
 
 void MainWindow::showState() {
+    useTextFormat();
     // Only a command that picked another page turns the pages; a repaint while the user
     // switches pages (a field losing the focus) must not turn them back.
     if (m_state.pageInFront != m_pageShown) {
@@ -547,6 +549,18 @@ void MainWindow::chooseLanguage(int code) {
     if (const auto hint = m_hints->renewedHint(hintShown);
         hint && qs(m_state.status[1]) == hintShown)
         showHint(*hint);
+}
+
+// A new language or choice of formats reaches the date fields, their calendars, Qt's
+// dialogs and the draw texts already shown.
+void MainWindow::useTextFormat() {
+    const TextFormat format = m_state.textFormat();
+    if (m_shownFormat == format)
+        return;
+    if (m_shownFormat)
+        renewDrawTexts(m_state, *m_shownFormat);
+    LanguageLocale::apply(*this, format);
+    m_shownFormat = format;
 }
 
 void MainWindow::useQtTexts(int code) {

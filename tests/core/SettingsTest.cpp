@@ -283,6 +283,12 @@ TEST_F(SettingsTest, OptionsSetByNameKeepTheRunLimitCurrent) {
     EXPECT_TRUE(Settings::setOption(state, "UpDown7", 3));
     EXPECT_EQ(state.maxRuns, 3000);
     EXPECT_FALSE(Settings::setOption(state, "Sprache", 3));
+    EXPECT_TRUE(Settings::setOption(state, "maxRunsThousands", 4));
+    EXPECT_EQ(state.maxRuns, 4000);
+    // A readable name couples the spins as the control name does: the minimum of even
+    // numbers leaves room for the odd ones.
+    ASSERT_TRUE(Settings::setOption(state, "minOdd", 5));
+    EXPECT_EQ(state.settings.minEven.maximum(), 1);
 }
 
 } // namespace

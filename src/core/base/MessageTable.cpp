@@ -163,6 +163,19 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
         "rot: Primzahlen",
         "grün: übrige Zahlen",
+        // The command line's own texts.
+        "Gewählter Tag: %1", // 146
+        "Ziehung %1: %2", // 147
+        "%1. Tipp", // 148
+        "Treffer: %1", // 149
+        "Quersumme: %1", // 150
+        "(gesperrt)", // 151
+        "Abgespielte Klänge: %1", // 152
+        "Status: %1", // 153
+        "Berechnungsläufe: %1 von %2", // 154
+        "Tipps geladen aus %1", // 155
+        "Schein gespeichert in %1", // 156
+        "Keine ausgefüllten Tipps", // 157
     };
     return entries;
 }

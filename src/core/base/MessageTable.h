@@ -19,8 +19,13 @@ public:
 
     static const std::vector<std::string>& builtIn();
 
+    // The language the texts are in, as the value "Sprache": German (1) as built.
+    int language() const { return m_language; }
+    void setLanguage(int code) { m_language = code; }
+
 private:
     std::vector<std::string> m_entries;
+    int m_language = 1;
 };
 
 // "%1".."%9" in `pattern` replaced by the arguments; any other "%" stays as it is.
@@ -183,6 +188,19 @@ inline constexpr int DrawsImported = 142;
 inline constexpr int NoLaterDraw = 143;
 inline constexpr int ChartPrimes = 144;
 inline constexpr int ChartOtherNumbers = 145;
+// The command line's text output (146..157).
+inline constexpr int CliSelectedDate = 146;
+inline constexpr int CliDraw = 147;
+inline constexpr int CliRow = 148;
+inline constexpr int CliHits = 149;
+inline constexpr int CliCrossSum = 150;
+inline constexpr int CliLocked = 151;
+inline constexpr int CliSoundsPlayed = 152;
+inline constexpr int CliStatus = 153;
+inline constexpr int CliRuns = 154;
+inline constexpr int CliTipsLoaded = 155;
+inline constexpr int CliSheetStored = 156;
+inline constexpr int CliNoRows = 157;
 } // namespace Msg
 
 } // namespace powerball

@@ -48,8 +48,8 @@ void DrawBrowser::previous(AppState& state, const Ports& ports,
 
 void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
-    state.databaseDrawText =
-        drawText(state.currentDraw.date, state.currentDraw.numbers, DrawTextForm::Last);
+    state.databaseDrawText = drawText(state.textFormat(), state.currentDraw.date,
+                                      state.currentDraw.numbers, DrawTextForm::Last);
     state.panelCrossSumText = crossSumText(state.messages, state.currentDraw.numbers.crossSum());
     state.showCurrentDrawOnPanel();
     state.setSelectedDate(state.currentDraw.date);
