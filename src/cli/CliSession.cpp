@@ -50,10 +50,10 @@ CliSession::CliSession(const CliOptions& options) {
         std::cerr << *failure << '\n';
     AppShell::startUp(state, ports, programFolder.folder);
     // One language for every text: --lang, else the settings' language, else the locale's.
-    loadLanguage(state, options.language
-                            ? *options.language
-                            : startLanguage(storedLanguage(*m_settings),
-                                            LocaleEnvironment::ofProcess()));
+    captions =
+        loadLanguage(state, options.language ? *options.language
+                                             : startLanguage(storedLanguage(*m_settings),
+                                                             LocaleEnvironment::ofProcess()));
     for (const SettingOverride& option : options.overrides)
         Settings::setOption(state, option.name, option.value);
 }

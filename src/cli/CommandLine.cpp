@@ -49,7 +49,8 @@ void CommandLine::addSetOption(CLI::App& app) {
                for (const std::string& text : texts)
                    m_options.overrides.push_back(parseSettingOverride(text));
            },
-           "set an option control for this run, e.g. CheckBox2=1, UpDown12=40, RadioButton3=1")
+           "set an option control for this run by its control or readable name, e.g. "
+           "CheckBox2=1, preferFrequent=1, UpDown12=40, RadioButton3=1")
         ->type_name("NAME=VALUE")
         ->allow_extra_args(false);
 }

@@ -68,8 +68,7 @@ std::vector<std::size_t> chosenDraws(const std::vector<DrawRecord>& records,
             chosen.push_back(k);
     }
     if (arguments.last && chosen.size() > static_cast<std::size_t>(*arguments.last))
-        chosen.erase(chosen.begin(),
-                     chosen.end() - static_cast<std::ptrdiff_t>(*arguments.last));
+        chosen.erase(chosen.begin(), chosen.end() - static_cast<std::ptrdiff_t>(*arguments.last));
     return chosen;
 }
 

@@ -47,7 +47,7 @@ QString dateFormat(const TextFormat& format) {
     for (const char* part = c.dateOrder; *part; ++part) {
         if (!pattern.isEmpty())
             pattern += QString::fromUtf8(c.dateSeparator);
-        pattern += *part == 'd' ? QStringLiteral("dd")
+        pattern += *part == 'd'   ? QStringLiteral("dd")
                    : *part == 'm' ? QStringLiteral("MM")
                                   : QStringLiteral("yyyy");
     }

@@ -11,10 +11,20 @@ namespace {
 
 TEST(LanguageChoice, LanguageOfALocaleName) {
     const std::vector<std::pair<std::string, std::optional<int>>> cases{
-        {"de_DE.UTF-8", 1}, {"en_US.UTF-8", 2}, {"fr_CA", 3},    {"es", 4},
-        {"it_IT@euro", 5},  {"ru_RU.KOI8-R", 6}, {"pt_BR", 7},    {"zh_CN.GB18030", 8},
-        {"hi_IN", 9},       {"C", std::nullopt}, {"POSIX", std::nullopt},
-        {"C.UTF-8", std::nullopt}, {"nl_NL", std::nullopt}, {"", std::nullopt},
+        {"de_DE.UTF-8", 1},
+        {"en_US.UTF-8", 2},
+        {"fr_CA", 3},
+        {"es", 4},
+        {"it_IT@euro", 5},
+        {"ru_RU.KOI8-R", 6},
+        {"pt_BR", 7},
+        {"zh_CN.GB18030", 8},
+        {"hi_IN", 9},
+        {"C", std::nullopt},
+        {"POSIX", std::nullopt},
+        {"C.UTF-8", std::nullopt},
+        {"nl_NL", std::nullopt},
+        {"", std::nullopt},
         {"deu", std::nullopt},
     };
     for (const auto& [locale, code] : cases)

@@ -147,35 +147,29 @@ const std::vector<std::string>& MessageTable::builtIn() {
 
         // A row that is no tip, the undo of the draw maintenance, the import's count, the
         // draw analysis without a later draw and the chart's legend (130..145).
-        "doppelt",
-        "ungültig",
-        "Die Zahl %1 steht zweimal in der Reihe",
+        "doppelt", "ungültig", "Die Zahl %1 steht zweimal in der Reihe",
         "%1 ist keine Zahl von %2 bis %3",
-        "Tipp %1 ist kein gültiger Tipp: %2. Bitte korrigieren Sie ihn zuerst.",
-        "Rückgängig",
-        "Rückgängig: Löschen der Ziehung vom %1",
-        "Rückgängig: Eingabe der Ziehung vom %1",
+        "Tipp %1 ist kein gültiger Tipp: %2. Bitte korrigieren Sie ihn zuerst.", "Rückgängig",
+        "Rückgängig: Löschen der Ziehung vom %1", "Rückgängig: Eingabe der Ziehung vom %1",
         "Ziehung vom %1 gelöscht – Strg+Z stellt sie wieder her",
         "Ziehung vom %1 gespeichert – Strg+Z nimmt die Eingabe zurück",
-        "Ziehung vom %1 wiederhergestellt",
-        "Eingabe der Ziehung vom %1 zurückgenommen",
+        "Ziehung vom %1 wiederhergestellt", "Eingabe der Ziehung vom %1 zurückgenommen",
         "%1 Ziehungen importiert",
         "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
-        "rot: Primzahlen",
-        "grün: übrige Zahlen",
+        "rot: Primzahlen", "grün: übrige Zahlen",
         // The command line's own texts.
-        "Gewählter Tag: %1", // 146
-        "Ziehung %1: %2", // 147
-        "%1. Tipp", // 148
-        "Treffer: %1", // 149
-        "Quersumme: %1", // 150
-        "(gesperrt)", // 151
-        "Abgespielte Klänge: %1", // 152
-        "Status: %1", // 153
+        "Gewählter Tag: %1",           // 146
+        "Ziehung %1: %2",              // 147
+        "%1. Tipp",                    // 148
+        "Treffer: %1",                 // 149
+        "Quersumme: %1",               // 150
+        "(gesperrt)",                  // 151
+        "Abgespielte Klänge: %1",      // 152
+        "Status: %1",                  // 153
         "Berechnungsläufe: %1 von %2", // 154
-        "Tipps geladen aus %1", // 155
-        "Schein gespeichert in %1", // 156
-        "Keine ausgefüllten Tipps", // 157
+        "Tipps geladen aus %1",        // 155
+        "Schein gespeichert in %1",    // 156
+        "Keine ausgefüllten Tipps",    // 157
     };
     return entries;
 }

@@ -4,8 +4,8 @@
 #include "rules/language/LanguageFiles.h"
 
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace powerball {
