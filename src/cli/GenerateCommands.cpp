@@ -134,7 +134,7 @@ int runGenerate(const CliOptions& options, const GenerateArguments& arguments, s
                 out << said(state, Msg::CliStatus, {status}) << '\n';
         const TextFormat format = state.textFormat();
         out << said(state, Msg::CliRuns,
-                    {format.number(state.generator.runCounter), format.number(state.maxRuns)})
+                    {format.count(state.generator.runCounter), format.count(state.maxRuns)})
             << '\n';
         return exitCode;
     }

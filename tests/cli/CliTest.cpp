@@ -71,7 +71,8 @@ TEST_F(CliTest, DrawsBetweenTwoDaysAndTheNewestOnes) {
         const ProgramRun run = cli(arguments);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         std::vector<int> indexes;
-        for (const json& draw : json::parse(run.out)["draws"])
+        const json listed = json::parse(run.out);
+        for (const json& draw : listed["draws"])
             indexes.push_back(draw["index"]);
         EXPECT_EQ(indexes, c.indexes) << ::testing::PrintToString(c.filter);
     }

@@ -120,12 +120,12 @@ TEST(LanguageCli, TextOutputSpeaksOneLanguage) {
         {"2",
          {"Selected date: 10.10.2015", "Sat 10.10.15", "Play 1:", "Hits: 4 + PB",
           "Sum: ", "Prize tier: 4 + PB", "$50,000"},
-         {"Quersumme", "Tipp", "Treffer", "Gewinn", "Sa 10.10.15", "Play 2", "Sounds played",
-          "$50.000", "Status: \n"}},
+         {"Quersumme", "Tipp", "Treffer", "Gewinn", "Sa 10.10.15", "$50.000", "Status: \n",
+          "Klänge", "Berechnungsläufe", "50.000"}},
         {"1",
          {"Gewählter Tag: 10.10.2015", "Sa 10.10.15", "1. Tipp:", "Treffer: 4 + PB",
           "Quersumme: ", "Gewinnklasse: 4 + PB", "50.000 $"},
-         {"hits", "cross sum", "Selected", "Sat ", "2. Tipp", "Sounds played", "Klänge", "$50"}},
+         {"hits", "cross sum", "Selected", "Sat ", "Sounds", "$50", "Status: \n", "Calculation"}},
     };
     for (const Case& c : cases) {
         const std::string checked = cli(c.language, check);
@@ -133,6 +133,13 @@ TEST(LanguageCli, TextOutputSpeaksOneLanguage) {
         std::cout << checked << generated; // what a reader sees, for the record of the run
         for (const std::string& text : c.mustHave)
             EXPECT_NE(checked.find(text), std::string::npos) << c.language << ": " << text;
+        // The rows the run filled and no others; the sound of the hit is told.
+        const bool english = c.language == std::string("2");
+        EXPECT_EQ(checked.find(english ? "Play 2" : "2. Tipp"), std::string::npos);
+        EXPECT_NE(generated.find(english ? "Play 2:" : "2. Tipp:"), std::string::npos);
+        EXPECT_EQ(generated.find(english ? "Play 3" : "3. Tipp"), std::string::npos);
+        EXPECT_NE(checked.find(english ? "Sounds played: 1" : "Abgespielte Klänge: 1"),
+                  std::string::npos);
         for (const std::string& text : c.mustNotHave) {
             EXPECT_EQ(checked.find(text), std::string::npos) << c.language << ": " << text;
             EXPECT_EQ(generated.find(text), std::string::npos) << c.language << ": " << text;
