@@ -121,6 +121,9 @@ const std::array kHints{
     Hint{{"Edit91"},
          "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen"},
     Hint{{"Edit92"}, "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen"},
+    Hint{{"CheckBox32"},
+         "Zeigt Daten und Zahlen so, wie man sie in der gewählten Sprache schreibt; Dateien "
+         "behalten ihr Format"},
 };
 
 } // namespace
