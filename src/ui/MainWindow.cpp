@@ -566,8 +566,10 @@ void MainWindow::useTextFormat() {
 void MainWindow::useQtTexts(int code) {
     if (code == m_qtTextsLanguage)
         return;
-    static const char* const kLocales[] = {"",   "de", "en", "fr",    "es",
-                                           "it", "ru", "pt", "zh_CN", "hi"};
+    // Debian ships Qt's Portuguese as Brazilian; it has no Hindi, whose dialogs keep Qt's
+    // English buttons.
+    static const char* const kLocales[] = {"",   "de", "en",    "fr",    "es",
+                                           "it", "ru", "pt_BR", "zh_CN", "hi"};
     QCoreApplication::removeTranslator(&m_qtTexts);
     if (m_qtTexts.load(u"qtbase_"_s + QString::fromLatin1(kLocales[code]),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -161,21 +161,27 @@ void LanguageWindowTest::datesAndCalendarsFollowTheChosenLanguage() {
         Qt::DayOfWeek firstDay;
         QString wednesday, saturday; // the October draws are on these days
         QString languageFormat;
+        QString cancel; // Qt's own button text
     };
     const QList<Case> cases{
-        {"actionLanguageEnglish", QLocale::English, Qt::Sunday, u"Wed"_s, u"Sat"_s,
-         u"MM/dd/yyyy"_s},
-        {"actionLanguageRussian", QLocale::Russian, Qt::Monday, u"ср"_s, u"сб"_s, u"dd.MM.yyyy"_s},
+        {"actionLanguageEnglish", QLocale::English, Qt::Sunday, u"Wed"_s, u"Sat"_s, u"MM/dd/yyyy"_s,
+         u"Cancel"_s},
+        {"actionLanguageRussian", QLocale::Russian, Qt::Monday, u"ср"_s, u"сб"_s, u"dd.MM.yyyy"_s,
+         u"Отмена"_s},
         {"actionLanguageChinese", QLocale::Chinese,
          QLocale(QLocale::Chinese, QLocale::China).firstDayOfWeek(), u"周三"_s, u"周六"_s,
-         u"yyyy/MM/dd"_s},
-        {"actionLanguageGerman", QLocale::German, Qt::Monday, u"Mi"_s, u"Sa"_s, u"dd.MM.yyyy"_s},
+         u"yyyy/MM/dd"_s, u"取消"_s},
+        {"actionLanguagePortuguese", QLocale::Portuguese, Qt::Sunday, u"qua"_s, u"sáb"_s,
+         u"dd/MM/yyyy"_s, u"Cancelar"_s},
+        {"actionLanguageGerman", QLocale::German, Qt::Monday, u"Mi"_s, u"Sa"_s, u"dd.MM.yyyy"_s,
+         u"Abbrechen"_s},
     };
     auto* languageFormats = window.findChild<QCheckBox*>(u"CheckBox32"_s);
     QVERIFY(languageFormats);
     for (const Case& c : cases) {
         window.findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
         QCOMPARE(QLocale().language(), c.language);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.cancel);
         for (QDateEdit* date : dates) {
             QCOMPARE(date->calendarWidget()->locale().language(), c.language);
             QCOMPARE(date->calendarWidget()->firstDayOfWeek(), c.firstDay);
