@@ -17,9 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(std::memcmp(encoded.data(), data + at, DrawRecord::kSize) == 0);
         if (!DrawValidation::recordProblem(record)) {
             const DrawNumbers numbers = record.drawNumbers();
-            for (const DrawTextForm form : {DrawTextForm::First, DrawTextForm::Middle,
-                                            DrawTextForm::Last, DrawTextForm::Search})
-                FUZZ_CHECK(!drawText(record.date, numbers, form).empty());
+            // In the fixed formats and in each language's own.
+            for (int language = 1; language <= 9; ++language)
+                for (const TextFormat format :
+                     {TextFormat(language, false), TextFormat(language, true)})
+                    for (const DrawTextForm form : {DrawTextForm::First, DrawTextForm::Middle,
+                                                    DrawTextForm::Last, DrawTextForm::Search})
+                        FUZZ_CHECK(!drawText(format, record.date, numbers, form).empty());
             numbers.crossSum();
         }
     }

@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -140,8 +141,8 @@ int runSearch(const CliOptions& options, const SearchArguments& arguments, std::
         << '\n'
         << "Draw: " << state.databaseDrawText << '\n';
     for (int r = 0; r < TipSheet::kRowCount; ++r)
-        out << std::setw(9) << TipSheet::caption(r) << "  hits: " << state.tips.row(r).hitText
-            << '\n';
+        out << said(state, Msg::CliRow, {std::to_string(r + 1)}) << ": "
+            << said(state, Msg::CliHits, {state.tips.row(r).hitText}) << '\n';
     return 0;
 }
 

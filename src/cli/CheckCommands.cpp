@@ -102,7 +102,7 @@ int runCheck(const CliOptions& options, const CheckArguments& arguments, std::os
     if (options.json)
         out << checkJson(state, session.sound.played.size()).dump() << '\n';
     else
-        printCheck(state, session.sound.played.size(), out);
+        printCheck(state, session.sound.played.size(), options.verbose, out);
     return 0;
 }
 

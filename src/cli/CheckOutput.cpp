@@ -9,24 +9,6 @@ namespace powerball::cli {
 
 namespace {
 
-void printRows(const AppState& state, std::ostream& out) {
-    for (int r = 0; r < TipSheet::kRowCount; ++r) {
-        const TipRow& row = state.tips.row(r);
-        out << std::setw(9) << TipSheet::caption(r);
-        for (int f = 0; f < TipRow::kHiddenField; ++f) {
-            out << (f == TipRow::kPowerballField ? "  PB " : " ") << std::setw(2)
-                << row.fields[static_cast<std::size_t>(f)];
-            if (row.colors[static_cast<std::size_t>(f)] != FieldColor::Window)
-                out << '*';
-        }
-        out << "  hits: " << row.hitText << "  cross sum: " << row.crossSumText;
-        if (const auto& prize = state.prizes.rows[static_cast<std::size_t>(r)];
-            prize && prize->tier != PrizeTier::None)
-            out << "  tier: " << PrizeTiers::tierName(prize->tier);
-        out << '\n';
-    }
-}
-
 // Each checked row's prize tier and prize: null where there is none to tell (a row not
 // checked, a draw before today's prize table, the jackpot's amount).
 Json rowsWithPrizes(const AppState& state) {
@@ -51,18 +33,63 @@ Json rowsWithPrizes(const AppState& state) {
 
 } // namespace
 
+std::string said(const AppState& state, int entry, const std::vector<std::string>& arguments) {
+    return fillPlaceholders(state.messages.text(entry), arguments);
+}
+
+bool rowIsFilled(const TipRow& row) {
+    for (int f = 0; f < TipRow::kHiddenField; ++f)
+        if (!row.fields[static_cast<std::size_t>(f)].empty())
+            return true;
+    return false;
+}
+
+void printRows(const AppState& state, const RowsShown& shown, std::ostream& out) {
+    bool any = false;
+    for (int r = 0; r < TipSheet::kRowCount; ++r) {
+        const TipRow& row = state.tips.row(r);
+        if (!shown.verbose && !rowIsFilled(row))
+            continue;
+        any = true;
+        out << said(state, Msg::CliRow, {std::to_string(r + 1)});
+        if (shown.locks && row.locked)
+            out << ' ' << state.messages.text(Msg::CliLocked);
+        out << ':';
+        for (int f = 0; f < TipRow::kHiddenField; ++f) {
+            out << (f == TipRow::kPowerballField ? "  PB " : " ") << std::setw(2)
+                << row.fields[static_cast<std::size_t>(f)];
+            if (shown.colors && row.colors[static_cast<std::size_t>(f)] != FieldColor::Window)
+                out << '*';
+        }
+        out << "  " << said(state, Msg::CliHits, {row.hitText}) << "  "
+            << said(state, Msg::CliCrossSum, {row.crossSumText});
+        if (const auto& prize = state.prizes.rows[static_cast<std::size_t>(r)];
+            shown.colors && prize && prize->tier != PrizeTier::None)
+            out << "  " << state.messages.text(Msg::PrizeTierWord)
+                << PrizeTiers::tierName(prize->tier);
+        out << '\n';
+    }
+    if (!any)
+        out << state.messages.text(Msg::CliNoRows) << '\n';
+}
+
 void printShownDraw(const AppState& state, std::ostream& out) {
-    out << "Selected date: " << isoDay(state.selectedDate) << '\n'
-        << "Draw " << state.drawIndex << ": " << state.databaseDrawText << '\n'
+    const TextFormat format = state.textFormat();
+    out << said(state, Msg::CliSelectedDate,
+                {format.date(DrawCalendar::roundToDay(state.selectedDate))})
+        << '\n'
+        << said(state, Msg::CliDraw, {std::to_string(state.drawIndex), state.databaseDrawText})
+        << '\n'
         << state.panelCrossSumText << '\n';
 }
 
-void printCheck(const AppState& state, std::size_t soundsPlayed, std::ostream& out) {
+void printCheck(const AppState& state, std::size_t soundsPlayed, bool verbose, std::ostream& out) {
     printShownDraw(state, out);
-    printRows(state, out);
+    printRows(state, {.verbose = verbose, .colors = true}, out);
     if (state.prizes.wonAnything())
         out << PrizeTexts::sheetTotal(state.messages, state.prizes) << '\n';
-    out << "Sounds played: " << soundsPlayed << '\n';
+    if (verbose || soundsPlayed > 0)
+        out << said(state, Msg::CliSoundsPlayed, {std::to_string(soundsPlayed)}) << '\n';
 }
 
 Json checkJson(const AppState& state, std::size_t soundsPlayed) {

@@ -6,15 +6,30 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace powerball::cli {
 
-// The result of a sheet check as the verbs that check print it: the shown draw and the 12
-// rows with their hits, or the same as JSON.
-void printCheck(const AppState& state, std::size_t soundsPlayed, std::ostream& out);
+// The result of a sheet check as the verbs that check print it, in the language in use: the
+// shown draw and the filled rows with their hits (all 12 and the sounds played, even none,
+// with --verbose), or the same as JSON.
+void printCheck(const AppState& state, std::size_t soundsPlayed, bool verbose, std::ostream& out);
 Json checkJson(const AppState& state, std::size_t soundsPlayed);
 
-// The selected date, the shown draw and its cross sum.
+// The selected date (in the shown format), the shown draw and its cross sum.
 void printShownDraw(const AppState& state, std::ostream& out);
+
+// Which rows and marks the text output shows: the filled rows, or all with --verbose; the
+// hit marks and tiers of a check; the rows kept by a lock.
+struct RowsShown {
+    bool verbose = false;
+    bool colors = false;
+    bool locks = false;
+};
+void printRows(const AppState& state, const RowsShown& shown, std::ostream& out);
+
+// A message of the table in use with its placeholders filled.
+std::string said(const AppState& state, int entry, const std::vector<std::string>& arguments);
 
 } // namespace powerball::cli

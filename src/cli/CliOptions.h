@@ -31,8 +31,10 @@ struct CliOptions {
     bool json = false;
     // --quiet: no progress of long commands on a terminal.
     bool quiet = false;
-    // --lang: the language whose message file the commands speak; without it the built-in
-    // German texts, the same on every machine.
+    // --verbose: the text output shows the empty rows, a count of no sounds and empty status.
+    bool verbose = false;
+    // --lang: the language whose message file the commands speak; without it the language
+    // of the settings file, else of the user's locale, else English.
     std::optional<int> language;
     std::vector<SettingOverride> overrides;
 };

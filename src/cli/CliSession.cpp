@@ -19,6 +19,19 @@ std::filesystem::path executableFolder() {
     return error ? std::filesystem::current_path() : self.parent_path();
 }
 
+namespace {
+
+// "Sprache" as the settings file holds it; nothing when it holds none or cannot be read.
+std::optional<int> storedLanguage(RegistryStore& store) {
+    try {
+        return RegistryKey(store, Settings::kKey).readInteger("Sprache");
+    } catch (const RegistryError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 CliSession::CliSession(const CliOptions& options) {
     if (options.today)
         m_clock = std::make_unique<FixedClock>(*options.today);
@@ -36,8 +49,11 @@ CliSession::CliSession(const CliOptions& options) {
     if (const auto failure = programFolder.prepare())
         std::cerr << *failure << '\n';
     AppShell::startUp(state, ports, programFolder.folder);
-    if (options.language)
-        loadLanguage(state, *options.language);
+    // One language for every text: --lang, else the settings' language, else the locale's.
+    captions =
+        loadLanguage(state, options.language ? *options.language
+                                             : startLanguage(storedLanguage(*m_settings),
+                                                             LocaleEnvironment::ofProcess()));
     for (const SettingOverride& option : options.overrides)
         Settings::setOption(state, option.name, option.value);
 }

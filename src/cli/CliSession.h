@@ -4,6 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/ProgramFolder.h"
+#include "app/language/LanguageChoice.h"
 #include "platform/registry/RegistryFileStore.h"
 #include "ports/Ports.h"
 
@@ -36,6 +37,8 @@ public:
     AppState state;
     Ports ports;
     RecordingSoundPlayer sound;
+    // The caption texts of the language in use; none without the language files.
+    std::optional<CaptionTexts> captions;
     RegistryFileStore& settingsStore() { return *m_settings; }
 
     // Writes every setting back, as the window does when it closes; a store that cannot

@@ -27,10 +27,14 @@ CommandLine::CommandLine() : m_app("The program's commands without a window.", "
     m_app.add_flag("--json", m_options.json, "print the result as JSON");
     m_app.add_flag("--quiet", m_options.quiet,
                    "show no progress of long commands (shown on stderr when it is a terminal)");
+    m_app.add_flag("--verbose", m_options.verbose,
+                   "list the empty rows too, and the sounds played and status lines when empty");
     m_app
         .add_option("--lang", m_options.language,
                     "speak the message file of a language: 1 deutsch, 2 english, 3 français, "
-                    "4 español, 5 italiano, 6 русский, 7 português, 8 中国的, 9 हिंदी")
+                    "4 español, 5 italiano, 6 русский, 7 português, 8 中国的, 9 हिंदी (default: the "
+                    "settings' language, else the locale's (LC_ALL, LC_MESSAGES, LANG), else "
+                    "English)")
         ->check(CLI::Range(1, 9))
         ->type_name("N");
     addSetOption(m_app);
@@ -45,7 +49,8 @@ void CommandLine::addSetOption(CLI::App& app) {
                for (const std::string& text : texts)
                    m_options.overrides.push_back(parseSettingOverride(text));
            },
-           "set an option control for this run, e.g. CheckBox2=1, UpDown12=40, RadioButton3=1")
+           "set an option control for this run by its control or readable name, e.g. "
+           "CheckBox2=1, preferFrequent=1, UpDown12=40, RadioButton3=1")
         ->type_name("NAME=VALUE")
         ->allow_extra_args(false);
 }

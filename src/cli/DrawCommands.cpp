@@ -3,6 +3,7 @@
 #include "JsonOutput.h"
 
 #include "draws/DrawImport.h"
+#include "options/OptionChecks.h"
 
 #include <iostream>
 #include <memory>
@@ -50,17 +51,41 @@ int runImport(const CliOptions& options, const std::filesystem::path& file, std:
     return 0;
 }
 
-int runDraws(const CliOptions& options, std::ostream& out) {
+struct DrawsArguments {
+    std::optional<int> from;
+    std::optional<int> to;
+    std::optional<int> last;
+};
+
+// The indexes of the draws from..to (days, both included), of those the last N; each draw
+// keeps its index in the file.
+std::vector<std::size_t> chosenDraws(const std::vector<DrawRecord>& records,
+                                     const DrawsArguments& arguments) {
+    std::vector<std::size_t> chosen;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const DayNumber day = DrawCalendar::roundToDay(records[k].date);
+        if ((!arguments.from || day >= *arguments.from) && (!arguments.to || day <= *arguments.to))
+            chosen.push_back(k);
+    }
+    if (arguments.last && chosen.size() > static_cast<std::size_t>(*arguments.last))
+        chosen.erase(chosen.begin(), chosen.end() - static_cast<std::ptrdiff_t>(*arguments.last));
+    return chosen;
+}
+
+int runDraws(const CliOptions& options, const DrawsArguments& arguments, std::ostream& out) {
+    if (arguments.from && arguments.to && *arguments.from > *arguments.to)
+        throw UsageError("draws: --from is after --to");
     CliSession session(options);
     const std::vector<DrawRecord> records = session.state.drawHistory().readAll();
+    const std::vector<std::size_t> chosen = chosenDraws(records, arguments);
     if (options.json) {
         Json draws = Json::array();
-        for (std::size_t k = 0; k < records.size(); ++k)
+        for (const std::size_t k : chosen)
             draws.push_back(drawJson(records[k], static_cast<int>(k)));
         out << Json{{"draws", draws}}.dump() << '\n';
         return 0;
     }
-    for (std::size_t k = 0; k < records.size(); ++k) {
+    for (const std::size_t k : chosen) {
         const DrawNumbers numbers = records[k].drawNumbers();
         out << k << ' ' << isoDay(records[k].date);
         for (int w = 1; w <= 5; ++w)
@@ -83,7 +108,20 @@ void addDrawCommands(CommandLine& commandLine) {
                      "date,white1,..,white5,powerball,power_play, or the public results: "
                      "Draw Date,Winning Numbers,Multiplier")
         ->required();
-    commandLine.add("draws", "list every stored draw", runDraws);
+    auto draws = std::make_shared<DrawsArguments>();
+    CLI::App* list = commandLine.add("draws", "list the stored draws",
+                                     [draws](const CliOptions& options, std::ostream& out) {
+                                         return runDraws(options, *draws, out);
+                                     });
+    list->add_option("--from", draws->from, "the first day")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    list->add_option("--to", draws->to, "the last day")
+        ->transform(isoDate())
+        ->type_name("YYYY-MM-DD");
+    list->add_option("--last", draws->last, "only the newest N of them")
+        ->check(CLI::PositiveNumber)
+        ->type_name("N");
 }
 
 } // namespace powerball::cli

@@ -40,8 +40,8 @@ int runFilters(const CliOptions& options, const FilterArguments& arguments, std:
         out << result.dump() << '\n';
         return 0;
     }
-    out << filterCostLine(state.messages, cost, state.startDate) << '\n'
-        << filterCostHint(state.messages, cost) << '\n';
+    out << filterCostLine(state.messages, state.textFormat(), cost, state.startDate) << '\n'
+        << filterCostHint(state.messages, state.textFormat(), cost) << '\n';
     for (const FilterRejections& filter : cost.perFilter)
         out << "  " << filter.name << ": " << filter.drawsRejected << " draws rejected\n";
     return 0;

@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -65,17 +66,6 @@ Json drawNumbersJson(const DrawNumbers& numbers) {
     return Json(numbers.slots);
 }
 
-void printRows(const AppState& state, std::ostream& out) {
-    for (int r = 0; r < TipSheet::kRowCount; ++r) {
-        const TipRow& row = state.tips.row(r);
-        out << std::setw(9) << TipSheet::caption(r) << (row.locked ? " (locked)" : "         ");
-        for (int f = 0; f < TipRow::kHiddenField; ++f)
-            out << (f == TipRow::kPowerballField ? "  PB " : " ") << std::setw(2)
-                << row.fields[static_cast<std::size_t>(f)];
-        out << "  hits: " << row.hitText << "  cross sum: " << row.crossSumText << '\n';
-    }
-}
-
 // "ROW=LINE": the row number from 1 to 12, or none.
 std::optional<int> lockedRow(const std::string& text) {
     const std::size_t equals = text.find('=');
@@ -138,9 +128,14 @@ int runGenerate(const CliOptions& options, const GenerateArguments& arguments, s
     const int exitCode = progress.interrupted() ? CliProgress::kInterruptedExit : 0;
 
     if (!options.json) {
-        printRows(state, out);
-        out << "Status: " << state.status[0] << " | " << state.status[1] << '\n'
-            << "Candidates: " << state.generator.runCounter << " of " << state.maxRuns << '\n';
+        printRows(state, {.verbose = options.verbose, .locks = true}, out);
+        for (const std::string& status : state.status)
+            if (options.verbose || !status.empty())
+                out << said(state, Msg::CliStatus, {status}) << '\n';
+        const TextFormat format = state.textFormat();
+        out << said(state, Msg::CliRuns,
+                    {format.count(state.generator.runCounter), format.count(state.maxRuns)})
+            << '\n';
         return exitCode;
     }
     Json lastDraws = Json::array();

@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 
+#include <iomanip>
 #include <memory>
 #include <ostream>
 
@@ -37,10 +38,36 @@ std::string settingText(const SettingValue& value) {
         value);
 }
 
-void printSettings(const std::vector<NamedSetting>& settings, bool json, std::ostream& out) {
+// The caption of a control in the language in use, else its hint; empty without either.
+std::string captionOf(const std::optional<CaptionTexts>& captions, std::string_view control) {
+    if (!captions)
+        return {};
+    for (std::size_t k = 0; k < captions->records.size(); ++k)
+        if (captions->records[k].control == control) {
+            const std::string& caption = captions->caption(k);
+            return caption.empty() ? captions->hint(k) : caption;
+        }
+    return {};
+}
+
+// NAME=VALUE first, as `settings set` takes it; an option adds its readable name and its
+// caption in the language in use, without the accelerator's mark.
+void printSettings(const std::vector<NamedSetting>& settings, bool json, std::ostream& out,
+                   const std::optional<CaptionTexts>& captions = std::nullopt) {
     if (!json) {
-        for (const NamedSetting& setting : settings)
-            out << setting.name << '=' << settingText(setting.value) << '\n';
+        for (const NamedSetting& setting : settings) {
+            const std::string line = setting.name + '=' + settingText(setting.value);
+            const OptionControl* control = CalculationSettings::find(setting.name);
+            if (!control) {
+                out << line << '\n';
+                continue;
+            }
+            std::string caption = captionOf(captions, control->control);
+            std::erase(caption, '&');
+            out << std::left << std::setw(16) << line << ' ' << std::setw(28)
+                << control->readableName << ' ' << caption << '\n';
+            out << std::right;
+        }
         return;
     }
     Json object = Json::object();
@@ -74,7 +101,7 @@ SettingValue parseSetting(const std::string& name, const std::string& text) {
 
 int showSettings(const CliOptions& options, std::ostream& out) {
     CliSession session(options);
-    printSettings(Settings::values(session.state), options.json, out);
+    printSettings(Settings::values(session.state), options.json, out, session.captions);
     return 0;
 }
 
@@ -115,7 +142,9 @@ void addSettingsCommands(CommandLine& commandLine) {
                         [setting](const CliOptions& options, std::ostream& out) {
                             return setSetting(options, setting->first, setting->second, out);
                         });
-    set->add_option("NAME", setting->first, "a registry value or option control name")->required();
+    set->add_option("NAME", setting->first,
+                    "a registry value, an option control or its readable name (see settings show)")
+        ->required();
     set->add_option("VALUE", setting->second, "the value")->required();
 }
 

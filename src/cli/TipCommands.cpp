@@ -76,9 +76,9 @@ int loadTipFile(const CliOptions& options, const TipFileArguments& arguments, st
         out << result.dump() << '\n';
         return 0;
     }
-    out << "Tips loaded from " << arguments.file.string() << '\n';
-    printCheck(state, session.sound.played.size(), out);
-    out << "Sheet stored in " << settingsFile << '\n';
+    out << said(state, Msg::CliTipsLoaded, {arguments.file.string()}) << '\n';
+    printCheck(state, session.sound.played.size(), options.verbose, out);
+    out << said(state, Msg::CliSheetStored, {settingsFile}) << '\n';
     return 0;
 }
 

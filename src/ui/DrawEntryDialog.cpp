@@ -2,6 +2,7 @@
 #include "ReadableColours.h"
 
 #include "Conversions.h"
+#include "LanguageLocale.h"
 #include "LanguagePass.h"
 #include "draws/DrawEntryRules.h"
 
@@ -44,6 +45,7 @@ DrawEntryDialog::DrawEntryDialog(const DrawEntry& prefilled, const MessageTable&
     m_date = new QDateEdit(this);
     m_date->setObjectName(u"entryDatePicker"_s);
     m_date->setDisplayFormat(u"dd.MM.yyyy"_s);
+    LanguageLocale::showDates(*m_date);
     m_date->setCalendarPopup(true);
     m_date->setMinimumDate(dateOfDay(DrawCalendar::kMinimumDate));
     m_date->setDate(dateOfDay(prefilled.date));

@@ -60,6 +60,7 @@ void FilterCostLine::measure() {
         return;
     const std::uint64_t generation = ++m_generation;
     const MessageTable messages = m_state->messages;
+    const TextFormat format = m_state->textFormat();
     const double startDate = m_state->startDate;
     FilterCostInput input;
     try {
@@ -72,8 +73,8 @@ void FilterCostLine::measure() {
     }
     auto* watcher = new QFutureWatcher<FilterCost>(this);
     connect(watcher, &QFutureWatcher<FilterCost>::finished, this,
-            [this, watcher, generation, messages, startDate] {
-                showCost(generation, watcher->result(), messages, startDate);
+            [this, watcher, generation, messages, format, startDate] {
+                showCost(generation, watcher->result(), messages, format, startDate);
                 watcher->deleteLater();
             });
     watcher->setFuture(QtConcurrent::run(
@@ -81,12 +82,13 @@ void FilterCostLine::measure() {
 }
 
 void FilterCostLine::showCost(std::uint64_t generation, const FilterCost& cost,
-                              const MessageTable& messages, double startDate) {
+                              const MessageTable& messages, const TextFormat& format,
+                              double startDate) {
     if (generation != m_generation)
         return;
     setMinimumHeight(0);
-    setText(qs(filterCostLine(messages, cost, startDate)));
-    setToolTip(qs(filterCostHint(messages, cost)));
+    setText(qs(filterCostLine(messages, format, cost, startDate)));
+    setToolTip(qs(filterCostHint(messages, format, cost)));
     Q_EMIT shown();
 }
 

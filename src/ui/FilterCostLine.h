@@ -49,7 +49,7 @@ private:
 
     void measure();
     void showCost(std::uint64_t generation, const FilterCost& cost, const MessageTable& messages,
-                  double startDate);
+                  const TextFormat& format, double startDate);
 
     const AppState* m_state = nullptr;
     std::optional<Inputs> m_inputs;

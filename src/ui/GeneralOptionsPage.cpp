@@ -23,6 +23,8 @@ GeneralOptionsPage::GeneralOptionsPage(OptionControls& controls, QWidget* parent
         controls.checkBox("CheckBox15", u"für den Tipp nur bevorzugte Zahlen verwenden!"_s, this));
     page->addWidget(controls.checkBox(
         "CheckBox20", u"Liste für Zahlenreihengenerierung anzeigen / bearbeiten"_s, this));
+    page->addWidget(
+        controls.checkBox("CheckBox32", u"Daten und Zahlen im Format der Sprache"_s, this));
     page->addSpacing(8);
 
     OptionSpinBox* runs = controls.spin("UpDown7", "Edit55", this);

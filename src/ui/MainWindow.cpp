@@ -12,6 +12,7 @@
 #include "DrawTableDialog.h"
 #include "HintRelay.h"
 #include "InternetOptionsPage.h"
+#include "LanguageLocale.h"
 #include "LanguagePass.h"
 #include "LazyPage.h"
 #include "MainMenu.h"
@@ -414,6 +415,7 @@ void MainWindow::activate() {
 }
 
 void MainWindow::showState() {
+    useTextFormat();
     // Only a command that picked another page turns the pages; a repaint while the user
     // switches pages (a field losing the focus) must not turn them back.
     if (m_state.pageInFront != m_pageShown) {
@@ -766,11 +768,25 @@ void MainWindow::chooseLanguage(int code) {
         showHint(*hint);
 }
 
+// A new language or choice of formats reaches the date fields, their calendars, Qt's
+// dialogs and the draw texts already shown.
+void MainWindow::useTextFormat() {
+    const TextFormat format = m_state.textFormat();
+    if (m_shownFormat == format)
+        return;
+    if (m_shownFormat)
+        renewDrawTexts(m_state, *m_shownFormat);
+    LanguageLocale::apply(*this, format);
+    m_shownFormat = format;
+}
+
 void MainWindow::useQtTexts(int code) {
     if (code == m_qtTextsLanguage)
         return;
-    static const char* const kLocales[] = {"",   "de", "en", "fr",    "es",
-                                           "it", "ru", "pt", "zh_CN", "hi"};
+    // Debian ships Qt's Portuguese as Brazilian; it has no Hindi, whose dialogs keep Qt's
+    // English buttons.
+    static const char* const kLocales[] = {"",   "de", "en",    "fr",    "es",
+                                           "it", "ru", "pt_BR", "zh_CN", "hi"};
     QCoreApplication::removeTranslator(&m_qtTexts);
     if (m_qtTexts.load(u"qtbase_"_s + QString::fromLatin1(kLocales[code]),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -161,6 +161,7 @@ private:
     void showReport(const std::filesystem::path& file);
     void prepareDialog(QWidget* dialog);
     void useQtTexts(int code);
+    void useTextFormat();
 
     AppState m_state;
     QtSoundPlayer m_sound;
@@ -196,6 +197,8 @@ private:
     // Qt's own texts (Yes, No, Cancel, the file dialog) in the language in use.
     QTranslator m_qtTexts;
     int m_qtTextsLanguage = 0;
+    // The language and formats the window shows dates and numbers in; none before the first.
+    std::optional<TextFormat> m_shownFormat;
     Page m_pageShown = Page::TipOverview;
     // Nested commands, an activation and a close that wait for them.
     CommandGate m_commands;

@@ -19,15 +19,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The draw texts name the weekday the way the user's locale does; every other format
-// (dates "dd.mm.yyyy", decimal comma, thousands point) is fixed for the whole program.
+// Until a language is chosen the window writes German with the fixed formats (dates
+// "dd.mm.yyyy", decimal comma, thousands point), whatever the system's locale.
 void fixFormats() {
-    const QLocale user = QLocale::system();
-    std::array<std::string, 7> weekdays;
-    for (int day = 0; day < 7; ++day) // Sunday first; Qt counts Monday = 1 .. Sunday = 7
-        weekdays[static_cast<std::size_t>(day)] =
-            user.dayName(day == 0 ? 7 : day, QLocale::ShortFormat).toStdString();
-    powerball::DrawCalendar::setWeekdayNames(weekdays);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 

@@ -49,6 +49,40 @@ TEST_F(CliTest, ImportAndListDraws) {
                                         "powerball":12,"power_play":3})"));
 }
 
+TEST_F(CliTest, DrawsBetweenTwoDaysAndTheNewestOnes) {
+    struct Case {
+        std::vector<std::string> filter;
+        std::vector<int> indexes;
+    };
+    const std::vector<Case> cases{
+        {{}, {0, 1, 2}},
+        {{"--from", "2015-10-10"}, {1, 2}},
+        {{"--to", "2015-10-10"}, {0, 1}},
+        {{"--from", "2015-10-08", "--to", "2015-10-13"}, {1}},
+        {{"--from", "2015-10-10", "--to", "2015-10-10"}, {1}},
+        {{"--last", "2"}, {1, 2}},
+        {{"--last", "5"}, {0, 1, 2}},
+        {{"--to", "2015-10-10", "--last", "1"}, {1}},
+        {{"--from", "2016-01-01"}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments{"draws"};
+        arguments.insert(arguments.end(), c.filter.begin(), c.filter.end());
+        const ProgramRun run = cli(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        std::vector<int> indexes;
+        const json listed = json::parse(run.out);
+        for (const json& draw : listed["draws"])
+            indexes.push_back(draw["index"]);
+        EXPECT_EQ(indexes, c.indexes) << ::testing::PrintToString(c.filter);
+    }
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"draws", "--last", "0"},
+          {"draws", "--from", "10.10.2015"},
+          {"draws", "--from", "2015-10-14", "--to", "2015-10-07"}})
+        EXPECT_EQ(cli(wrong).exitCode, 1) << ::testing::PrintToString(wrong);
+}
+
 TEST_F(CliTest, CheckRowsAgainstTheDrawOfADate) {
     const ProgramRun run =
         cli({"check", "--date", "2015-10-09", "--row", "40,7,33,2,19,12,", "--row", "1,2"});
@@ -225,6 +259,37 @@ TEST_F(CliTest, SettingsAreStoredAndTakenAsTheControlsTakeThem) {
     EXPECT_EQ(saved["RadioButton1"], false);
     EXPECT_EQ(saved["RadioButton2"], true);
     EXPECT_EQ(saved["UpDown18"], 128);
+}
+
+TEST_F(CliTest, OptionsByTheirReadableNames) {
+    ASSERT_EQ(cli({"settings", "set", "preferPairs", "1"}).exitCode, 0);
+    ASSERT_EQ(cli({"settings", "set", "rowCount", "7"}).exitCode, 0);
+    const json shown = json::parse(cli({"--set", "languageFormats=1", "settings", "show"}).out);
+    // Stored under the names the settings file has always used.
+    EXPECT_EQ(shown["Chekcbox1"], true);
+    EXPECT_EQ(shown["UpDown8"], 7);
+    EXPECT_EQ(shown["Chekcbox32"], true);
+    EXPECT_FALSE(shown.contains("preferPairs"));
+
+    std::filesystem::copy(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land",
+                          folder.file("Land"));
+    const ProgramRun text =
+        runProgram(POWERBALL_CLI, {"--folder", folder.path().string(), "--settings",
+                                   settings().string(), "--lang", "2", "settings", "show"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    const std::string lines = "\n" + text.out;
+    const auto lineOf = [&lines](const std::string& start) {
+        const std::size_t at = lines.find("\n" + start);
+        return at == std::string::npos ? std::string()
+                                       : lines.substr(at + 1, lines.find('\n', at + 1) - at - 1);
+    };
+    EXPECT_NE(lineOf("Chekcbox1=1 ").find(" preferPairs "), std::string::npos) << text.out;
+    EXPECT_NE(lineOf("UpDown8=7 ").find(" rowCount"), std::string::npos) << text.out;
+    EXPECT_NE(
+        lineOf("Chekcbox32=0 ").find("languageFormats              Dates and numbers in the "),
+        std::string::npos)
+        << text.out;
+    EXPECT_EQ(lineOf("Losnummer="), "Losnummer=");
 }
 
 TEST_F(CliTest, ADamagedSettingsFileIsKeptAside) {

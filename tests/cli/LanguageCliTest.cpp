@@ -1,9 +1,13 @@
-// --lang: the commands speak a language's message file; without it the built-in German.
+// --lang: the commands speak a language's message file; without it the settings' language,
+// else the locale's, else English. The text output speaks that one language.
 #include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iostream>
 
 using nlohmann::json;
 using powerball::testing::runProgram;
@@ -13,12 +17,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-json messages(const TempFolder& folder, std::vector<std::string> language) {
+// A German user's locale unless a test says otherwise: the runs never depend on the
+// machine's own.
+const std::vector<std::string> kGermanLocale{"LC_ALL=", "LC_MESSAGES=", "LANG=de_DE.UTF-8"};
+
+json messages(const TempFolder& folder, std::vector<std::string> language,
+              const std::vector<std::string>& environment = kGermanLocale) {
     std::vector<std::string> arguments{"--folder", folder.path().string(), "--settings",
                                        folder.file("settings.reg").string(), "--json"};
     arguments.insert(arguments.end(), language.begin(), language.end());
     arguments.push_back("messages");
-    const auto run = runProgram(POWERBALL_CLI, arguments);
+    const auto run = runProgram(POWERBALL_CLI, arguments, environment);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     return json::parse(run.out)["messages"];
 }
@@ -29,11 +38,118 @@ TEST(LanguageCli, MessagesComeInTheChosenLanguage) {
     EXPECT_EQ(messages(folder, {})[42], "Stoppen");
     EXPECT_EQ(messages(folder, {"--lang", "2"})[42], "Stop");
     EXPECT_EQ(messages(folder, {"--lang", "1"})[42], "Stoppen");
-    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 205u);
+    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 217u);
     EXPECT_EQ(messages(folder, {"--lang", "2"})[93], "Import draws");
 
     const auto wrong = runProgram(POWERBALL_CLI, {"--lang", "10", "messages"});
     EXPECT_EQ(wrong.exitCode, 1);
+}
+
+TEST(LanguageCli, WithoutLangTheSettingsThenTheLocaleThenEnglish) {
+    struct Case {
+        const char* stored; // "Sprache" in the settings file, or none
+        std::vector<std::string> environment;
+        const char* stop; // message 42 in the language expected
+        const char* why;
+    };
+    const std::vector<Case> cases{
+        {"6",
+         {"LC_ALL=fr_FR.UTF-8", "LC_MESSAGES=", "LANG=de_DE.UTF-8"},
+         "Остановить",
+         "the settings' language before the locale"},
+        {nullptr,
+         {"LC_ALL=fr_FR.UTF-8", "LC_MESSAGES=de_DE", "LANG=de_DE.UTF-8"},
+         "Arrêter",
+         "LC_ALL first"},
+        {nullptr,
+         {"LC_ALL=", "LC_MESSAGES=ru_RU.UTF-8", "LANG=de_DE.UTF-8"},
+         "Остановить",
+         "LC_MESSAGES before LANG"},
+        {nullptr, {"LC_ALL=", "LC_MESSAGES=", "LANG=de_DE.UTF-8"}, "Stoppen", "LANG last"},
+        {nullptr,
+         {"LC_ALL=C", "LC_MESSAGES=", "LANG=de_DE.UTF-8"},
+         "Stop",
+         "a locale without a language of ours: English"},
+        {nullptr, {"LC_ALL=", "LC_MESSAGES=", "LANG="}, "Stop", "no locale: English"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        fs::copy(fs::path(POWERBALL_SOURCE_DIR) / "data" / "Land", folder.file("Land"));
+        if (c.stored) {
+            ASSERT_EQ(runProgram(POWERBALL_CLI, {"--settings", folder.file("settings.reg").string(),
+                                                 "settings", "set", "Sprache", c.stored})
+                          .exitCode,
+                      0);
+        }
+        EXPECT_EQ(messages(folder, {}, c.environment)[42], c.stop) << c.why;
+        // --lang wins over both.
+        EXPECT_EQ(messages(folder, {"--lang", "2"}, c.environment)[42], "Stop") << c.why;
+    }
+}
+
+// The text of a check and of a generator run in English and in German: each in one language,
+// the weekday included, the rows that are filled only.
+TEST(LanguageCli, TextOutputSpeaksOneLanguage) {
+    TempFolder folder;
+    fs::copy(fs::path(POWERBALL_SOURCE_DIR) / "data" / "Land", folder.file("Land"));
+    std::ofstream(folder.file("draws.csv"))
+        << "date,white1,white2,white3,white4,white5,powerball,power_play\n"
+           "2015-10-07,1,2,3,4,5,6,2\n"
+           "2015-10-10,7,19,33,45,60,12,3\n"
+           "2015-10-14,11,21,31,41,51,8,10\n";
+    const auto cli = [&](const std::string& language, std::vector<std::string> more) {
+        std::vector<std::string> arguments{
+            "--folder", folder.path().string(), "--settings", folder.file("settings.reg").string(),
+            "--today",  "2016-01-01",           "--lang",     language};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        const auto run = runProgram(POWERBALL_CLI, arguments, kGermanLocale);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return run.out;
+    };
+    ASSERT_FALSE(cli("1", {"import", folder.file("draws.csv").string()}).empty());
+    const std::vector<std::string> check{"check", "--date", "2015-10-10", "--row",
+                                         "7,19,33,45,1,12"};
+    const std::vector<std::string> generate{"generate", "--seed", "7", "--rows", "2"};
+
+    struct Case {
+        const char* language;
+        std::vector<std::string> mustHave;
+        std::vector<std::string> mustNotHave;
+    };
+    const std::vector<Case> cases{
+        {"2",
+         {"Selected date: 10.10.2015", "Sat 10.10.15", "Play 1:", "Hits: 4 + PB",
+          "Sum: ", "Prize tier: 4 + PB", "$50,000"},
+         {"Quersumme", "Tipp", "Treffer", "Gewinn", "Sa 10.10.15", "$50.000", "Status: \n",
+          "Klänge", "Berechnungsläufe", "50.000"}},
+        {"1",
+         {"Gewählter Tag: 10.10.2015", "Sa 10.10.15", "1. Tipp:", "Treffer: 4 + PB",
+          "Quersumme: ", "Gewinnklasse: 4 + PB", "50.000 $"},
+         {"hits", "cross sum", "Selected", "Sat ", "Sounds", "$50", "Status: \n", "Calculation"}},
+    };
+    for (const Case& c : cases) {
+        const std::string checked = cli(c.language, check);
+        const std::string generated = cli(c.language, generate);
+        std::cout << checked << generated; // what a reader sees, for the record of the run
+        for (const std::string& text : c.mustHave)
+            EXPECT_NE(checked.find(text), std::string::npos) << c.language << ": " << text;
+        // The rows the run filled and no others; the sound of the hit is told.
+        const bool english = c.language == std::string("2");
+        EXPECT_EQ(checked.find(english ? "Play 2" : "2. Tipp"), std::string::npos);
+        EXPECT_NE(generated.find(english ? "Play 2:" : "2. Tipp:"), std::string::npos);
+        EXPECT_EQ(generated.find(english ? "Play 3" : "3. Tipp"), std::string::npos);
+        EXPECT_NE(checked.find(english ? "Sounds played: 1" : "Abgespielte Klänge: 1"),
+                  std::string::npos);
+        for (const std::string& text : c.mustNotHave) {
+            EXPECT_EQ(checked.find(text), std::string::npos) << c.language << ": " << text;
+            EXPECT_EQ(generated.find(text), std::string::npos) << c.language << ": " << text;
+        }
+    }
+    const std::string verbose = cli("2", {"--verbose", "check", "--date", "2015-10-10"});
+    EXPECT_NE(verbose.find("Play 12:"), std::string::npos);
+    EXPECT_NE(verbose.find("Sounds played: 0"), std::string::npos);
+    EXPECT_NE(cli("2", {"check", "--date", "2015-10-10"}).find("No filled plays"),
+              std::string::npos);
 }
 
 } // namespace

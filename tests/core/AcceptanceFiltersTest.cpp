@@ -241,10 +241,11 @@ TEST_F(AcceptanceFiltersTest, EachTestWithItsEdges) {
          tip({6, 12, 22, 48, 66}, 12),
          Filter::Accepted},
         {"recent win within the weeks",
-         on([](auto& o) {
-             o.noRecentWin = true;
-             o.recentWinClass.setValue(2);
-         }),
+         on(
+             [](auto& o) {
+                 o.noRecentWin = true;
+                 o.recentWinClass.setValue(2);
+             }),
          {},
          tip({14, 20, 30, 40, 50}, 1),
          Filter::RecentWin},

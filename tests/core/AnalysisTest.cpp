@@ -151,14 +151,14 @@ TEST_F(AnalysisTest, SettingsAnalysisAWeekBeforeTheNewestDrawRunsTwoSteps) {
     EXPECT_NEAR(balance.expectedUsd, 10 * PrizeTiers::expectedWinUsd(), 1e-9);
     EXPECT_NEAR(balance.expectedPowerPlayUsd, 10 * PrizeTiers::expectedPowerPlayWinUsd(powerPlay),
                 1e-9);
-    EXPECT_EQ(result.report[11].rfind("Ziehungen seit 07.10.2015: 2, Einsatz $20, gewonnen $", 0),
+    EXPECT_EQ(result.report[11].rfind("Ziehungen seit 07.10.2015: 2, Einsatz 20 $, gewonnen ", 0),
               0u)
         << result.report[11];
-    EXPECT_NE(result.report[11].find(", Zufallsreihen erwartet (ohne Jackpot) $3,20"),
+    EXPECT_NE(result.report[11].find(", Zufallsreihen erwartet (ohne Jackpot) 3,20 $"),
               std::string::npos)
         << result.report[11];
     EXPECT_EQ(
-        result.report[12].rfind("Mit Power Play ($1 mehr je Reihe): Einsatz $30, gewonnen $", 0),
+        result.report[12].rfind("Mit Power Play ($1 mehr je Reihe): Einsatz 30 $, gewonnen ", 0),
         0u)
         << result.report[12];
     EXPECT_EQ(result.report.back().rfind("Reihen mit mindestens 3 Richtigen: ", 0), 0u);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string_view>
+
 using namespace powerball;
 
 namespace {
@@ -15,10 +18,11 @@ TEST(CalculationSettings, ControlsByNameClampSpinsIntoTheirRanges) {
         int held;
     };
     const std::vector<Case> cases{
-        {"UpDown12", 80, 75},  {"UpDown12", 1, 5},     {"UpDown1", 0, 21},
-        {"UpDown2", 279, 239}, {"UpDown18", 500, 128}, {"UpDown7", 30001, 30000},
-        {"UpDown7", -5, 1},    {"UpDown8", 13, 12},    {"CheckBox10", 0, 0},
-        {"Chekcbox10", 7, 1},  {"CheckBox31", 0, 0},
+        {"UpDown12", 80, 75},  {"UpDown12", 1, 5},        {"UpDown1", 0, 21},
+        {"UpDown2", 279, 239}, {"UpDown18", 500, 128},    {"UpDown7", 30001, 30000},
+        {"UpDown7", -5, 1},    {"UpDown8", 13, 12},       {"CheckBox10", 0, 0},
+        {"Chekcbox10", 7, 1},  {"CheckBox31", 0, 0},      {"rowCount", 13, 12},
+        {"preferPairs", 3, 1}, {"languageFormats", 1, 1},
     };
     for (const Case& c : cases) {
         CalculationSettings settings;
@@ -32,7 +36,19 @@ TEST(CalculationSettings, ControlsByNameClampSpinsIntoTheirRanges) {
     settings.setValue("UpDown7", 7);
     EXPECT_EQ(settings.maxRuns(), 7000);
 
-    for (const char* unknown : {"CheckBox17", "Chekcbox21", "UpDown20", "Edit85", ""}) {
+    // Readable names reach the same controls; each names one control only.
+    EXPECT_EQ(CalculationSettings::find("preferPairs")->control, "CheckBox1");
+    EXPECT_EQ(CalculationSettings::find("rowCount")->control, "UpDown8");
+    EXPECT_EQ(CalculationSettings::find("CheckBox32")->valueName, "Chekcbox32");
+    std::set<std::string_view> readable;
+    for (const OptionControl& control : CalculationSettings::controls()) {
+        EXPECT_FALSE(control.readableName.empty()) << control.control;
+        EXPECT_TRUE(readable.insert(control.readableName).second) << control.readableName;
+        EXPECT_EQ(CalculationSettings::find(control.readableName)->control, control.control);
+    }
+
+    for (const char* unknown :
+         {"CheckBox17", "Chekcbox21", "UpDown20", "Edit85", "", "Preferpairs"}) {
         EXPECT_FALSE(settings.setValue(unknown, 1)) << unknown;
         EXPECT_EQ(settings.value(unknown), std::nullopt) << unknown;
     }

@@ -274,7 +274,7 @@ TEST(FilterCost, LineInGermanNumbersAndDates) {
     exact.low = exact.high = exact.share;
     exact.drawsJudged = 1389;
     exact.drawsKept = 1205;
-    EXPECT_EQ(filterCostLine(messages, exact, day("2015-10-10")),
+    EXPECT_EQ(filterCostLine(messages, TextFormat(), exact, day("2015-10-10")),
               "Diese Filter lassen 12,4 % aller Reihen zu und hätten 1.205 der 1.389 Ziehungen "
               "seit 10.10.2015 zugelassen (86,8 %)");
 
@@ -283,7 +283,7 @@ TEST(FilterCost, LineInGermanNumbersAndDates) {
     sampled.low = 0.1231;
     sampled.high = 0.1258;
     sampled.drawsJudged = 0;
-    EXPECT_EQ(filterCostLine(messages, sampled, day("2015-10-10")),
+    EXPECT_EQ(filterCostLine(messages, TextFormat(), sampled, day("2015-10-10")),
               "Diese Filter lassen etwa 12,4 % (12,3 % bis 12,6 %) aller Reihen zu; seit "
               "10.10.2015 gibt es keine Ziehung, an der sie sich messen lassen");
 
@@ -295,6 +295,27 @@ TEST(FilterCost, LineInGermanNumbersAndDates) {
     EXPECT_EQ(groupedNumber(292'201'338), "292.201.338");
     EXPECT_EQ(groupedNumber(999), "999");
     EXPECT_EQ(fillPlaceholders("%2 von %1, 95 %", {"a", "b"}), "b von a, 95 %");
+}
+
+// The shares and counts are the program's own: they follow the language. The date keeps its
+// fixed form until the language's formats are chosen.
+TEST(FilterCost, LineInTheLanguagesConventions) {
+    MessageTable messages;
+    messages.replaceAll({});
+    FilterCost exact;
+    exact.share = 0.1243;
+    exact.low = exact.high = exact.share;
+    exact.drawsJudged = 1389;
+    exact.drawsKept = 1205;
+    std::vector<std::string> lines(MessageTable::builtIn().size());
+    lines[Msg::FilterCostLine] = "%1 | %2 of %3 | %4 | %5";
+    messages.replaceAll(lines);
+    EXPECT_EQ(filterCostLine(messages, TextFormat(2), exact, day("2015-10-10")),
+              "12.4 % | 1,205 of 1,389 | 10.10.2015 | 86.8 %");
+    EXPECT_EQ(filterCostLine(messages, TextFormat(2, true), exact, day("2015-10-12")),
+              "12.4 % | 1,205 of 1,389 | 10/12/2015 | 86.8 %");
+    EXPECT_EQ(filterCostLine(messages, TextFormat(5), exact, day("2015-10-10")),
+              "12,4% | 1.205 of 1.389 | 10.10.2015 | 86,8%");
 }
 
 } // namespace

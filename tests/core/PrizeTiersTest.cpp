@@ -73,15 +73,30 @@ TEST(PrizeTiers, ExpectedWinOfARandomRow) {
     EXPECT_NEAR(PrizeTiers::expectedPowerPlayWinUsd(10), 10 * ev - 8'000'000 / 11'688'053.52, 1e-9);
 }
 
-TEST(PrizeTexts, NumbersAsTheProgramWritesThem) {
-    EXPECT_EQ(PrizeTexts::dollars(std::int64_t{4}), "$4");
-    EXPECT_EQ(PrizeTexts::dollars(std::int64_t{1'000}), "$1.000");
-    EXPECT_EQ(PrizeTexts::dollars(std::int64_t{2'000'000}), "$2.000.000");
-    EXPECT_EQ(PrizeTexts::dollars(0.3199), "$0,32");
-    EXPECT_EQ(PrizeTexts::dollars(1234.5), "$1.234,50");
-    EXPECT_EQ(PrizeTexts::odds(292'201'338.0), "292.201.338");
-    EXPECT_EQ(PrizeTexts::odds(11'688'053.52), "11.688.053,52");
-    EXPECT_EQ(PrizeTexts::odds(38.32), "38,32");
+TEST(PrizeTexts, NumbersAsTheLanguageWritesThem) {
+    const TextFormat german(1);
+    const TextFormat english(2);
+    EXPECT_EQ(PrizeTexts::dollars(german, std::int64_t{4}), "4 $");
+    EXPECT_EQ(PrizeTexts::dollars(german, std::int64_t{1'000}), "1.000 $");
+    EXPECT_EQ(PrizeTexts::dollars(german, std::int64_t{2'000'000}), "2.000.000 $");
+    EXPECT_EQ(PrizeTexts::dollars(german, 0.3199), "0,32 $");
+    EXPECT_EQ(PrizeTexts::dollars(german, 1234.5), "1.234,50 $");
+    EXPECT_EQ(PrizeTexts::odds(german, 292'201'338.0), "292.201.338");
+    EXPECT_EQ(PrizeTexts::odds(german, 11'688'053.52), "11.688.053,52");
+    EXPECT_EQ(PrizeTexts::odds(german, 38.32), "38,32");
+    // An English reader must never take fifty thousand dollars for fifty.
+    EXPECT_EQ(PrizeTexts::dollars(english, std::int64_t{50'104}), "$50,104");
+    EXPECT_EQ(PrizeTexts::dollars(english, 1234.5), "$1,234.50");
+    EXPECT_EQ(PrizeTexts::odds(english, 11'688'053.52), "11,688,053.52");
+}
+
+TEST(PrizeTexts, AmountsInTheLanguageOfTheMessageTable) {
+    MessageTable messages;
+    messages.setLanguage(2);
+    SheetPrizes prizes;
+    prizes.add(1, {PrizeTier::Four, true, 50'000, 100'000});
+    EXPECT_NE(PrizeTexts::sheetTotal(messages, prizes).find("$50,000 ("), std::string::npos);
+    EXPECT_NE(PrizeTexts::sheetTotal(messages, prizes).find("$100,000)"), std::string::npos);
 }
 
 TEST(PrizeTexts, HintOfARow) {
@@ -93,7 +108,7 @@ TEST(PrizeTexts, HintOfARow) {
         return PrizeTexts::rowHint(messages, PrizeTiers::prizeOf(match, day(date), powerPlay));
     };
     EXPECT_EQ(hint(3, true, "2020-09-26", 2),
-              "Gewinnklasse: 3 + PB\nGewinn: $100\nmit Power Play: $200\nChance: 1 zu 14.494,11");
+              "Gewinnklasse: 3 + PB\nGewinn: 100 $\nmit Power Play: 200 $\nChance: 1 zu 14.494,11");
     EXPECT_EQ(hint(5, true, "2020-09-26", 2),
               "Gewinnklasse: 5 + PB\nGewinn: Jackpot\nChance: 1 zu 292.201.338");
     EXPECT_EQ(hint(4, false, "2014-01-04", 2),
@@ -111,10 +126,10 @@ TEST(PrizeTexts, SheetTotalOnlyWhenSomethingWasWon) {
     prizes.add(1, {PrizeTier::Three, true, 7, 14});
     prizes.add(2, {PrizeTier::Powerball, true, 4, 8});
     EXPECT_EQ(PrizeTexts::sheetTotal(messages, prizes),
-              "Gewinn des Tipps: $11 (mit Power Play: $22)");
+              "Gewinn des Tipps: 11 $ (mit Power Play: 22 $)");
     prizes.add(3, {PrizeTier::Jackpot, true, 0, 0});
     EXPECT_EQ(PrizeTexts::sheetTotal(messages, prizes),
-              "Gewinn des Tipps: $11 + Jackpot (mit Power Play: $22 + Jackpot)");
+              "Gewinn des Tipps: 11 $ + Jackpot (mit Power Play: 22 $ + Jackpot)");
 }
 
 } // namespace

@@ -56,7 +56,8 @@ protected:
 // Every value that closing the window writes, in the order it has always written them.
 std::vector<std::string> saveList() {
     std::vector<std::string> names{"NeuerSchein"};
-    for (int k = 1; k <= 31; ++k)
+    // The choice of the language's formats came last, as check box 32.
+    for (int k = 1; k <= 32; ++k)
         if (k != 17 && k != 21)
             names.push_back("Chekcbox" + std::to_string(k));
     for (const char* name : {"RadioButton1", "RadioButton2", "RadioButton3", "height", "width",
@@ -286,6 +287,14 @@ TEST_F(SettingsTest, OptionsSetByNameKeepTheRunLimitCurrent) {
     EXPECT_TRUE(Settings::setOption(state, "UpDown7", 3));
     EXPECT_EQ(state.maxRuns, 3000);
     EXPECT_FALSE(Settings::setOption(state, "Sprache", 3));
+    EXPECT_TRUE(Settings::setOption(state, "maxRunsThousands", 4));
+    EXPECT_EQ(state.maxRuns, 4000);
+    // A readable name couples the spins as the control name does: the even numbers leave
+    // room for the odd ones (2 of 6 even, so at most 4 odd, which leaves at most 2 even).
+    ASSERT_EQ(state.settings.minEven.maximum(), 6);
+    ASSERT_TRUE(Settings::setOption(state, "minOdd", 5));
+    EXPECT_EQ(state.settings.minOdd.value(), 4);
+    EXPECT_EQ(state.settings.minEven.maximum(), 2);
 }
 
 } // namespace

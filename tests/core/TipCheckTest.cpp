@@ -216,9 +216,9 @@ TEST_F(TipCheckTest, PrizesOfTheRowsAndTheirTotalInTheStatusBar) {
     EXPECT_EQ(state.prizes.rows[2]->tier, PrizeTier::None);
     EXPECT_EQ(state.prizes.totalUsd, 50'100);
     EXPECT_EQ(state.prizes.totalPowerPlayUsd, 150'300);
-    EXPECT_EQ(state.status[1], "Gewinn des Tipps: $50.100 (mit Power Play: $150.300)");
+    EXPECT_EQ(state.status[1], "Gewinn des Tipps: 50.100 $ (mit Power Play: 150.300 $)");
     EXPECT_EQ(state.tips.row(1).hitHint,
-              "Gewinnklasse: 3 + PB\nGewinn: $100\nmit Power Play: $300\nChance: 1 zu 14.494,11");
+              "Gewinnklasse: 3 + PB\nGewinn: 100 $\nmit Power Play: 300 $\nChance: 1 zu 14.494,11");
     EXPECT_EQ(state.tips.row(2).hitHint, "keine Gewinnklasse");
     EXPECT_EQ(state.tips.row(3).hitHint, "");
 

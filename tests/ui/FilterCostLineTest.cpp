@@ -67,7 +67,7 @@ private:
         const powerball::AppState& state = m_window->state();
         const powerball::FilterCost cost = powerball::measureFilterCost(state);
         return QString::fromStdString(
-            powerball::filterCostLine(state.messages, cost, state.startDate));
+            powerball::filterCostLine(state.messages, state.textFormat(), cost, state.startDate));
     }
     void waitForFirstMeasurement() {
         QTRY_VERIFY_WITH_TIMEOUT(line()->text() != u"…"_s && !line()->text().isEmpty(), 30000);

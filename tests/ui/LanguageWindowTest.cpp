@@ -9,10 +9,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -67,6 +70,7 @@ private Q_SLOTS:
     void freshSettingsComeUpInEnglish();
     void aTaggedTipFieldKeepsItsText();
     void everyTextFitsInEveryLanguage();
+    void datesAndCalendarsFollowTheChosenLanguage();
 };
 
 void LanguageWindowTest::shippedIndexIsTheWindowsIndex() {
@@ -138,6 +142,65 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
     QCOMPARE(window.state().languageIndex, 1);
     QVERIFY(calculate->toolTip() != englishHint);
     QCOMPARE(hintPanel->text(), calculate->toolTip());
+}
+
+// The calendars, Qt's dialogs and the weekday follow the chosen language, whatever the
+// system's locale; the dates keep "dd.mm.yyyy" until the language's formats are chosen.
+void LanguageWindowTest::datesAndCalendarsFollowTheChosenLanguage() {
+    const ShippedProgram program;
+    MainWindow& window = *program.window;
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(window.state().languageIndex, 2);
+    const QList<QDateEdit*> dates = window.findChildren<QDateEdit*>();
+    QVERIFY(!dates.isEmpty());
+    const auto panelWeekday = [&window] {
+        const QString text = QString::fromStdString(window.state().panelDrawText);
+        return text.left(text.indexOf(u' '));
+    };
+    struct Case {
+        const char* action;
+        QLocale::Language language;
+        Qt::DayOfWeek firstDay;
+        QString wednesday, saturday; // the October draws are on these days
+        QString languageFormat;
+        QString cancel; // Qt's own button text
+    };
+    const QList<Case> cases{
+        {"actionLanguageEnglish", QLocale::English, Qt::Sunday, u"Wed"_s, u"Sat"_s, u"MM/dd/yyyy"_s,
+         u"Cancel"_s},
+        {"actionLanguageRussian", QLocale::Russian, Qt::Monday, u"ср"_s, u"сб"_s, u"dd.MM.yyyy"_s,
+         u"Отмена"_s},
+        {"actionLanguageChinese", QLocale::Chinese,
+         QLocale(QLocale::Chinese, QLocale::China).firstDayOfWeek(), u"周三"_s, u"周六"_s,
+         u"yyyy/MM/dd"_s, u"取消"_s},
+        {"actionLanguagePortuguese", QLocale::Portuguese, Qt::Sunday, u"qua"_s, u"sáb"_s,
+         u"dd/MM/yyyy"_s, u"Cancelar"_s},
+        {"actionLanguageGerman", QLocale::German, Qt::Monday, u"Mi"_s, u"Sa"_s, u"dd.MM.yyyy"_s,
+         u"Abbrechen"_s},
+    };
+    auto* languageFormats = window.findChild<QCheckBox*>(u"CheckBox32"_s);
+    QVERIFY(languageFormats);
+    for (const Case& c : cases) {
+        window.findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+        QCOMPARE(QLocale().language(), c.language);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.cancel);
+        for (QDateEdit* date : dates) {
+            QCOMPARE(date->calendarWidget()->locale().language(), c.language);
+            QCOMPARE(date->calendarWidget()->firstDayOfWeek(), c.firstDay);
+            QCOMPARE(date->displayFormat(), u"dd.MM.yyyy"_s);
+        }
+        QVERIFY(!window.state().panelDrawText.empty());
+        const int weekday = powerball::DrawCalendar::weekday(
+            powerball::DrawCalendar::roundToDay(window.state().panelDrawDate));
+        QVERIFY(weekday == 3 || weekday == 6);
+        QCOMPARE(panelWeekday(), weekday == 3 ? c.wednesday : c.saturday);
+
+        languageFormats->click();
+        for (QDateEdit* date : dates)
+            QCOMPARE(date->displayFormat(), c.languageFormat);
+        languageFormats->click();
+        QCOMPARE(dates.front()->displayFormat(), u"dd.MM.yyyy"_s);
+    }
 }
 
 void LanguageWindowTest::aTaggedTipFieldKeepsItsText() {

@@ -339,17 +339,17 @@ void MainWindowTest::hitTextHintNamesThePrize() {
     typeRow(0, {u"40"_s, u"7"_s, u"33"_s, u"2"_s, u"19"_s, u"9"_s});
     QLabel* hits = label(TipSheet::hitsLabelName(0));
     QCOMPARE(hits->text(), u"3 + PB"_s);
-    QCOMPARE(hits->toolTip(), u"Gewinnklasse: 3 + PB\nGewinn: $100\nmit Power Play: $400\n"
+    QCOMPARE(hits->toolTip(), u"Gewinnklasse: 3 + PB\nGewinn: 100 $\nmit Power Play: 400 $\n"
                               u"Chance: 1 zu 14.494,11"_s);
     QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
-             u"Gewinn des Tipps: $100 (mit Power Play: $400)"_s);
+             u"Gewinn des Tipps: 100 $ (mit Power Play: 400 $)"_s);
 
     // A second winning row adds to the total; an unchecked row has no hint.
     typeRow(1, {u"2"_s, u"7"_s, u"19"_s, u"60"_s, u"1"_s, u"1"_s});
     QCOMPARE(label(TipSheet::hitsLabelName(1))->toolTip(),
-             u"Gewinnklasse: 4\nGewinn: $100\nmit Power Play: $400\nChance: 1 zu 36.525,17"_s);
+             u"Gewinnklasse: 4\nGewinn: 100 $\nmit Power Play: 400 $\nChance: 1 zu 36.525,17"_s);
     QCOMPARE(child<QLabel>(u"statusPanel1"_s)->text(),
-             u"Gewinn des Tipps: $200 (mit Power Play: $800)"_s);
+             u"Gewinn des Tipps: 200 $ (mit Power Play: 800 $)"_s);
     QCOMPARE(label(TipSheet::hitsLabelName(2))->toolTip(), QString());
 }
 

@@ -7,6 +7,7 @@
 #include "app/SheetState.h"
 #include "app/UpdateState.h"
 #include "app/WindowView.h"
+#include "base/TextFormat.h"
 
 #include <functional>
 
@@ -24,6 +25,11 @@ struct AppState : ProgramFiles,
                   WindowView {
     // Change signal: the faces repaint when a command reports that it changed something.
     std::function<void()> onChanged;
+    // How shown numbers, money and dates are written: the language of the texts, and the
+    // fixed formats or the language's as the user chose.
+    TextFormat textFormat() const {
+        return TextFormat(messages.language(), settings.languageFormats);
+    }
     void changed() const {
         if (onChanged)
             onChanged();

@@ -255,7 +255,8 @@ std::optional<std::string> Settings::save(const AppState& state, RegistryStore& 
 bool Settings::setOption(AppState& state, std::string_view name, int value) {
     if (!state.settings.setValue(name, value))
         return false;
-    state.settings.coupleAfterChange(name);
+    // The couplings know the spins by their control names, whatever name was given.
+    state.settings.coupleAfterChange(CalculationSettings::find(name)->control);
     state.maxRuns = state.settings.maxRuns();
     return true;
 }

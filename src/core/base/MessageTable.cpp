@@ -144,86 +144,98 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Numbers,Multiplier“ fehlt); es wurde nichts gespeichert.",       // 127
         "Laden der Ergebnisdatei gestoppt; es wurde nichts gespeichert.", // 128
         "Die Ergebnisdatei kam nicht innerhalb von %1 Sekunden; es wurde nichts gespeichert.", // 129
-
         // A row that is no tip, the undo of the draw maintenance, the import's count, the
         // draw analysis without a later draw and the chart's legend (130..145).
-        "doppelt",
-        "ungültig",
-        "Die Zahl %1 steht zweimal in der Reihe",
-        "%1 ist keine Zahl von %2 bis %3",
-        "Tipp %1 ist kein gültiger Tipp: %2. Bitte korrigieren Sie ihn zuerst.",
-        "Rückgängig",
-        "Rückgängig: Löschen der Ziehung vom %1",
-        "Rückgängig: Eingabe der Ziehung vom %1",
-        "Ziehung vom %1 gelöscht – Strg+Z stellt sie wieder her",
-        "Ziehung vom %1 gespeichert – Strg+Z nimmt die Eingabe zurück",
-        "Ziehung vom %1 wiederhergestellt",
-        "Eingabe der Ziehung vom %1 zurückgenommen",
-        "%1 Ziehungen importiert",
-        "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.",
-        "rot: Primzahlen",
-        "grün: übrige Zahlen",
-        "%1 Reihen, mindestens %2 möglich",
-        "%1 Reihen",
-        "Kosten: %1, mit Power Play %2",
+        "doppelt",                                                               // 130
+        "ungültig",                                                              // 131
+        "Die Zahl %1 steht zweimal in der Reihe",                                // 132
+        "%1 ist keine Zahl von %2 bis %3",                                       // 133
+        "Tipp %1 ist kein gültiger Tipp: %2. Bitte korrigieren Sie ihn zuerst.", // 134
+        "Rückgängig",                                                            // 135
+        "Rückgängig: Löschen der Ziehung vom %1",                                // 136
+        "Rückgängig: Eingabe der Ziehung vom %1",                                // 137
+        "Ziehung vom %1 gelöscht – Strg+Z stellt sie wieder her",                // 138
+        "Ziehung vom %1 gespeichert – Strg+Z nimmt die Eingabe zurück",          // 139
+        "Ziehung vom %1 wiederhergestellt",                                      // 140
+        "Eingabe der Ziehung vom %1 zurückgenommen",                             // 141
+        "%1 Ziehungen importiert",                                               // 142
+        "Nach der Ziehung vom %1 gibt es keine weitere Ziehung: es gibt nichts zu vergleichen.", // 143
+        "rot: Primzahlen",                  // 144
+        "grün: übrige Zahlen",              // 145
+        "%1 Reihen, mindestens %2 möglich", // 146
+        "%1 Reihen",                        // 147
+        "Kosten: %1, mit Power Play %2",    // 148
         "Garantie geprüft: %1 Richtige, wenn %2 der 5 gezogenen weißen Zahlen unter Ihren %3 "
-        "Zahlen sind – jeder Fall ist nachgerechnet. Der Powerball gehört nicht zur Garantie.",
-        "Suche läuft – bestes Rad bisher: %1 Reihen",
-        "Gestoppt: das beste bis dahin geprüfte Rad",
-        "%1 Richtige, wenn %2 meiner Zahlen gezogen werden",
-        "volles Rad (alle Reihen aus fünf Zahlen)",
-        "Ein Rad braucht 6 bis 40 verschiedene Zahlen von 1 bis 69; gewählt sind %1.",
-        "Die Zahl %1 ist doppelt gewählt.",
-        "Gegen die Ziehung vom %1: gewonnen %2, mit Power Play %3",
-        "Gegen die Ziehung vom %1 (Gewinnbeträge gibt es erst ab dem 7.10.2015)",
-        "Treffer",
-        "Gewinnklasse",
-        "Reihen %1 bis %2 von %3 stehen im Tippschein.",
-        "%1 Tippdateien gespeichert: %2",
-        "Gespeichert: %1",
-        "Velmars Rad mit %1 Reihen für ",
-        "Für den %1 ist keine Ziehung gespeichert.",
-        "Tipp speichern",
-        "Tipp laden",
-        "Tippdatei (*.vlt)",
-        "Drucken",
-        "Klickmeister jetzt installieren?",
-        "Velmars Klickmeister installieren?",
-        "Lesen Sie zuerst die Daten der Ziehungen ein",
-        "Die Einstellungen konnten nicht gespeichert werden: ",
-        "Ziehungen: %1mit je %2Tipp => %3 Reihen",
-        "Ziehungen…",
-        "Alle gespeicherten Ziehungen in einer Tabelle: sortieren, filtern, anzeigen, löschen",
-        "Ziehungen",
-        "Datum",
-        "Tag",
-        "Powerball",
-        "Power Play",
-        "Quersumme",
-        "Filter: Jahr oder Zahl, z. B. 2024 7",
-        "%1 von %2 Ziehungen",
-        "Löschen",
-        "Doppelklick zeigt die Ziehung überall, Entf löscht sie, Strg+Z nimmt es zurück",
-        "Schließen",
-        "Die Ziehungsdaten enden am %1 – %2 Ziehungen fehlen.",
-        "Die Ziehungsdaten sind aktuell (neueste Ziehung vom %1).",
-        "Version %1",
-        "Programmordner: %1",
-        "Gespeicherte Ziehungen: %1, die neueste vom %2",
-        "Keine Ziehungen gespeichert",
-        "Einstellungsdatei: %1",
-        "Die Einstellungen werden nicht gespeichert.",
+        "Zahlen sind – jeder Fall ist nachgerechnet. Der Powerball gehört nicht zur Garantie.", // 149
+        "Suche läuft – bestes Rad bisher: %1 Reihen",                                  // 150
+        "Gestoppt: das beste bis dahin geprüfte Rad",                                  // 151
+        "%1 Richtige, wenn %2 meiner Zahlen gezogen werden",                           // 152
+        "volles Rad (alle Reihen aus fünf Zahlen)",                                    // 153
+        "Ein Rad braucht 6 bis 40 verschiedene Zahlen von 1 bis 69; gewählt sind %1.", // 154
+        "Die Zahl %1 ist doppelt gewählt.",                                            // 155
+        "Gegen die Ziehung vom %1: gewonnen %2, mit Power Play %3",                    // 156
+        "Gegen die Ziehung vom %1 (Gewinnbeträge gibt es erst ab dem 7.10.2015)",      // 157
+        "Treffer",                                                                     // 158
+        "Gewinnklasse",                                                                // 159
+        "Reihen %1 bis %2 von %3 stehen im Tippschein.",                               // 160
+        "%1 Tippdateien gespeichert: %2",                                              // 161
+        "Gespeichert: %1",                                                             // 162
+        "Velmars Rad mit %1 Reihen für ",                                              // 163
+        "Für den %1 ist keine Ziehung gespeichert.",                                   // 164
+        "Tipp speichern",                                                              // 165
+        "Tipp laden",                                                                  // 166
+        "Tippdatei (*.vlt)",                                                           // 167
+        "Drucken",                                                                     // 168
+        "Klickmeister jetzt installieren?",                                            // 169
+        "Velmars Klickmeister installieren?",                                          // 170
+        "Lesen Sie zuerst die Daten der Ziehungen ein",                                // 171
+        "Die Einstellungen konnten nicht gespeichert werden: ",                        // 172
+        "Ziehungen: %1mit je %2Tipp => %3 Reihen",                                     // 173
+        "Ziehungen…",                                                                  // 174
+        "Alle gespeicherten Ziehungen in einer Tabelle: sortieren, filtern, anzeigen, löschen", // 175
+        "Ziehungen",                                                                      // 176
+        "Datum",                                                                          // 177
+        "Tag",                                                                            // 178
+        "Powerball",                                                                      // 179
+        "Power Play",                                                                     // 180
+        "Quersumme",                                                                      // 181
+        "Filter: Jahr oder Zahl, z. B. 2024 7",                                           // 182
+        "%1 von %2 Ziehungen",                                                            // 183
+        "Löschen",                                                                        // 184
+        "Doppelklick zeigt die Ziehung überall, Entf löscht sie, Strg+Z nimmt es zurück", // 185
+        "Schließen",                                                                      // 186
+        "Die Ziehungsdaten enden am %1 – %2 Ziehungen fehlen.",                           // 187
+        "Die Ziehungsdaten sind aktuell (neueste Ziehung vom %1).",                       // 188
+        "Version %1",                                                                     // 189
+        "Programmordner: %1",                                                             // 190
+        "Gespeicherte Ziehungen: %1, die neueste vom %2",                                 // 191
+        "Keine Ziehungen gespeichert",                                                    // 192
+        "Einstellungsdatei: %1",                                                          // 193
+        "Die Einstellungen werden nicht gespeichert.",                                    // 194
         "© 2026 Velmar. Alle Rechte vorbehalten. Installieren und Nutzen ist erlaubt; Verkauf und "
-        "Änderung nur mit schriftlicher Genehmigung von Velmar.",
-        "Taste",
-        "Befehl",
-        "Laufende Berechnung, Analyse oder Aktualisierung anhalten",
-        "Kein Programm zum Öffnen von %1 gefunden. Der Inhalt steht in diesem Fenster.",
-        "%1 konnte nicht gespeichert werden: %2",
-        "Textdateien (*.txt *.rtf);;Alle Dateien (*)",
-        "Das Handbuch wurde nicht gefunden: %1",
-        "Zahlen",
-        "Powerball",
+        "Änderung nur mit schriftlicher Genehmigung von Velmar.",                        // 195
+        "Taste",                                                                         // 196
+        "Befehl",                                                                        // 197
+        "Laufende Berechnung, Analyse oder Aktualisierung anhalten",                     // 198
+        "Kein Programm zum Öffnen von %1 gefunden. Der Inhalt steht in diesem Fenster.", // 199
+        "%1 konnte nicht gespeichert werden: %2",                                        // 200
+        "Textdateien (*.txt *.rtf);;Alle Dateien (*)",                                   // 201
+        "Das Handbuch wurde nicht gefunden: %1",                                         // 202
+        "Zahlen",                                                                        // 203
+        "Powerball",                                                                     // 204
+        // The command line's own texts.
+        "Gewählter Tag: %1",           // 205
+        "Ziehung %1: %2",              // 206
+        "%1. Tipp",                    // 207
+        "Treffer: %1",                 // 208
+        "Quersumme: %1",               // 209
+        "(gesperrt)",                  // 210
+        "Abgespielte Klänge: %1",      // 211
+        "Status: %1",                  // 212
+        "Berechnungsläufe: %1 von %2", // 213
+        "Tipps geladen aus %1",        // 214
+        "Schein gespeichert in %1",    // 215
+        "Keine ausgefüllten Tipps",    // 216
     };
     return entries;
 }

@@ -250,6 +250,19 @@ inline constexpr int ReportSaveFilter = 201;
 inline constexpr int ManualMissing = 202;
 inline constexpr int PrintNumbers = 203;
 inline constexpr int PrintPowerball = 204;
+// The command line's text output (205..216).
+inline constexpr int CliSelectedDate = 205;
+inline constexpr int CliDraw = 206;
+inline constexpr int CliRow = 207;
+inline constexpr int CliHits = 208;
+inline constexpr int CliCrossSum = 209;
+inline constexpr int CliLocked = 210;
+inline constexpr int CliSoundsPlayed = 211;
+inline constexpr int CliStatus = 212;
+inline constexpr int CliRuns = 213;
+inline constexpr int CliTipsLoaded = 214;
+inline constexpr int CliSheetStored = 215;
+inline constexpr int CliNoRows = 216;
 } // namespace Msg
 
 } // namespace powerball

@@ -4,8 +4,9 @@
 
 namespace powerball {
 
-std::string drawText(double date, const DrawNumbers& numbers, DrawTextForm form) {
-    std::string text = DrawCalendar::drawDateText(DrawCalendar::roundToDay(date));
+std::string drawText(const TextFormat& format, double date, const DrawNumbers& numbers,
+                     DrawTextForm form) {
+    std::string text = format.drawDate(DrawCalendar::roundToDay(date));
     text += form == DrawTextForm::First ? "   " : "  ";
     for (int k = 1; k <= 5; ++k)
         text += "  " + std::to_string(numbers.white(k));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/MessageTable.h"
+#include "base/TextFormat.h"
 #include "draws/DrawRecord.h"
 
 #include <string>
@@ -13,7 +14,9 @@ namespace powerball {
 // each draw it replays in a form of its own.
 enum class DrawTextForm { First, Middle, Last, Search };
 
-std::string drawText(double date, const DrawNumbers& numbers, DrawTextForm form);
+// The weekday in the language, the date in the shown format.
+std::string drawText(const TextFormat& format, double date, const DrawNumbers& numbers,
+                     DrawTextForm form);
 DrawTextForm drawTextForm(int index, int recordCount);
 
 // "Quersumme: 101" with the message table's word for cross sum.

@@ -57,8 +57,8 @@ void DrawBrowser::showDrawOf(AppState& state, const Ports& ports, double date) {
 
 void DrawBrowser::show(AppState& state, const Ports& ports, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
-    state.databaseDrawText =
-        drawText(state.currentDraw.date, state.currentDraw.numbers, DrawTextForm::Last);
+    state.databaseDrawText = drawText(state.textFormat(), state.currentDraw.date,
+                                      state.currentDraw.numbers, DrawTextForm::Last);
     state.showPanelCrossSum(state.messages, state.currentDraw.numbers.crossSum());
     state.showCurrentDrawOnPanel();
     state.setSelectedDate(state.currentDraw.date);

@@ -21,9 +21,9 @@ std::vector<DrawRecord> recordsOf(const DrawHistory& history, double date) {
 }
 
 // A message with the draw's date, "Ziehung vom 17.08.2026 gelöscht …".
-std::string dated(const MessageTable& messages, int entry, double date) {
-    return fillPlaceholders(messages.text(entry),
-                            {DrawCalendar::shortDate(DrawCalendar::roundToDay(date))});
+std::string dated(const AppState& state, int entry, double date) {
+    return fillPlaceholders(state.messages.text(entry),
+                            {state.textFormat().date(DrawCalendar::roundToDay(date))});
 }
 
 } // namespace
@@ -67,7 +67,7 @@ std::optional<DrawRecord> DrawMaintenance::enterDraw(AppState& state, const Port
                           stored};
         history.insertOrReplace(*stored); // creates a missing file
         state.drawChanges.push_back(std::move(change));
-        state.status[1] = dated(state.messages, Msg::DrawEntered, stored->date);
+        state.status[1] = dated(state, Msg::DrawEntered, stored->date);
     }
     state.setSelectedDate(opened.record.date);
     evaluateSelectedDate(state, ports);
@@ -84,7 +84,7 @@ bool DrawMaintenance::deleteShownDraw(AppState& state, const Ports& ports) {
     history.removeDate(date);
     if (!change.before.empty()) {
         state.drawChanges.push_back(std::move(change));
-        state.status[1] = dated(state.messages, Msg::DrawDeleted, date);
+        state.status[1] = dated(state, Msg::DrawDeleted, date);
     }
     evaluateSelectedDate(state, ports);
     return true;
@@ -99,7 +99,7 @@ bool DrawMaintenance::undoLastChange(AppState& state, const Ports& ports) {
     if (change.kind == DrawChange::Kind::Delete) {
         history.insertOrReplaceAll(change.before);
         state.setSelectedDate(change.date);
-        state.status[1] = dated(state.messages, Msg::DeleteUndone, change.date);
+        state.status[1] = dated(state, Msg::DeleteUndone, change.date);
     } else {
         // Only the entry itself is taken back, not what came over it since.
         if (recordsOf(history, change.date) != std::vector<DrawRecord>{*change.after})
@@ -108,7 +108,7 @@ bool DrawMaintenance::undoLastChange(AppState& state, const Ports& ports) {
             history.removeDate(change.date);
         else
             history.insertOrReplaceAll(change.before);
-        state.status[1] = dated(state.messages, Msg::EnterUndone, change.date);
+        state.status[1] = dated(state, Msg::EnterUndone, change.date);
     }
     evaluateSelectedDate(state, ports);
     return true;
@@ -118,8 +118,7 @@ std::string DrawMaintenance::undoText(const AppState& state) {
     if (state.drawChanges.empty())
         return state.messages.text(Msg::UndoCaption);
     const DrawChange& last = state.drawChanges.back();
-    return dated(state.messages,
-                 last.kind == DrawChange::Kind::Delete ? Msg::UndoDelete : Msg::UndoEnter,
+    return dated(state, last.kind == DrawChange::Kind::Delete ? Msg::UndoDelete : Msg::UndoEnter,
                  last.date);
 }
 

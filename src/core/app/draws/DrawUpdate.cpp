@@ -76,8 +76,8 @@ DrawRecord newestNotAfter(const std::vector<DrawRecord>& stored, DayNumber today
 }
 
 // The draw label of the "Datenbank" page while draws come in: date and white numbers.
-std::string receivedDrawText(DayNumber day, const DrawNumbers& numbers) {
-    std::string text = DrawCalendar::drawDateText(day) + "   ";
+std::string receivedDrawText(const TextFormat& format, DayNumber day, const DrawNumbers& numbers) {
+    std::string text = format.drawDate(day) + "   ";
     for (int k = 1; k <= 5; ++k)
         text += "  " + std::to_string(numbers.white(k));
     return text;
@@ -255,7 +255,8 @@ private:
         received.numbers = numbers;
         m_state.currentDraw = {static_cast<double>(day), received.drawNumbers()};
         m_state.drawIndex = ++m_index;
-        m_state.databaseDrawText = receivedDrawText(day, m_state.currentDraw.numbers);
+        m_state.databaseDrawText =
+            receivedDrawText(m_state.textFormat(), day, m_state.currentDraw.numbers);
         m_state.changed();
         m_ports.eventPump().processEvents();
         if (m_appender) {

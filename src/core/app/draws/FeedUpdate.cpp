@@ -28,11 +28,10 @@ HttpRequest feedRequest(const InternetOptions& options, const UpdateLimits& limi
     return request;
 }
 
-std::string dateList(const std::vector<DrawRecord>& draws) {
+std::string dateList(const TextFormat& format, const std::vector<DrawRecord>& draws) {
     std::string list;
     for (const DrawRecord& draw : draws)
-        list += (list.empty() ? "" : ", ") +
-                DrawCalendar::shortDate(DrawCalendar::roundToDay(draw.date));
+        list += (list.empty() ? "" : ", ") + format.date(DrawCalendar::roundToDay(draw.date));
     return list;
 }
 
@@ -82,7 +81,9 @@ FeedUpdate::Run FeedUpdate::run(AppState& state, const Ports& ports, const Updat
     const MessageTable& m = state.messages;
     std::uint64_t shown = 0;
     const auto showReceived = [&state, &m, &shown](std::uint64_t received) {
-        state.status[0] = fillPlaceholders(m.text(Msg::FeedReceived), {groupedNumber(received)});
+        state.status[0] =
+            fillPlaceholders(m.text(Msg::FeedReceived),
+                             {state.textFormat().count(static_cast<long long>(received))});
         state.changed();
         shown = received;
     };
@@ -134,7 +135,8 @@ void FeedUpdate::report(AppState& state, const Ports& ports, const Run& run,
     state.changed();
     std::string text;
     if (!outcome.changed.empty())
-        text = fillPlaceholders(m.text(Msg::FeedChanged), {dateList(outcome.changed)});
+        text = fillPlaceholders(m.text(Msg::FeedChanged),
+                                {dateList(state.textFormat(), outcome.changed)});
     if (!outcome.skipped.empty())
         text += (text.empty() ? "" : "\n\n") + DrawMaintenance::skippedText(m, outcome.skipped);
     if (!text.empty())

@@ -2,19 +2,7 @@
 
 #include "base/AtomicFile.h"
 
-#include <algorithm>
-#include <cstdio>
-
 namespace powerball::AnalysisReport {
-
-namespace {
-
-std::string withComma(std::string text) {
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
-}
-
-} // namespace
 
 std::filesystem::path write(const AppState& state, const Ports& ports,
                             const std::vector<std::string>& lines) {
@@ -27,18 +15,14 @@ std::filesystem::path write(const AppState& state, const Ports& ports,
     return file;
 }
 
-std::string decimal(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return withComma(buffer);
+std::string decimal(const TextFormat& format, double value) {
+    return format.amount(value, 2);
 }
 
-std::string percent(double chance) {
+std::string percent(const TextFormat& format, double chance) {
     if (chance < 0.001)
-        return "< 0,1 %";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f %%", chance * 100.0);
-    return withComma(buffer);
+        return "< " + format.percent(0.1, 1);
+    return format.percent(chance * 100.0, 1);
 }
 
 } // namespace powerball::AnalysisReport

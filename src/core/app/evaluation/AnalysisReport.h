@@ -19,12 +19,11 @@ inline constexpr const char* kFileName = "Test.rtf";
 std::filesystem::path write(const AppState& state, const Ports& ports,
                             const std::vector<std::string>& lines);
 
-// A count or an expectation with two decimals and a decimal comma, as the program writes
-// numbers: "4,21".
-std::string decimal(double value);
+// A count or an expectation with two decimals, as the language writes it: "4,21", "4.21".
+std::string decimal(const TextFormat& format, double value);
 
-// A chance as a percentage: "39,8 %"; below a thousandth "< 0,1 %".
-std::string percent(double chance);
+// A chance as a percentage: "39,8 %" ("39.8 %" in English); below a thousandth "< 0,1 %".
+std::string percent(const TextFormat& format, double chance);
 
 } // namespace AnalysisReport
 

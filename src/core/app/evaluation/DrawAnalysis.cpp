@@ -89,11 +89,11 @@ std::vector<std::string> reportLines(const AppState& state, const DrawAnalysisRe
     lines.push_back(m.text(Msg::EarlierDrawHits));
     for (std::size_t k = 0; k <= 5; ++k)
         lines.push_back(std::to_string(k) + "    =>" + std::to_string(r.earlier[k]) + "\t(" +
-                        AnalysisReport::decimal(r.expectedEarlier[k]) + ")");
+                        AnalysisReport::decimal(state.textFormat(), r.expectedEarlier[k]) + ")");
     lines.push_back(m.text(Msg::NextDrawHits));
     for (std::size_t k = 0; k <= 5; ++k)
         lines.push_back(std::to_string(k) + "    =>" + std::to_string(r.next[k]) + "\t(" +
-                        AnalysisReport::decimal(r.expectedNext[k]) + ")");
+                        AnalysisReport::decimal(state.textFormat(), r.expectedNext[k]) + ")");
     return lines;
 }
 
@@ -130,7 +130,7 @@ std::optional<int> askToStart(AppState& state, const Ports& ports,
                               const std::vector<DrawRecord>& records) {
     const MessageTable& m = state.messages;
     UserPrompts& prompts = ports.userPrompts();
-    const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.selectedDate));
+    const std::string day = state.textFormat().date(DrawCalendar::roundToDay(state.selectedDate));
     if (!prompts.askYesNo(m.text(Msg::DrawAnalysisCaption),
                           m.text(Msg::DrawAnalysisAsk) + day + m.text(Msg::DrawAnalysisAskEnd)))
         return std::nullopt;
@@ -139,7 +139,7 @@ std::optional<int> askToStart(AppState& state, const Ports& ports,
     if (records.empty() || state.currentDraw.date >= records.back().date) {
         prompts.showMessage(fillPlaceholders(
             m.text(Msg::NoLaterDraw),
-            {DrawCalendar::shortDate(DrawCalendar::roundToDay(state.currentDraw.date))}));
+            {state.textFormat().date(DrawCalendar::roundToDay(state.currentDraw.date))}));
         return std::nullopt;
     }
     return askHitThreshold(prompts, m.text(Msg::DrawThresholdCaption),
@@ -150,8 +150,8 @@ std::optional<int> askToStart(AppState& state, const Ports& ports,
 void startPass(AppState& state, const Ports& ports, double limit) {
     state.tips.clearUnlocked();
     putDrawIntoFirstRow(state);
-    state.status[0] = DrawCalendar::shortDate(DrawCalendar::roundToDay(limit));
-    state.status[1] = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.currentDraw.date));
+    state.status[0] = state.textFormat().date(DrawCalendar::roundToDay(limit));
+    state.status[1] = state.textFormat().date(DrawCalendar::roundToDay(state.currentDraw.date));
     state.changed();
     ports.eventPump().processEvents();
 }
@@ -186,7 +186,7 @@ bool compareWithEarlierDraws(AppState& state, UserPrompts& prompts, BusyScope& b
         busy.set(false);
         if (!prompts.askYesNo(m.text(Msg::HitFoundCaption),
                               m.text(Msg::HitFoundAt) +
-                                  DrawCalendar::shortDate(DrawCalendar::roundToDay(record.date)) +
+                                  state.textFormat().date(DrawCalendar::roundToDay(record.date)) +
                                   m.text(Msg::HitFoundGoOn)))
             return false;
         busy.set(true);

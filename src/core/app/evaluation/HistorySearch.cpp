@@ -14,7 +14,7 @@ namespace {
 // Rows 2..12 ask with the texts of the draw analysis, row 1 with its own.
 bool askToGoOn(const AppState& state, const Ports& ports, int row, double date) {
     const MessageTable& m = state.messages;
-    const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(date));
+    const std::string day = state.textFormat().date(DrawCalendar::roundToDay(date));
     if (row == 1)
         return ports.userPrompts().askYesNo(m.text(Msg::SearchHitCaption),
                                             m.text(Msg::SearchHitFirstRow) + "  " + day + " . " +
@@ -25,7 +25,8 @@ bool askToGoOn(const AppState& state, const Ports& ports, int row, double date) 
 
 void showDraw(AppState& state, const DrawRecord& record) {
     state.currentDraw = {record.date, record.drawNumbers()};
-    state.databaseDrawText = drawText(record.date, state.currentDraw.numbers, DrawTextForm::Search);
+    state.databaseDrawText =
+        drawText(state.textFormat(), record.date, state.currentDraw.numbers, DrawTextForm::Search);
     state.showPanelCrossSum(state.messages, state.currentDraw.numbers.crossSum());
     state.showCurrentDrawOnPanel();
 }

@@ -49,6 +49,7 @@ std::string countText(long long value) {
 
 std::vector<std::string> reportLines(const AppState& state, const SettingsAnalysisResult& r) {
     const MessageTable& m = state.messages;
+    const TextFormat format = state.textFormat();
     const int rows = state.settings.rowCount.value();
     std::vector<std::string> lines;
     lines.push_back(m.text(Msg::SettingsReportTitle));
@@ -64,28 +65,30 @@ std::vector<std::string> reportLines(const AppState& state, const SettingsAnalys
         {std::to_string(r.steps), std::to_string(rows), std::to_string(rows * r.steps)}));
     if (r.stopped && !r.checkedDraws.empty())
         lines.push_back(m.text(Msg::StoppedAfter) +
-                        DrawCalendar::shortDate(DrawCalendar::roundToDay(r.checkedDraws.back())));
+                        format.date(DrawCalendar::roundToDay(r.checkedDraws.back())));
     const PrizeBalance& b = r.balance;
     const std::string jackpot = b.jackpots > 0 ? " + " + m.text(Msg::Jackpot) : std::string();
     lines.push_back(m.text(Msg::BalanceDraws) + std::to_string(b.steps) + m.text(Msg::BalanceCost) +
-                    PrizeTexts::dollars(b.costUsd) + m.text(Msg::BalanceWon) +
-                    PrizeTexts::dollars(b.wonUsd) + jackpot + m.text(Msg::BalanceExpected) +
-                    PrizeTexts::dollars(b.expectedUsd));
-    lines.push_back(m.text(Msg::BalancePowerPlay) + PrizeTexts::dollars(b.costPowerPlayUsd) +
-                    m.text(Msg::BalanceWon) + PrizeTexts::dollars(b.wonPowerPlayUsd) + jackpot +
-                    m.text(Msg::BalanceExpected) + PrizeTexts::dollars(b.expectedPowerPlayUsd));
+                    PrizeTexts::dollars(format, b.costUsd) + m.text(Msg::BalanceWon) +
+                    PrizeTexts::dollars(format, b.wonUsd) + jackpot + m.text(Msg::BalanceExpected) +
+                    PrizeTexts::dollars(format, b.expectedUsd));
+    lines.push_back(
+        m.text(Msg::BalancePowerPlay) + PrizeTexts::dollars(format, b.costPowerPlayUsd) +
+        m.text(Msg::BalanceWon) + PrizeTexts::dollars(format, b.wonPowerPlayUsd) + jackpot +
+        m.text(Msg::BalanceExpected) + PrizeTexts::dollars(format, b.expectedPowerPlayUsd));
 
     lines.emplace_back();
     lines.push_back(m.text(Msg::ChanceHeading));
     lines.push_back(m.text(Msg::CountWithout) + " " + m.text(Msg::PowerballWord) + "\t1x " +
                     m.text(Msg::PowerballWord));
     for (std::size_t k = 0; k < r.expected.size(); ++k)
-        lines.push_back(std::to_string(k) + "x\t=> " + AnalysisReport::decimal(r.expected[k][0]) +
-                        "\t\t=> " + AnalysisReport::decimal(r.expected[k][1]));
-    lines.push_back(m.text(Msg::VerdictRows) + countText(r.observedThreeOrMore) +
-                    m.text(Msg::VerdictExpected) + AnalysisReport::decimal(r.expectedThreeOrMore) +
-                    "; " + m.text(Msg::VerdictChance) +
-                    AnalysisReport::percent(r.chanceAtLeastAsGood));
+        lines.push_back(std::to_string(k) + "x\t=> " +
+                        AnalysisReport::decimal(format, r.expected[k][0]) + "\t\t=> " +
+                        AnalysisReport::decimal(format, r.expected[k][1]));
+    lines.push_back(
+        m.text(Msg::VerdictRows) + countText(r.observedThreeOrMore) + m.text(Msg::VerdictExpected) +
+        AnalysisReport::decimal(format, r.expectedThreeOrMore) + "; " + m.text(Msg::VerdictChance) +
+        AnalysisReport::percent(format, r.chanceAtLeastAsGood));
     return lines;
 }
 
@@ -150,7 +153,7 @@ SettingsAnalysisResult analyseSettings(AppState& state, const Ports& ports) {
     SettingsAnalysisResult result;
     const MessageTable& m = state.messages;
     UserPrompts& prompts = ports.userPrompts();
-    const std::string day = DrawCalendar::shortDate(DrawCalendar::roundToDay(state.selectedDate));
+    const std::string day = state.textFormat().date(DrawCalendar::roundToDay(state.selectedDate));
     if (!prompts.askYesNo(m.text(Msg::SettingsAnalysisCaption),
                           m.text(Msg::SettingsAnalysisAsk) + day +
                               m.text(Msg::SettingsAnalysisAskEnd)))
@@ -218,7 +221,7 @@ void runSettingsSteps(AppState& state, const Ports& ports, int lucky, double cur
         current = state.selectedDate;
         state.status[0] = m.text(Msg::StepWord) + std::to_string(result.steps) +
                           m.text(Msg::StepOf) + std::to_string(result.plannedSteps);
-        state.status[1] = DrawCalendar::shortDate(DrawCalendar::roundToDay(current));
+        state.status[1] = state.textFormat().date(DrawCalendar::roundToDay(current));
         state.changed();
         ports.eventPump().processEvents();
     }

@@ -48,8 +48,9 @@ void evaluateSelectedDate(AppState& state, const Ports& ports) {
     state.drawIndex = located.index;
     if (located.record) {
         state.currentDraw = {located.record->date, located.record->drawNumbers()};
-        state.databaseDrawText = drawText(state.currentDraw.date, state.currentDraw.numbers,
-                                          drawTextForm(located.index, located.recordCount));
+        state.databaseDrawText =
+            drawText(state.textFormat(), state.currentDraw.date, state.currentDraw.numbers,
+                     drawTextForm(located.index, located.recordCount));
         state.showPanelCrossSum(state.messages, state.currentDraw.numbers.crossSum());
     }
     state.setSelectedDate(state.currentDraw.date);

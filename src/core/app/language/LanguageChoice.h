@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace powerball {
@@ -30,5 +31,24 @@ struct CaptionTexts {
 // cannot be read raises a FileReadError. The caller sets the language index once the texts
 // are applied. The chart's caption and the draw panel's cross sum take the new messages.
 std::optional<CaptionTexts> loadLanguage(AppState& state, int code);
+
+// The language a locale name such as "de_DE.UTF-8" or "pt_BR" speaks; nothing for "C",
+// "POSIX" or a language the program has no texts for.
+std::optional<int> languageOfLocale(std::string_view locale);
+
+// The locale variables in the order they decide the language of messages.
+struct LocaleEnvironment {
+    std::optional<std::string> lcAll, lcMessages, lang;
+    static LocaleEnvironment ofProcess();
+};
+
+// The language a face speaks when none is asked for: the one the settings file stores
+// ("Sprache"), else that of the user's locale (the first of LC_ALL, LC_MESSAGES, LANG that is
+// set and not empty), else English.
+int startLanguage(std::optional<int> stored, const LocaleEnvironment& environment);
+
+// After the language or the choice of formats changed: the shown draw texts, written in
+// `before`, take the weekday and date of the state's format now.
+void renewDrawTexts(AppState& state, const TextFormat& before);
 
 } // namespace powerball

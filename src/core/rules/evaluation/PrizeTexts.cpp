@@ -5,42 +5,22 @@
 
 namespace powerball::PrizeTexts {
 
-namespace {
-
-// The program writes numbers with "." between thousands and "," before decimals, whatever
-// the user's locale.
-std::string grouped(std::int64_t value) {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
-    for (std::size_t k = digits.size(); k > 3; k -= 3)
-        digits.insert(k - 3, ".");
-    return negative ? "-" + digits : digits;
+std::string dollars(const TextFormat& format, std::int64_t usd) {
+    return format.money(usd);
 }
 
-std::string withCents(double value) {
-    const auto cents = static_cast<std::int64_t>(std::llround(value * 100.0));
-    char decimals[8];
-    std::snprintf(decimals, sizeof decimals, ",%02d", static_cast<int>(std::llabs(cents % 100)));
-    return grouped(cents / 100) + decimals;
+std::string dollars(const TextFormat& format, double usd) {
+    return format.money(usd);
 }
 
-} // namespace
-
-std::string dollars(std::int64_t usd) {
-    return "$" + grouped(usd);
-}
-
-std::string dollars(double usd) {
-    return "$" + withCents(usd);
-}
-
-std::string odds(double oneIn) {
+std::string odds(const TextFormat& format, double oneIn) {
     if (oneIn == std::floor(oneIn))
-        return grouped(static_cast<std::int64_t>(oneIn));
-    return withCents(oneIn);
+        return format.count(static_cast<long long>(oneIn));
+    return format.amount(oneIn, 2);
 }
 
 std::string rowHint(const MessageTable& messages, const RowPrize& prize) {
+    const TextFormat format(messages.language());
     if (prize.tier == PrizeTier::None)
         return messages.text(Msg::NoPrizeTier);
     std::string hint =
@@ -50,19 +30,21 @@ std::string rowHint(const MessageTable& messages, const RowPrize& prize) {
     if (prize.tier == PrizeTier::Jackpot) {
         hint += "\n" + messages.text(Msg::PrizeWord) + messages.text(Msg::Jackpot);
     } else {
-        hint += "\n" + messages.text(Msg::PrizeWord) + dollars(prize.usd);
-        hint += "\n" + messages.text(Msg::WithPowerPlay) + dollars(prize.powerPlayUsd);
+        hint += "\n" + messages.text(Msg::PrizeWord) + dollars(format, prize.usd);
+        hint += "\n" + messages.text(Msg::WithPowerPlay) + dollars(format, prize.powerPlayUsd);
     }
-    return hint + "\n" + messages.text(Msg::OddsOneIn) + odds(PrizeTiers::odds(prize.tier));
+    return hint + "\n" + messages.text(Msg::OddsOneIn) + odds(format, PrizeTiers::odds(prize.tier));
 }
 
 std::string sheetTotal(const MessageTable& messages, const SheetPrizes& prizes) {
     if (!prizes.wonAnything())
         return {};
+    const TextFormat format(messages.language());
     const std::string jackpot =
         prizes.jackpots > 0 ? " + " + messages.text(Msg::Jackpot) : std::string();
-    return messages.text(Msg::SheetWinnings) + dollars(prizes.totalUsd) + jackpot + " (" +
-           messages.text(Msg::WithPowerPlay) + dollars(prizes.totalPowerPlayUsd) + jackpot + ")";
+    return messages.text(Msg::SheetWinnings) + dollars(format, prizes.totalUsd) + jackpot + " (" +
+           messages.text(Msg::WithPowerPlay) + dollars(format, prizes.totalPowerPlayUsd) + jackpot +
+           ")";
 }
 
 } // namespace powerball::PrizeTexts

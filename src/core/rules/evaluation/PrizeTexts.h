@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/MessageTable.h"
+#include "base/TextFormat.h"
 #include "rules/evaluation/PrizeTiers.h"
 #include "rules/evaluation/SheetPrizes.h"
 
@@ -12,13 +13,14 @@ namespace powerball {
 // The texts that show what a row or the sheet won, from the message table in use.
 namespace PrizeTexts {
 
-// "$1.000.000", with the program's thousands separator.
-std::string dollars(std::int64_t usd);
-// "$0,32": an expectation with two decimals.
-std::string dollars(double usd);
-// "11.688.053,52"; a whole number without decimals.
-std::string odds(double oneIn);
+// Amounts as the language writes them: "$1,000,000" in English, "1.000.000 $" in German.
+std::string dollars(const TextFormat& format, std::int64_t usd);
+// "$0.32", "0,32 $": an expectation with two decimals.
+std::string dollars(const TextFormat& format, double usd);
+// "11,688,053.52", "11.688.053,52"; a whole number without decimals.
+std::string odds(const TextFormat& format, double oneIn);
 
+// The texts below write amounts in the language of the message table.
 // The hint of a row's hit text: tier, prize without and with Power Play, the tier's odds.
 std::string rowHint(const MessageTable& messages, const RowPrize& prize);
 

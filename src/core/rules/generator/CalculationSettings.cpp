@@ -16,71 +16,73 @@ struct Binding {
     Target target;
 };
 
-constexpr Binding flag(std::string_view control, std::string_view valueName, Flag target) {
-    return {{control, valueName, OptionKind::Flag}, target};
+constexpr Binding flag(std::string_view control, std::string_view valueName,
+                       std::string_view readable, Flag target) {
+    return {{control, valueName, OptionKind::Flag, readable}, target};
 }
-constexpr Binding radio(std::string_view control, PowerballMode mode) {
-    return {{control, control, OptionKind::Radio}, mode};
+constexpr Binding radio(std::string_view control, std::string_view readable, PowerballMode mode) {
+    return {{control, control, OptionKind::Radio, readable}, mode};
 }
-constexpr Binding spin(std::string_view control, Spin target) {
-    return {{control, control, OptionKind::Spin}, target};
+constexpr Binding spin(std::string_view control, std::string_view readable, Spin target) {
+    return {{control, control, OptionKind::Spin, readable}, target};
 }
 
 using S = CalculationSettings;
 
 // The registry spells the check boxes "Chekcbox"; 17 and 21 do not exist.
 constexpr std::array kBindings{
-    flag("CheckBox1", "Chekcbox1", &S::preferPairs),
-    flag("CheckBox2", "Chekcbox2", &S::preferFrequent),
-    flag("CheckBox3", "Chekcbox3", &S::limitMaxOverlap),
-    flag("CheckBox4", "Chekcbox4", &S::limitLastDraw),
-    flag("CheckBox5", "Chekcbox5", &S::limitSecondLastDraw),
-    flag("CheckBox6", "Chekcbox6", &S::preferTriples),
-    flag("CheckBox7", "Chekcbox7", &S::preferQuads),
-    flag("CheckBox8", "Chekcbox8", &S::forcePair),
-    flag("CheckBox9", "Chekcbox9", &S::noEarlierWin),
-    flag("CheckBox10", "Chekcbox10", &S::preferOverdue),
-    flag("CheckBox11", "Chekcbox11", &S::preferRarePairs),
-    flag("CheckBox12", "Chekcbox12", &S::preferRareTriples),
-    flag("CheckBox13", "Chekcbox13", &S::preferRareQuads),
-    flag("CheckBox14", "Chekcbox14", &S::preferRare),
-    flag("CheckBox15", "Chekcbox15", &S::onlyPreferred),
-    flag("CheckBox16", "Chekcbox16", &S::excludeRecentPowerball),
-    flag("CheckBox18", "Chekcbox18", &S::noGroups),
-    flag("CheckBox19", "Chekcbox19", &S::preferNeighbours),
-    flag("CheckBox20", "Chekcbox20", &S::showNumberList),
-    flag("CheckBox22", "Chekcbox22", &S::minPrimesOn),
-    flag("CheckBox23", "Chekcbox23", &S::limitThirdLastDraw),
-    flag("CheckBox24", "Chekcbox24", &S::limitMinOverlap),
-    flag("CheckBox25", "Chekcbox25", &S::minEvenOn),
-    flag("CheckBox26", "Chekcbox26", &S::minOddOn),
-    flag("CheckBox27", "Chekcbox27", &S::overlapEachTip),
-    flag("CheckBox28", "Chekcbox28", &S::noRecentWin),
-    flag("CheckBox29", "Chekcbox29", &S::avoidMonthNumbers),
-    flag("CheckBox30", "Chekcbox30", &S::lessDateNumbers),
-    flag("CheckBox31", "Chekcbox31", &S::countPowerball),
-    radio("RadioButton1", PowerballMode::Random),
-    radio("RadioButton2", PowerballMode::Rarest),
-    radio("RadioButton3", PowerballMode::LongestOutstanding),
-    spin("UpDown1", &S::crossSumMin),
-    spin("UpDown2", &S::crossSumMax),
-    spin("UpDown3", &S::maxOverlap),
-    spin("UpDown4", &S::maxLastDraw),
-    spin("UpDown5", &S::maxSecondLastDraw),
-    spin("UpDown6", &S::earlierWinClass),
-    spin("UpDown7", &S::maxRunsThousands),
-    spin("UpDown8", &S::rowCount),
-    spin("UpDown9", &S::minOverlap),
-    spin("UpDown10", &S::minPrimes),
-    spin("UpDown11", &S::maxThirdLastDraw),
-    spin("UpDown12", &S::frequentPercent),
-    spin("UpDown13", &S::overduePercent),
-    spin("UpDown14", &S::rarePercent),
-    spin("UpDown15", &S::minEven),
-    spin("UpDown16", &S::minOdd),
-    spin("UpDown17", &S::recentWinClass),
-    spin("UpDown18", &S::recentWeeks),
-    spin("UpDown19", &S::recentPowerballDraws),
+    flag("CheckBox1", "Chekcbox1", "preferPairs", &S::preferPairs),
+    flag("CheckBox2", "Chekcbox2", "preferFrequent", &S::preferFrequent),
+    flag("CheckBox3", "Chekcbox3", "limitMaxOverlap", &S::limitMaxOverlap),
+    flag("CheckBox4", "Chekcbox4", "limitLastDraw", &S::limitLastDraw),
+    flag("CheckBox5", "Chekcbox5", "limitSecondLastDraw", &S::limitSecondLastDraw),
+    flag("CheckBox6", "Chekcbox6", "preferTriples", &S::preferTriples),
+    flag("CheckBox7", "Chekcbox7", "preferQuads", &S::preferQuads),
+    flag("CheckBox8", "Chekcbox8", "forcePair", &S::forcePair),
+    flag("CheckBox9", "Chekcbox9", "noEarlierWin", &S::noEarlierWin),
+    flag("CheckBox10", "Chekcbox10", "preferOverdue", &S::preferOverdue),
+    flag("CheckBox11", "Chekcbox11", "preferRarePairs", &S::preferRarePairs),
+    flag("CheckBox12", "Chekcbox12", "preferRareTriples", &S::preferRareTriples),
+    flag("CheckBox13", "Chekcbox13", "preferRareQuads", &S::preferRareQuads),
+    flag("CheckBox14", "Chekcbox14", "preferRare", &S::preferRare),
+    flag("CheckBox15", "Chekcbox15", "onlyPreferred", &S::onlyPreferred),
+    flag("CheckBox16", "Chekcbox16", "excludeRecentPowerball", &S::excludeRecentPowerball),
+    flag("CheckBox18", "Chekcbox18", "noGroups", &S::noGroups),
+    flag("CheckBox19", "Chekcbox19", "preferNeighbours", &S::preferNeighbours),
+    flag("CheckBox20", "Chekcbox20", "showNumberList", &S::showNumberList),
+    flag("CheckBox22", "Chekcbox22", "minPrimesOn", &S::minPrimesOn),
+    flag("CheckBox23", "Chekcbox23", "limitThirdLastDraw", &S::limitThirdLastDraw),
+    flag("CheckBox24", "Chekcbox24", "limitMinOverlap", &S::limitMinOverlap),
+    flag("CheckBox25", "Chekcbox25", "minEvenOn", &S::minEvenOn),
+    flag("CheckBox26", "Chekcbox26", "minOddOn", &S::minOddOn),
+    flag("CheckBox27", "Chekcbox27", "overlapEachTip", &S::overlapEachTip),
+    flag("CheckBox28", "Chekcbox28", "noRecentWin", &S::noRecentWin),
+    flag("CheckBox29", "Chekcbox29", "avoidMonthNumbers", &S::avoidMonthNumbers),
+    flag("CheckBox30", "Chekcbox30", "lessDateNumbers", &S::lessDateNumbers),
+    flag("CheckBox31", "Chekcbox31", "countPowerball", &S::countPowerball),
+    flag("CheckBox32", "Chekcbox32", "languageFormats", &S::languageFormats),
+    radio("RadioButton1", "powerballRandom", PowerballMode::Random),
+    radio("RadioButton2", "powerballRarest", PowerballMode::Rarest),
+    radio("RadioButton3", "powerballLongestOutstanding", PowerballMode::LongestOutstanding),
+    spin("UpDown1", "crossSumMin", &S::crossSumMin),
+    spin("UpDown2", "crossSumMax", &S::crossSumMax),
+    spin("UpDown3", "maxOverlap", &S::maxOverlap),
+    spin("UpDown4", "maxLastDraw", &S::maxLastDraw),
+    spin("UpDown5", "maxSecondLastDraw", &S::maxSecondLastDraw),
+    spin("UpDown6", "earlierWinClass", &S::earlierWinClass),
+    spin("UpDown7", "maxRunsThousands", &S::maxRunsThousands),
+    spin("UpDown8", "rowCount", &S::rowCount),
+    spin("UpDown9", "minOverlap", &S::minOverlap),
+    spin("UpDown10", "minPrimes", &S::minPrimes),
+    spin("UpDown11", "maxThirdLastDraw", &S::maxThirdLastDraw),
+    spin("UpDown12", "frequentPercent", &S::frequentPercent),
+    spin("UpDown13", "overduePercent", &S::overduePercent),
+    spin("UpDown14", "rarePercent", &S::rarePercent),
+    spin("UpDown15", "minEven", &S::minEven),
+    spin("UpDown16", "minOdd", &S::minOdd),
+    spin("UpDown17", "recentWinClass", &S::recentWinClass),
+    spin("UpDown18", "recentWeeks", &S::recentWeeks),
+    spin("UpDown19", "recentPowerballDraws", &S::recentPowerballDraws),
 };
 
 constexpr std::array<OptionControl, kBindings.size()> kControls = [] {
@@ -92,7 +94,8 @@ constexpr std::array<OptionControl, kBindings.size()> kControls = [] {
 
 const Binding* findBinding(std::string_view name) {
     for (const Binding& binding : kBindings)
-        if (binding.control.control == name || binding.control.valueName == name)
+        if (binding.control.control == name || binding.control.valueName == name ||
+            binding.control.readableName == name)
             return &binding;
     return nullptr;
 }
@@ -118,6 +121,9 @@ const std::array kHints{
     Hint{{"Edit91"},
          "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen"},
     Hint{{"Edit92"}, "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen"},
+    Hint{{"CheckBox32"},
+         "Zeigt Daten und Zahlen so, wie man sie in der gewählten Sprache schreibt; Dateien "
+         "behalten ihr Format"},
 };
 
 } // namespace

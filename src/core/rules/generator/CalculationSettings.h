@@ -19,6 +19,7 @@ struct OptionControl {
     std::string_view control;   // component name: "CheckBox2", "UpDown12", "RadioButton1"
     std::string_view valueName; // registry value name: "Chekcbox2", "UpDown12", "RadioButton1"
     OptionKind kind;
+    std::string_view readableName; // for people and scripts: "preferPairs", "rowCount"
 };
 
 // The options that steer the tip generator, as the "Berechnung" tab and the row-count spin
@@ -82,6 +83,8 @@ struct CalculationSettings {
     bool onlyPreferred = false;               // CheckBox15
     bool showNumberList = false;              // CheckBox20
     SpinValue maxRunsThousands{1, 30000, 50}; // UpDown7
+    // Shown dates and numbers in the language's formats instead of the fixed ones.
+    bool languageFormats = false; // CheckBox32
 
     // First page, beside "Tipps berechnen".
     SpinValue rowCount{1, 12, 5}; // UpDown8
@@ -89,7 +92,7 @@ struct CalculationSettings {
     // Every option control: the check boxes by number, the radio buttons, then the spins
     // by number. This is the order in which the settings are restored and saved.
     static std::span<const OptionControl> controls();
-    // The control of a control name or a registry value name.
+    // The control of a control name, a registry value name or a readable name.
     static const OptionControl* find(std::string_view name);
 
     // The value of a control as the registry keeps it: a check box or radio button 1 when
