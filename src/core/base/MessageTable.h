@@ -19,8 +19,13 @@ public:
 
     static const std::vector<std::string>& builtIn();
 
+    // The language the texts are in, as the value "Sprache": German (1) as built.
+    int language() const { return m_language; }
+    void setLanguage(int code) { m_language = code; }
+
 private:
     std::vector<std::string> m_entries;
+    int m_language = 1;
 };
 
 // "%1".."%9" in `pattern` replaced by the arguments; any other "%" stays as it is.
