@@ -1,6 +1,7 @@
 #include "rules/wheel/WheelTexts.h"
 
 #include "base/DrawCalendar.h"
+#include "base/TextFormat.h"
 #include "rules/evaluation/PrizeTexts.h"
 
 namespace powerball::WheelTexts {
@@ -14,9 +15,10 @@ std::string rowCount(const MessageTable& messages, std::size_t rows, std::uint64
 
 std::string cost(const MessageTable& messages, std::size_t rows) {
     const auto count = static_cast<std::int64_t>(rows);
+    const TextFormat format(messages.language());
     return fillPlaceholders(messages.text(Msg::WheelCost),
-                            {PrizeTexts::dollars(count * kRowPriceUsd),
-                             PrizeTexts::dollars(count * kRowPricePowerPlayUsd)});
+                            {PrizeTexts::dollars(format, count * kRowPriceUsd),
+                             PrizeTexts::dollars(format, count * kRowPricePowerPlayUsd)});
 }
 
 std::string proven(const MessageTable& messages, const Wheel& wheel) {
@@ -42,9 +44,10 @@ std::string checkLine(const MessageTable& messages, const WheelCheck& check, dou
         return fillPlaceholders(messages.text(Msg::WheelCheckNoPrizes), {day});
     const std::string jackpot =
         check.jackpots > 0 ? " + " + messages.text(Msg::Jackpot) : std::string();
+    const TextFormat format(messages.language());
     return fillPlaceholders(messages.text(Msg::WheelCheckWon),
-                            {day, PrizeTexts::dollars(check.totalUsd) + jackpot,
-                             PrizeTexts::dollars(check.totalPowerPlayUsd) + jackpot});
+                            {day, PrizeTexts::dollars(format, check.totalUsd) + jackpot,
+                             PrizeTexts::dollars(format, check.totalPowerPlayUsd) + jackpot});
 }
 
 std::string tier(const RowPrize& prize) {
