@@ -7,9 +7,9 @@
 #include "MainWindow.h"
 #include "ManualDialog.h"
 #include "NumberListDialog.h"
-#include "WheelDialog.h"
 #include "ReportWindow.h"
 #include "ShortcutListDialog.h"
+#include "WheelDialog.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

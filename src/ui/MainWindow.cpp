@@ -49,6 +49,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QShortcut>
@@ -183,6 +184,10 @@ void MainWindow::addLazyPage(const QString& name, const QString& caption,
 void MainWindow::pageBuilt(QWidget* page) {
     if (m_hints)
         m_hints->watch(page);
+    // The date fields of a page made late take the language's calendar and formats too.
+    if (m_shownFormat)
+        for (QDateEdit* edit : page->findChildren<QDateEdit*>())
+            LanguageLocale::showDates(*edit);
     if (m_captionTexts) {
         if (const auto caption = LanguagePass::apply(*m_captionTexts, {this}))
             m_state.generator.idleCaption = toStd(*caption);
@@ -738,9 +743,10 @@ void MainWindow::saveWheel() {
 
 void MainWindow::printWheel() {
     if (m_wheel->play())
-        runCommand(
-            [this] { showListingPrintPreview(qs(wheelListing(m_state, *m_wheel->play())),
-                                    qs(m_state.messages.text(Msg::PrintCaption)), m_wheel); });
+        runCommand([this] {
+            showListingPrintPreview(qs(wheelListing(m_state, *m_wheel->play())),
+                                    qs(m_state.messages.text(Msg::PrintCaption)), m_wheel);
+        });
 }
 
 void MainWindow::chooseLanguage(int code) {

@@ -84,14 +84,14 @@ TEST_F(WheelCliTest, WrongInputIsAUsageErrorAndAMissingDrawADataError) {
     }
 }
 
-// The text speaks the language in use: the built-in German, or the one of --lang.
+// The text speaks the language of --lang, money written as that language writes it.
 TEST_F(WheelCliTest, TheFullWheelIsEveryRowOfFiveInTheLanguageInUse) {
     const struct {
         std::vector<std::string> language;
         std::vector<std::string> lines;
     } cases[] = {
-        {{},
-         {"21 Reihen, mindestens 21 möglich", "Kosten: $42, mit Power Play $63",
+        {{"--lang", "1"},
+         {"21 Reihen, mindestens 21 möglich", "Kosten: 42 $, mit Power Play 63 $",
           "Der Powerball gehört nicht zur Garantie.", "Treffer: 5 + PB  Gewinnklasse: 5 + PB"}},
         {{"--lang", "2"},
          {"21 plays, at least 21 possible", "Cost: $42, with Power Play $63",

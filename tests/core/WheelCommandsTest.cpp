@@ -234,7 +234,7 @@ TEST(WheelCommandsTest, TheListingHoldsEveryRowUnderItsGuarantee) {
     const std::string listing = wheelListing(state, play);
     EXPECT_EQ(listing.rfind("Velmars Rad mit 13 Reihen für 09.01.2016\r\n", 0), 0u) << listing;
     EXPECT_NE(listing.find("Garantie geprüft: 3 Richtige, wenn 3"), std::string::npos);
-    EXPECT_NE(listing.find("Kosten: $26, mit Power Play $39"), std::string::npos);
+    EXPECT_NE(listing.find("Kosten: 26 $, mit Power Play 39 $"), std::string::npos);
     EXPECT_NE(listing.find(" 1.   1   60   61   62   63   PowerBall:  9\r\n"), std::string::npos)
         << listing;
     EXPECT_NE(listing.find("13.  13   60"), std::string::npos) << listing;

@@ -151,6 +151,7 @@ void LanguageWindowTest::datesAndCalendarsFollowTheChosenLanguage() {
     MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTRY_COMPARE(window.state().languageIndex, 2);
+    QTRY_VERIFY(window.allPagesBuilt());
     const QList<QDateEdit*> dates = window.findChildren<QDateEdit*>();
     QVERIFY(!dates.isEmpty());
     const auto panelWeekday = [&window] {

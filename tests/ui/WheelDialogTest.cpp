@@ -112,7 +112,7 @@ void WheelDialogTest::aSearchEndsWithAProvenWheelAndItsCheck() {
     QCOMPARE(child<QLabel>(u"wheelCount"_s)->text(),
              u"%1 Reihen, mindestens %2 möglich"_s.arg(rows).arg(play.result.lowerBound));
     QCOMPARE(child<QLabel>(u"wheelCost"_s)->text(),
-             u"Kosten: $%1, mit Power Play $%2"_s.arg(2 * rows).arg(3 * rows));
+             u"Kosten: %1 $, mit Power Play %2 $"_s.arg(2 * rows).arg(3 * rows));
     QVERIFY(child<QLabel>(u"wheelProven"_s)->text().startsWith(u"Garantie geprüft: 3 Richtige"_s));
     // The window shows its newest draw; each row's hits against it are in the table.
     QVERIFY(child<QLabel>(u"wheelCheck"_s)->text().startsWith(u"Gegen die Ziehung vom "_s));
