@@ -768,6 +768,10 @@ void MainWindow::chooseLanguage(int code) {
     });
     if (m_state.languageIndex == code)
         useQtTexts(code);
+    fitMenuBar();
+    // The note about old draws, when it shows, speaks the new language too.
+    if (m_dataAgeChecked)
+        showDataAge(false);
     // A hint in the status bar is said again in the new language; any other status stays.
     if (const auto hint = m_hints->renewedHint(hintShown);
         hint && qs(m_state.status[1]) == hintShown)
@@ -855,6 +859,29 @@ void MainWindow::showManual() {
     manual->show();
     manual->raise();
     manual->activateWindow();
+}
+
+// Every entry of the menu bar stays in view: where a language's entries are longer than the
+// designed width holds, the window grows to fit them rather than hide "Hilfe" behind the
+// extension button. An entry the bar cannot show has no place of its own.
+void MainWindow::fitMenuBar() {
+    QMenuBar* bar = menuBar();
+    QAction* last = nullptr;
+    for (QAction* action : bar->actions())
+        if (action->isVisible())
+            last = action;
+    if (!last || !bar->isVisible())
+        return;
+    const auto fits = [bar, last] {
+        const QRect place = bar->actionGeometry(last);
+        return place.isValid() && place.right() < bar->width();
+    };
+    int needed = width();
+    for (bar->resize(needed, bar->height()); !fits() && needed < 2 * WindowGeometry::kDesignedWidth;
+         bar->resize(needed, bar->height()))
+        needed += 8;
+    if (needed > width())
+        resize(needed, height());
 }
 
 void MainWindow::showDataAge(bool mayAppear) {

@@ -157,6 +157,7 @@ private:
     // The note above the pages: shown only when `mayAppear` (once after start-up), renewed or
     // taken away after every change of the draws.
     void showDataAge(bool mayAppear);
+    void fitMenuBar();
     // A written report in a window of the program, beside the desktop's viewer.
     void showReport(const std::filesystem::path& file);
     void prepareDialog(QWidget* dialog);
