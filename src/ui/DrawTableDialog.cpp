@@ -129,6 +129,7 @@ void DrawTableDialog::showState(const AppState& state) {
     m_model->setCaptions({qs(m.text(Msg::DrawTableDate)), qs(m.text(Msg::DrawTableWeekday)),
                           qs(m.text(Msg::DrawTablePowerball)), qs(m.text(Msg::DrawTablePowerPlay)),
                           qs(m.text(Msg::DrawTableCrossSum))});
+    m_model->setTextFormat(state.textFormat());
 
     const bool idle = !state.updateRunning();
     m_delete->setEnabled(idle);

@@ -56,6 +56,14 @@ void DrawTableModel::setCaptions(const QStringList& captions) {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, Count - 1);
 }
 
+void DrawTableModel::setTextFormat(const TextFormat& format) {
+    if (format == m_format)
+        return;
+    m_format = format;
+    if (m_rows > 0)
+        Q_EMIT dataChanged(index(0, Date), index(m_rows - 1, Weekday), {Qt::DisplayRole});
+}
+
 const HistorySnapshot::Draw& DrawTableModel::drawAt(int row) const {
     // Newest first: the file keeps the draws in date order.
     return m_history.draws()[static_cast<std::size_t>(m_rows - 1 - row)];
@@ -100,9 +108,9 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         if (column == Date)
-            return qs(DrawCalendar::shortDate(day));
+            return qs(m_format.date(day));
         if (column == Weekday)
-            return qs(DrawCalendar::weekdayName(day));
+            return qs(m_format.weekday(day));
         // Draws from before Power Play have none.
         if (column == PowerPlay && number == 0)
             return QString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileStamp.h"
+#include "base/TextFormat.h"
 #include "draws/DrawFilter.h"
 #include "rules/generator/HistorySnapshot.h"
 
@@ -42,6 +43,8 @@ public:
     // The captions of the columns that have words (date, weekday, Powerball, Power Play, cross
     // sum), in the language in use.
     void setCaptions(const QStringList& captions);
+    // How dates and weekdays are written: the language in use and its choice of formats.
+    void setTextFormat(const TextFormat& format);
 
     double dateAt(int row) const;
     // The row of the draw of that date, -1 when none is stored.
@@ -61,6 +64,7 @@ private:
     FileStamp m_stamp;
     int m_rows = 0;
     QStringList m_captions;
+    TextFormat m_format;
 };
 
 // The quick filter over the table: the words of the filter text, as the core reads them.

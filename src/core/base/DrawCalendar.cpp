@@ -10,8 +10,10 @@ namespace powerball {
 
 namespace {
 
-std::array<std::string, 7>& names() {
-    static std::array<std::string, 7> table{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+// The fixed German names of the draw date text; shown texts take the language's from
+// TextFormat.
+const std::array<std::string, 7>& names() {
+    static const std::array<std::string, 7> table{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
     return table;
 }
 
@@ -138,14 +140,6 @@ DayNumber DrawCalendar::nextDrawDay(DayNumber day) {
     while (!isDrawDay(next))
         ++next;
     return next;
-}
-
-std::string DrawCalendar::weekdayName(DayNumber day) {
-    return names()[weekday(day)];
-}
-
-void DrawCalendar::setWeekdayNames(const std::array<std::string, 7>& table) {
-    names() = table;
 }
 
 } // namespace powerball

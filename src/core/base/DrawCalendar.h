@@ -46,7 +46,6 @@ public:
     static std::string isoDate(DayNumber day);      // yyyy-mm-dd
     static std::string shortDate(DayNumber day);    // dd.mm.yyyy
     static std::string drawDateText(DayNumber day); // DDD dd.mm.yy
-    static std::string weekdayName(DayNumber day);  // DDD, as in the draw date text
     static std::optional<DayNumber> parseIsoDate(std::string_view text);
     static std::optional<DayNumber> parseYyyymmdd(std::string_view text);
 
@@ -57,10 +56,6 @@ public:
     // The first real draw day strictly after `day`, whatever weekday `day` is: the date a
     // tip made on that day plays for.
     static DayNumber drawDayAfter(DayNumber day);
-
-    // Abbreviated weekday names, Sunday first. German as built; the window may set the
-    // names of the user's locale.
-    static void setWeekdayNames(const std::array<std::string, 7>& names);
 };
 
 } // namespace powerball

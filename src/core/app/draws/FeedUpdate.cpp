@@ -64,17 +64,6 @@ std::string failureText(const MessageTable& m, const ResultsFeed::Outcome& outco
 
 } // namespace
 
-std::string FeedUpdate::groupedNumber(std::uint64_t value) {
-    const std::string digits = std::to_string(value);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += '.';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
 FeedUpdate::Run FeedUpdate::run(AppState& state, const Ports& ports, const UpdateLimits& limits) {
     const SteadyClock::time_point deadline = SteadyClock::now() + limits.overallDeadline;
     HttpRequest request = feedRequest(state.internet, limits);

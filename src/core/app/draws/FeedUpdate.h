@@ -27,9 +27,6 @@ public:
     // a failure, for stored draws that differ from the file and for skipped lines.
     static void report(AppState& state, const Ports& ports, const Run& run,
                        const UpdateLimits& limits);
-
-    // "12.345": the bytes received as the program writes numbers.
-    static std::string groupedNumber(std::uint64_t value);
 };
 
 } // namespace powerball
