@@ -876,11 +876,16 @@ void MainWindow::fitMenuBar() {
         const QRect place = bar->actionGeometry(last);
         return place.isValid() && place.right() < bar->width();
     };
-    int needed = width();
+    // A width taken only to fit another language's menu bar goes back to the one before.
+    const int base = m_fittedWidth != 0 && width() == m_fittedWidth ? m_widthBeforeFit : width();
+    int needed = base;
     for (bar->resize(needed, bar->height()); !fits() && needed < 2 * WindowGeometry::kDesignedWidth;
          bar->resize(needed, bar->height()))
         needed += 8;
-    if (needed > width())
+    bar->resize(width(), bar->height());
+    m_widthBeforeFit = base;
+    m_fittedWidth = needed > base ? needed : 0;
+    if (needed != width())
         resize(needed, height());
 }
 

@@ -187,6 +187,9 @@ private:
     MainMenu* m_menu = nullptr;
     WheelDialog* m_wheel = nullptr;         // made when first opened, kept for the program run
     DrawTableDialog* m_drawTable = nullptr; // made when first opened
+    // The width before the window grew to fit a language's menu bar, and the width it grew to.
+    int m_widthBeforeFit = 0;
+    int m_fittedWidth = 0;
     QAction* m_undo = nullptr;
     HintRelay* m_hints = nullptr;
     ActivationWatch* m_activation = nullptr;
