@@ -17,6 +17,11 @@ if(POWERBALL_BUILD_UI)
     list(APPEND powerball_programs powerball)
 endif()
 install(TARGETS ${powerball_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window's modules (libcurl's client, the sound player), which it finds beside bin/.
+if(POWERBALL_BUILD_UI)
+    install(TARGETS powerball_http_module powerball_sound_module
+            LIBRARY DESTINATION ${POWERBALL_MODULE_SUBDIR})
+endif()
 
 # The data each user's folder is seeded from.
 install(FILES ${PROJECT_SOURCE_DIR}/data/powerball-draws.csv ${PROJECT_SOURCE_DIR}/data/yippee.wav

@@ -19,11 +19,9 @@ DataAgeBar::DataAgeBar(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::AlternateBase);
 
-    auto* icon = new QLabel(this);
-    icon->setObjectName(u"dataAgeIcon"_s);
-    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size, size));
-    LanguagePass::keepText(icon);
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(u"dataAgeIcon"_s);
+    LanguagePass::keepText(m_icon);
 
     m_text = new QLabel(this);
     m_text->setObjectName(u"dataAgeText"_s);
@@ -36,25 +34,37 @@ DataAgeBar::DataAgeBar(QWidget* parent) : QFrame(parent) {
     load->setToolTip(u"Lädt die fehlenden Ziehungen aus dem Internet"_s);
     connect(load, &QPushButton::clicked, this, &DataAgeBar::loadRequested);
 
-    auto* close = new QToolButton(this);
-    close->setObjectName(u"dataAgeCloseButton"_s);
-    close->setAutoRaise(true);
-    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    close->setToolTip(u"Hinweis ausblenden"_s);
-    connect(close, &QToolButton::clicked, this, &QWidget::hide);
+    m_close = new QToolButton(this);
+    m_close->setObjectName(u"dataAgeCloseButton"_s);
+    m_close->setAutoRaise(true);
+    m_close->setToolTip(u"Hinweis ausblenden"_s);
+    connect(m_close, &QToolButton::clicked, this, &QWidget::hide);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 3, 3, 3);
-    layout->addWidget(icon);
+    layout->addWidget(m_icon);
     layout->addWidget(m_text, 1);
     layout->addWidget(load);
-    layout->addWidget(close);
+    layout->addWidget(m_close);
     hide();
 }
 
 void DataAgeBar::showNote(const QString& text) {
     m_text->setText(text);
+    if (!text.isEmpty())
+        takeIcons();
     setVisible(!text.isEmpty());
+}
+
+// The style's icons come from the desktop's icon theme, whose first look-up searches the icon
+// folders: the bar takes them when it first shows, not with the window.
+void DataAgeBar::takeIcons() {
+    if (m_iconsTaken)
+        return;
+    m_iconsTaken = true;
+    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    m_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size, size));
+    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
 }
 
 QString DataAgeBar::note() const {

@@ -25,7 +25,12 @@ Q_SIGNALS:
     void loadRequested();
 
 private:
+    void takeIcons();
+
+    QLabel* m_icon = nullptr;
     QLabel* m_text = nullptr;
+    QToolButton* m_close = nullptr;
+    bool m_iconsTaken = false;
 };
 
 } // namespace powerball::ui

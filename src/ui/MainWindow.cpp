@@ -68,7 +68,7 @@ using namespace Qt::Literals::StringLiterals;
 
 MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore* registry,
                        QWidget* parent)
-    : QMainWindow(parent), m_sound(this),
+    : QMainWindow(parent),
       m_prompts(this, m_state.random, m_state.messages), m_ports{&m_sound, &m_prompts, &m_clock,
                                                                  registry, &m_http,    &m_events} {
     setObjectName(u"mainWindow"_s);
@@ -206,6 +206,18 @@ bool MainWindow::allPagesBuilt() const {
                        [](const LazyPage* page) { return page->isBuilt(); });
 }
 
+// What the first sight of the window need not wait for: the note about old draws (its icons
+// come from the desktop's icon theme, whose first look-up searches the icon folders), what
+// the program's own start adds (its icon), and the pages not in view.
+void MainWindow::afterFirstPaint() {
+    if (m_dataAgeDue) {
+        m_dataAgeDue = false;
+        showDataAge(true);
+    }
+    Q_EMIT firstPainted();
+    buildNextHiddenPage();
+}
+
 // After the first paint, the pages not yet made are made one per turn of the event loop, so
 // the window answers in between.
 void MainWindow::buildNextHiddenPage() {
@@ -221,7 +233,7 @@ bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::Paint && !m_paintedOnce) {
         m_paintedOnce = true;
-        QTimer::singleShot(0, this, &MainWindow::buildNextHiddenPage);
+        QTimer::singleShot(0, this, &MainWindow::afterFirstPaint);
     }
     return handled;
 }
@@ -415,8 +427,13 @@ void MainWindow::activate() {
     // The language first, so that everything the activation shows speaks it.
     chooseLanguage(m_state.languageIndex);
     runCommand([this] { AppShell::activate(m_state, m_ports); });
-    showDataAge(!m_dataAgeChecked);
+    // The note about old draws may appear after the first activation only.
+    const bool firstCheck = !m_dataAgeChecked;
     m_dataAgeChecked = true;
+    if (m_paintedOnce)
+        showDataAge(firstCheck);
+    else
+        m_dataAgeDue = firstCheck;
 }
 
 void MainWindow::showState() {

@@ -78,6 +78,11 @@ public:
     // The settings file the about box names; empty when the settings are not kept.
     void setSettingsFile(const std::filesystem::path& file) { m_settingsFile = file; }
 
+Q_SIGNALS:
+    // The window has painted for the first time: work the first sight need not wait for
+    // may start.
+    void firstPainted();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -88,6 +93,7 @@ private:
     void buildPages();
     void addLazyPage(const QString& name, const QString& caption, LazyPage::Builder builder);
     void pageBuilt(QWidget* page);
+    void afterFirstPaint();
     void buildNextHiddenPage();
     void connectCommands();
     void connectCalculation();
@@ -177,6 +183,7 @@ private:
     DataAgeBar* m_dataAge = nullptr;
     std::filesystem::path m_settingsFile;
     bool m_dataAgeChecked = false;
+    bool m_dataAgeDue = false; // checked before the first paint, shown after it
     TipOverviewPage* m_overview = nullptr;
     CalculationPage* m_calculation = nullptr;
     ChartPage* m_chart = nullptr;

@@ -1,6 +1,7 @@
 #include "QtHttpClient.h"
 
-#include "platform/http/CurlHttpClient.h"
+#include "AdapterModule.h"
+#include "platform/http/CurlHttpModule.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -10,13 +11,23 @@
 #include <cstdint>
 #include <exception>
 #include <future>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace powerball::ui {
 
 QtHttpClient::QtHttpClient(Factory makeClient) : m_makeClient(std::move(makeClient)) {
     if (!m_makeClient)
-        m_makeClient = [] { return std::make_unique<CurlHttpClient>(); };
+        m_makeClient = [] {
+            const auto make =
+                AdapterModule::entry<MakeCurlClient>(kCurlModuleFile, kCurlModuleEntry);
+            std::string error;
+            std::unique_ptr<HttpClient> client(make(&error));
+            if (!client)
+                throw std::runtime_error(error);
+            return client;
+        };
 }
 
 QtHttpClient::~QtHttpClient() = default;

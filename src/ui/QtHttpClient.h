@@ -11,13 +11,14 @@ namespace powerball::ui {
 // loop keeps turning, so the window repaints and the stop button is heard; the answer
 // comes back on the user-interface thread.
 //
-// libcurl is started at the first request, not with the window: start-up stays quick, and
-// a libcurl that cannot start fails the update with a message instead of the window.
+// libcurl is loaded (from its module, see AdapterModule) and started at the first request,
+// not with the window: start-up stays quick, and a libcurl that cannot load or start fails
+// the update with a message instead of the window.
 class QtHttpClient : public HttpClient {
 public:
     using Factory = std::function<std::unique_ptr<HttpClient>()>;
 
-    // `makeClient` makes the client that does the work; the default is libcurl's.
+    // `makeClient` makes the client that does the work; the default is libcurl's module.
     explicit QtHttpClient(Factory makeClient = {});
     ~QtHttpClient() override;
 

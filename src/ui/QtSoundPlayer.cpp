@@ -1,29 +1,36 @@
 #include "QtSoundPlayer.h"
 
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include "AdapterModule.h"
+#include "SoundEffectModule.h"
 
+#include <QtGlobal>
+
+#include <exception>
 #include <system_error>
 
 namespace powerball::ui {
+
+QtSoundPlayer::QtSoundPlayer() = default;
+
+QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::play(const std::filesystem::path& file) {
     const std::filesystem::path resolved = file.is_relative() ? m_folder / file : file;
     std::error_code error;
     if (!std::filesystem::is_regular_file(resolved, error))
         return;
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return;
-    if (!m_effect)
-        m_effect = new QSoundEffect(m_owner);
-    const QUrl source = QUrl::fromLocalFile(QFile::decodeName(resolved.c_str()));
-    m_effect->stop();
-    if (m_effect->source() != source)
-        m_effect->setSource(source);
-    m_effect->play();
+    if (!m_player && !m_moduleFailed) {
+        try {
+            m_player.reset(
+                AdapterModule::entry<MakeSoundPlayer>(kSoundModuleFile, kSoundModuleEntry)());
+        } catch (const std::exception& failure) {
+            // Sounds are a greeting, not a result: the check goes on without them.
+            m_moduleFailed = true;
+            qWarning("No sounds: %s", failure.what());
+        }
+    }
+    if (m_player)
+        m_player->play(resolved);
 }
 
 } // namespace powerball::ui

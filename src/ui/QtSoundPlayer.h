@@ -3,27 +3,29 @@
 #include "ports/SoundPlayer.h"
 
 #include <filesystem>
+#include <memory>
 #include <utility>
-
-class QObject;
-class QSoundEffect;
 
 namespace powerball::ui {
 
-// Plays the wave files of the tip check with QSoundEffect. A relative name is looked up in
-// the program folder. A missing file or a machine without sound output stays silent, and
-// a new play cuts off the one still running.
+// Plays the wave files of the tip check. A relative name is looked up in the program folder.
+// A missing file, a machine without sound output or a sound module that cannot load stays
+// silent, and a new play cuts off the one still running. The player itself (Qt Multimedia)
+// is loaded from its module at the first sound.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    explicit QtSoundPlayer(QObject* owner) : m_owner(owner) {}
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+    QtSoundPlayer(const QtSoundPlayer&) = delete;
+    QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
     void setProgramFolder(std::filesystem::path folder) { m_folder = std::move(folder); }
     void play(const std::filesystem::path& file) override;
 
 private:
-    QObject* m_owner;
     std::filesystem::path m_folder;
-    QSoundEffect* m_effect = nullptr;
+    std::unique_ptr<SoundPlayer> m_player;
+    bool m_moduleFailed = false;
 };
 
 } // namespace powerball::ui

@@ -25,18 +25,23 @@ void fixFormats() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
+// The desktop entry's icon, else the rendered icon beside bin/ of a build tree. Its look-up
+// in the desktop's icon theme searches the icon folders, so it waits for the first paint.
+void takeProgramIcon() {
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(u"de.velmar.powerball"_s,
+                         QIcon(QCoreApplication::applicationDirPath() +
+                               u"/../share/icons/hicolor/256x256/apps/de.velmar.powerball.png"_s)));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Velmars Ziredidir"_s);
     QApplication::setApplicationVersion(QStringLiteral(POWERBALL_VERSION));
-    // The desktop entry's name and icon; a build tree has the rendered icon beside bin/ too.
+    // The desktop entry the desktop matches the window with.
     QGuiApplication::setDesktopFileName(u"de.velmar.powerball"_s);
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(u"de.velmar.powerball"_s,
-                         QIcon(QCoreApplication::applicationDirPath() +
-                               u"/../share/icons/hicolor/256x256/apps/de.velmar.powerball.png"_s)));
 
     QCommandLineParser options;
     options.setApplicationDescription(u"Velmars Lumero for PowerBall®"_s);
@@ -81,6 +86,7 @@ int main(int argc, char* argv[]) {
         window.setSettingsFile(file->path());
     if (folderNotice)
         window.addStartupNotice(*folderNotice);
+    QObject::connect(&window, &powerball::ui::MainWindow::firstPainted, &takeProgramIcon);
     powerball::ui::FirstPaintReport::watchIfAsked(&window);
     window.show();
     return QApplication::exec();
