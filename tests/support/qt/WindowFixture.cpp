@@ -7,10 +7,13 @@
 
 namespace powerball::testing {
 
+std::filesystem::path shippedLanguageFiles() {
+    return std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land";
+}
+
 WindowFixture::WindowFixture(const std::string& today, Languages languages) : m_clock(day(today)) {
     if (languages == Languages::Shipped)
-        std::filesystem::copy(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land",
-                              m_folder.file("Land"));
+        std::filesystem::copy(shippedLanguageFiles(), m_folder.file("Land"));
     writeDrawFile(m_folder, threeOctoberDraws());
     RegistryKey(m_store, Settings::kKey).writeString("URLEdit", m_server.base().toStdString());
     m_window = std::make_unique<ui::MainWindow>(m_folder.path(), &m_store);

@@ -13,6 +13,9 @@
 
 namespace powerball::testing {
 
+// The language files the program ships, data/Land of the sources.
+std::filesystem::path shippedLanguageFiles();
+
 // The real main window over a program folder of its own with three October 2015 draws (the
 // newest of 14 October), seen on a fixed day so that no run depends on the machine's date.
 // Its settings live in memory and name an update server of the fixture's own on a loopback
