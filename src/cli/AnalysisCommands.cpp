@@ -82,15 +82,6 @@ void printReport(const std::vector<std::string>& report, const std::filesystem::
         out << "Report copied to " << copy->string() << '\n';
 }
 
-// Dates of the pickers, which refuse days before their minimum.
-void addDateOption(CLI::App& verb, const std::string& name, std::optional<int>& date,
-                   const std::string& description) {
-    verb.add_option(name, date, description)
-        ->transform(isoDate())
-        ->check(notBeforeMinimumDate())
-        ->type_name("YYYY-MM-DD");
-}
-
 struct SearchArguments {
     std::optional<int> threshold;
     std::optional<int> start;
@@ -272,8 +263,8 @@ void addAnalysisCommands(CommandLine& commandLine) {
         ->add_option("--threshold", search->threshold,
                      "the hits that count as a find (default 7 when the Powerball counts, else 5)")
         ->transform(wholeNumber());
-    addDateOption(*searchVerb, "--start", search->start, "the first day searched");
-    addDateOption(*searchVerb, "--selected", search->selected,
+    addPickerDate(*searchVerb, "--start", search->start, "the first day searched");
+    addPickerDate(*searchVerb, "--selected", search->selected,
                   "the last day searched (default today)");
     searchVerb->add_option("--row", search->rows, "a tip line, once for each row (at most 12)")
         ->type_name("LINE")
@@ -288,15 +279,11 @@ void addAnalysisCommands(CommandLine& commandLine) {
         [settings](const CliOptions& options, std::ostream& out) {
             return runSettingsAnalysis(options, *settings, out);
         });
-    settingsVerb->add_option("--from", settings->from, "the first week's day")
-        ->required()
-        ->transform(isoDate())
-        ->check(notBeforeMinimumDate())
-        ->type_name("YYYY-MM-DD");
+    addPickerDate(*settingsVerb, "--from", settings->from, "the first week's day")->required();
     settingsVerb->add_option("--lucky", settings->lucky, "the lucky number")
         ->required()
         ->transform(wholeNumber());
-    addDateOption(*settingsVerb, "--start", settings->start, "the first day of the history");
+    addPickerDate(*settingsVerb, "--start", settings->start, "the first day of the history");
     settingsVerb->add_option("--report", settings->report, "also write the report to this file")
         ->type_name("FILE");
 
@@ -306,15 +293,11 @@ void addAnalysisCommands(CommandLine& commandLine) {
         [draws](const CliOptions& options, std::ostream& out) {
             return runDrawAnalysis(options, *draws, out);
         });
-    drawsVerb->add_option("--from", draws->from, "the first draw's day")
-        ->required()
-        ->transform(isoDate())
-        ->check(notBeforeMinimumDate())
-        ->type_name("YYYY-MM-DD");
+    addPickerDate(*drawsVerb, "--from", draws->from, "the first draw's day")->required();
     drawsVerb->add_option("--threshold", draws->threshold, "the hits that count as a find")
         ->required()
         ->transform(wholeNumber());
-    addDateOption(*drawsVerb, "--start", draws->start,
+    addPickerDate(*drawsVerb, "--start", draws->start,
                   "the first day of the earlier draws compared");
     drawsVerb->add_flag("--first", draws->first, "stop at the first find");
     drawsVerb->add_option("--report", draws->report, "also write the report to this file")

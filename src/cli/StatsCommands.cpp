@@ -119,15 +119,8 @@ void addStatsCommand(CommandLine& commandLine) {
                      "cross-sums or tips (with --row)")
         ->required()
         ->check(statisticName());
-    // Both pickers refuse dates before their minimum.
-    verb->add_option("--start", stats->start, "the first day of the statistic")
-        ->transform(isoDate())
-        ->type_name("YYYY-MM-DD")
-        ->check(notBeforeMinimumDate());
-    verb->add_option("--selected", stats->selected, "the selected day")
-        ->transform(isoDate())
-        ->type_name("YYYY-MM-DD")
-        ->check(notBeforeMinimumDate());
+    addPickerDate(*verb, "--start", stats->start, "the first day of the statistic");
+    addPickerDate(*verb, "--selected", stats->selected, "the selected day");
     verb->add_option("--row", stats->rows, "a tip line for tips, once for each row (at most 12)")
         ->type_name("LINE")
         ->allow_extra_args(false);

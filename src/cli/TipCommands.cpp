@@ -26,15 +26,6 @@ Json pathJson(const std::filesystem::path& path) {
     return path.empty() ? Json(nullptr) : Json(path.string());
 }
 
-// The verbs that show a draw take the picker's date; without one the window's start-up
-// choice stands, today.
-void addDateOption(CLI::App& verb, std::optional<int>& date, const std::string& description) {
-    verb.add_option("--date", date, description)
-        ->transform(isoDate())
-        ->check(notBeforeMinimumDate())
-        ->type_name("YYYY-MM-DD");
-}
-
 // What the window does each time it becomes active: the draw of the selected date becomes
 // the shown draw and the sheet is checked against it.
 void showSelectedDraw(CliSession& session, const std::optional<int>& date) {
@@ -263,7 +254,9 @@ void addTipCommands(CommandLine& commandLine) {
                             return loadTipFile(options, *load, out);
                         });
     loadVerb->add_option("FILE", load->file, "the tip file")->required();
-    addDateOption(*loadVerb, load->date, "the date to check (default: today)");
+    // The verbs that show a draw take the picker's date; without one the window's start-up
+    // choice stands, today.
+    addPickerDate(*loadVerb, "--date", load->date, "the date to check (default: today)");
 
     auto print = std::make_shared<PrintArguments>();
     CLI::App* printVerb =
@@ -273,7 +266,7 @@ void addTipCommands(CommandLine& commandLine) {
                         });
     printVerb->add_option("--out", print->file, "the listing (default: Tipp.txt in the folder)")
         ->type_name("FILE");
-    addDateOption(*printVerb, print->date, "the shown draw's date (default: today)");
+    addPickerDate(*printVerb, "--date", print->date, "the shown draw's date (default: today)");
 
     auto handOverArguments = std::make_shared<HandOverArguments>();
     CLI::App* handOverVerb = commandLine.add(
@@ -281,7 +274,8 @@ void addTipCommands(CommandLine& commandLine) {
         [handOverArguments](const CliOptions& options, std::ostream& out) {
             return handOver(options, *handOverArguments, out);
         });
-    addDateOption(*handOverVerb, handOverArguments->date, "the selected date (default: today)");
+    addPickerDate(*handOverVerb, "--date", handOverArguments->date,
+                  "the selected date (default: today)");
     handOverVerb->add_option("--script", handOverArguments->script, "the click script")
         ->type_name("FILE");
     handOverVerb->add_option("--zahl1", handOverArguments->zahl1, "the tool's ZAHL1");

@@ -12,6 +12,16 @@ namespace powerball {
 CLI::Validator isoDate();
 // A date of the pickers, which refuse days before their minimum; after isoDate().
 CLI::Validator notBeforeMinimumDate();
+// An option for a date of the pickers: ISO, not before their minimum, into an int or an
+// optional int.
+template <class Date>
+CLI::Option* addPickerDate(CLI::App& verb, const std::string& name, Date& date,
+                           const std::string& description) {
+    return verb.add_option(name, date, description)
+        ->transform(isoDate())
+        ->check(notBeforeMinimumDate())
+        ->type_name("YYYY-MM-DD");
+}
 // A whole number as the tip sheet reads one (a leading + allowed), handed on plain.
 CLI::Validator wholeNumber();
 // A count from `lowest` up; after wholeNumber().

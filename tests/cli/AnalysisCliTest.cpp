@@ -1,6 +1,6 @@
 // The history search and both analyses on the command line: every dialog answered from the
 // options, the reports as files.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 #include "TerminalRun.h"
 
@@ -21,9 +21,10 @@
 
 using nlohmann::json;
 using powerball::testing::draw;
+using powerball::testing::jsonOf;
 using powerball::testing::ProgramRun;
 using powerball::testing::readText;
-using powerball::testing::runProgram;
+using powerball::testing::runCli;
 using powerball::testing::TempFolder;
 using powerball::testing::TerminalRun;
 using powerball::testing::writeDrawFile;
@@ -44,18 +45,12 @@ protected:
 
     // powerball-cli on the test's folder and settings, on a fixed day, as JSON.
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{
-            "--folder", folder.path().string(), "--settings", folder.file("settings.reg").string(),
-            "--today",  "2016-01-01",           "--json"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli({"--folder", folder.path().string(), "--settings",
+                       folder.file("settings.reg").string(), "--today", "2016-01-01", "--json"},
+                      more);
     }
 
-    json run(const std::vector<std::string>& arguments) const {
-        const ProgramRun result = cli(arguments);
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        return result.exitCode == 0 ? json::parse(result.out) : json();
-    }
+    json run(const std::vector<std::string>& arguments) const { return jsonOf(cli(arguments)); }
 
     TempFolder folder;
 };

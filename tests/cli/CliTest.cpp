@@ -1,5 +1,5 @@
 // Runs powerball-cli as a user would and reads its JSON back.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 
 using nlohmann::json;
 using powerball::testing::ProgramRun;
+using powerball::testing::runCli;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 
@@ -28,11 +29,9 @@ protected:
 
     // powerball-cli on the test's folder and settings, with a fixed day and JSON output.
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{
-            "--folder", folder.path().string(), "--settings", settings().string(),
-            "--today",  "2016-01-01",           "--json"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli({"--folder", folder.path().string(), "--settings", settings().string(),
+                       "--today", "2016-01-01", "--json"},
+                      more);
     }
 
     std::filesystem::path settings() const { return folder.file("settings.reg"); }

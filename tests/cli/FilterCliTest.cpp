@@ -1,5 +1,5 @@
 // The filters verb: what the acceptance filters cost, as JSON and as the window's line.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 using nlohmann::json;
 using powerball::testing::draw;
 using powerball::testing::ProgramRun;
-using powerball::testing::runProgram;
+using powerball::testing::runCli;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -24,11 +24,9 @@ protected:
     }
 
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{"--folder",   folder.path().string(),
-                                           "--settings", folder.file("settings.reg").string(),
-                                           "--today",    "2016-01-20"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli({"--folder", folder.path().string(), "--settings",
+                       folder.file("settings.reg").string(), "--today", "2016-01-20"},
+                      more);
     }
 
     TempFolder folder;

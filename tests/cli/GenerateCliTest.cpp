@@ -1,5 +1,5 @@
 // The generator verb: a run with a lucky number, a locked row and a stop, as JSON.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,9 @@
 
 using nlohmann::json;
 using powerball::testing::draw;
+using powerball::testing::jsonOf;
 using powerball::testing::ProgramRun;
-using powerball::testing::runProgram;
+using powerball::testing::runCli;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
 
@@ -24,18 +25,14 @@ protected:
 
     // The generator verb on the test's folder, from a fixed start to a fixed draw.
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{
-            "--folder", folder.path().string(), "--settings", folder.file("settings.reg").string(),
-            "--today",  "2016-01-01",           "--json",     "generate",
-            "--start",  "2015-10-01",           "--selected", "2015-10-14"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli({"--folder", folder.path().string(), "--settings",
+                       folder.file("settings.reg").string(), "--today", "2016-01-01", "--json",
+                       "generate", "--start", "2015-10-01", "--selected", "2015-10-14"},
+                      more);
     }
 
     json generate(const std::vector<std::string>& arguments) const {
-        const ProgramRun run = cli(arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        return run.exitCode == 0 ? json::parse(run.out) : json();
+        return jsonOf(cli(arguments));
     }
 
     TempFolder folder;

@@ -1,5 +1,5 @@
 // powerball-cli enter and delete, as a user runs them.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 
 #include "draws/DrawHistory.h"
@@ -22,10 +22,8 @@ protected:
                                draw("2015-10-14", {11, 21, 31, 41, 51}, 8, 10)});
     }
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{"--folder", folder.path().string(), "--today",
-                                           "2016-01-01", "--json"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli({"--folder", folder.path().string(), "--today", "2016-01-01", "--json"},
+                      more);
     }
     std::size_t recordCount() const {
         return DrawHistory::inFolder(folder.path()).readAll().size();

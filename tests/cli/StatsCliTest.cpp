@@ -1,5 +1,5 @@
 // The statistics verb: the chart as JSON.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,9 @@
 
 using nlohmann::json;
 using powerball::testing::draw;
+using powerball::testing::jsonOf;
 using powerball::testing::ProgramRun;
+using powerball::testing::runCli;
 using powerball::testing::runProgram;
 using powerball::testing::TempFolder;
 using powerball::testing::writeDrawFile;
@@ -24,17 +26,11 @@ protected:
 
     // The statistics verb on the test's folder, on a fixed day.
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{
-            "--folder", folder.path().string(), "--today", "2016-01-01", "--json", "stats"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli(
+            {"--folder", folder.path().string(), "--today", "2016-01-01", "--json", "stats"}, more);
     }
 
-    json chart(const std::vector<std::string>& arguments) const {
-        const ProgramRun run = cli(arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        return run.exitCode == 0 ? json::parse(run.out) : json();
-    }
+    json chart(const std::vector<std::string>& arguments) const { return jsonOf(cli(arguments)); }
 
     TempFolder folder;
 };

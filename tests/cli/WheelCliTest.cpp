@@ -1,5 +1,5 @@
 // The wheel verb: a proven wheel as JSON, its rows against a stored draw, its tip files.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "TempFolder.h"
 #include "TerminalRun.h"
 
@@ -12,7 +12,7 @@
 using nlohmann::json;
 using powerball::testing::draw;
 using powerball::testing::ProgramRun;
-using powerball::testing::runProgram;
+using powerball::testing::runCli;
 using powerball::testing::TempFolder;
 using powerball::testing::TerminalRun;
 using powerball::testing::writeDrawFile;
@@ -24,11 +24,9 @@ protected:
     void SetUp() override { writeDrawFile(folder, {draw("2016-01-06", {3, 5, 8, 40, 50}, 7, 2)}); }
 
     ProgramRun cli(const std::vector<std::string>& more) const {
-        std::vector<std::string> arguments{"--folder",   folder.path().string(),
-                                           "--settings", folder.file("settings.reg").string(),
-                                           "--today",    "2016-01-08"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments);
+        return runCli({"--folder", folder.path().string(), "--settings",
+                       folder.file("settings.reg").string(), "--today", "2016-01-08"},
+                      more);
     }
 
     TempFolder folder;

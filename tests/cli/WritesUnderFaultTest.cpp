@@ -1,7 +1,7 @@
 // Every file the command line writes, on a full or failing disk: a preloaded shim makes the
 // writes, the flush to disk or the rename of one file fail, and the command must say which
 // file and why, end with exit code 2, report nothing as done and leave the old file as it was.
-#include "ChildProcess.h"
+#include "CliRun.h"
 #include "ClosedPort.h"
 #include "TempFolder.h"
 
@@ -81,11 +81,9 @@ protected:
 
     ProgramRun cli(const std::vector<std::string>& more,
                    const std::vector<std::string>& environment) const {
-        std::vector<std::string> arguments{"--folder",   folder.path().string(),
-                                           "--settings", folder.file("settings.reg").string(),
-                                           "--today",    "2016-01-01"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
-        return runProgram(POWERBALL_CLI, arguments, environment);
+        return runCli({"--folder", folder.path().string(), "--settings",
+                       folder.file("settings.reg").string(), "--today", "2016-01-01"},
+                      more, environment);
     }
 
     TempFolder folder;

@@ -1,9 +1,8 @@
 // Update servers that try to hang, flood or fool the program: every answer goes to the draw
 // update and to the click-script update alike, through the real libcurl client.
-#include "CallbackPump.h"
 #include "FakeHttpServer.h"
-#include "ScriptedPrompts.h"
 #include "TempFolder.h"
+#include "UpdatePorts.h"
 
 #include "app/draws/DrawUpdate.h"
 #include "app/handover/ClickScriptStart.h"
@@ -235,16 +234,9 @@ TEST_F(HostileAnswersTest, NoHangNoBadDrawNoBrokenScript) {
         state.internet.source = DrawSource::Server;
         state.internet.url = server.base();
         RecordingClient http;
-        ScriptedPrompts prompts;
-        CallbackPump pump;
-        const FixedClock clock(day("2015-10-24"));
-        Ports ports;
-        ports.http = &http;
-        ports.prompts = &prompts;
-        ports.events = &pump;
-        ports.clock = &clock;
+        UpdatePorts update(http, "2015-10-24");
 
-        const DrawUpdate::Result result = DrawUpdate::run(state, ports, limits);
+        const DrawUpdate::Result result = DrawUpdate::run(state, update.ports, limits);
         // A request that hangs costs its time-outs, never the whole deadline: the walk ends
         // at the day the answer came for, not by the deadline.
         EXPECT_FALSE(result.stopped);
@@ -259,7 +251,7 @@ TEST_F(HostileAnswersTest, NoHangNoBadDrawNoBrokenScript) {
             EXPECT_EQ(result.requests.size(), 1u); // the walk stops at the failed day
             ASSERT_TRUE(result.error);
             EXPECT_NE(result.error->find("2015-10-14"), std::string::npos) << *result.error;
-            EXPECT_EQ(prompts.plainTexts, std::vector<std::string>{*result.error});
+            EXPECT_EQ(update.prompts.plainTexts, std::vector<std::string>{*result.error});
             EXPECT_EQ(records, std::vector<DrawRecord>{stored});
             break;
         case DrawOutcome::Message:

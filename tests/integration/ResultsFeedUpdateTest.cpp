@@ -1,11 +1,10 @@
 // The update from the public results file through the real libcurl client, against a
 // results file on a loopback port: the command line end to end, and feeds that lie, flood or
 // drip. No test here reaches any address outside the loopback.
-#include "CallbackPump.h"
 #include "ChildProcess.h"
 #include "FakeHttpServer.h"
-#include "ScriptedPrompts.h"
 #include "TempFolder.h"
+#include "UpdatePorts.h"
 
 #include "app/draws/DrawUpdate.h"
 #include "base/MessageTable.h"
@@ -282,21 +281,14 @@ TEST(ResultsFeedUpdate, HostileFeedsEndWithAClearMessageAndTheDrawFileUnchanged)
         state.internet.source = DrawSource::Feed;
         state.internet.feedUrl = server.base() + kPath;
         CurlHttpClient http;
-        ScriptedPrompts prompts;
-        CallbackPump pump;
-        const FixedClock clock(day("2026-08-10"));
-        Ports ports;
-        ports.http = &http;
-        ports.prompts = &prompts;
-        ports.events = &pump;
-        ports.clock = &clock;
+        UpdatePorts update(http, "2026-08-10");
 
-        const DrawUpdate::Result result = DrawUpdate::run(state, ports, limits);
+        const DrawUpdate::Result result = DrawUpdate::run(state, update.ports, limits);
 
         EXPECT_EQ(client.readBytes("Powerball.dat"), before);
         EXPECT_TRUE(result.appended.empty());
-        ASSERT_EQ(prompts.plainTexts.size(), 1u);
-        const std::string& shown = prompts.plainTexts[0];
+        ASSERT_EQ(update.prompts.plainTexts.size(), 1u);
+        const std::string& shown = update.prompts.plainTexts[0];
         if (feed.stored) {
             EXPECT_FALSE(result.error);
             ASSERT_EQ(result.skipped.size(), 1u);

@@ -4,10 +4,9 @@
 
 #include "CaptionIndex.h"
 #include "MainWindow.h"
-#include "TempFolder.h"
 #include "WindowControls.h"
+#include "WindowFixture.h"
 #include "base/ColourContrast.h"
-#include "ports/MemoryRegistryStore.h"
 #include "rules/sheet/TipSheet.h"
 
 #include <QAbstractButton>
@@ -22,7 +21,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,7 +28,7 @@ using powerball::contrastRatio;
 using powerball::kReadableTextContrast;
 using powerball::Rgb;
 using powerball::TipSheet;
-using powerball::testing::TempFolder;
+using powerball::testing::WindowFixture;
 using powerball::ui::MainWindow;
 
 namespace {
@@ -115,14 +113,9 @@ void DarkPaletteTest::everyColouredTextReads() {
     } paletteBack;
     QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
 
-    TempFolder folder;
-    std::filesystem::copy(std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land",
-                          folder.file("Land"));
-    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
-    powerball::MemoryRegistryStore store;
-    MainWindow window(folder.path(), &store);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    WindowFixture fixture("2015-10-20", WindowFixture::Languages::Shipped);
+    MainWindow& window = fixture.window();
+    QVERIFY(fixture.showActive());
     QTRY_COMPARE(window.state().languageIndex, 2); // the language pass has run
 
     // Marked rows: the shown draw in full (lime fields, the red Powerball field, a red hit

@@ -5,8 +5,8 @@
 #include "DrawTableDialog.h"
 #include "DrawTableModel.h"
 #include "MainWindow.h"
-#include "TempFolder.h"
 #include "WindowControls.h"
+#include "WindowFixture.h"
 #include "base/DrawCalendar.h"
 #include "draws/DrawHistory.h"
 
@@ -26,7 +26,7 @@ using namespace Qt::Literals::StringLiterals;
 using powerball::DrawCalendar;
 using powerball::testing::control;
 using powerball::testing::day;
-using powerball::testing::TempFolder;
+using powerball::testing::WindowFixture;
 using powerball::ui::DrawTableDialog;
 using powerball::ui::DrawTableModel;
 using powerball::ui::MainWindow;
@@ -60,25 +60,21 @@ private:
         view()->setFocus();
         view()->setCurrentIndex(view()->model()->index(row, 0));
     }
-    QString panelText() const {
-        return control<QLabel>(m_window.get(), u"databaseDrawLabel"_s)->text();
-    }
+    QString panelText() const { return control<QLabel>(m_window, u"databaseDrawLabel"_s)->text(); }
 
-    std::unique_ptr<TempFolder> m_folder;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_fixture;
+    MainWindow* m_window = nullptr;
     DrawTableDialog* m_table = nullptr;
 };
 
 void DrawTableTest::init() {
-    m_folder = std::make_unique<TempFolder>();
-    powerball::testing::writeDrawFile(*m_folder, powerball::testing::threeOctoberDraws());
-    m_window = std::make_unique<MainWindow>(m_folder->path());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_fixture = std::make_unique<WindowFixture>();
+    m_window = &m_fixture->window();
+    QVERIFY(m_fixture->showActive());
     // The "Datenbank" page, as the user opens it: made when first shown.
-    auto* pages = control<QTabWidget>(m_window.get(), u"pages"_s);
+    auto* pages = control<QTabWidget>(m_window, u"pages"_s);
     pages->setCurrentIndex(static_cast<int>(powerball::Page::Database));
-    auto* open = control<QPushButton>(m_window.get(), u"drawTableButton"_s);
+    auto* open = control<QPushButton>(m_window, u"drawTableButton"_s);
     QCOMPARE(open->text(), u"Ziehungen…"_s);
     open->click();
     m_table = m_window->findChild<DrawTableDialog*>();
@@ -87,8 +83,9 @@ void DrawTableTest::init() {
 }
 
 void DrawTableTest::cleanup() {
-    m_window.reset();
-    m_folder.reset();
+    m_table = nullptr;
+    m_window = nullptr;
+    m_fixture.reset();
 }
 
 void DrawTableTest::rowsShowEveryDrawNewestFirst() {
@@ -162,7 +159,7 @@ void DrawTableTest::doubleClickShowsTheDrawEverywhere() {
     QCOMPARE(m_window->state().panelDrawDate, double(day("2015-10-07")));
     QVERIFY2(panelText().contains(u"07.10.15"_s), qPrintable(panelText()));
     // The arrows go on from the picked draw, and the table's current row follows them.
-    QTest::mouseClick(control<QToolButton>(m_window.get(), u"nextDrawButton"_s), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(m_window, u"nextDrawButton"_s), Qt::LeftButton);
     QCOMPARE(m_window->state().currentDraw.date, double(day("2015-10-10")));
     QCOMPARE(cell(view()->currentIndex().row(), DrawTableModel::Date), u"10.10.2015"_s);
 
@@ -173,13 +170,14 @@ void DrawTableTest::doubleClickShowsTheDrawEverywhere() {
 }
 
 void DrawTableTest::deleteAndUndoFollowTheFile() {
-    const powerball::DrawHistory history = powerball::DrawHistory::inFolder(m_folder->path());
+    const powerball::DrawHistory history =
+        powerball::DrawHistory::inFolder(m_fixture->folder().path());
     const std::vector<powerball::DrawRecord> before = history.readAll();
     pick(1);
     QTest::keyClick(view(), Qt::Key_Delete);
     QCOMPARE(history.readAll().size(), std::size_t(2));
     QCOMPARE(columnTexts(DrawTableModel::Date), (QStringList{u"14.10.2015"_s, u"07.10.2015"_s}));
-    QCOMPARE(control<QLabel>(m_window.get(), u"statusPanel1"_s)->text(),
+    QCOMPARE(control<QLabel>(m_window, u"statusPanel1"_s)->text(),
              u"Ziehung vom 10.10.2015 gelöscht – Strg+Z stellt sie wieder her"_s);
     auto* undo = control<QPushButton>(m_table, u"drawTableUndoButton"_s);
     QVERIFY(undo->isEnabled());
@@ -199,11 +197,11 @@ void DrawTableTest::deleteAndUndoFollowTheFile() {
 }
 
 void DrawTableTest::followsAChangeFromOutside() {
-    const powerball::DrawHistory history = powerball::DrawHistory::inFolder(m_folder->path());
+    const powerball::DrawHistory history =
+        powerball::DrawHistory::inFolder(m_fixture->folder().path());
     history.insertOrReplace(powerball::testing::draw("2015-10-17", {2, 4, 6, 8, 10}, 1, 2));
     // The next command of the window looks at the file again.
-    QTest::mouseClick(control<QToolButton>(m_window.get(), u"previousDrawButton"_s),
-                      Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(m_window, u"previousDrawButton"_s), Qt::LeftButton);
     QCOMPARE(view()->model()->rowCount(), 4);
     QCOMPARE(cell(0, DrawTableModel::Date), u"17.10.2015"_s);
     QCOMPARE(control<QLabel>(m_table, u"drawTableCount"_s)->text(), u"4 von 4 Ziehungen"_s);

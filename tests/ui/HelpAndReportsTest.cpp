@@ -1,17 +1,14 @@
 #include "AboutDialog.h"
 #include "DataAgeBar.h"
 #include "DialogWatch.h"
-#include "EmptyUpdateServer.h"
 #include "MainWindow.h"
-#include "QtShell.h"
 #include "ReportWindow.h"
 #include "ShortcutListDialog.h"
-#include "TempFolder.h"
 #include "TipPrintPreview.h"
 #include "WindowControls.h"
+#include "WindowFixture.h"
 #include "app/Settings.h"
 #include "base/FileReading.h"
-#include "ports/MemoryRegistryStore.h"
 #include "ports/RegistryKey.h"
 
 #include <QAction>
@@ -28,29 +25,15 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
-using powerball::DrawCalendar;
-using powerball::MemoryRegistryStore;
 using powerball::RegistryKey;
 using powerball::testing::DialogWatch;
-using powerball::testing::EmptyUpdateServer;
-using powerball::testing::TempFolder;
+using powerball::testing::WindowFixture;
 using powerball::ui::AboutDialog;
 using powerball::ui::DataAgeBar;
 using powerball::ui::MainWindow;
 using powerball::ui::ReportWindow;
 using powerball::ui::ShortcutListDialog;
 using Asked = powerball::ui::QtUserPrompts::Asked;
-
-namespace {
-
-// What the desktop is asked to show is only recorded, so no viewer opens during the tests.
-class OpenRecordingShell : public powerball::ui::QtShell {
-public:
-    void open(const std::string& target) override { opened.push_back(target); }
-    std::vector<std::string> opened;
-};
-
-} // namespace
 
 // The help menu, the note on old draws, the report window, the keys for the tip files and the
 // printed page, on the real window.
@@ -73,41 +56,23 @@ private:
     // A window on three October 2015 draws (the newest of 14 October), seen on `today`.
     void open(const char* today);
     template <class T> T* child(const QString& name) const {
-        return powerball::testing::control<T>(m_window.get(), name);
+        return powerball::testing::control<T>(m_window, name);
     }
-    std::filesystem::path file(const std::string& name) const { return m_folder->file(name); }
+    std::filesystem::path file(const std::string& name) const { return m_fixture->file(name); }
 
-    std::unique_ptr<powerball::FixedClock> m_clock;
-    std::unique_ptr<TempFolder> m_folder;
-    std::unique_ptr<EmptyUpdateServer> m_server;
-    std::unique_ptr<MemoryRegistryStore> m_store;
-    std::unique_ptr<OpenRecordingShell> m_shell;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_fixture;
+    MainWindow* m_window = nullptr;
 };
 
 void HelpAndReportsTest::open(const char* today) {
-    m_clock = std::make_unique<powerball::FixedClock>(powerball::testing::day(today));
-    m_folder = std::make_unique<TempFolder>();
-    powerball::testing::writeDrawFile(*m_folder, powerball::testing::threeOctoberDraws());
-    m_server = std::make_unique<EmptyUpdateServer>();
-    m_store = std::make_unique<MemoryRegistryStore>();
-    RegistryKey(*m_store, powerball::Settings::kKey)
-        .writeString("URLEdit", m_server->base().toStdString());
-    m_shell = std::make_unique<OpenRecordingShell>();
-    m_window = std::make_unique<MainWindow>(m_folder->path(), m_store.get());
-    m_window->setShell(*m_shell);
-    m_window->setClock(*m_clock);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_fixture = std::make_unique<WindowFixture>(today);
+    m_window = &m_fixture->window();
+    QVERIFY(m_fixture->showActive());
 }
 
 void HelpAndReportsTest::cleanup() {
-    m_window.reset();
-    m_shell.reset();
-    m_store.reset();
-    m_server.reset();
-    m_folder.reset();
-    m_clock.reset();
+    m_window = nullptr;
+    m_fixture.reset();
 }
 
 void HelpAndReportsTest::oldDrawsShowTheNoteUntilTheyAreCurrent() {
@@ -121,7 +86,7 @@ void HelpAndReportsTest::oldDrawsShowTheNoteUntilTheyAreCurrent() {
     // nothing more on the server, and the note goes.
     std::vector<powerball::DrawRecord> draws = powerball::testing::threeOctoberDraws();
     draws.push_back(powerball::testing::draw("2015-11-18", {2, 4, 6, 8, 10}, 3));
-    powerball::testing::writeDrawFile(*m_folder, draws);
+    powerball::testing::writeDrawFile(m_fixture->folder(), draws);
     QTest::mouseClick(child<QPushButton>(u"dataAgeLoadButton"_s), Qt::LeftButton);
     QTRY_VERIFY(!m_window->state().updateRunning());
     QVERIFY(bar->isHidden());
@@ -145,7 +110,7 @@ void HelpAndReportsTest::aboutBoxNamesFolderDrawsAndTheirAge() {
     child<QAction>(u"actionAbout"_s)->trigger();
     QCOMPARE(watch.shown(), 1);
     for (const QString& expected :
-         {u"Programmordner: "_s + QString::fromStdString(m_folder->path().string()),
+         {u"Programmordner: "_s + QString::fromStdString(m_fixture->folder().path().string()),
           u"Gespeicherte Ziehungen: 3, die neueste vom 14.10.2015"_s,
           u"Die Ziehungsdaten enden am 14.10.2015 – 10 Ziehungen fehlen."_s,
           u"Einstellungsdatei: "_s + QString::fromStdString(file("settings.reg").string()),
@@ -156,11 +121,11 @@ void HelpAndReportsTest::aboutBoxNamesFolderDrawsAndTheirAge() {
 void HelpAndReportsTest::shortcutListFollowsTheLiveActions() {
     open("2015-10-20");
     // An action added now appears too: the list is read from the window, not kept apart.
-    auto* added = new QAction(u"&Neuer Befehl"_s, m_window.get());
+    auto* added = new QAction(u"&Neuer Befehl"_s, m_window);
     added->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     m_window->addAction(added);
 
-    const auto entries = ShortcutListDialog::entries(m_window.get(), m_window->state().messages);
+    const auto entries = ShortcutListDialog::entries(m_window, m_window->state().messages);
     const auto commandOf = [&entries](const QKeySequence& key) {
         for (const ShortcutListDialog::Entry& entry : entries)
             if (entry.keys == key.toString(QKeySequence::NativeText))
@@ -189,11 +154,11 @@ void HelpAndReportsTest::shortcutListFollowsTheLiveActions() {
 
 void HelpAndReportsTest::printedListingShowsInAReportWindowThatSaves() {
     open("2015-10-20");
-    powerball::testing::typeTipRow(m_window.get(), 1,
+    powerball::testing::typeTipRow(m_window, 1,
                                    {u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s, u"12"_s});
     QTest::mouseClick(child<QPushButton>(u"printTipsButton"_s), Qt::LeftButton);
     // Still handed to the desktop, and shown by the program as well.
-    QCOMPARE(m_shell->opened, std::vector<std::string>{file("Tipp.txt").string()});
+    QCOMPARE(m_fixture->shell().opened, std::vector<std::string>{file("Tipp.txt").string()});
     auto* report = m_window->findChild<ReportWindow*>();
     QVERIFY(report);
     QVERIFY(report->isVisible());
@@ -212,8 +177,7 @@ void HelpAndReportsTest::printedListingShowsInAReportWindowThatSaves() {
 
     // A second print renews the same window.
     QTest::mouseClick(child<QPushButton>(u"clearAllTipsButton"_s), Qt::LeftButton);
-    powerball::testing::typeTipRow(m_window.get(), 1,
-                                   {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    powerball::testing::typeTipRow(m_window, 1, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
     QTest::mouseClick(child<QPushButton>(u"printTipsButton"_s), Qt::LeftButton);
     QCOMPARE(m_window->findChildren<ReportWindow*>().size(), 1);
     QVERIFY(report->text().contains(u" 2. Velmars Dediv-Tipp für :  1    2    3"_s));
@@ -222,9 +186,9 @@ void HelpAndReportsTest::printedListingShowsInAReportWindowThatSaves() {
 void HelpAndReportsTest::tipFileKeysOpenWhereTheLastTipFileWas() {
     open("2015-10-20");
     std::filesystem::create_directories(file("plays"));
-    powerball::testing::typeTipRow(m_window.get(), 0,
+    powerball::testing::typeTipRow(m_window, 0,
                                    {u"3"_s, u"17"_s, u"22"_s, u"45"_s, u"61"_s, u"9"_s});
-    QLineEdit* field = powerball::testing::tipField(m_window.get(), 4, 1);
+    QLineEdit* field = powerball::testing::tipField(m_window, 4, 1);
     field->setFocus();
 
     // Ctrl+S: the first dialog opens in the documents folder, not in the program folder.
@@ -232,7 +196,7 @@ void HelpAndReportsTest::tipFileKeysOpenWhereTheLastTipFileWas() {
     QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
     const Asked saving = m_window->prompts().asked().back();
     QCOMPARE(saving.kind, Asked::Kind::SaveFile);
-    QVERIFY(saving.folder != QString::fromStdString(m_folder->path().string()));
+    QVERIFY(saving.folder != QString::fromStdString(m_fixture->folder().path().string()));
     QVERIFY(std::filesystem::exists(file("plays") / "mine.vlt"));
 
     // Ctrl+O: opens where the last tip file went; the folder is kept in the settings.
@@ -243,7 +207,7 @@ void HelpAndReportsTest::tipFileKeysOpenWhereTheLastTipFileWas() {
     QCOMPARE(loading.folder, QString::fromStdString(file("plays").string()));
     QCOMPARE(field->text(), QString()); // the keys went to the window, not into the field
     m_window->close();
-    QCOMPARE(RegistryKey(*m_store, powerball::Settings::kKey).readString("TipFileFolder"),
+    QCOMPARE(RegistryKey(m_fixture->store(), powerball::Settings::kKey).readString("TipFileFolder"),
              std::optional<std::string>(file("plays").string()));
 }
 

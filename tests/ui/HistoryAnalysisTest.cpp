@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "RecordingShell.h"
 #include "TempFolder.h"
 #include "WindowControls.h"
 #include "base/FileReading.h"
@@ -18,24 +19,10 @@
 using namespace Qt::Literals::StringLiterals;
 using powerball::DrawCalendar;
 using powerball::TipSheet;
+using powerball::testing::RecordingShell;
 using powerball::testing::TempFolder;
 using powerball::ui::MainWindow;
 using Asked = powerball::ui::QtUserPrompts::Asked;
-
-namespace {
-
-// Records what the window asks the desktop to show.
-class RecordingShell : public powerball::Shell {
-public:
-    void open(const std::string& target) override { opened.push_back(target); }
-    std::optional<std::string> startDetached(const std::filesystem::path&,
-                                             const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> opened;
-};
-
-} // namespace
 
 class HistoryAnalysisTest : public QObject {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "LanguagePass.h"
 #include "MainWindow.h"
 #include "TempFolder.h"
+#include "WindowFixture.h"
 #include "base/MessageTable.h"
 #include "ports/MemoryRegistryStore.h"
 #include "rules/language/LanguageFiles.h"
@@ -23,41 +24,24 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using powerball::MemoryRegistryStore;
 using powerball::TipSheet;
 using powerball::testing::TempFolder;
+using powerball::testing::WindowFixture;
 using powerball::ui::MainWindow;
 namespace LanguageFiles = powerball::LanguageFiles;
 
 namespace {
 
-std::filesystem::path shippedLand() {
-    return std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land";
-}
-
 QStringList shippedLines(const std::string& name) {
     QStringList lines;
-    for (const std::string& line : LanguageFiles::readLines(shippedLand() / name, 1 << 16).lines)
+    for (const std::string& line :
+         LanguageFiles::readLines(powerball::testing::shippedLanguageFiles() / name, 1 << 16).lines)
         lines << QString::fromStdString(line);
     return lines;
 }
-
-// A program folder with the shipped language files and a few draws, and the window on it
-// with fresh settings.
-struct ShippedProgram {
-    ShippedProgram() {
-        std::filesystem::copy(shippedLand(), folder.file("Land"));
-        powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
-        window = std::make_unique<MainWindow>(folder.path(), &store);
-        window->show();
-    }
-    TempFolder folder;
-    MemoryRegistryStore store;
-    std::unique_ptr<MainWindow> window;
-};
 
 } // namespace
 
@@ -106,9 +90,9 @@ void LanguageWindowTest::everyLanguageHasALineForEachRecordAndMessage() {
 }
 
 void LanguageWindowTest::freshSettingsComeUpInEnglish() {
-    const ShippedProgram program;
-    MainWindow& window = *program.window;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    WindowFixture program("2015-10-20", WindowFixture::Languages::Shipped);
+    MainWindow& window = program.window();
+    QVERIFY(program.showActive());
     // The pages behind the first follow the first paint.
     QTRY_VERIFY(window.allPagesBuilt());
     QTRY_COMPARE(window.state().languageIndex, 2);
@@ -147,9 +131,9 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
 // The calendars, Qt's dialogs and the weekday follow the chosen language, whatever the
 // system's locale; the dates keep "dd.mm.yyyy" until the language's formats are chosen.
 void LanguageWindowTest::datesAndCalendarsFollowTheChosenLanguage() {
-    const ShippedProgram program;
-    MainWindow& window = *program.window;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    WindowFixture program("2015-10-20", WindowFixture::Languages::Shipped);
+    MainWindow& window = program.window();
+    QVERIFY(program.showActive());
     QTRY_COMPARE(window.state().languageIndex, 2);
     QTRY_VERIFY(window.allPagesBuilt());
     const QList<QDateEdit*> dates = window.findChildren<QDateEdit*>();
@@ -254,9 +238,9 @@ void collectTooNarrow(QWidget* window, const QString& language, QStringList& fou
 }
 
 void LanguageWindowTest::everyTextFitsInEveryLanguage() {
-    const ShippedProgram program;
-    MainWindow& window = *program.window;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    WindowFixture program("2015-10-20", WindowFixture::Languages::Shipped);
+    MainWindow& window = program.window();
+    QVERIFY(program.showActive());
     // The pages behind the first follow the first paint.
     QTRY_VERIFY(window.allPagesBuilt());
     QStringList tooNarrow;

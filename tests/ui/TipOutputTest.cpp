@@ -1,13 +1,9 @@
 #include "ClickScriptDialog.h"
 #include "DialogWatch.h"
-#include "EmptyUpdateServer.h"
 #include "MainWindow.h"
-#include "QtShell.h"
-#include "TempFolder.h"
 #include "WindowControls.h"
-#include "app/Settings.h"
+#include "WindowFixture.h"
 #include "base/FileReading.h"
-#include "ports/MemoryRegistryStore.h"
 #include "ports/RegistryKey.h"
 #include "rules/handover/ClickScript.h"
 #include "rules/output/TipFile.h"
@@ -28,26 +24,15 @@
 
 using namespace Qt::Literals::StringLiterals;
 using powerball::ClickScriptChoice;
-using powerball::DrawCalendar;
-using powerball::MemoryRegistryStore;
 using powerball::RegistryKey;
 using powerball::TipSheet;
 using powerball::testing::DialogWatch;
-using powerball::testing::EmptyUpdateServer;
-using powerball::testing::TempFolder;
+using powerball::testing::WindowFixture;
 using powerball::ui::ClickScriptDialog;
 using powerball::ui::MainWindow;
 using Asked = powerball::ui::QtUserPrompts::Asked;
 
 namespace {
-
-// The real desktop for starting programs; what it is asked to show is only recorded, so no
-// viewer opens during the tests.
-class OpenRecordingShell : public powerball::ui::QtShell {
-public:
-    void open(const std::string& target) override { opened.push_back(target); }
-    std::vector<std::string> opened;
-};
 
 std::vector<std::string> splitAtNuls(const std::string& bytes) {
     std::vector<std::string> parts;
@@ -74,53 +59,35 @@ private Q_SLOTS:
 
 private:
     template <class T> T* child(const QString& name) const {
-        return powerball::testing::control<T>(m_window.get(), name);
+        return powerball::testing::control<T>(m_window, name);
     }
     QLineEdit* field(int row, int f) const {
-        return powerball::testing::tipField(m_window.get(), row, f);
+        return powerball::testing::tipField(m_window, row, f);
     }
     void typeRow(int row, const std::array<QString, 6>& texts) {
-        powerball::testing::typeTipRow(m_window.get(), row, texts);
+        powerball::testing::typeTipRow(m_window, row, texts);
     }
     void click(const QString& button) {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
-    std::filesystem::path file(const std::string& name) const { return m_folder->file(name); }
+    std::filesystem::path file(const std::string& name) const { return m_fixture->file(name); }
 
-    // Today for the window: a fixed day, so that no run depends on the machine's date.
-    const powerball::FixedClock m_clock{DrawCalendar::dayNumber(2015, 10, 20)};
-    std::unique_ptr<TempFolder> m_folder;
-    // The window's update server: its own on a loopback port, never the default address,
-    // where a server of the user's may listen.
-    std::unique_ptr<EmptyUpdateServer> m_server;
-    std::unique_ptr<MemoryRegistryStore> m_store;
-    std::unique_ptr<OpenRecordingShell> m_shell;
-    std::unique_ptr<MainWindow> m_window;
+    // The window on 20 October 2015, its own update server and a desktop that records.
+    std::unique_ptr<WindowFixture> m_fixture;
+    MainWindow* m_window = nullptr;
 };
 
 void TipOutputTest::init() {
-    m_folder = std::make_unique<TempFolder>();
-    powerball::testing::writeDrawFile(*m_folder, powerball::testing::threeOctoberDraws());
-    m_server = std::make_unique<EmptyUpdateServer>();
-    m_store = std::make_unique<MemoryRegistryStore>();
-    RegistryKey(*m_store, powerball::Settings::kKey)
-        .writeString("URLEdit", m_server->base().toStdString());
-    m_shell = std::make_unique<OpenRecordingShell>();
-    m_window = std::make_unique<MainWindow>(m_folder->path(), m_store.get());
-    m_window->setShell(*m_shell);
-    m_window->setClock(m_clock);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_fixture = std::make_unique<WindowFixture>();
+    m_window = &m_fixture->window();
+    QVERIFY(m_fixture->showActive());
     // The pages behind the first follow the first paint.
     QTRY_VERIFY(m_window->allPagesBuilt());
 }
 
 void TipOutputTest::cleanup() {
-    m_window.reset();
-    m_shell.reset();
-    m_store.reset();
-    m_server.reset();
-    m_folder.reset();
+    m_window = nullptr;
+    m_fixture.reset();
 }
 
 void TipOutputTest::savedTipsLoadBackThroughTheDialogs() {
@@ -154,7 +121,7 @@ void TipOutputTest::printWritesTheListingAndShowsIt() {
     typeRow(1, {u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s, u"12"_s});
     click(u"printTipsButton"_s);
     const std::filesystem::path listing = file("Tipp.txt");
-    QCOMPARE(m_shell->opened, std::vector<std::string>{listing.string()});
+    QCOMPARE(m_fixture->shell().opened, std::vector<std::string>{listing.string()});
     const std::string text = powerball::readFileBytes(listing, 4096);
     QVERIFY2(
         text.find("\r\n 2. Velmars Dediv-Tipp für :  7    8    9   10   11   PowerBall: 12\r\n") !=
@@ -167,7 +134,7 @@ void TipOutputTest::printWritesTheListingAndShowsIt() {
     click(u"printTipsButton"_s);
     QCOMPARE(m_window->prompts().asked().back().kind, Asked::Kind::Failure);
     QVERIFY(m_window->prompts().asked().back().text.contains(u"row 4"_s));
-    QCOMPARE(m_shell->opened.size(), 1u);
+    QCOMPARE(m_fixture->shell().opened.size(), 1u);
 }
 
 void TipOutputTest::printPreviewOpensOnCtrlPInATipField() {
@@ -190,7 +157,7 @@ void TipOutputTest::handOverStartsTheToolWithTheChosenValues() {
     std::filesystem::copy_file(std::filesystem::path(POWERBALL_SOURCE_DIR) / "tests" / "support" /
                                    "pilotex-stand-in.sh",
                                toolFolder / "Pilotex.exe");
-    RegistryKey tool(*m_store, powerball::ClickScript::kToolKey);
+    RegistryKey tool(m_fixture->store(), powerball::ClickScript::kToolKey);
     tool.writeString("Path", toolFolder.string());
     tool.writeString("ZudarAvodaText1", "Max Muster");
     std::filesystem::create_directories(file("Script"));
@@ -220,7 +187,7 @@ void TipOutputTest::handOverStartsTheToolWithTheChosenValues() {
     const std::filesystem::path copy = file("Tipps") / "20151020.vks";
     QCOMPARE(powerball::readFileBytes(copy, 4096), std::string("3 9 "));
     // The script was asked of the window's update server, and of no other.
-    QCOMPARE(m_server->paths(), QStringList{u"/scripts/portal.vks.txt"_s});
+    QCOMPARE(m_fixture->server().paths(), QStringList{u"/scripts/portal.vks.txt"_s});
 
     const std::filesystem::path recorded = toolFolder / "arguments";
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(recorded), 10000);
@@ -237,9 +204,11 @@ void TipOutputTest::missingToolAsksToInstallIt() {
     QCOMPARE(question.kind, Asked::Kind::Question);
     QCOMPARE(question.caption, u"Klickmeister jetzt installieren?"_s);
     QCOMPARE(question.text, u"Velmars Klickmeister installieren?"_s);
-    QCOMPARE(m_shell->opened, std::vector<std::string>{m_window->state().internet.serverAddress(
-                                  "/dateien/pilotexp.exe")});
-    QVERIFY(QString::fromStdString(m_shell->opened.front()).startsWith(m_server->base()));
+    QCOMPARE(m_fixture->shell().opened,
+             std::vector<std::string>{
+                 m_window->state().internet.serverAddress("/dateien/pilotexp.exe")});
+    QVERIFY(QString::fromStdString(m_fixture->shell().opened.front())
+                .startsWith(m_fixture->server().base()));
 }
 
 QTEST_MAIN(TipOutputTest)

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "RecordingShell.h"
 #include "TempFolder.h"
+#include "WindowFixture.h"
 #include "base/MessageTable.h"
 #include "rules/language/LanguageFiles.h"
 
@@ -43,10 +44,6 @@ using powerball::ui::MainWindow;
 namespace LanguageFiles = powerball::LanguageFiles;
 
 namespace {
-
-std::filesystem::path shippedLand() {
-    return std::filesystem::path(POWERBALL_SOURCE_DIR) / "data" / "Land";
-}
 
 // Words that read the same in German and in another language: the program's and the
 // game's names, and what a lottery player everywhere writes as it is.
@@ -191,7 +188,7 @@ void forEveryPage(QWidget* window, const PageVisit& visit) {
 // The shipped language files, a few draws, fresh settings and a desktop that opens nothing.
 struct ShippedProgram {
     ShippedProgram() {
-        std::filesystem::copy(shippedLand(), folder.file("Land"));
+        std::filesystem::copy(powerball::testing::shippedLanguageFiles(), folder.file("Land"));
         powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
         window = std::make_unique<MainWindow>(folder.path(), nullptr);
         window->setShell(shell);

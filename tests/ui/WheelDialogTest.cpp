@@ -1,13 +1,9 @@
 // The wheel dialog in the real window: a search to its end, a search stopped, the sheet
 // filled page by page around a locked row, and a close during a search.
 #include "WheelDialog.h"
-#include "EmptyUpdateServer.h"
 #include "MainWindow.h"
-#include "TempFolder.h"
 #include "WindowControls.h"
-#include "app/Settings.h"
-#include "ports/MemoryRegistryStore.h"
-#include "ports/RegistryKey.h"
+#include "WindowFixture.h"
 #include "rules/wheel/WheelProof.h"
 
 #include <QAction>
@@ -23,12 +19,8 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
-using powerball::DrawCalendar;
-using powerball::MemoryRegistryStore;
-using powerball::RegistryKey;
 using powerball::TipSheet;
-using powerball::testing::EmptyUpdateServer;
-using powerball::testing::TempFolder;
+using powerball::testing::WindowFixture;
 using powerball::ui::MainWindow;
 using powerball::ui::WheelDialog;
 
@@ -46,7 +38,7 @@ private Q_SLOTS:
 
 private:
     template <class T> T* child(const QString& name) const {
-        return powerball::testing::control<T>(m_window.get(), name);
+        return powerball::testing::control<T>(m_window, name);
     }
     void click(const QString& button) const {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
@@ -70,31 +62,19 @@ private:
         return finished.wait(60'000);
     }
 
-    const powerball::FixedClock m_clock{DrawCalendar::dayNumber(2015, 10, 20)};
-    std::unique_ptr<TempFolder> m_folder;
-    std::unique_ptr<EmptyUpdateServer> m_server;
-    std::unique_ptr<MemoryRegistryStore> m_store;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_fixture;
+    MainWindow* m_window = nullptr;
 };
 
 void WheelDialogTest::init() {
-    m_folder = std::make_unique<TempFolder>();
-    powerball::testing::writeDrawFile(*m_folder, powerball::testing::threeOctoberDraws());
-    m_server = std::make_unique<EmptyUpdateServer>();
-    m_store = std::make_unique<MemoryRegistryStore>();
-    RegistryKey(*m_store, powerball::Settings::kKey)
-        .writeString("URLEdit", m_server->base().toStdString());
-    m_window = std::make_unique<MainWindow>(m_folder->path(), m_store.get());
-    m_window->setClock(m_clock);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_fixture = std::make_unique<WindowFixture>();
+    m_window = &m_fixture->window();
+    QVERIFY(m_fixture->showActive());
 }
 
 void WheelDialogTest::cleanup() {
-    m_window.reset();
-    m_store.reset();
-    m_server.reset();
-    m_folder.reset();
+    m_window = nullptr;
+    m_fixture.reset();
 }
 
 void WheelDialogTest::aSearchEndsWithAProvenWheelAndItsCheck() {
@@ -122,7 +102,7 @@ void WheelDialogTest::aSearchEndsWithAProvenWheelAndItsCheck() {
 }
 
 void WheelDialogTest::theSheetTakesTheWheelPageByPageAroundALockedRow() {
-    powerball::testing::typeTipRow(m_window.get(), 1,
+    powerball::testing::typeTipRow(m_window, 1,
                                    {u"40"_s, u"41"_s, u"42"_s, u"43"_s, u"44"_s, u"7"_s});
     QTest::mouseClick(child<QWidget>(QString::fromStdString(TipSheet::captionName(1))),
                       Qt::LeftButton);
@@ -147,7 +127,7 @@ void WheelDialogTest::theSheetTakesTheWheelPageByPageAroundALockedRow() {
     QCOMPARE(sheet.line(1), std::string("40,41,42,43,44,7,"));
     QCOMPARE(sheet.line(2), rowText(1));
     QCOMPARE(sheet.line(11), rowText(10));
-    QCOMPARE(powerball::testing::tipField(m_window.get(), 11, 0)->text(),
+    QCOMPARE(powerball::testing::tipField(m_window, 11, 0)->text(),
              QString::number(play.wheel().rows[10][0]));
 
     QVERIFY(child<QPushButton>(u"wheelNextPageButton"_s)->isEnabled());
@@ -179,7 +159,8 @@ void WheelDialogTest::stopAndCloseEndTheSearchWithTheBestWheelSoFar() {
     QVERIFY(!dialog->searching());
     QVERIFY(!dialog->isVisible());
     // The window goes with the dialog while nothing runs any more.
-    m_window.reset();
+    m_window = nullptr;
+    m_fixture.reset();
 }
 
 void WheelDialogTest::numbersThatMakeNoWheelAreNamed() {

@@ -45,6 +45,13 @@ std::optional<DayNumber> validDate(std::optional<int> y, std::optional<int> m,
     return day;
 }
 
+// Three parts of a date, each a whole number, as `format` writes them.
+std::string printed(const char* format, int first, int second, int third) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, format, first, second, third);
+    return buffer;
+}
+
 } // namespace
 
 DayNumber DrawCalendar::dayNumber(int year, int month, int day) {
@@ -75,30 +82,22 @@ DayNumber DrawCalendar::roundToDay(double date) {
 
 std::string DrawCalendar::yyyymmdd(DayNumber day) {
     const CivilDate c = civil(day);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", c.year, c.month, c.day);
-    return buffer;
+    return printed("%04d%02d%02d", c.year, c.month, c.day);
 }
 
 std::string DrawCalendar::isoDate(DayNumber day) {
     const CivilDate c = civil(day);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", c.year, c.month, c.day);
-    return buffer;
+    return printed("%04d-%02d-%02d", c.year, c.month, c.day);
 }
 
 std::string DrawCalendar::shortDate(DayNumber day) {
     const CivilDate c = civil(day);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", c.day, c.month, c.year);
-    return buffer;
+    return printed("%02d.%02d.%04d", c.day, c.month, c.year);
 }
 
 std::string DrawCalendar::drawDateText(DayNumber day) {
     const CivilDate c = civil(day);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, " %02d.%02d.%02d", c.day, c.month, c.year % 100);
-    return names()[weekday(day)] + buffer;
+    return names()[weekday(day)] + printed(" %02d.%02d.%02d", c.day, c.month, c.year % 100);
 }
 
 std::optional<DayNumber> DrawCalendar::parseIsoDate(std::string_view text) {

@@ -13,87 +13,43 @@ constexpr const char* kNarrowNoBreak = "\u202F";
 
 using C = TextFormat::Conventions;
 
+// A row a language: digit groups, decimal point, the groups above the first three, whether
+// four digits are grouped, what stands before and after an amount of money and after a
+// percentage, the order of day, month and year and their separator; below, the weekdays.
+// clang-format off
+
 // The program's fixed formats: the German ones.
-constexpr C kGerman{".",  ",",  3,     true, "",
-                    " $", " %", "dmy", ".",  {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"}};
+constexpr C kGerman{".", ",", 3, true, "", " $", " %", "dmy", ".",
+                    {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"}};
 
 // Indexed by language code; US English, Brazilian Portuguese (the players of a US lottery
 // who write Portuguese mostly write it the Brazilian way), simplified Chinese, Hindi of India.
 const C kConventions[] = {
     kGerman,
     kGerman,
-    {",",
-     ".",
-     3,
-     true,
-     "$",
-     "",
-     " %",
-     "mdy",
-     "/",
+    {",",            ".", 3, true,  "$",    "",   " %", "mdy", "/", // English
      {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}},
-    {kNarrowNoBreak,
-     ",",
-     3,
-     true,
-     "",
-     " $",
-     " %",
-     "dmy",
-     "/",
+    {kNarrowNoBreak, ",", 3, true,  "",     " $", " %", "dmy", "/", // French
      {"dim.", "lun.", "mar.", "mer.", "jeu.", "ven.", "sam."}},
-    {".",
-     ",",
-     3,
-     false,
-     "",
-     " $",
-     " %",
-     "dmy",
-     "/",
+    {".",            ",", 3, false, "",     " $", " %", "dmy", "/", // Spanish
      {"dom", "lun", "mar", "mié", "jue", "vie", "sáb"}},
-    {".",
-     ",",
-     3,
-     true,
-     "",
-     " $",
-     "%",
-     "dmy",
-     "/",
+    {".",            ",", 3, true,  "",     " $", "%",  "dmy", "/", // Italian
      {"dom", "lun", "mar", "mer", "gio", "ven", "sab"}},
-    {kNoBreak,
-     ",",
-     3,
-     true,
-     "",
-     " $",
-     " %",
-     "dmy",
-     ".",
+    {kNoBreak,       ",", 3, true,  "",     " $", " %", "dmy", ".", // Russian
      {"вс", "пн", "вт", "ср", "чт", "пт", "сб"}},
-    {".",
-     ",",
-     3,
-     true,
-     "US$ ",
-     "",
-     "%",
-     "dmy",
-     "/",
+    {".",            ",", 3, true,  "US$ ", "",   "%",  "dmy", "/", // Portuguese
      {"dom", "seg", "ter", "qua", "qui", "sex", "sáb"}},
-    {",",
-     ".",
-     3,
-     true,
-     "$",
-     "",
-     "%",
-     "ymd",
-     "/",
+    {",",            ".", 3, true,  "$",    "",   "%",  "ymd", "/", // Chinese
      {"周日", "周一", "周二", "周三", "周四", "周五", "周六"}},
-    {",", ".", 2, true, "$", "", "%", "dmy", "/", {"रवि", "सोम", "मंगल", "बुध", "गुरु", "शुक्र", "शनि"}},
+    {",",            ".", 2, true,  "$",    "",   "%",  "dmy", "/", // Hindi
+     {"रवि", "सोम", "मंगल", "बुध", "गुरु", "शुक्र", "शनि"}},
 };
+// clang-format on
+
+// An amount of money as the language writes it, its sign before all.
+std::string moneyText(const C& c, bool negative, const std::string& amount) {
+    return (negative ? "-" : "") + std::string(c.moneyPrefix) + amount + c.moneySuffix;
+}
 
 } // namespace
 
@@ -159,14 +115,12 @@ std::string TextFormat::dateText(const Conventions& c, DayNumber day, bool twoDi
 
 std::string TextFormat::money(std::int64_t usd) const {
     const Conventions& c = conventions(m_language);
-    const std::string amount = grouped(c, usd < 0 ? -usd : usd);
-    return (usd < 0 ? "-" : "") + std::string(c.moneyPrefix) + amount + c.moneySuffix;
+    return moneyText(c, usd < 0, grouped(c, usd < 0 ? -usd : usd));
 }
 
 std::string TextFormat::money(double usd) const {
     const Conventions& c = conventions(m_language);
-    const std::string amount = withDecimals(c, std::fabs(usd), 2);
-    return (usd <= -0.005 ? "-" : "") + std::string(c.moneyPrefix) + amount + c.moneySuffix;
+    return moneyText(c, usd <= -0.005, withDecimals(c, std::fabs(usd), 2));
 }
 
 std::string TextFormat::percent(double value, int decimals) const {
