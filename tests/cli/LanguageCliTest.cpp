@@ -166,8 +166,19 @@ const std::vector<std::string> kEnglishLabels{
     "(missing)",      " No\n",        "new, ",          "unchanged",      "changed",
     "hits",           "Report",       "Line ",          "line "};
 
+// A verb's JSON without the texts it hands on as the window shows them (a chart's caption,
+// the lines of a report), which speak the language in use; keys, their order, numbers and
+// dates stay as they are.
+std::string languageFree(const std::string& text) {
+    nlohmann::ordered_json data = nlohmann::ordered_json::parse(text);
+    data.erase("caption");
+    data.erase("report");
+    return data.dump();
+}
+
 // Every verb once in German, Russian and English on the same files: the text holds none of
-// the English labels above in German or Russian, and the JSON is the same in all three.
+// the English labels above in German or Russian, and the JSON is the same in all three but
+// for the texts the window shows.
 TEST(LanguageCli, EveryVerbSpeaksTheChosenLanguageAndItsJsonNone) {
     TempFolder folder;
     fs::copy(fs::path(POWERBALL_SOURCE_DIR) / "data" / "Land", folder.file("Land"));
@@ -246,7 +257,6 @@ TEST(LanguageCli, EveryVerbSpeaksTheChosenLanguageAndItsJsonNone) {
             reset();
             const auto text = cli(arguments);
             EXPECT_EQ(text.exitCode, 0) << name << ' ' << language << ": " << text.err;
-            std::cout << text.out << text.err; // what a reader sees, for the record of the run
             if (language != std::string("2"))
                 for (const std::string& label : kEnglishLabels) {
                     EXPECT_EQ(text.out.find(label), std::string::npos)
@@ -258,10 +268,10 @@ TEST(LanguageCli, EveryVerbSpeaksTheChosenLanguageAndItsJsonNone) {
                 }
             arguments.insert(arguments.begin(), "--json");
             reset();
-            const auto data = cli(arguments);
+            const std::string data = languageFree(cli(arguments).out);
             if (!json)
-                json = data.out;
-            EXPECT_EQ(data.out, *json) << name << ": the JSON of --lang " << language;
+                json = data;
+            EXPECT_EQ(data, *json) << name << ": the JSON of --lang " << language;
         }
     }
 }
