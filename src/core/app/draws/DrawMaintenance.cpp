@@ -134,9 +134,9 @@ void DrawMaintenance::showNewestDraw(AppState& state, const Ports& ports) {
 std::string DrawMaintenance::importSummary(const MessageTable& messages, const TextFormat& format,
                                            const ImportPlan& plan) {
     const auto count = [&](std::size_t n) { return format.count(static_cast<long long>(n)); };
-    return count(plan.added.size()) + messages.text(Msg::ImportNew) +
-           count(plan.changed.size()) + messages.text(Msg::ImportChanged) +
-           count(plan.unchanged) + messages.text(Msg::ImportUnchanged);
+    return count(plan.added.size()) + messages.text(Msg::ImportNew) + count(plan.changed.size()) +
+           messages.text(Msg::ImportChanged) + count(plan.unchanged) +
+           messages.text(Msg::ImportUnchanged);
 }
 
 namespace {
