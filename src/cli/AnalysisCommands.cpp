@@ -73,13 +73,14 @@ Json pathJson(const std::optional<std::filesystem::path>& path) {
     return path ? Json(path->string()) : Json(nullptr);
 }
 
-void printReport(const std::vector<std::string>& report, const std::filesystem::path& reportFile,
+void printReport(const AppState& state, const std::vector<std::string>& report,
+                 const std::filesystem::path& reportFile,
                  const std::optional<std::filesystem::path>& copy, std::ostream& out) {
     for (const std::string& line : report)
         out << line << '\n';
-    out << "Report written to " << reportFile.string() << '\n';
+    out << said(state, Msg::CliReportWritten, {reportFile.string()}) << '\n';
     if (copy)
-        out << "Report copied to " << copy->string() << '\n';
+        out << said(state, Msg::CliReportCopied, {copy->string()}) << '\n';
 }
 
 struct SearchArguments {
@@ -123,14 +124,17 @@ int runSearch(const CliOptions& options, const SearchArguments& arguments, std::
         out << json.dump() << '\n';
         return 0;
     }
-    out << "Threshold: " << result.threshold << '\n';
+    const TextFormat format = state.textFormat();
+    out << said(state, Msg::CliThreshold, {std::to_string(result.threshold)}) << '\n';
     for (const HistorySearchResult::Hit& hit : result.hits)
-        out << "Hit: " << isoDay(hit.date) << " row " << hit.row << ": " << hit.hits
-            << (hit.pb ? " + PB" : "") << '\n';
-    out << (result.reachedEnd ? "The search reached the selected date."
-                              : "The search stopped at the first hit.")
+        out << said(state, Msg::CliSearchHit,
+                    {format.date(DrawCalendar::roundToDay(hit.date)), std::to_string(hit.row),
+                     std::to_string(hit.hits) + (hit.pb ? " + PB" : "")})
+            << '\n';
+    out << state.messages.text(result.reachedEnd ? Msg::CliSearchReachedEnd
+                                                 : Msg::CliSearchStoppedAtFirst)
         << '\n'
-        << "Draw: " << state.databaseDrawText << '\n';
+        << said(state, Msg::CliShownDraw, {state.databaseDrawText}) << '\n';
     for (int r = 0; r < TipSheet::kRowCount; ++r)
         out << said(state, Msg::CliRow, {std::to_string(r + 1)}) << ": "
             << said(state, Msg::CliHits, {state.tips.row(r).hitText}) << '\n';
@@ -164,7 +168,7 @@ int runSettingsAnalysis(const CliOptions& options, const SettingsAnalysisArgumen
     const int exitCode = progress.interrupted() ? CliProgress::kInterruptedExit : 0;
 
     if (!options.json) {
-        printReport(result.report, result.reportFile, arguments.report, out);
+        printReport(state, result.report, result.reportFile, arguments.report, out);
         return exitCode;
     }
     Json sums = Json::array();
@@ -222,11 +226,14 @@ int runDrawAnalysis(const CliOptions& options, const DrawAnalysisArguments& argu
     if (!options.json) {
         if (result.endedByUser) {
             const DrawAnalysisResult::Hit& hit = result.hits.back();
-            out << "The analysis ended at the first find (the draw of " << isoDay(hit.drawDate)
-                << " against that of " << isoDay(hit.earlierDate) << ", " << hit.hits
-                << " hits); no report was written.\n";
+            const TextFormat format = state.textFormat();
+            out << said(state, Msg::CliAnalysisEndedAtFirst,
+                        {format.date(DrawCalendar::roundToDay(hit.drawDate)),
+                         format.date(DrawCalendar::roundToDay(hit.earlierDate)),
+                         std::to_string(hit.hits)})
+                << '\n';
         } else
-            printReport(result.report, result.reportFile, arguments.report, out);
+            printReport(state, result.report, result.reportFile, arguments.report, out);
         return 0;
     }
     Json hits = Json::array();

@@ -37,6 +37,15 @@ std::string said(const AppState& state, int entry, const std::vector<std::string
     return fillPlaceholders(state.messages.text(entry), arguments);
 }
 
+std::string drawLine(const TextFormat& format, const DrawRecord& record) {
+    const DrawNumbers numbers = record.drawNumbers();
+    std::string line = format.date(DrawCalendar::roundToDay(record.date));
+    for (int w = 1; w <= 5; ++w)
+        line += ' ' + std::to_string(numbers.white(w));
+    return line + " PB " + std::to_string(numbers.powerball()) + " PP " +
+           std::to_string(numbers.powerPlay());
+}
+
 bool rowIsFilled(const TipRow& row) {
     for (int f = 0; f < TipRow::kHiddenField; ++f)
         if (!row.fields[static_cast<std::size_t>(f)].empty())

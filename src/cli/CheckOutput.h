@@ -29,6 +29,10 @@ struct RowsShown {
 };
 void printRows(const AppState& state, const RowsShown& shown, std::ostream& out);
 
+// A stored draw as a line of text: its date in the shown format, the five white numbers,
+// the Powerball and the Power Play.
+std::string drawLine(const TextFormat& format, const DrawRecord& record);
+
 // A message of the table in use with its placeholders filled.
 std::string said(const AppState& state, int entry, const std::vector<std::string>& arguments);
 

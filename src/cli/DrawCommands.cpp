@@ -1,7 +1,9 @@
+#include "CheckOutput.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
 
+#include "app/draws/DrawMaintenance.h"
 #include "draws/DrawImport.h"
 #include "options/OptionChecks.h"
 
@@ -16,12 +18,13 @@ namespace {
 
 int runImport(const CliOptions& options, const std::filesystem::path& file, std::ostream& out) {
     CliSession session(options);
-    const DrawHistory history = session.state.drawHistory();
+    const AppState& state = session.state;
+    const DrawHistory history = state.drawHistory();
     DrawCsvContent content = readAnyDrawCsv(file, session.ports.systemClock().today());
     // Skipped lines go to stderr, so that the JSON on stdout stays one document.
     for (const SkippedLine& skipped : content.skipped)
-        std::cerr << file.string() << ", line " << skipped.line << " skipped: " << skipped.reason
-                  << '\n';
+        std::cerr << file.string() << ": " << state.messages.text(Msg::ImportLine) << skipped.line
+                  << ": " << DrawMaintenance::skipReason(state.messages, skipped) << '\n';
     if (content.draws.empty())
         throw std::runtime_error(file.string() + " holds no draws: nothing was stored");
     const ImportPlan plan =
@@ -43,10 +46,14 @@ int runImport(const CliOptions& options, const std::filesystem::path& file, std:
                    .dump()
             << '\n';
     } else {
-        out << imported << " draws imported (" << plan.added.size() << " new, "
-            << plan.changed.size() << " changed, " << plan.unchanged << " unchanged), "
-            << content.skipped.size() << " lines skipped, " << count << " records in "
-            << history.path().string() << '\n';
+        const TextFormat format = state.textFormat();
+        out << said(state, Msg::DrawsImported, {format.count(static_cast<long long>(imported))})
+            << " (" << DrawMaintenance::importSummary(state.messages, format, plan) << ")\n"
+            << state.messages.text(Msg::ImportSkipped) << ' '
+            << format.count(static_cast<long long>(content.skipped.size())) << '\n'
+            << said(state, Msg::CliDrawsInFile,
+                    {history.path().string(), format.count(static_cast<long long>(count))})
+            << '\n';
     }
     return 0;
 }
@@ -85,13 +92,9 @@ int runDraws(const CliOptions& options, const DrawsArguments& arguments, std::os
         out << Json{{"draws", draws}}.dump() << '\n';
         return 0;
     }
-    for (const std::size_t k : chosen) {
-        const DrawNumbers numbers = records[k].drawNumbers();
-        out << k << ' ' << isoDay(records[k].date);
-        for (int w = 1; w <= 5; ++w)
-            out << ' ' << numbers.white(w);
-        out << " PB " << numbers.powerball() << " PP " << numbers.powerPlay() << '\n';
-    }
+    const TextFormat format = session.state.textFormat();
+    for (const std::size_t k : chosen)
+        out << k << ' ' << drawLine(format, records[k]) << '\n';
     return 0;
 }
 

@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -43,7 +44,10 @@ int runFilters(const CliOptions& options, const FilterArguments& arguments, std:
     out << filterCostLine(state.messages, state.textFormat(), cost, state.startDate) << '\n'
         << filterCostHint(state.messages, state.textFormat(), cost) << '\n';
     for (const FilterRejections& filter : cost.perFilter)
-        out << "  " << filter.name << ": " << filter.drawsRejected << " draws rejected\n";
+        out << "  "
+            << said(state, Msg::CliDrawsRejected,
+                    {std::string(filter.name), state.textFormat().count(filter.drawsRejected)})
+            << '\n';
     return 0;
 }
 

@@ -47,7 +47,7 @@ int runPaths(const CliOptions& options, std::ostream& out) {
         if (path == folder.folder)
             out << " (" << source << ")";
         if (path == folder.installedData && !installed)
-            out << " (missing)";
+            out << ' ' << state.messages.text(Msg::CliMissing);
         out << '\n';
     }
     return 0;

@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -46,7 +47,8 @@ int recordIndex(const AppState& state, const DrawRecord& record) {
 }
 
 void printShown(const AppState& state, std::ostream& out) {
-    out << "Shown draw " << state.drawIndex << ": " << state.databaseDrawText << '\n';
+    out << said(state, Msg::CliDraw, {std::to_string(state.drawIndex), state.databaseDrawText})
+        << '\n';
 }
 
 struct EnterArguments {
@@ -78,7 +80,9 @@ int runEnter(const CliOptions& options, const EnterArguments& arguments, std::os
             << '\n';
         return 0;
     }
-    out << "Stored " << isoDay(stored.date) << '\n';
+    out << said(state, Msg::CliDrawStored,
+                {state.textFormat().date(DrawCalendar::roundToDay(stored.date))})
+        << '\n';
     printShown(state, out);
     return 0;
 }
@@ -107,7 +111,10 @@ int runDelete(const CliOptions& options, int date, std::ostream& out) {
             << '\n';
         return 0;
     }
-    out << "Removed " << removed << " records of " << DrawCalendar::isoDate(date) << '\n';
+    const TextFormat format = state.textFormat();
+    out << said(state, Msg::CliDrawRemoved,
+                {format.date(date), format.count(static_cast<long long>(removed))})
+        << '\n';
     printShown(state, out);
     return 0;
 }

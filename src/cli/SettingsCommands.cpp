@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -112,7 +113,7 @@ int saveSettings(const CliOptions& options, std::ostream& out) {
     if (options.json)
         out << Json{{"saved", file}}.dump() << '\n';
     else
-        out << "Settings saved to " << file << '\n';
+        out << said(session.state, Msg::CliSettingsSaved, {file}) << '\n';
     return 0;
 }
 

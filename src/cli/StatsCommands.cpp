@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "JsonOutput.h"
@@ -72,14 +73,17 @@ Json chartJson(const StatisticChart& chart) {
         {"bars", bars}};
 }
 
-void printChart(const StatisticChart& chart, std::ostream& out) {
+void printChart(const AppState& state, std::ostream& out) {
+    const StatisticChart& chart = state.chart;
     const AxisRange range = chart.valueRange();
-    out << "Caption: " << chart.caption() << '\n'
-        << "Value axis: " << (chart.automaticRange() ? "automatic " : "fixed ") << range.minimum
-        << ".." << range.maximum << '\n';
+    const TextFormat format = state.textFormat();
+    out << said(state, Msg::CliChartCaption, {chart.caption()}) << '\n'
+        << said(state, chart.automaticRange() ? Msg::CliAxisAutomatic : Msg::CliAxisFixed,
+                {format.number(range.minimum), format.number(range.maximum)})
+        << '\n';
     for (const ChartBar& bar : chart.bars())
-        out << std::setw(4) << bar.x << std::setw(7) << bar.value << "  " << colorText(bar.color)
-            << '\n';
+        out << std::setw(4) << bar.x << std::setw(7) << format.number(bar.value) << "  "
+            << colorText(bar.color) << '\n';
 }
 
 int runStats(const CliOptions& options, const StatsArguments& arguments, std::ostream& out) {
@@ -102,7 +106,7 @@ int runStats(const CliOptions& options, const StatsArguments& arguments, std::os
     if (options.json)
         out << chartJson(state.chart).dump() << '\n';
     else
-        printChart(state.chart, out);
+        printChart(state, out);
     return 0;
 }
 

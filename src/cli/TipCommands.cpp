@@ -45,7 +45,7 @@ int saveTipFile(const CliOptions& options, const TipFileArguments& arguments, st
     if (options.json)
         out << Json{{"tip_file", arguments.file.string()}}.dump() << '\n';
     else
-        out << "Tips saved to " << arguments.file.string() << '\n';
+        out << said(session.state, Msg::CliTipsSaved, {arguments.file.string()}) << '\n';
     return 0;
 }
 
@@ -88,7 +88,7 @@ int printListing(const CliOptions& options, const PrintArguments& arguments, std
     if (options.json)
         out << Json{{"listing", file.string()}}.dump() << '\n';
     else
-        out << "Listing written to " << file.string() << '\n';
+        out << said(session.state, Msg::CliListingWritten, {file.string()}) << '\n';
     return 0;
 }
 
@@ -104,7 +104,8 @@ struct HandOverArguments {
 // to install a missing tool is printed and answered No.
 class HandOverPrompts : public StderrPrompts {
 public:
-    explicit HandOverPrompts(const HandOverArguments& arguments) : m_arguments(arguments) {}
+    HandOverPrompts(const HandOverArguments& arguments, const MessageTable& messages)
+        : m_arguments(arguments), m_messages(messages) {}
 
     bool askClickScript(ClickScriptChoice& choice) override {
         // The dialog hands back full paths; a relative one means the current folder.
@@ -118,7 +119,7 @@ public:
     }
 
     bool askYesNo(const std::string& caption, const std::string& text) override {
-        std::cerr << caption << ' ' << text << " No\n";
+        std::cerr << caption << ' ' << text << ' ' << m_messages.text(Msg::CliAnsweredNo) << '\n';
         return false;
     }
 
@@ -127,6 +128,7 @@ public:
 
 private:
     const HandOverArguments& m_arguments;
+    const MessageTable& m_messages;
 };
 
 const char* outcomeName(ClickStartResult::Outcome outcome) {
@@ -192,28 +194,29 @@ Json handOverJson(const HandOverResult& result) {
             {"script_updated", start.scriptUpdated}};
 }
 
-void printHandOver(const HandOverResult& result, std::ostream& out) {
+void printHandOver(const AppState& state, const HandOverResult& result, std::ostream& out) {
     const ClickStartResult& start = result.start;
-    out << "Hand-over file: " << result.handOverFile.string() << '\n';
+    out << said(state, Msg::CliHandOverFile, {result.handOverFile.string()}) << '\n';
     if (start.outcome != ClickStartResult::Outcome::Filled &&
         start.outcome != ClickStartResult::Outcome::StartFailed)
         return;
-    out << "Click script: " << start.script.string()
-        << (start.scriptUpdated ? " (updated from the server)" : "") << '\n'
-        << "Filled script: " << start.filledCopy.string() << '\n';
+    out << said(state, Msg::CliClickScript, {start.script.string()});
+    if (start.scriptUpdated)
+        out << ' ' << state.messages.text(Msg::CliScriptUpdated);
+    out << '\n' << said(state, Msg::CliFilledScript, {start.filledCopy.string()}) << '\n';
     // Quoted as JSON strings, so that blanks and empty arguments can be told apart.
-    out << "Arguments:";
+    out << state.messages.text(Msg::CliArguments);
     for (const std::string& argument : start.arguments)
         out << ' ' << Json(argument).dump();
     out << '\n';
     if (start.started)
-        out << "Started " << start.tool.string() << '\n';
+        out << said(state, Msg::CliToolStarted, {start.tool.string()}) << '\n';
 }
 
 int handOver(const CliOptions& options, const HandOverArguments& arguments, std::ostream& out) {
     CliSession session(options);
     showSelectedDraw(session, arguments.date);
-    HandOverPrompts prompts(arguments);
+    HandOverPrompts prompts(arguments, session.state.messages);
     ProcessShell shell;
     CurlHttpClient http;
     session.ports.prompts = &prompts;
@@ -227,7 +230,7 @@ int handOver(const CliOptions& options, const HandOverArguments& arguments, std:
     if (options.json)
         out << handOverJson(result).dump() << '\n';
     else
-        printHandOver(result, out);
+        printHandOver(session.state, result, out);
     if (const std::string failure = handOverFailure(result.start, session.state);
         !failure.empty()) {
         std::cerr << "powerball-cli: " << failure << '\n';

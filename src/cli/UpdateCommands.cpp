@@ -1,3 +1,4 @@
+#include "CheckOutput.h"
 #include "CliProgress.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -116,26 +117,26 @@ int runUpdate(const CliOptions& options, const UpdateArguments& arguments, std::
             << '\n';
         return code;
     }
+    const TextFormat format = state.textFormat();
+    const auto count = [&](std::size_t n) { return format.count(static_cast<long long>(n)); };
     if (fromFeed && result.notModified)
-        out << "Results file unchanged since the last update: no new draws\n";
+        out << state.messages.text(Msg::FeedNotModified) << '\n';
     else if (fromFeed)
-        out << "Results file: " << result.appended.size() << " new draws, " << result.changed.size()
-            << " changed (kept), " << result.unchanged << " unchanged, " << result.skipped.size()
-            << " lines skipped\n";
+        out << said(state, Msg::CliFeedResult,
+                    {count(result.appended.size()), count(result.changed.size()),
+                     count(static_cast<std::size_t>(result.unchanged)),
+                     count(result.skipped.size())})
+            << '\n';
     else
-        out << result.requests.size() << " days requested, " << result.appended.size()
-            << " draws appended\n";
-    for (const DrawRecord& record : result.appended) {
-        const DrawNumbers numbers = record.drawNumbers();
-        out << "  " << isoDay(record.date);
-        for (int w = 1; w <= 5; ++w)
-            out << ' ' << numbers.white(w);
-        out << " PB " << numbers.powerball() << " PP " << numbers.powerPlay() << '\n';
-    }
+        out << said(state, Msg::CliWalkResult,
+                    {count(result.requests.size()), count(result.appended.size())})
+            << '\n';
+    for (const DrawRecord& record : result.appended)
+        out << "  " << drawLine(format, record) << '\n';
     if (result.message)
-        out << "Message of the server: " << *result.message << '\n';
+        out << said(state, Msg::CliServerMessage, {*result.message}) << '\n';
     if (located)
-        out << "Shown draw: " << state.databaseDrawText << '\n';
+        out << said(state, Msg::CliShownDraw, {state.databaseDrawText}) << '\n';
     return code;
 }
 

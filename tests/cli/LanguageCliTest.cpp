@@ -1,6 +1,7 @@
 // --lang: the commands speak a language's message file; without it the settings' language,
 // else the locale's, else English. The text output speaks that one language.
 #include "ChildProcess.h"
+#include "FakeHttpServer.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <optional>
 
 using nlohmann::json;
 using powerball::testing::runProgram;
@@ -38,7 +41,7 @@ TEST(LanguageCli, MessagesComeInTheChosenLanguage) {
     EXPECT_EQ(messages(folder, {})[42], "Stoppen");
     EXPECT_EQ(messages(folder, {"--lang", "2"})[42], "Stop");
     EXPECT_EQ(messages(folder, {"--lang", "1"})[42], "Stoppen");
-    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 217u);
+    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 246u);
     EXPECT_EQ(messages(folder, {"--lang", "2"})[93], "Import draws");
 
     const auto wrong = runProgram(POWERBALL_CLI, {"--lang", "10", "messages"});
@@ -150,6 +153,127 @@ TEST(LanguageCli, TextOutputSpeaksOneLanguage) {
     EXPECT_NE(verbose.find("Sounds played: 0"), std::string::npos);
     EXPECT_NE(cli("2", {"check", "--date", "2015-10-10"}).find("No filled plays"),
               std::string::npos);
+}
+
+// English labels the text output of the verbs once had; another language shows none of them.
+const std::vector<std::string> kEnglishLabels{
+    "saved to",       "written to",   "copied to",      "draws imported", "records in",
+    "lines skipped",  " skipped: ",   "days requested", "draws appended", "Results file",
+    "Message of the", "Shown draw",   "Caption:",       "Value axis",     "automatic",
+    "fixed",          "rejected",     "Threshold:",     "Hit:",           "The search",
+    "Draw:",          "The analysis", "Stored ",        "Removed ",       "records of",
+    "Hand-over file", "Click script", "Filled script",  "Arguments:",     "Started ",
+    "(missing)",      " No\n",        "new, ",          "unchanged",      "changed",
+    "hits",           "Report",       "Line ",          "line "};
+
+// A verb's JSON without the texts it hands on as the window shows them (a chart's caption,
+// the lines of a report), which speak the language in use; keys, their order, numbers and
+// dates stay as they are.
+std::string languageFree(const std::string& text) {
+    nlohmann::ordered_json data = nlohmann::ordered_json::parse(text);
+    data.erase("caption");
+    data.erase("report");
+    return data.dump();
+}
+
+// Every verb once in German, Russian and English on the same files: the text holds none of
+// the English labels above in German or Russian, and the JSON is the same in all three but
+// for the texts the window shows.
+TEST(LanguageCli, EveryVerbSpeaksTheChosenLanguageAndItsJsonNone) {
+    TempFolder folder;
+    fs::copy(fs::path(POWERBALL_SOURCE_DIR) / "data" / "Land", folder.file("Land"));
+    std::ofstream(folder.file("draws.csv"))
+        << "date,white1,white2,white3,white4,white5,powerball,power_play\n"
+           "2015-10-07,1,2,3,4,5,6,2\n"
+           "2015-10-10,7,19,33,45,60,12,3\n"
+           "2015-10-14,11,21,31,41,51,8,10\n"
+           "2015-10-15,1,2,3\n";
+    std::ofstream(folder.file("tips.vlt")) << "7,19,33,45,1,12,\r\n3,17,22,45,61,9,\r\n";
+    std::ofstream(folder.file("Lotto.vks")) << "[Z1_1]\r\n";
+
+    powerball::testing::FakeHttpServer feed;
+    feed.routes().Get("/results.csv", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("Draw Date,Winning Numbers,Multiplier\r\n"
+                             "10/17/2015,05 10 15 20 25 26,2\r\n"
+                             "10/14/2015,11 21 31 41 51 09,10\r\n"
+                             "10/10/2015,07 19 33 45 60 12,3\r\n"
+                             "10/11/2015,7 19\r\n",
+                             "text/csv");
+    });
+    feed.start();
+
+    const fs::path out = folder.file("out");
+    const auto cli = [&](const std::vector<std::string>& more) {
+        std::vector<std::string> arguments{"--folder",   folder.path().string(),
+                                           "--settings", folder.file("settings.reg").string(),
+                                           "--today",    "2015-10-24"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return runProgram(POWERBALL_CLI, arguments, kGermanLocale);
+    };
+    ASSERT_EQ(cli({"import", folder.file("draws.csv").string()}).exitCode, 0);
+    ASSERT_EQ(cli({"tips", "load", folder.file("tips.vlt").string()}).exitCode, 0);
+    const std::string drawFile = folder.file("Powerball.dat").string();
+    const auto copyOf = [](const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string draws = copyOf(drawFile);
+    const std::string settings = copyOf(folder.file("settings.reg"));
+    // Each run starts from the same files, so that the languages see the same state.
+    const auto reset = [&] {
+        std::ofstream(drawFile, std::ios::binary | std::ios::trunc) << draws;
+        std::ofstream(folder.file("settings.reg"), std::ios::binary | std::ios::trunc) << settings;
+        fs::remove(drawFile + ".feed");
+        fs::remove_all(out);
+        fs::create_directory(out);
+    };
+
+    const std::vector<std::vector<std::string>> verbs{
+        {"import", folder.file("draws.csv").string()},
+        {"update", "--source", "feed", "--url", feed.base() + "/results.csv"},
+        {"stats", "frequency"},
+        {"stats", "pairs", "--start", "2015-10-07"},
+        {"filters"},
+        {"search", "--start", "2015-10-07", "--selected", "2015-10-20", "--threshold", "3"},
+        {"analyse", "settings", "--from", "2015-10-10", "--lucky", "7", "--report",
+         (out / "report.txt").string()},
+        {"analyse", "draws", "--from", "2015-10-10", "--threshold", "1"},
+        {"analyse", "draws", "--from", "2015-10-10", "--threshold", "1", "--first"},
+        {"enter", "--date", "2015-10-17", "--white", "1,2,3,4,5", "--pb", "6", "--pp", "2"},
+        {"delete", "--date", "2015-10-10"},
+        {"draws"},
+        {"tips", "save", (out / "saved.vlt").string()},
+        {"print", "--out", (out / "Tipp.txt").string()},
+        {"handover", "--no-start", "--script", folder.file("Lotto.vks").string()},
+        {"settings", "save"},
+        {"paths"},
+    };
+    for (const std::vector<std::string>& verb : verbs) {
+        const std::string name = verb[0] + (verb.size() > 1 ? " " + verb[1] : "");
+        std::optional<std::string> json;
+        for (const char* language : {"1", "6", "2"}) {
+            std::vector<std::string> arguments{"--lang", language};
+            arguments.insert(arguments.end(), verb.begin(), verb.end());
+            reset();
+            const auto text = cli(arguments);
+            EXPECT_EQ(text.exitCode, 0) << name << ' ' << language << ": " << text.err;
+            if (language != std::string("2"))
+                for (const std::string& label : kEnglishLabels) {
+                    EXPECT_EQ(text.out.find(label), std::string::npos)
+                        << name << ' ' << language << ": \"" << label << "\" in\n"
+                        << text.out;
+                    EXPECT_EQ(text.err.find(label), std::string::npos)
+                        << name << ' ' << language << ": \"" << label << "\" in\n"
+                        << text.err;
+                }
+            arguments.insert(arguments.begin(), "--json");
+            reset();
+            const std::string data = languageFree(cli(arguments).out);
+            if (!json)
+                json = data;
+            EXPECT_EQ(data, *json) << name << ": the JSON of --lang " << language;
+        }
+    }
 }
 
 } // namespace

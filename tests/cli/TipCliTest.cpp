@@ -386,10 +386,9 @@ TEST_F(TipCliTest, AMissingToolIsOfferedAndDeclined) {
     writeScript();
     const ProgramRun run = cli({"handover"}, false);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("Velmars Klickmeister installieren? No\n"), std::string::npos)
+    EXPECT_NE(run.err.find("Velmars Klickmeister installieren? Nein\n"), std::string::npos)
         << run.err;
-    EXPECT_EQ(run.out,
-              "Hand-over file: " + (folder.file("Tipps") / "20151021.vlt").string() + "\n");
+    EXPECT_EQ(run.out, "Übergabedatei: " + (folder.file("Tipps") / "20151021.vlt").string() + "\n");
 }
 
 } // namespace

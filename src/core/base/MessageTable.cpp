@@ -236,6 +236,38 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "Tipps geladen aus %1",        // 214
         "Schein gespeichert in %1",    // 215
         "Keine ausgefüllten Tipps",    // 216
+        // The command line's summaries, its analyses and charts, and the files it wrote.
+        "Ziehungen in %1: %2", // 217
+        "Ergebnisdatei – neue Ziehungen: %1, geänderte (behalten): %2, unveränderte: %3, "
+        "übersprungene Zeilen: %4",                      // 218
+        "Abgefragte Tage: %1, angefügte Ziehungen: %2",  // 219
+        "Nachricht des Servers: %1",                     // 220
+        "Treffer für einen Fund: %1",                    // 221
+        "Treffer am %1, %2. Tipp: %3",                   // 222
+        "Die Suche hat den gewählten Tag erreicht.",     // 223
+        "Die Suche hat beim ersten Treffer angehalten.", // 224
+        "Bericht geschrieben in %1",                     // 225
+        "Bericht kopiert nach %1",                       // 226
+        "Die Analyse endete beim ersten Fund (die Ziehung vom %1 gegen die vom %2, Treffer: %3); "
+        "es wurde kein Bericht geschrieben.",     // 227
+        "Überschrift: %1",                        // 228
+        "Werteachse: automatisch %1..%2",         // 229
+        "Werteachse: fest %1..%2",                // 230
+        "%1 – abgelehnte Ziehungen: %2",          // 231
+        "Ziehung vom %1 gespeichert",             // 232
+        "Ziehung vom %1 entfernt (Einträge: %2)", // 233
+        "Einstellungen gespeichert in %1",        // 234
+        "Tipps gespeichert in %1",                // 235
+        "Tippliste geschrieben in %1",            // 236
+        "Übergabedatei: %1",                      // 237
+        "Klickskript: %1",                        // 238
+        "(vom Server aktualisiert)",              // 239
+        "Ausgefülltes Skript: %1",                // 240
+        "Argumente:",                             // 241
+        "Gestartet: %1",                          // 242
+        "(fehlt)",                                // 243
+        "Angezeigte Ziehung: %1",                 // 244
+        "Nein",                                   // 245
     };
     return entries;
 }

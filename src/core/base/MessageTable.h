@@ -268,6 +268,36 @@ inline constexpr int CliRuns = 213;
 inline constexpr int CliTipsLoaded = 214;
 inline constexpr int CliSheetStored = 215;
 inline constexpr int CliNoRows = 216;
+// The command line's summaries, its analyses and charts, and the files it wrote (217..245).
+inline constexpr int CliDrawsInFile = 217;
+inline constexpr int CliFeedResult = 218;
+inline constexpr int CliWalkResult = 219;
+inline constexpr int CliServerMessage = 220;
+inline constexpr int CliThreshold = 221;
+inline constexpr int CliSearchHit = 222;
+inline constexpr int CliSearchReachedEnd = 223;
+inline constexpr int CliSearchStoppedAtFirst = 224;
+inline constexpr int CliReportWritten = 225;
+inline constexpr int CliReportCopied = 226;
+inline constexpr int CliAnalysisEndedAtFirst = 227;
+inline constexpr int CliChartCaption = 228;
+inline constexpr int CliAxisAutomatic = 229;
+inline constexpr int CliAxisFixed = 230;
+inline constexpr int CliDrawsRejected = 231;
+inline constexpr int CliDrawStored = 232;
+inline constexpr int CliDrawRemoved = 233;
+inline constexpr int CliSettingsSaved = 234;
+inline constexpr int CliTipsSaved = 235;
+inline constexpr int CliListingWritten = 236;
+inline constexpr int CliHandOverFile = 237;
+inline constexpr int CliClickScript = 238;
+inline constexpr int CliScriptUpdated = 239;
+inline constexpr int CliFilledScript = 240;
+inline constexpr int CliArguments = 241;
+inline constexpr int CliToolStarted = 242;
+inline constexpr int CliMissing = 243;
+inline constexpr int CliShownDraw = 244;
+inline constexpr int CliAnsweredNo = 245;
 } // namespace Msg
 
 } // namespace powerball

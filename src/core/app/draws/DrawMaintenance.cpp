@@ -131,10 +131,12 @@ void DrawMaintenance::showNewestDraw(AppState& state, const Ports& ports) {
     evaluateSelectedDate(state, ports);
 }
 
-std::string DrawMaintenance::importSummary(const MessageTable& messages, const ImportPlan& plan) {
-    return std::to_string(plan.added.size()) + messages.text(Msg::ImportNew) +
-           std::to_string(plan.changed.size()) + messages.text(Msg::ImportChanged) +
-           std::to_string(plan.unchanged) + messages.text(Msg::ImportUnchanged);
+std::string DrawMaintenance::importSummary(const MessageTable& messages, const TextFormat& format,
+                                           const ImportPlan& plan) {
+    const auto count = [&](std::size_t n) { return format.count(static_cast<long long>(n)); };
+    return count(plan.added.size()) + messages.text(Msg::ImportNew) + count(plan.changed.size()) +
+           messages.text(Msg::ImportChanged) + count(plan.unchanged) +
+           messages.text(Msg::ImportUnchanged);
 }
 
 namespace {
@@ -148,6 +150,11 @@ static_assert(std::size(kSkipMessages) == static_cast<std::size_t>(SkipKind::Dat
 
 } // namespace
 
+std::string DrawMaintenance::skipReason(const MessageTable& messages, const SkippedLine& skipped) {
+    return fillPlaceholders(messages.text(kSkipMessages[static_cast<std::size_t>(skipped.kind)]),
+                            {skipped.excerpt});
+}
+
 // The skipped lines below the summary, each with its reason in the user's language; a long
 // list is cut, the count stays.
 std::string DrawMaintenance::skippedText(const MessageTable& messages,
@@ -156,9 +163,7 @@ std::string DrawMaintenance::skippedText(const MessageTable& messages,
     std::string text = messages.text(Msg::ImportSkipped) + " " + std::to_string(skipped.size());
     for (std::size_t k = 0; k < skipped.size() && k < kListed; ++k)
         text += "\n" + messages.text(Msg::ImportLine) + std::to_string(skipped[k].line) + ": " +
-                fillPlaceholders(
-                    messages.text(kSkipMessages[static_cast<std::size_t>(skipped[k].kind)]),
-                    {skipped[k].excerpt});
+                skipReason(messages, skipped[k]);
     if (skipped.size() > kListed)
         text += "\n…";
     return text;
@@ -186,7 +191,7 @@ DrawMaintenance::ImportOutcome DrawMaintenance::importDrawFile(AppState& state,
     outcome.plan =
         planImport(history.exists() ? history.readAll() : std::vector<DrawRecord>{}, content.draws);
 
-    std::string text = importSummary(m, outcome.plan);
+    std::string text = importSummary(m, state.textFormat(), outcome.plan);
     if (!content.skipped.empty())
         text += "\n\n" + skippedText(m, content.skipped);
     if (outcome.plan.changesNothing()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "base/TextFormat.h"
 #include "draws/DrawEntryRules.h"
 #include "draws/DrawImport.h"
 #include "ports/Ports.h"
@@ -68,8 +69,13 @@ public:
     // the views follow a file that has grown.
     static void showNewestDraw(AppState& state, const Ports& ports);
 
-    // The summary the question shows: "3 neue Ziehungen, 1 geänderte, 40 unverändert".
-    static std::string importSummary(const MessageTable& messages, const ImportPlan& plan);
+    // The summary the question shows: "3 neue Ziehungen, 1 geänderte, 40 unverändert", the
+    // counts as the language writes them.
+    static std::string importSummary(const MessageTable& messages, const TextFormat& format,
+                                     const ImportPlan& plan);
+
+    // Why a line was skipped, in the user's language.
+    static std::string skipReason(const MessageTable& messages, const SkippedLine& skipped);
 
     // "Übersprungene Zeilen: 2" and the first lines with their reasons in the user's
     // language, for the import and the results feed alike.
