@@ -186,10 +186,18 @@ void DarkPaletteTest::everyColouredTextReads() {
     powerball::ui::addProgramDialogs(window);
     powerball::testing::control<QPushButton>(&window, u"drawTableButton"_s)->click();
 
-    // What the user sees: every page and every dialog painted once.
-    auto* pages = powerball::testing::control<QTabWidget>(&window, u"pages"_s);
-    for (int page = 0; page < pages->count(); ++page)
-        pages->widget(page)->grab();
+    // What the user sees: every page and every sub-page brought to the front and painted
+    // once, and every dialog.
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
+        for (int page = 0; page < tabs->count(); ++page) {
+            // The page in front of every tab widget it lies in.
+            for (QWidget* child = tabs->widget(page); child->parentWidget();
+                 child = child->parentWidget())
+                if (auto* outer = qobject_cast<QTabWidget*>(child->parentWidget()->parentWidget());
+                    outer && outer->indexOf(child) >= 0)
+                    outer->setCurrentWidget(child);
+            window.grab();
+        }
     for (QDialog* dialog : window.findChildren<QDialog*>())
         dialog->grab();
 

@@ -192,6 +192,11 @@ void LanguageWindowTest::aStartInTheStoredLanguageHasItsOwnWidth() {
              qPrintable(u"%1 px wide, %2 needed"_s.arg(window.width()).arg(needed)));
     if (language == 2)
         QCOMPARE(window.width(), MainWindow::kDesignedClientWidth);
+
+    // The width the language took goes back with it.
+    window.findChild<QAction*>(u"actionLanguageEnglish"_s)->trigger();
+    QCOMPARE(window.state().languageIndex, 2);
+    QCOMPARE(window.width(), MainWindow::kDesignedClientWidth);
 }
 
 // The calendars, Qt's dialogs and the weekday follow the chosen language, whatever the
