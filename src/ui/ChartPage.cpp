@@ -11,9 +11,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QPen>
 #include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QToolBar>
@@ -21,6 +23,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -49,6 +52,15 @@ int tickInterval(int span) {
         for (const int factor : {1, 2, 5})
             if (span <= 5 * factor * power)
                 return factor * power;
+}
+
+// `share` of `ink` over `ground`: lines that stand back from the labels on any palette.
+QColor blended(const QColor& ink, const QColor& ground, double share) {
+    const auto channel = [share](int a, int b) {
+        return static_cast<int>(std::lround(share * a + (1.0 - share) * b));
+    };
+    return QColor(channel(ink.red(), ground.red()), channel(ink.green(), ground.green()),
+                  channel(ink.blue(), ground.blue()));
 }
 
 } // namespace
@@ -120,6 +132,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
     m_view->setObjectName(u"statisticChartView"_s);
     m_view->setRenderHint(QPainter::Antialiasing, false);
     page->addWidget(m_view, 1);
+    followPalette();
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
@@ -157,6 +170,34 @@ void ChartPage::showEvent(QShowEvent* event) {
         showChart(*m_waiting);
         m_waiting.reset();
     }
+}
+
+void ChartPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+}
+
+// Qt Charts paints its own light theme whatever the palette; the chart stands on the
+// palette's view ground instead, as the tables do. The bars keep their described colours.
+void ChartPage::followPalette() {
+    const QColor ground = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    m_chart->setBackgroundBrush(ground);
+    m_chart->setBackgroundPen(QPen(blended(text, ground, 0.25)));
+    m_chart->setPlotAreaBackgroundVisible(false);
+    m_chart->setTitleBrush(text);
+    m_chart->legend()->setLabelColor(text);
+    m_chart->legend()->setBorderColor(blended(text, ground, 0.25));
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(m_numberAxis), static_cast<QAbstractAxis*>(m_valueAxis)}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(blended(text, ground, 0.6));
+        axis->setGridLineColor(blended(text, ground, 0.2));
+        axis->setMinorGridLineColor(blended(text, ground, 0.1));
+    }
+    m_view->setBackgroundBrush(ground);
 }
 
 void ChartPage::showChart(const StatisticChart& chart) {

@@ -42,8 +42,11 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The chart's ground, axes, labels and grid take the colours of the palette in use.
+    void followPalette();
     void showChart(const StatisticChart& chart);
     void showLegend(const StatisticChart& chart);
     void addStatisticAction(const QString& name, const QString& caption, StatisticKind kind);

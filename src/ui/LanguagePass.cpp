@@ -1,5 +1,7 @@
 #include "LanguagePass.h"
 
+#include "LazyPage.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -234,9 +236,18 @@ std::optional<QString> LanguagePass::applyControls(const CaptionTexts& texts,
                                                    LanguageFiles::CaptionMatcher& matcher,
                                                    const std::vector<Control>& controls) {
     std::optional<QString> calculateCaption;
+    bool afterGap = false;
     for (const Control& control : controls) {
-        const std::optional<std::size_t> record =
-            matcher.match(control.window.toStdString(), control.name.toStdString());
+        const std::string window = control.window.toStdString();
+        const std::string name = control.name.toStdString();
+        std::optional<std::size_t> record = matcher.match(window, name);
+        // Past a page not made yet the pass goes on where the index has the next control,
+        // as it would have with the page's controls there: else the tabs, the bar and the
+        // menu that follow keep the former language until the pages are made.
+        if (!record && afterGap)
+            record = matcher.matchAfterGap(window, name);
+        const auto* page = qobject_cast<const LazyPage*>(control.object.data());
+        afterGap = control.kind == Kind::TabPage && page && !page->isBuilt();
         if (!record)
             continue;
         const QString caption = QString::fromStdString(texts.caption(*record));

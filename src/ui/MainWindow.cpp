@@ -50,6 +50,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QShortcut>
@@ -92,6 +93,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, RegistryStore
 
     fitDesignedSize();
     restoreSize();
+    m_widthBeforeFit = width();
 }
 
 void MainWindow::addStartupNotice(const std::string& notice) {
@@ -191,6 +193,8 @@ void MainWindow::pageBuilt(QWidget* page) {
     if (m_captionTexts) {
         if (const auto caption = LanguagePass::apply(*m_captionTexts, {this}))
             m_state.generator.idleCaption = toStd(*caption);
+        // A page made late may need more width in the language than the window had.
+        fitMenuBar();
     }
     if (m_status)
         showState();
@@ -893,17 +897,32 @@ void MainWindow::fitMenuBar() {
         const QRect place = bar->actionGeometry(last);
         return place.isValid() && place.right() < bar->width();
     };
-    // A width taken only to fit another language's menu bar goes back to the one before.
-    const int base = m_fittedWidth != 0 && width() == m_fittedWidth ? m_widthBeforeFit : width();
+    // A width taken only for another language, to fit its menu bar or held by its pages' least
+    // width, goes back to the one before.
+    const bool taken =
+        (m_fittedWidth != 0 && width() == m_fittedWidth) || width() == minimumWidth();
+    const int base = taken && m_widthBeforeFit != 0 ? m_widthBeforeFit : width();
+    // The captions have just changed. The layout of a page out of sight keeps the size its
+    // former texts asked for until the page is shown, and so would hold the window at the
+    // former language's least width: the layouts are settled anew, the innermost first.
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets)
+        widget->updateGeometry();
+    for (auto widget = widgets.rbegin(); widget != widgets.rend(); ++widget)
+        if (QLayout* own = (*widget)->layout())
+            own->activate();
+    if (layout())
+        layout()->activate();
     int needed = base;
     for (bar->resize(needed, bar->height()); !fits() && needed < 2 * WindowGeometry::kDesignedWidth;
          bar->resize(needed, bar->height()))
         needed += 8;
     bar->resize(width(), bar->height());
-    m_widthBeforeFit = base;
-    m_fittedWidth = needed > base ? needed : 0;
     if (needed != width())
         resize(needed, height());
+    // What the language took, for its menu bar or its pages, goes back with the language.
+    m_widthBeforeFit = base;
+    m_fittedWidth = width() > base ? width() : 0;
 }
 
 void MainWindow::showDataAge(bool mayAppear) {

@@ -1,3 +1,4 @@
+#include "ColourScheme.h"
 #include "Conversions.h"
 #include "FirstPaintReport.h"
 #include "MainWindow.h"
@@ -12,6 +13,7 @@
 #include <QLocale>
 
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -56,7 +58,19 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption settings(
         u"settings"_s, u"Settings file to use instead of the user's registry file."_s, u"FILE"_s);
     options.addOption(settings);
+    const QCommandLineOption palette(
+        u"palette"_s,
+        u"Colours of the window: system (the desktop's theme, the default), light or dark."_s,
+        u"SCHEME"_s, u"system"_s);
+    options.addOption(palette);
     options.process(app);
+    const auto scheme = powerball::ui::ColourScheme::parse(options.value(palette));
+    if (!scheme) {
+        std::fprintf(stderr, "powerball: unknown palette \"%s\": use system, light or dark\n",
+                     qPrintable(options.value(palette)));
+        return 1;
+    }
+    powerball::ui::ColourScheme::apply(*scheme);
 
     fixFormats();
     // The same folder the command line would use: --folder, a draw file beside the program,

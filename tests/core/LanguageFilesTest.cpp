@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "base/FileReading.h"
 #include "base/MessageTable.h"
+#include "rules/evaluation/PrizeTexts.h"
 #include "rules/stats/ChartCaptions.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,19 @@ TEST(CaptionMatcher, SearchesElevenRecordsFromTheLastMatch) {
     EXPECT_EQ(matcher.match("w", "gap9"), 10u);
     EXPECT_EQ(matcher.match("w", "far"), 12u) << "within ten records of the last match again";
     EXPECT_EQ(matcher.match("w", "gap0"), std::nullopt) << "the search never goes back";
+}
+
+TEST(CaptionMatcher, AfterAGapTheRestOfTheIndexIsSearched) {
+    std::vector<CaptionRecord> records{{"w", "a"}, {"w", "before"}};
+    for (int k = 0; k < 20; ++k)
+        records.push_back({"w", "page" + std::to_string(k)});
+    records.push_back({"w", "next"});
+    CaptionMatcher matcher(records);
+    EXPECT_EQ(matcher.match("w", "before"), 1u);
+    EXPECT_EQ(matcher.match("w", "next"), std::nullopt);
+    EXPECT_EQ(matcher.matchAfterGap("w", "next"), 22u);
+    EXPECT_EQ(matcher.match("w", "page3"), std::nullopt) << "the search never goes back";
+    EXPECT_EQ(matcher.matchAfterGap("x", "next"), std::nullopt) << "its own window only";
 }
 
 TEST(CaptionMatcher, AControlNameMatchesOnlyWithItsOwnWindow) {
@@ -164,6 +178,43 @@ TEST_F(LanguageChoiceTest, TextsMadeFromMessagesAreSaidAgain) {
     EXPECT_EQ(state.chart.caption(), MessageTable().text(Msg::OverdueCaption));
     ASSERT_TRUE(loadLanguage(state, 2));
     EXPECT_EQ(state.chart.caption(), "Overdue");
+}
+
+// The winnings note of the last check is said again in the new language where it stands in
+// the status bar; a hint that took its place stays, and the next check still knows the note.
+TEST_F(LanguageChoiceTest, ThePrizeNoteIsSaidAgain) {
+    std::filesystem::create_directories(folder.file("Land"));
+    writeLines(folder.file("Land") / "powerball.txt", indexLines({{"w", "c"}}));
+    landName = "Land";
+    std::vector<std::string> english = MessageTable::builtIn();
+    english[Msg::SheetWinnings] = "Winnings: ";
+    english[Msg::WithPowerPlay] = "with Power Play: ";
+    writeLanguage("Power_en.txt", {"", ""}, english);
+
+    struct Case {
+        const char* name;
+        bool won;
+        bool hintOnTop;
+    };
+    for (const Case& c : {Case{"note shown", true, false}, Case{"hint on top", true, true},
+                          Case{"nothing won", false, false}}) {
+        SCOPED_TRACE(c.name);
+        AppState shown;
+        shown.programFolder = folder.path();
+        if (c.won)
+            shown.prizes.add(0, RowPrize{PrizeTier::ThreePlusPowerball, true, 100, 400});
+        shown.prizeNote = PrizeTexts::sheetTotal(shown.messages, shown.prizes);
+        shown.status[1] = c.hintOnTop ? "a hint" : shown.prizeNote;
+        ASSERT_TRUE(loadLanguage(shown, 2));
+        if (!c.won) {
+            EXPECT_EQ(shown.prizeNote, "");
+            EXPECT_EQ(shown.status[1], "");
+            continue;
+        }
+        EXPECT_TRUE(shown.prizeNote.starts_with("Winnings: ")) << shown.prizeNote;
+        EXPECT_NE(shown.prizeNote.find("(with Power Play: "), std::string::npos) << shown.prizeNote;
+        EXPECT_EQ(shown.status[1], c.hintOnTop ? "a hint" : shown.prizeNote);
+    }
 }
 
 TEST_F(LanguageChoiceTest, AShortMessageFileEmptiesTheRest) {

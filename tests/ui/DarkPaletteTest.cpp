@@ -3,17 +3,25 @@
 // covers pages and dialogs added later without a change.
 
 #include "CaptionIndex.h"
+#include "ChartPage.h"
+#include "ColourScheme.h"
 #include "MainWindow.h"
 #include "WindowControls.h"
 #include "WindowFixture.h"
 #include "base/ColourContrast.h"
 #include "rules/sheet/TipSheet.h"
 
+#include <QAbstractAxis>
+#include <QAbstractBarSeries>
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
+#include <QBarSet>
+#include <QChart>
 #include <QDialog>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -89,6 +97,43 @@ void checkWidget(QWidget* widget, std::vector<Shortfall>& found, QStringList& ch
         check(palette.color(QPalette::WindowText), palette.color(QPalette::Window), u"text"_s);
 }
 
+// A bar, a line or any mark that is no text: 3 to 1 against its ground (WCAG 2, non-text).
+constexpr double kReadableMarkContrast = 3.0;
+
+// What the chart paints against the ground it stands on: the ground is the palette's, the
+// labels read and the bars stand out.
+QStringList chartShortfalls(const powerball::ui::ChartPage& page) {
+    QStringList found;
+    const QChart* chart = page.chart();
+    const QColor ground = chart->backgroundBrush().color();
+    if (ground != page.palette().color(QPalette::Base))
+        found << u"ground %1 is not the palette's %2"_s.arg(
+            ground.name(), page.palette().color(QPalette::Base).name());
+    const auto check = [&](const QColor& colour, double least, const QString& what) {
+        const double ratio = contrastRatio(rgb(colour), rgb(ground));
+        if (ratio < least)
+            found << u"%1 %2 on %3: contrast %4"_s.arg(what, colour.name(), ground.name())
+                         .arg(ratio, 0, 'f', 2);
+    };
+    for (const QAbstractAxis* axis : chart->axes()) {
+        check(axis->labelsColor(), kReadableTextContrast, u"axis labels"_s);
+        check(axis->titleBrush().color(), kReadableTextContrast, u"axis title"_s);
+        check(axis->linePenColor(), kReadableMarkContrast, u"axis line"_s);
+    }
+    check(chart->legend()->labelColor(), kReadableTextContrast, u"legend"_s);
+    int bars = 0;
+    for (const QAbstractSeries* series : chart->series())
+        if (const auto* barSeries = qobject_cast<const QAbstractBarSeries*>(series);
+            barSeries && barSeries->isVisible())
+            for (QBarSet* set : barSeries->barSets()) {
+                ++bars;
+                check(set->color(), kReadableMarkContrast, u"bars"_s);
+            }
+    if (bars == 0)
+        found << u"no bars shown"_s;
+    return found;
+}
+
 } // namespace
 
 class DarkPaletteTest : public QObject {
@@ -97,6 +142,7 @@ class DarkPaletteTest : public QObject {
 private Q_SLOTS:
     void everyColouredTextReads_data();
     void everyColouredTextReads();
+    void theChartFollowsThePalette();
 };
 
 void DarkPaletteTest::everyColouredTextReads_data() {
@@ -133,10 +179,18 @@ void DarkPaletteTest::everyColouredTextReads() {
     powerball::ui::addProgramDialogs(window);
     powerball::testing::control<QPushButton>(&window, u"drawTableButton"_s)->click();
 
-    // What the user sees: every page and every dialog painted once.
-    auto* pages = powerball::testing::control<QTabWidget>(&window, u"pages"_s);
-    for (int page = 0; page < pages->count(); ++page)
-        pages->widget(page)->grab();
+    // What the user sees: every page and every sub-page brought to the front and painted
+    // once, and every dialog.
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
+        for (int page = 0; page < tabs->count(); ++page) {
+            // The page in front of every tab widget it lies in.
+            for (QWidget* child = tabs->widget(page); child->parentWidget();
+                 child = child->parentWidget())
+                if (auto* outer = qobject_cast<QTabWidget*>(child->parentWidget()->parentWidget());
+                    outer && outer->indexOf(child) >= 0)
+                    outer->setCurrentWidget(child);
+            window.grab();
+        }
     for (QDialog* dialog : window.findChildren<QDialog*>())
         dialog->grab();
 
@@ -153,6 +207,36 @@ void DarkPaletteTest::everyColouredTextReads() {
           QString::fromStdString(TipSheet::captionName(1)),
           QString::fromStdString(TipSheet::fieldName(0, 0)), u"powerballLabel"_s})
         QVERIFY2(checked.contains(name), qPrintable(name));
+}
+
+// Qt Charts keeps its light theme whatever the palette; the chart follows the palette it
+// starts with and every change of it while it runs.
+void DarkPaletteTest::theChartFollowsThePalette() {
+    struct PaletteBack {
+        QPalette kept = QApplication::palette();
+        ~PaletteBack() { QApplication::setPalette(kept); }
+    } paletteBack;
+    const QPalette light = QApplication::style()->standardPalette();
+    const QPalette dark = powerball::ui::ColourScheme::darkPalette();
+    QApplication::setPalette(dark);
+
+    WindowFixture fixture;
+    QVERIFY(fixture.showActive());
+    MainWindow& window = fixture.window();
+    window.buildAllPages();
+    auto* page = window.findChild<powerball::ui::ChartPage*>();
+    QVERIFY(page);
+    powerball::testing::control<QTabWidget>(&window, u"pages"_s)
+        ->setCurrentWidget(page->parentWidget());
+    window.findChild<QAction*>(u"actionNumberFrequency"_s)->trigger();
+    page->grab();
+
+    for (const QPalette& palette : {dark, light, dark}) {
+        QApplication::setPalette(palette);
+        QTRY_COMPARE(page->chart()->backgroundBrush().color(), palette.color(QPalette::Base));
+        const QStringList found = chartShortfalls(*page);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
 }
 
 QTEST_MAIN(DarkPaletteTest)

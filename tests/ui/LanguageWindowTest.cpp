@@ -3,8 +3,10 @@
 #include "MainWindow.h"
 #include "TempFolder.h"
 #include "WindowFixture.h"
+#include "app/Settings.h"
 #include "base/MessageTable.h"
 #include "ports/MemoryRegistryStore.h"
+#include "ports/RegistryKey.h"
 #include "rules/language/LanguageFiles.h"
 #include "rules/sheet/TipSheet.h"
 
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -52,6 +55,8 @@ private Q_SLOTS:
     void shippedIndexIsTheWindowsIndex();
     void everyLanguageHasALineForEachRecordAndMessage();
     void freshSettingsComeUpInEnglish();
+    void aStartInTheStoredLanguageHasItsOwnWidth_data();
+    void aStartInTheStoredLanguageHasItsOwnWidth();
     void aTaggedTipFieldKeepsItsText();
     void everyTextFitsInEveryLanguage();
     void datesAndCalendarsFollowTheChosenLanguage();
@@ -126,6 +131,56 @@ void LanguageWindowTest::freshSettingsComeUpInEnglish() {
     QCOMPARE(window.state().languageIndex, 1);
     QVERIFY(calculate->toolTip() != englishHint);
     QCOMPARE(hintPanel->text(), calculate->toolTip());
+}
+
+void LanguageWindowTest::aStartInTheStoredLanguageHasItsOwnWidth_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 2;
+    QTest::newRow("German") << 1;
+    QTest::newRow("Russian") << 6;
+}
+
+// A start in the stored language opens as wide as that language needs: the designed width
+// where its menu bar and pages fit in it (English), else as wide as every entry of the bar or
+// the pages need, never the width the German bar took before the language was applied.
+void LanguageWindowTest::aStartInTheStoredLanguageHasItsOwnWidth() {
+    QFETCH(int, language);
+    TempFolder folder;
+    std::filesystem::copy(powerball::testing::shippedLanguageFiles(), folder.file("Land"));
+    powerball::testing::writeDrawFile(folder, powerball::testing::threeOctoberDraws());
+    MemoryRegistryStore store;
+    powerball::RegistryKey(store, powerball::Settings::kKey).writeInteger("Sprache", language);
+    MainWindow window(folder.path(), &store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(window.state().languageIndex, language);
+    QTRY_VERIFY(window.allPagesBuilt());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    QMenuBar* bar = window.menuBar();
+    QStringList outOfView;
+    int lastRight = 0;
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible() || action->isSeparator())
+            continue;
+        const QRect place = bar->actionGeometry(action);
+        if (!place.isValid() || place.right() >= bar->width())
+            outOfView << action->text();
+        lastRight = std::max(lastRight, place.right());
+    }
+    QVERIFY2(outOfView.isEmpty(), qPrintable(outOfView.join(u", "_s)));
+    // No wider than the designed width, the bar's last entry or the pages ask for.
+    const int needed = std::max(
+        {MainWindow::kDesignedClientWidth, lastRight + 1, window.minimumSizeHint().width()});
+    QVERIFY2(window.width() <= needed + 8,
+             qPrintable(u"%1 px wide, %2 needed"_s.arg(window.width()).arg(needed)));
+    if (language == 2)
+        QCOMPARE(window.width(), MainWindow::kDesignedClientWidth);
+
+    // The width the language took goes back with it.
+    window.findChild<QAction*>(u"actionLanguageEnglish"_s)->trigger();
+    QCOMPARE(window.state().languageIndex, 2);
+    QCOMPARE(window.width(), MainWindow::kDesignedClientWidth);
 }
 
 // The calendars, Qt's dialogs and the weekday follow the chosen language, whatever the

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "RecordingShell.h"
 #include "TempFolder.h"
+#include "WindowControls.h"
 #include "WindowFixture.h"
 #include "base/MessageTable.h"
 #include "rules/language/LanguageFiles.h"
@@ -476,8 +477,9 @@ void TranslationCoverageTest::noTwoEntriesShareAnAccelerator() {
     QVERIFY2(found.isEmpty(), qPrintable(u"%1 shared accelerators"_s.arg(found.size())));
 }
 
-// The chart's caption and the draw panel's cross sum were made from the messages of the
-// language before; they are said again in the new one at once.
+// The chart's caption, the draw panel's cross sum and the winnings note in the status bar
+// were made from the messages of the language before; they are said again in the new one at
+// once.
 void TranslationCoverageTest::textsMadeBeforeALanguageSwitchFollowIt() {
     ShippedProgram program;
     MainWindow& window = *program.window;
@@ -492,6 +494,16 @@ void TranslationCoverageTest::textsMadeBeforeALanguageSwitchFollowIt() {
     QVERIFY2(germanCaption.starts_with("Zahlenverteilung"), germanCaption.c_str());
     QVERIFY2(germanSum.starts_with("Quersumme: "), germanSum.c_str());
     auto* sumLabel = window.findChild<QLabel*>(u"panelCrossSumLabel"_s);
+    // A row with three white numbers and the Powerball of the shown draw wins; the note of
+    // its winnings stands in the status bar.
+    const powerball::DrawNumbers shown = window.state().currentDraw.numbers;
+    powerball::testing::typeTipRow(
+        &window, 0,
+        {QString::number(shown.white(1)), QString::number(shown.white(2)),
+         QString::number(shown.white(3)), u"68"_s, u"69"_s, QString::number(shown.powerball())});
+    auto* notePanel = window.findChild<QLabel*>(u"statusPanel1"_s);
+    const QString germanNote = notePanel->text();
+    QVERIFY2(germanNote.startsWith(u"Gewinn des Tipps: "_s), qPrintable(germanNote));
     for (const auto& language : languages) {
         if (language.code == 1)
             continue;
@@ -506,6 +518,11 @@ void TranslationCoverageTest::textsMadeBeforeALanguageSwitchFollowIt() {
                      QString::fromStdString(messages.text(powerball::Msg::CrossSum) + ": ")) &&
                      sum.toStdString() != germanSum,
                  qPrintable(sum));
+        const QString note = notePanel->text();
+        QVERIFY2(
+            note.startsWith(QString::fromStdString(messages.text(powerball::Msg::SheetWinnings))) &&
+                note != germanNote,
+            qPrintable(note));
     }
 }
 

@@ -21,6 +21,16 @@ void showPrizeNote(SheetState& sheet, WindowView& window) {
 
 } // namespace
 
+void renewPrizeNote(SheetState& sheet, WindowView& window) {
+    if (sheet.prizeNote.empty())
+        return;
+    const std::string note = PrizeTexts::sheetTotal(window.messages, sheet.prizes);
+    // A hint that took the note's place stays; the note is said anew for the next check.
+    if (window.status[1] == sheet.prizeNote)
+        window.status[1] = note;
+    sheet.prizeNote = note;
+}
+
 void checkSheet(AppState& state, SoundPlayer& sound) {
     state.histogram.clear();
     state.prizes = {};

@@ -11,6 +11,10 @@ namespace powerball {
 // check is switched off.
 void checkSheet(AppState& state, SoundPlayer& sound);
 
+// The sheet's winnings note in the status bar said again in the language of the window's
+// messages, from the prizes of the last check.
+void renewPrizeNote(SheetState& sheet, WindowView& window);
+
 // Locates the draw of the selected date, makes it the current draw, shows it and checks
 // the sheet against it. A missing draw file is reported and created empty.
 void evaluateSelectedDate(AppState& state, const Ports& ports);

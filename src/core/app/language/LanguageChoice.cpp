@@ -1,5 +1,6 @@
 #include "app/language/LanguageChoice.h"
 
+#include "app/evaluation/TipCheck.h"
 #include "base/MessageTable.h"
 
 #include <cstdlib>
@@ -33,6 +34,7 @@ std::optional<CaptionTexts> loadLanguage(AppState& state, int code) {
     // What was said in the former language is said again in this one.
     state.chart.renewCaption(state.messages);
     state.renewPanelCrossSum(state.messages);
+    renewPrizeNote(state, state);
     return texts;
 }
 

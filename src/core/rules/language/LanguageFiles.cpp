@@ -278,6 +278,17 @@ std::optional<std::size_t> CaptionMatcher::match(std::string_view window,
     return std::nullopt;
 }
 
+std::optional<std::size_t> CaptionMatcher::matchAfterGap(std::string_view window,
+                                                         std::string_view control) {
+    for (std::size_t r = m_position; r < m_records.size(); ++r) {
+        if (m_records[r].window == window && m_records[r].control == control) {
+            m_position = r;
+            return r;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<std::size_t> CaptionMatcher::firstRecordOf(std::string_view window) const {
     for (std::size_t r = 0; r < m_records.size(); ++r)
         if (m_records[r].window == window)

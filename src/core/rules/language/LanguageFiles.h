@@ -77,6 +77,9 @@ public:
 
     // The record of the control of `window` named `control`; the next search starts there.
     std::optional<std::size_t> match(std::string_view window, std::string_view control);
+    // The same, searched in all the records after the last match: the controls of a page that
+    // is not made yet leave a gap in what the pass meets, which the window cannot span.
+    std::optional<std::size_t> matchAfterGap(std::string_view window, std::string_view control);
     // Starts the window at `record`, as a pass over one dialog begins at its first record.
     void restartAt(std::size_t record) { m_position = record; }
     // The first record of `window`, for a pass over that window alone.
