@@ -90,16 +90,23 @@ TEST(LanguageCli, WithoutLangTheSettingsThenTheLocaleThenEnglish) {
     }
 }
 
-// The text of a check and of a generator run in English and in German: each in one language,
-// the weekday included, the rows that are filled only.
-TEST(LanguageCli, TextOutputSpeaksOneLanguage) {
-    TempFolder folder;
+// The shipped language files and three October 2015 draws to import, with `more` lines after
+// them.
+void writeLanguagesAndDraws(const TempFolder& folder, const std::string& more = "") {
     fs::copy(fs::path(POWERBALL_SOURCE_DIR) / "data" / "Land", folder.file("Land"));
     std::ofstream(folder.file("draws.csv"))
         << "date,white1,white2,white3,white4,white5,powerball,power_play\n"
            "2015-10-07,1,2,3,4,5,6,2\n"
            "2015-10-10,7,19,33,45,60,12,3\n"
-           "2015-10-14,11,21,31,41,51,8,10\n";
+           "2015-10-14,11,21,31,41,51,8,10\n"
+        << more;
+}
+
+// The text of a check and of a generator run in English and in German: each in one language,
+// the weekday included, the rows that are filled only.
+TEST(LanguageCli, TextOutputSpeaksOneLanguage) {
+    TempFolder folder;
+    writeLanguagesAndDraws(folder);
     const auto cli = [&](const std::string& language, std::vector<std::string> more) {
         std::vector<std::string> arguments{
             "--folder", folder.path().string(), "--settings", folder.file("settings.reg").string(),
@@ -181,13 +188,7 @@ std::string languageFree(const std::string& text) {
 // for the texts the window shows.
 TEST(LanguageCli, EveryVerbSpeaksTheChosenLanguageAndItsJsonNone) {
     TempFolder folder;
-    fs::copy(fs::path(POWERBALL_SOURCE_DIR) / "data" / "Land", folder.file("Land"));
-    std::ofstream(folder.file("draws.csv"))
-        << "date,white1,white2,white3,white4,white5,powerball,power_play\n"
-           "2015-10-07,1,2,3,4,5,6,2\n"
-           "2015-10-10,7,19,33,45,60,12,3\n"
-           "2015-10-14,11,21,31,41,51,8,10\n"
-           "2015-10-15,1,2,3\n";
+    writeLanguagesAndDraws(folder, "2015-10-15,1,2,3\n");
     std::ofstream(folder.file("tips.vlt")) << "7,19,33,45,1,12,\r\n3,17,22,45,61,9,\r\n";
     std::ofstream(folder.file("Lotto.vks")) << "[Z1_1]\r\n";
 
