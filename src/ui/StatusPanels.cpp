@@ -59,7 +59,10 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
         LanguagePass::keepText(panel);
         m_panels[i] = panel;
     }
+    // The first panel's width is its own: with the others' ignored size the row's layout gave
+    // it none and laid the second panel over it.
     m_panels[0]->setFixedWidth(kFirstPanelWidth);
+    m_panels[0]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     bar->addWidget(m_panels[0]);
     bar->addWidget(m_panels[1], 1);
 }

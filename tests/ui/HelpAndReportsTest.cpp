@@ -251,6 +251,10 @@ void HelpAndReportsTest::printedPageIsATableWithThePowerballApart() {
 void HelpAndReportsTest::hintGoesWhenThePointerLeaves() {
     open("2015-10-20");
     auto* panel = child<QLabel>(u"statusPanel1"_s);
+    // The hint's panel lies beside the connection's, never over it.
+    const QRect first = child<QLabel>(u"statusPanel0"_s)->geometry();
+    QVERIFY2(panel->geometry().left() > first.right(),
+             qPrintable(u"%1 over %2"_s.arg(panel->geometry().left()).arg(first.right())));
     auto* button = child<QPushButton>(u"printTipsButton"_s);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QCoreApplication::sendEvent(button, &enter);
