@@ -26,8 +26,7 @@ namespace {
 // minimum.
 void selectDate(AppState& state, int day) {
     if (!state.setSelectedDate(day))
-        throw UsageError("--date: the earliest date to select is " +
-                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+        throw UsageError(beforeEarliestDate(state, "--date"));
 }
 
 struct CheckArguments {
@@ -64,7 +63,7 @@ std::optional<RowError> readRow(TipSheet& tips, int row, const std::string& text
         }
     }
     if (fields.size() > static_cast<std::size_t>(TipRow::kFieldCount))
-        return RowError{row + 1, text, "more than seven fields"};
+        return RowError{row + 1, text, messages.text(Msg::CliRowTooManyFields)};
     for (std::size_t f = 0; f < static_cast<std::size_t>(TipRow::kFieldCount); ++f)
         tips.setField(row, static_cast<int>(f), f < fields.size() ? fields[f] : std::string());
     if (const std::optional<RowFault> fault = rowFault(tips.row(row)))
@@ -89,7 +88,7 @@ int runCheck(const CliOptions& options, const CheckArguments& arguments, std::os
     CliSession session(options);
     AppState& state = session.state;
     if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
-        throw UsageError("at most 12 --row");
+        throw UsageError(tooManyRows(state));
     for (std::size_t r = 0; r < arguments.rows.size(); ++r)
         if (const auto error =
                 readRow(state.tips, static_cast<int>(r), arguments.rows[r], state.messages))

@@ -41,7 +41,7 @@ TEST(LanguageCli, MessagesComeInTheChosenLanguage) {
     EXPECT_EQ(messages(folder, {})[42], "Stoppen");
     EXPECT_EQ(messages(folder, {"--lang", "2"})[42], "Stop");
     EXPECT_EQ(messages(folder, {"--lang", "1"})[42], "Stoppen");
-    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 246u);
+    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 265u);
     EXPECT_EQ(messages(folder, {"--lang", "2"})[93], "Import draws");
 
     const auto wrong = runProgram(POWERBALL_CLI, {"--lang", "10", "messages"});
