@@ -163,7 +163,7 @@ int runSettingsAnalysis(const CliOptions& options, const SettingsAnalysisArgumen
     ports.events = &progress;
     const SettingsAnalysisResult result = analyseSettings(state, ports);
     if (!result.ran)
-        throw std::runtime_error(state.messages.text(Msg::CliSettingsAnalysisNotRun));
+        throw std::runtime_error(failure(state, Msg::CliSettingsAnalysisNotRun, {}));
     writeReportCopy(arguments.report, result.report);
     const int exitCode = progress.interrupted() ? CliProgress::kInterruptedExit : 0;
 
@@ -218,7 +218,7 @@ int runDrawAnalysis(const CliOptions& options, const DrawAnalysisArguments& argu
                             state.messages.text(Msg::DrawAnalysisCaption), arguments.first);
     const DrawAnalysisResult result = analyseDraws(state, analysisPorts(session, prompts));
     if (!result.ran)
-        throw std::runtime_error(state.messages.text(Msg::CliDrawAnalysisNotRun));
+        throw std::runtime_error(failure(state, Msg::CliDrawAnalysisNotRun, {}));
     // A No ends the analysis without a report, so there is nothing to copy either.
     if (!result.endedByUser)
         writeReportCopy(arguments.report, result.report);

@@ -39,13 +39,18 @@ std::string said(const AppState& state, int entry, const std::vector<std::string
     return fillPlaceholders(state.messages.text(entry), arguments);
 }
 
+std::string failure(const AppState& state, int entry, const std::vector<std::string>& arguments) {
+    const std::string& pattern = state.messages.text(entry);
+    return fillPlaceholders(pattern.empty() ? MessageTable().text(entry) : pattern, arguments);
+}
+
 std::string beforeEarliestDate(const AppState& state, const std::string& option) {
-    return said(state, Msg::CliEarliestDate,
-                {option, DrawCalendar::isoDate(DrawCalendar::kMinimumDate)});
+    return failure(state, Msg::CliEarliestDate,
+                   {option, DrawCalendar::isoDate(DrawCalendar::kMinimumDate)});
 }
 
 std::string tooManyRows(const AppState& state) {
-    return said(state, Msg::CliAtMostRows, {std::to_string(TipSheet::kRowCount)});
+    return failure(state, Msg::CliAtMostRows, {std::to_string(TipSheet::kRowCount)});
 }
 
 std::string drawLine(const TextFormat& format, const DrawRecord& record) {

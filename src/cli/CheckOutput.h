@@ -41,4 +41,8 @@ std::string said(const AppState& state, int entry, const std::vector<std::string
 std::string beforeEarliestDate(const AppState& state, const std::string& option);
 std::string tooManyRows(const AppState& state);
 
+// A failure in the language in use; from the built-in table when the language's message
+// file is too short to hold it, so that a failure never goes unsaid.
+std::string failure(const AppState& state, int entry, const std::vector<std::string>& arguments);
+
 } // namespace powerball::cli

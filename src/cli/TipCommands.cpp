@@ -153,7 +153,7 @@ const char* outcomeName(ClickStartResult::Outcome outcome) {
 
 // What stands where a file was expected, in the language in use; nothing for a regular file
 // or no entry at all.
-std::optional<std::string> kindOf(const std::filesystem::path& file, const MessageTable& messages) {
+std::optional<std::string> kindOf(const std::filesystem::path& file, const AppState& state) {
     std::error_code error;
     switch (std::filesystem::status(file, error).type()) {
     case std::filesystem::file_type::regular:
@@ -161,16 +161,16 @@ std::optional<std::string> kindOf(const std::filesystem::path& file, const Messa
     case std::filesystem::file_type::none:
         return std::nullopt;
     case std::filesystem::file_type::directory:
-        return messages.text(Msg::CliKindFolder);
+        return failure(state, Msg::CliKindFolder, {});
     case std::filesystem::file_type::fifo:
-        return messages.text(Msg::CliKindFifo);
+        return failure(state, Msg::CliKindFifo, {});
     case std::filesystem::file_type::block:
     case std::filesystem::file_type::character:
-        return messages.text(Msg::CliKindDevice);
+        return failure(state, Msg::CliKindDevice, {});
     case std::filesystem::file_type::socket:
-        return messages.text(Msg::CliKindSocket);
+        return failure(state, Msg::CliKindSocket, {});
     default:
-        return messages.text(Msg::CliKindOther);
+        return failure(state, Msg::CliKindOther, {});
     }
 }
 
@@ -180,24 +180,23 @@ std::string handOverFailure(const ClickStartResult& start, const AppState& state
     // The registry value that names the tool's folder, and its key.
     const std::string toolValue = "\"Path\"";
     const std::string toolKey = std::string("HKEY_CURRENT_USER\\") + ClickScript::kToolKey;
-    const MessageTable& messages = state.messages;
     switch (start.outcome) {
     case ClickStartResult::Outcome::ToolMissing:
         if (start.tool.empty())
-            return said(state, Msg::CliNoClickTool, {toolValue, toolKey});
-        if (const auto kind = kindOf(start.tool, messages))
-            return said(state, Msg::CliClickToolNotProgram,
-                        {start.tool.string(), *kind, toolValue, toolKey});
-        return said(state, Msg::CliClickToolMissing, {start.tool.string(), toolValue, toolKey});
+            return failure(state, Msg::CliNoClickTool, {toolValue, toolKey});
+        if (const auto kind = kindOf(start.tool, state))
+            return failure(state, Msg::CliClickToolNotProgram,
+                           {start.tool.string(), *kind, toolValue, toolKey});
+        return failure(state, Msg::CliClickToolMissing, {start.tool.string(), toolValue, toolKey});
     case ClickStartResult::Outcome::ScriptMissing:
         if (start.script.empty())
-            return said(state, Msg::CliNoClickScript,
-                        {ClickScript::kExtension, state.scriptFolder().string()});
-        if (const auto kind = kindOf(start.script, messages))
-            return said(state, Msg::CliClickScriptNotFile, {start.script.string(), *kind});
-        return said(state, Msg::CliClickScriptMissing, {start.script.string()});
+            return failure(state, Msg::CliNoClickScript,
+                           {ClickScript::kExtension, state.scriptFolder().string()});
+        if (const auto kind = kindOf(start.script, state))
+            return failure(state, Msg::CliClickScriptNotFile, {start.script.string(), *kind});
+        return failure(state, Msg::CliClickScriptMissing, {start.script.string()});
     case ClickStartResult::Outcome::Cancelled:
-        return messages.text(Msg::CliClickScriptNotChosen);
+        return failure(state, Msg::CliClickScriptNotChosen, {});
     case ClickStartResult::Outcome::ValueWithNul:
     case ClickStartResult::Outcome::StartFailed:
         return start.failure;
@@ -256,9 +255,9 @@ int handOver(const CliOptions& options, const HandOverArguments& arguments, std:
         out << handOverJson(result).dump() << '\n';
     else
         printHandOver(session.state, result, out);
-    if (const std::string failure = handOverFailure(result.start, session.state);
-        !failure.empty()) {
-        std::cerr << "powerball-cli: " << failure << '\n';
+    // The outcome decides, not whether a text was found for it.
+    if (result.start.outcome != ClickStartResult::Outcome::Filled) {
+        std::cerr << "powerball-cli: " << handOverFailure(result.start, session.state) << '\n';
         return kDataError;
     }
     return 0;
