@@ -95,7 +95,7 @@ int runSearch(const CliOptions& options, const SearchArguments& arguments, std::
     CliSession session(options);
     AppState& state = session.state;
     if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
-        throw UsageError("at most 12 --row");
+        throw UsageError(tooManyRows(state));
     for (std::size_t r = 0; r < arguments.rows.size(); ++r)
         state.tips.setLine(static_cast<int>(r), arguments.rows[r]);
     if (arguments.start)
@@ -163,7 +163,7 @@ int runSettingsAnalysis(const CliOptions& options, const SettingsAnalysisArgumen
     ports.events = &progress;
     const SettingsAnalysisResult result = analyseSettings(state, ports);
     if (!result.ran)
-        throw std::runtime_error("the settings analysis did not run");
+        throw std::runtime_error(failure(state, Msg::CliSettingsAnalysisNotRun, {}));
     writeReportCopy(arguments.report, result.report);
     const int exitCode = progress.interrupted() ? CliProgress::kInterruptedExit : 0;
 
@@ -218,7 +218,7 @@ int runDrawAnalysis(const CliOptions& options, const DrawAnalysisArguments& argu
                             state.messages.text(Msg::DrawAnalysisCaption), arguments.first);
     const DrawAnalysisResult result = analyseDraws(state, analysisPorts(session, prompts));
     if (!result.ran)
-        throw std::runtime_error("the draw analysis did not run");
+        throw std::runtime_error(failure(state, Msg::CliDrawAnalysisNotRun, {}));
     // A No ends the analysis without a report, so there is nothing to copy either.
     if (!result.endedByUser)
         writeReportCopy(arguments.report, result.report);

@@ -26,8 +26,7 @@ namespace {
 // minimum.
 void selectDate(AppState& state, int day) {
     if (!state.setSelectedDate(day))
-        throw UsageError("--date: the earliest date to select is " +
-                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+        throw UsageError(beforeEarliestDate(state, "--date"));
 }
 
 struct CheckArguments {
@@ -46,8 +45,8 @@ struct RowError {
 // ("3 17 22 45 61 9"). Empty fields are allowed (a row not filled in is not checked); more
 // than seven fields, something that is not a number, a number out of range or a white number
 // twice is an error.
-std::optional<RowError> readRow(TipSheet& tips, int row, const std::string& text,
-                                const MessageTable& messages) {
+std::optional<RowError> readRow(AppState& state, int row, const std::string& text) {
+    TipSheet& tips = state.tips;
     std::vector<std::string> fields;
     if (text.find(',') != std::string::npos) {
         for (std::string_view field : splitFields(text, ','))
@@ -64,12 +63,12 @@ std::optional<RowError> readRow(TipSheet& tips, int row, const std::string& text
         }
     }
     if (fields.size() > static_cast<std::size_t>(TipRow::kFieldCount))
-        return RowError{row + 1, text, "more than seven fields"};
+        return RowError{row + 1, text, failure(state, Msg::CliRowTooManyFields, {})};
     for (std::size_t f = 0; f < static_cast<std::size_t>(TipRow::kFieldCount); ++f)
         tips.setField(row, static_cast<int>(f), f < fields.size() ? fields[f] : std::string());
     if (const std::optional<RowFault> fault = rowFault(tips.row(row)))
         return RowError{row + 1, std::string(trimmed(fault->text)),
-                        rowFaultReason(messages, *fault)};
+                        rowFaultReason(state.messages, *fault)};
     return std::nullopt;
 }
 
@@ -89,10 +88,9 @@ int runCheck(const CliOptions& options, const CheckArguments& arguments, std::os
     CliSession session(options);
     AppState& state = session.state;
     if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
-        throw UsageError("at most 12 --row");
+        throw UsageError(tooManyRows(state));
     for (std::size_t r = 0; r < arguments.rows.size(); ++r)
-        if (const auto error =
-                readRow(state.tips, static_cast<int>(r), arguments.rows[r], state.messages))
+        if (const auto error = readRow(state, static_cast<int>(r), arguments.rows[r]))
             return reportRowError(options, *error, out);
 
     selectDate(state, arguments.date);

@@ -1,6 +1,8 @@
 #include "CheckOutput.h"
 
+#include "base/DrawCalendar.h"
 #include "rules/evaluation/PrizeTexts.h"
+#include "rules/sheet/TipSheet.h"
 
 #include <iomanip>
 #include <ostream>
@@ -35,6 +37,20 @@ Json rowsWithPrizes(const AppState& state) {
 
 std::string said(const AppState& state, int entry, const std::vector<std::string>& arguments) {
     return fillPlaceholders(state.messages.text(entry), arguments);
+}
+
+std::string failure(const AppState& state, int entry, const std::vector<std::string>& arguments) {
+    const std::string& pattern = state.messages.text(entry);
+    return fillPlaceholders(pattern.empty() ? MessageTable().text(entry) : pattern, arguments);
+}
+
+std::string beforeEarliestDate(const AppState& state, const std::string& option) {
+    return failure(state, Msg::CliEarliestDate,
+                   {option, DrawCalendar::isoDate(DrawCalendar::kMinimumDate)});
+}
+
+std::string tooManyRows(const AppState& state) {
+    return failure(state, Msg::CliAtMostRows, {std::to_string(TipSheet::kRowCount)});
 }
 
 std::string drawLine(const TextFormat& format, const DrawRecord& record) {

@@ -36,4 +36,13 @@ std::string drawLine(const TextFormat& format, const DrawRecord& record);
 // A message of the table in use with its placeholders filled.
 std::string said(const AppState& state, int entry, const std::vector<std::string>& arguments);
 
+// The refusals of the verbs' own checks, in the language in use: a date before the pickers'
+// minimum (named by the option that gave it), and more --row than the sheet has rows.
+std::string beforeEarliestDate(const AppState& state, const std::string& option);
+std::string tooManyRows(const AppState& state);
+
+// A failure in the language in use; from the built-in table when the language's message
+// file is too short to hold it, so that a failure never goes unsaid.
+std::string failure(const AppState& state, int entry, const std::vector<std::string>& arguments);
+
 } // namespace powerball::cli

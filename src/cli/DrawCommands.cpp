@@ -26,7 +26,7 @@ int runImport(const CliOptions& options, const std::filesystem::path& file, std:
         std::cerr << file.string() << ": " << state.messages.text(Msg::ImportLine) << skipped.line
                   << ": " << DrawMaintenance::skipReason(state.messages, skipped) << '\n';
     if (content.draws.empty())
-        throw std::runtime_error(file.string() + " holds no draws: nothing was stored");
+        throw std::runtime_error(failure(state, Msg::CliFileHoldsNoDraws, {file.string()}));
     const ImportPlan plan =
         planImport(history.exists() ? history.readAll() : std::vector<DrawRecord>{}, content.draws);
     const std::size_t imported = content.draws.size();

@@ -26,8 +26,7 @@ int runFilters(const CliOptions& options, const FilterArguments& arguments, std:
     if (arguments.start)
         state.startDate = *arguments.start;
     if (arguments.selected && !state.setSelectedDate(*arguments.selected))
-        throw UsageError("--selected: the earliest date to select is " +
-                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+        throw UsageError(beforeEarliestDate(state, "--selected"));
     const FilterCost cost = measureFilterCost(state);
 
     if (options.json) {

@@ -104,8 +104,7 @@ int runGenerate(const CliOptions& options, const GenerateArguments& arguments, s
     if (arguments.start)
         state.startDate = *arguments.start;
     if (arguments.selected && !state.setSelectedDate(*arguments.selected))
-        throw UsageError("--selected: the earliest date to select is " +
-                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+        throw UsageError(beforeEarliestDate(state, "--selected"));
     for (const std::string& lock : arguments.locks) {
         const int row = *lockedRow(lock) - 1;
         state.tips.setLine(row, lock.substr(lock.find('=') + 1));

@@ -91,13 +91,14 @@ int runDelete(const CliOptions& options, int date, std::ostream& out) {
     CliSession session(options);
     AppState& state = session.state;
     if (!state.setSelectedDate(date))
-        throw UsageError("--date: no draw is stored before " +
-                         DrawCalendar::isoDate(DrawCalendar::kMinimumDate));
+        throw UsageError(failure(state, Msg::CliNoDrawBefore,
+                                 {"--date", DrawCalendar::isoDate(DrawCalendar::kMinimumDate)}));
     // "Löschen" removes the shown draw: show the draw of the date first, and refuse when
     // the date has none rather than remove the next later draw.
     evaluateSelectedDate(state, session.ports);
     if (state.currentDraw.date != date)
-        throw std::runtime_error("no draw is stored for " + DrawCalendar::isoDate(date));
+        throw std::runtime_error(
+            failure(state, Msg::WheelNoDrawOn, {state.textFormat().date(date)}));
     const std::size_t before = state.drawHistory().readAll().size();
     DrawMaintenance::deleteShownDraw(state, session.ports);
     const std::size_t removed = before - state.drawHistory().readAll().size();

@@ -97,7 +97,7 @@ int runStats(const CliOptions& options, const StatsArguments& arguments, std::os
     if (!arguments.rows.empty() && kind != StatisticKind::TipDistribution)
         throw UsageError("stats: --row goes with tips only");
     if (arguments.rows.size() > static_cast<std::size_t>(TipSheet::kRowCount))
-        throw UsageError("at most 12 --row");
+        throw UsageError(tooManyRows(state));
     for (std::size_t r = 0; r < arguments.rows.size(); ++r)
         state.tips.setLine(static_cast<int>(r), arguments.rows[r]);
 

@@ -8,15 +8,17 @@
 #include "app/handover/TipHandOver.h"
 #include "app/output/TipFileCommands.h"
 #include "app/output/TipPrint.h"
-#include "base/FileReading.h"
 #include "platform/http/CurlHttpClient.h"
 #include "platform/shell/ProcessShell.h"
 #include "rules/handover/ClickScript.h"
 #include "rules/output/TipListing.h"
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <system_error>
 
 namespace powerball::cli {
 
@@ -149,30 +151,52 @@ const char* outcomeName(ClickStartResult::Outcome outcome) {
     return "filled";
 }
 
-// Why the click tool was not reached; empty when the script was filled.
+// What stands where a file was expected, in the language in use; nothing for a regular file
+// or no entry at all.
+std::optional<std::string> kindOf(const std::filesystem::path& file, const AppState& state) {
+    std::error_code error;
+    switch (std::filesystem::status(file, error).type()) {
+    case std::filesystem::file_type::regular:
+    case std::filesystem::file_type::not_found:
+    case std::filesystem::file_type::none:
+        return std::nullopt;
+    case std::filesystem::file_type::directory:
+        return failure(state, Msg::CliKindFolder, {});
+    case std::filesystem::file_type::fifo:
+        return failure(state, Msg::CliKindFifo, {});
+    case std::filesystem::file_type::block:
+    case std::filesystem::file_type::character:
+        return failure(state, Msg::CliKindDevice, {});
+    case std::filesystem::file_type::socket:
+        return failure(state, Msg::CliKindSocket, {});
+    default:
+        return failure(state, Msg::CliKindOther, {});
+    }
+}
+
+// Why the click tool was not reached, in the language in use; empty when the script was
+// filled.
 std::string handOverFailure(const ClickStartResult& start, const AppState& state) {
-    const std::string toolValue =
-        std::string("\"Path\" under HKEY_CURRENT_USER\\") + ClickScript::kToolKey;
+    // The registry value that names the tool's folder, and its key.
+    const std::string toolValue = "\"Path\"";
+    const std::string toolKey = std::string("HKEY_CURRENT_USER\\") + ClickScript::kToolKey;
     switch (start.outcome) {
     case ClickStartResult::Outcome::ToolMissing:
         if (start.tool.empty())
-            return "no click tool: the value " + toolValue + " is empty";
-        if (const auto kind = notARegularFile(start.tool))
-            return "the click tool \"" + start.tool.string() + "\" is " + *kind +
-                   ", not a program (its folder is " + toolValue + ")";
-        return "the click tool \"" + start.tool.string() + "\" is missing (its folder is " +
-               toolValue + ")";
+            return failure(state, Msg::CliNoClickTool, {toolValue, toolKey});
+        if (const auto kind = kindOf(start.tool, state))
+            return failure(state, Msg::CliClickToolNotProgram,
+                           {start.tool.string(), *kind, toolValue, toolKey});
+        return failure(state, Msg::CliClickToolMissing, {start.tool.string(), toolValue, toolKey});
     case ClickStartResult::Outcome::ScriptMissing:
         if (start.script.empty())
-            return "no click script: give --script FILE or put a ." +
-                   std::string(ClickScript::kExtension) + " file into \"" +
-                   state.scriptFolder().string() + "\"";
-        if (const auto kind = notARegularFile(start.script))
-            return "the click script \"" + start.script.string() + "\" is " + *kind +
-                   ", not a file";
-        return "the click script \"" + start.script.string() + "\" is missing";
+            return failure(state, Msg::CliNoClickScript,
+                           {ClickScript::kExtension, state.scriptFolder().string()});
+        if (const auto kind = kindOf(start.script, state))
+            return failure(state, Msg::CliClickScriptNotFile, {start.script.string(), *kind});
+        return failure(state, Msg::CliClickScriptMissing, {start.script.string()});
     case ClickStartResult::Outcome::Cancelled:
-        return "the click script was not chosen";
+        return failure(state, Msg::CliClickScriptNotChosen, {});
     case ClickStartResult::Outcome::ValueWithNul:
     case ClickStartResult::Outcome::StartFailed:
         return start.failure;
@@ -231,9 +255,9 @@ int handOver(const CliOptions& options, const HandOverArguments& arguments, std:
         out << handOverJson(result).dump() << '\n';
     else
         printHandOver(session.state, result, out);
-    if (const std::string failure = handOverFailure(result.start, session.state);
-        !failure.empty()) {
-        std::cerr << "powerball-cli: " << failure << '\n';
+    // The outcome decides, not whether a text was found for it.
+    if (result.start.outcome != ClickStartResult::Outcome::Filled) {
+        std::cerr << "powerball-cli: " << handOverFailure(result.start, session.state) << '\n';
         return kDataError;
     }
     return 0;

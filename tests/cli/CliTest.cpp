@@ -122,7 +122,7 @@ TEST_F(CliTest, CheckRefusesARowThatIsNoTipNamingRowAndValue) {
         {"7,7,7,8,9,1,", "7", "Die Zahl 7 steht zweimal in der Reihe"},
         {"1,2,3,4,5,27,", "27", "27 ist keine Zahl von 1 bis 26"},
         {"1 2 x 4 5 6", "x", "x ist keine Zahl von 1 bis 69"},
-        {"1,2,3,4,5,6,7,8", "1,2,3,4,5,6,7,8", "more than seven fields"},
+        {"1,2,3,4,5,6,7,8", "1,2,3,4,5,6,7,8", "mehr als sieben Felder"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);

@@ -41,7 +41,7 @@ TEST(LanguageCli, MessagesComeInTheChosenLanguage) {
     EXPECT_EQ(messages(folder, {})[42], "Stoppen");
     EXPECT_EQ(messages(folder, {"--lang", "2"})[42], "Stop");
     EXPECT_EQ(messages(folder, {"--lang", "1"})[42], "Stoppen");
-    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 246u);
+    EXPECT_EQ(messages(folder, {"--lang", "2"}).size(), 265u);
     EXPECT_EQ(messages(folder, {"--lang", "2"})[93], "Import draws");
 
     const auto wrong = runProgram(POWERBALL_CLI, {"--lang", "10", "messages"});
@@ -273,6 +273,70 @@ TEST(LanguageCli, EveryVerbSpeaksTheChosenLanguageAndItsJsonNone) {
             if (!json)
                 json = data;
             EXPECT_EQ(data, *json) << name << ": the JSON of --lang " << language;
+        }
+    }
+}
+
+// Each verb's failure on stderr speaks the chosen language: the English text of a failure
+// shows in English only, and the exit code is the same in every language.
+TEST(LanguageCli, FailuresSpeakTheChosenLanguage) {
+    TempFolder folder;
+    writeLanguagesAndDraws(folder);
+    std::ofstream(folder.file("empty.csv"))
+        << "date,white1,white2,white3,white4,white5,powerball,power_play\n";
+    fs::create_directory(folder.file("Lotto.vks"));
+    const auto cli = [&](const std::string& language, const std::vector<std::string>& more) {
+        std::vector<std::string> arguments{
+            "--folder", folder.path().string(), "--settings", folder.file("settings.reg").string(),
+            "--today",  "2015-10-24",           "--lang",     language};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return runProgram(POWERBALL_CLI, arguments, kGermanLocale);
+    };
+    ASSERT_EQ(cli("2", {"import", folder.file("draws.csv").string()}).exitCode, 0);
+
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        const char* english; // a part of the English failure
+    };
+    const std::vector<std::string> thirteenRows = [] {
+        std::vector<std::string> rows{"check", "--date", "2015-10-10"};
+        for (int r = 0; r < 13; ++r)
+            rows.insert(rows.end(), {"--row", "1,2,3,4,5,6,"});
+        return rows;
+    }();
+    const std::vector<Case> cases{
+        {{"import", folder.file("empty.csv").string()}, 2, "holds no draws: nothing was stored"},
+        {{"handover", "--no-start"}, 2, "no click script: give --script FILE"},
+        {{"handover", "--no-start", "--script", folder.file("Gone.vks").string()},
+         2,
+         "\" is missing"},
+        {{"handover", "--no-start", "--script", folder.file("Lotto.vks").string()},
+         2,
+         "is a folder, not a file"},
+        {{"analyse", "settings", "--from", "2015-10-10", "--lucky", "0"},
+         2,
+         "the settings analysis did not run"},
+        {{"analyse", "draws", "--from", "2015-10-14", "--threshold", "1"},
+         2,
+         "the draw analysis did not run"},
+        {{"check", "--date", "2015-10-10", "--row", "1,2,3,4,5,6,7,8"},
+         1,
+         "more than seven fields"},
+        {thirteenRows, 1, "at most 12 --row"},
+        {{"check", "--date", "1990-01-01"}, 1, "the earliest date to select is"},
+        {{"delete", "--date", "1990-01-01"}, 1, "no draw is stored before"},
+        {{"delete", "--date", "2015-10-08"}, 2, "No draw is stored for"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = c.arguments[0] + ' ' + c.arguments.back();
+        for (const char* language : {"2", "1", "6"}) {
+            const auto run = cli(language, c.arguments);
+            EXPECT_EQ(run.exitCode, c.exitCode) << name << ' ' << language << ": " << run.err;
+            const bool english = language == std::string("2");
+            EXPECT_EQ(run.err.find(c.english) != std::string::npos, english)
+                << name << ' ' << language << ": \"" << c.english << "\" in\n"
+                << run.err;
         }
     }
 }

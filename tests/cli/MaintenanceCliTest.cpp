@@ -62,7 +62,7 @@ TEST_F(MaintenanceCliTest, DeleteRemovesTheDrawOfTheDateOnly) {
     // No draw on that date: nothing goes, the next later draw least of all.
     run = cli({"delete", "--date", "2015-10-10"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("no draw is stored for 2015-10-10"), std::string::npos);
+    EXPECT_NE(run.err.find("Für den 10.10.2015 ist keine Ziehung gespeichert."), std::string::npos);
     EXPECT_EQ(recordCount(), 2u);
 }
 

@@ -63,13 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
                 Kind::Fifo,
                 {"handover", "--no-start", "--script", "@"},
                 2,
-                "is a FIFO (named pipe), not a file"},
+                "ist eine FIFO (benannte Pipe), keine Datei"},
         OddFile{"ClickScriptFolder",
                 "Script/mine.vks",
                 Kind::Folder,
                 {"handover", "--no-start", "--script", "@"},
                 2,
-                "is a folder, not a file"}),
+                "ist ein Ordner, keine Datei"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_P(OddFiles, AreRefusedAtOnceWithWhatTheyAre) {

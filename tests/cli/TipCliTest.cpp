@@ -331,27 +331,28 @@ TEST_F(TipCliTest, HandOverThatCannotReachTheToolSaysWhy) {
          true,
          {},
          "tool_missing",
-         "no click tool: the value \"Path\" under HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\Klickwerk"
-         "\\Settings is empty"},
+         "Kein Klickprogramm: der Wert \"Path\" unter "
+         "HKEY_CURRENT_USER\\SOFTWARE\\Velmar\\Klickwerk"
+         "\\Settings ist leer"},
         {"tool not in its folder",
          emptyFolder.string(),
          true,
          {},
          "tool_missing",
-         "the click tool \"" + (emptyFolder / "Pilotex.exe").string() + "\" is missing"},
+         "Das Klickprogramm „" + (emptyFolder / "Pilotex.exe").string() + "“ fehlt"},
         {"script not there",
          std::nullopt,
          true,
          {"--no-start", "--script", folder.file("Gone.vks").string()},
          "script_missing",
-         "the click script \"" + folder.file("Gone.vks").string() + "\" is missing"},
+         "Das Klickskript „" + folder.file("Gone.vks").string() + "“ fehlt"},
         {"no script at all",
          std::nullopt,
          false,
          {"--no-start"},
          "script_missing",
-         "no click script: give --script FILE or put a .vks file into \"" +
-             folder.file("Script").string() + "\""},
+         "Kein Klickskript: geben Sie --script DATEI an oder legen Sie eine .vks-Datei in „" +
+             folder.file("Script").string() + "“ ab"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

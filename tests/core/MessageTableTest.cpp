@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, BuiltInEntries) {
     const MessageTable table;
-    EXPECT_EQ(table.size(), 246);
+    EXPECT_EQ(table.size(), 265);
     EXPECT_EQ(table.text(5), "Ein Treffer am  ");
     EXPECT_EQ(table.text(18), " durchgeführt werden??");
     EXPECT_EQ(table.text(43), "Quersumme");
@@ -27,7 +27,10 @@ TEST(MessageTable, BuiltInEntries) {
     EXPECT_EQ(table.text(Msg::SkipUnfinishedLine).substr(0, 30), "letzte Zeile %1 ohne Zeilenend");
     EXPECT_EQ(table.text(Msg::FeedNewDraws), "%1 neue Ziehungen");
     EXPECT_EQ(table.text(Msg::ChartOtherNumbers), "grün: übrige Zahlen");
-    EXPECT_EQ(table.text(246), "");
+    EXPECT_EQ(table.text(Msg::CliFileHoldsNoDraws),
+              "%1 enthält keine Ziehungen: es wurde nichts gespeichert");
+    EXPECT_EQ(table.text(Msg::CliKindOther), "keine reguläre Datei");
+    EXPECT_EQ(table.text(265), "");
     EXPECT_EQ(table.text(Msg::CliSelectedDate), "Gewählter Tag: %1");
     EXPECT_EQ(table.text(Msg::CliNoRows), "Keine ausgefüllten Tipps");
     EXPECT_EQ(table.text(-1), "");

@@ -268,6 +268,26 @@ const std::vector<std::string>& MessageTable::builtIn() {
         "(fehlt)",                                // 243
         "Angezeigte Ziehung: %1",                 // 244
         "Nein",                                   // 245
+        // The command line's failures.
+        "%1 enthält keine Ziehungen: es wurde nichts gespeichert",                         // 246
+        "Kein Klickprogramm: der Wert %1 unter %2 ist leer",                               // 247
+        "Das Klickprogramm „%1“ ist %2, kein Programm (sein Ordner steht in %3 unter %4)", // 248
+        "Das Klickprogramm „%1“ fehlt (sein Ordner steht in %2 unter %3)",                 // 249
+        "Kein Klickskript: geben Sie --script DATEI an oder legen Sie eine .%1-Datei in „%2“ ab", // 250
+        "Das Klickskript „%1“ ist %2, keine Datei",             // 251
+        "Das Klickskript „%1“ fehlt",                           // 252
+        "Es wurde kein Klickskript gewählt",                    // 253
+        "Die Analyse der Einstellungen wurde nicht ausgeführt", // 254
+        "Die Analyse der Ziehungen wurde nicht ausgeführt",     // 255
+        "mehr als sieben Felder",                               // 256
+        "höchstens %1-mal --row",                               // 257
+        "%1: der früheste wählbare Tag ist der %2",             // 258
+        "%1: vor dem %2 ist keine Ziehung gespeichert",         // 259
+        "ein Ordner",                                           // 260
+        "eine FIFO (benannte Pipe)",                            // 261
+        "ein Gerät",                                            // 262
+        "ein Socket",                                           // 263
+        "keine reguläre Datei",                                 // 264
     };
     return entries;
 }

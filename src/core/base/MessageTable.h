@@ -298,6 +298,28 @@ inline constexpr int CliToolStarted = 242;
 inline constexpr int CliMissing = 243;
 inline constexpr int CliShownDraw = 244;
 inline constexpr int CliAnsweredNo = 245;
+// The command line's failures: a file without draws, a hand-over that did not reach the
+// click tool, an analysis that did not run, a --row or a date it refuses, and what stands
+// where a file was expected (246..264).
+inline constexpr int CliFileHoldsNoDraws = 246;
+inline constexpr int CliNoClickTool = 247;
+inline constexpr int CliClickToolNotProgram = 248;
+inline constexpr int CliClickToolMissing = 249;
+inline constexpr int CliNoClickScript = 250;
+inline constexpr int CliClickScriptNotFile = 251;
+inline constexpr int CliClickScriptMissing = 252;
+inline constexpr int CliClickScriptNotChosen = 253;
+inline constexpr int CliSettingsAnalysisNotRun = 254;
+inline constexpr int CliDrawAnalysisNotRun = 255;
+inline constexpr int CliRowTooManyFields = 256;
+inline constexpr int CliAtMostRows = 257;
+inline constexpr int CliEarliestDate = 258;
+inline constexpr int CliNoDrawBefore = 259;
+inline constexpr int CliKindFolder = 260;
+inline constexpr int CliKindFifo = 261;
+inline constexpr int CliKindDevice = 262;
+inline constexpr int CliKindSocket = 263;
+inline constexpr int CliKindOther = 264;
 } // namespace Msg
 
 } // namespace powerball
